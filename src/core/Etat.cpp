@@ -1,0 +1,43 @@
+#include "core/Etat.h"
+
+#include <cmath>
+
+#include "core/Textes.h"
+
+QString Modele(const QString& version) { return version.left(4); }
+
+bool Est_Modele_7307(const QString& version) { return Modele(version) == QStringLiteral("7307"); }
+
+bool Est_Modele_7306(const QString& version) { return Modele(version) == QStringLiteral("7306"); }
+
+int Nb_Enregistrements(const QString& version, int nb_mesures) {
+    if (!Est_Modele_7307(version)) return nb_mesures;
+    return static_cast<int>(Arrondi_Pair(nb_mesures / 2.0));
+}
+
+QString Unite_Depuis_Lettre(QChar lettre) {
+    switch (lettre.unicode()) {
+        case 'F':
+            return QStringLiteral("°F");
+        case 'c':
+            return QStringLiteral("°C & alarme %Hr");
+        case 'f':
+            return QStringLiteral("°F & alarme %Hr");
+        default:
+            return QStringLiteral("°C");
+    }
+}
+
+QChar Lettre_Depuis_Unite(const QString& unite) {
+    if (unite == QStringLiteral("°F")) return QLatin1Char('F');
+    if (unite == QStringLiteral("°C & alarme %Hr")) return QLatin1Char('c');
+    if (unite == QStringLiteral("°F & alarme %Hr")) return QLatin1Char('f');
+    return QLatin1Char('C');
+}
+
+void Origines_Horloge(Etat& etat, double maintenant) {
+    const int annee = Date_Civile(maintenant).annee;
+    const int y0 = 2006 + 3 * ((annee - 2006) / 3);  // C++ division truncates toward zero
+    etat.Date_Origine = Date_Depuis_Civil(y0, 1, 1);
+    etat.Date_Origine_Precedente = Date_Depuis_Civil(y0 - 3, 1, 1);
+}

@@ -1,0 +1,224 @@
+#include "core/Textes.h"
+
+#include <QByteArray>
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+int64_t Arrondi_Pair(double valeur) {
+    // nearbyint follows the current rounding mode, which we never change from "to nearest even".
+    return static_cast<int64_t>(std::nearbyint(valeur));
+}
+
+namespace {
+
+// Days from 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
+int64_t Jours_Depuis_1970(int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<int64_t>(doe) - 719468;
+}
+
+void Civil_Depuis_Jours(int64_t z, int& annee, int& mois, int& jour) {
+    z += 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t y = static_cast<int64_t>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    annee = static_cast<int>(y + (m <= 2));
+    mois = static_cast<int>(m);
+    jour = static_cast<int>(d);
+}
+
+constexpr int64_t Decalage_1899 = 25569;  // days from 30/12/1899 to 01/01/1970
+
+int Jours_Du_Mois(int annee, int mois) {
+    static const int jours[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+    return mois == 2 && bissextile ? 29 : jours[mois - 1];
+}
+
+// Reads 1 to max_chiffres digits at pos; -1 when there are none.
+int Lire_Entier(QStringView t, qsizetype& pos, int max_chiffres) {
+    int valeur = 0;
+    int n = 0;
+    while (pos < t.size() && n < max_chiffres && t[pos].isDigit() && t[pos].unicode() < 128) {
+        valeur = valeur * 10 + (t[pos].unicode() - '0');
+        ++pos;
+        ++n;
+    }
+    return n == 0 ? -1 : valeur;
+}
+
+bool Lire_Caractere(QStringView t, qsizetype& pos, char c) {
+    if (pos < t.size() && t[pos] == QLatin1Char(c)) {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+// Latin-1 copy of a number text with the comma taken as decimal point; empty if the text
+// holds anything a number cannot.
+std::optional<QByteArray> Texte_Nombre_Ascii(QStringView texte) {
+    const QStringView t = texte.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    QByteArray a;
+    a.reserve(t.size());
+    bool chiffre = false;
+    for (QChar c : t) {
+        const char16_t u = c.unicode();
+        if (u >= '0' && u <= '9') {
+            chiffre = true;
+            a.append(static_cast<char>(u));
+        } else if (u == '.' || u == ',') {
+            a.append('.');
+        } else if (u == '+' || u == '-' || u == 'e' || u == 'E') {
+            a.append(static_cast<char>(u));
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!chiffre) return std::nullopt;
+    return a;
+}
+
+}  // namespace
+
+double Date_Depuis_Civil(int annee, int mois, int jour, int heure, int minute, int seconde) {
+    const int64_t jours =
+        Jours_Depuis_1970(annee, static_cast<unsigned>(mois), static_cast<unsigned>(jour)) +
+        Decalage_1899;
+    return static_cast<double>(jours) + (heure * 3600 + minute * 60 + seconde) / 86400.0;
+}
+
+Date_Decomposee Date_Civile(double date) {
+    Date_Decomposee d;
+    if (!std::isfinite(date) || std::fabs(date) > 3.0e6) return d;
+    const int64_t secondes = Arrondi_Pair(date * 86400.0);
+    int64_t jours = secondes / 86400;
+    int64_t reste = secondes % 86400;
+    if (reste < 0) {
+        reste += 86400;
+        --jours;
+    }
+    Civil_Depuis_Jours(jours - Decalage_1899, d.annee, d.mois, d.jour);
+    d.heure = static_cast<int>(reste / 3600);
+    d.minute = static_cast<int>(reste / 60 % 60);
+    d.seconde = static_cast<int>(reste % 60);
+    return d;
+}
+
+QString Texte_Date(double date) {
+    const Date_Decomposee d = Date_Civile(date);
+    char texte[40];
+    if (d.heure == 0 && d.minute == 0 && d.seconde == 0) {
+        std::snprintf(texte, sizeof texte, "%02d/%02d/%04d", d.jour, d.mois, d.annee);
+    } else {
+        std::snprintf(texte, sizeof texte, "%02d/%02d/%04d %02d:%02d:%02d", d.jour, d.mois,
+                      d.annee, d.heure, d.minute, d.seconde);
+    }
+    return QString::fromLatin1(texte);
+}
+
+QString Texte_Date_ISO(double date) {
+    const Date_Decomposee d = Date_Civile(date);
+    char texte[40];
+    std::snprintf(texte, sizeof texte, "%04d-%02d-%02dT%02d:%02d:%02d", d.annee, d.mois, d.jour,
+                  d.heure, d.minute, d.seconde);
+    return QString::fromLatin1(texte);
+}
+
+std::optional<double> Lecture_Date(QStringView texte) {
+    const QStringView t = texte.trimmed();
+    qsizetype pos = 0;
+    const int jour = Lire_Entier(t, pos, 2);
+    if (jour < 0 || !Lire_Caractere(t, pos, '/')) return std::nullopt;
+    const int mois = Lire_Entier(t, pos, 2);
+    if (mois < 0 || !Lire_Caractere(t, pos, '/')) return std::nullopt;
+    const qsizetype debut_annee = pos;
+    const int annee = Lire_Entier(t, pos, 4);
+    if (annee < 0 || pos - debut_annee != 4) return std::nullopt;
+    int heure = 0, minute = 0, seconde = 0;
+    if (pos < t.size()) {
+        if (!Lire_Caractere(t, pos, ' ')) return std::nullopt;
+        while (Lire_Caractere(t, pos, ' ')) {
+        }
+        heure = Lire_Entier(t, pos, 2);
+        if (heure < 0 || !Lire_Caractere(t, pos, ':')) return std::nullopt;
+        minute = Lire_Entier(t, pos, 2);
+        if (minute < 0) return std::nullopt;
+        if (Lire_Caractere(t, pos, ':')) {
+            seconde = Lire_Entier(t, pos, 2);
+            if (seconde < 0) return std::nullopt;
+        }
+        if (pos != t.size()) return std::nullopt;
+    }
+    if (mois < 1 || mois > 12 || annee < 100 || jour < 1 || jour > Jours_Du_Mois(annee, mois) ||
+        heure > 23 || minute > 59 || seconde > 59) {
+        return std::nullopt;
+    }
+    return Date_Depuis_Civil(annee, mois, jour, heure, minute, seconde);
+}
+
+double Date_Depuis_QDateTime(const QDateTime& moment) {
+    const QDate d = moment.date();
+    const QTime h = moment.time();
+    return Date_Depuis_Civil(d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second()) +
+           h.msec() / 86400000.0;
+}
+
+QDateTime QDateTime_Depuis_Date(double date) {
+    const Date_Decomposee d = Date_Civile(date);
+    return QDateTime(QDate(d.annee, d.mois, d.jour), QTime(d.heure, d.minute, d.seconde));
+}
+
+QString Texte_Single(float valeur) {
+    if (valeur == 0.0f || !std::isfinite(valeur)) {
+        return valeur == 0.0f || std::isnan(valeur) ? QStringLiteral("0")
+                                                    : QString::number(valeur);
+    }
+    // The fewest significant digits (at most 7) that still read back as the same single.
+    char texte[64];
+    int chiffres = 1;
+    for (; chiffres < 7; ++chiffres) {
+        std::snprintf(texte, sizeof texte, "%.*e", chiffres - 1, static_cast<double>(valeur));
+        if (std::strtof(texte, nullptr) == valeur) break;
+    }
+    // Written without exponent: as many decimals as the significant digits reach.
+    std::snprintf(texte, sizeof texte, "%.*e", chiffres - 1, static_cast<double>(valeur));
+    const int exposant = std::atoi(std::strchr(texte, 'e') + 1);
+    const int decimales = std::max(0, chiffres - 1 - exposant);
+    std::snprintf(texte, sizeof texte, "%.*f", decimales, static_cast<double>(valeur));
+    QString resultat = QString::fromLatin1(texte);
+    if (resultat.contains(QLatin1Char('.'))) {
+        while (resultat.endsWith(QLatin1Char('0'))) resultat.chop(1);
+        if (resultat.endsWith(QLatin1Char('.'))) resultat.chop(1);
+    }
+    if (resultat == QStringLiteral("-0")) resultat = QStringLiteral("0");
+    return resultat;
+}
+
+std::optional<double> Lecture_Double(QStringView texte) {
+    const auto ascii = Texte_Nombre_Ascii(texte);
+    if (!ascii) return std::nullopt;
+    char* fin = nullptr;
+    const double valeur = std::strtod(ascii->constData(), &fin);
+    if (fin != ascii->constData() + ascii->size() || !std::isfinite(valeur)) return std::nullopt;
+    return valeur;
+}
+
+std::optional<float> Lecture_Single(QStringView texte) {
+    const auto valeur = Lecture_Double(texte);
+    if (!valeur || std::fabs(*valeur) > std::numeric_limits<float>::max()) return std::nullopt;
+    return static_cast<float>(*valeur);
+}

@@ -1,0 +1,42 @@
+// Number and date texts shared by the whole program. The program's own texts always
+// use the point as decimal separator, whatever the user's regional settings say.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+// Rounding to a whole number: to the nearest, halves to the even neighbour.
+int64_t Arrondi_Pair(double valeur);
+
+// Dates are day counts since 30/12/1899 00:00, local time, the fraction being the time of day.
+struct Date_Decomposee {
+    int annee = 1899, mois = 12, jour = 30, heure = 0, minute = 0, seconde = 0;
+};
+// Broken down to the nearest second.
+Date_Decomposee Date_Civile(double date);
+double Date_Depuis_Civil(int annee, int mois, int jour, int heure = 0, int minute = 0,
+                         int seconde = 0);
+constexpr double Une_Seconde = 1.0 / 86400.0;
+
+// "dd/mm/yyyy hh:mm:ss", or the date alone at exactly midnight.
+QString Texte_Date(double date);
+// Reads "dd/mm/yyyy", "dd/mm/yyyy hh:mm" or "dd/mm/yyyy hh:mm:ss" (day, month and the time
+// parts may have one digit); surrounding blanks allowed. Empty when the text is no valid date.
+std::optional<double> Lecture_Date(QStringView texte);
+// "yyyy-mm-ddThh:mm:ss", for exports read by other programs.
+QString Texte_Date_ISO(double date);
+
+double Date_Depuis_QDateTime(const QDateTime& moment);
+QDateTime QDateTime_Depuis_Date(double date);
+
+// Shortest text of a single-precision number with at most 7 significant digits,
+// no exponent, "-" before negatives, "0" for zero.
+QString Texte_Single(float valeur);
+// Reads a decimal number (point or comma, optional sign and exponent, surrounding blanks).
+// Empty when the text is not a finite single-precision number.
+std::optional<float> Lecture_Single(QStringView texte);
+// The same in double precision.
+std::optional<double> Lecture_Double(QStringView texte);

@@ -1,0 +1,85 @@
+#include "logger/Communication.h"
+
+#include <cmath>
+
+#include "core/Cp1252.h"
+#include "core/Etat.h"
+#include "core/Global.h"
+#include "core/Horloge.h"
+#include "logger/Fonctions_Logger.h"
+#include "logger/Port_Serie.h"
+#include "logger/Sorties.h"
+
+namespace {
+constexpr int Pause_Avant_Echange = 250;
+constexpr int Pause_Apres_Envoi = 100;
+constexpr int Pause_Sans_Reception = 100;
+constexpr int Pause_Apres_Echec = 1000;
+constexpr int Nb_Tentatives = 3;
+}  // namespace
+
+Communication::Communication(Etat& etat, Port_Serie& port, Horloge& horloge)
+    : etat_(etat), port_(port), horloge_(horloge) {}
+
+void Communication::Afficher(const char* texte) {
+    if (sortie_etat_) sortie_etat_->Afficher_Etat(QString::fromUtf8(texte));
+}
+
+uint8_t Communication::Ouverture_Port(uint8_t numero) {
+    port_.Definir_Port(numero);
+    port_.Definir_Parametres(QStringLiteral("9600, N, 8, 1"));
+    port_.Ouvrir();
+    port_.Activer_RTS();
+    port_.Activer_DTR();
+    port_.Lire();  // whatever the port had received before us
+    port_.Ecrire(QByteArray());
+    return Fonctions_Logger::Test_Logger(etat_, *this);
+}
+
+void Communication::Fermeture_Port() { port_.Fermer(); }
+
+uint8_t Communication::Echange_Logger() {
+    horloge_.Traiter_Evenements();
+    horloge_.Attendre(Pause_Avant_Echange);
+    const bool telechargement = etat_.Trame_Emission[0] == 'D';
+    for (int tentative = 0; tentative < Nb_Tentatives; ++tentative) {
+        port_.Ecrire(QByteArray());
+        Afficher("Communication en cours");
+
+        // One character at a time, up to the first zero byte; index 0 always goes.
+        std::size_t i = 0;
+        do {
+            port_.Ecrire(QByteArray(1, static_cast<char>(etat_.Trame_Emission[i])));
+            ++i;
+        } while (i < etat_.Trame_Emission.size() && etat_.Trame_Emission[i] != 0);
+
+        horloge_.Attendre(Pause_Apres_Envoi);
+        // Collect until a 100 ms pause brings nothing more.
+        do {
+            etat_.Trame_Reception += Cp1252::Decode(port_.Lire());
+            if (port_.Nb_Octets_En_Attente() == 0) horloge_.Attendre(Pause_Sans_Reception);
+            if (telechargement) Progression_Telechargement();
+        } while (port_.Nb_Octets_En_Attente() != 0);
+
+        if (etat_.Trame_Reception.endsWith(Global::Retour_Chariot)) {
+            Afficher("Pret");
+            return 0;
+        }
+        Afficher("Pas de réponse");
+        horloge_.Attendre(Pause_Apres_Echec);
+        port_.Lire();
+        etat_.Trame_Reception.clear();
+    }
+    return 1;
+}
+
+void Communication::Progression_Telechargement() {
+    if (!progression_) return;
+    // Expected reply length in hundredths: 10 characters a measure for model 7307
+    // ("t 215 567" + CR, two values), 6 for the others ("t 215" + CR).
+    const double k = Est_Modele_7307(etat_.Version_Logger)
+                         ? std::nearbyint(etat_.Nb_Mesures / 200.0 * 10)
+                         : std::nearbyint(etat_.Nb_Mesures / 100.0 * 6);
+    const double p = std::nearbyint(static_cast<double>(etat_.Trame_Reception.size()) / (k + 1));
+    progression_->Progess_Bar_Value(static_cast<int32_t>(std::min(p, 1e9)));
+}

@@ -1,0 +1,41 @@
+// The serial link with the logger: opening, closing, and one command/reply exchange.
+#pragma once
+
+#include <cstdint>
+
+class Horloge;
+class Port_Serie;
+class Sortie_Etat;
+class Sortie_Progression;
+struct Etat;
+
+class Communication {
+public:
+    Communication(Etat& etat, Port_Serie& port, Horloge& horloge);
+
+    // Where status texts and download progress go; either may be null.
+    void Definir_Sortie_Etat(Sortie_Etat* sortie) { sortie_etat_ = sortie; }
+    void Definir_Sortie_Progression(Sortie_Progression* sortie) { progression_ = sortie; }
+
+    // Opens the port at 9600, N, 8, 1 and runs the presence test: 0 when a logger answers,
+    // 2 otherwise. Every failing step is skipped.
+    uint8_t Ouverture_Port(uint8_t numero);
+    void Fermeture_Port();
+
+    // Sends the command in Trame_Emission and collects the reply into Trame_Reception, up to
+    // three attempts: 0 when a reply ending with a carriage return came, 1 otherwise.
+    uint8_t Echange_Logger();
+
+    Horloge& Horloge_Lien() { return horloge_; }
+    Port_Serie& Port() { return port_; }
+
+private:
+    void Progression_Telechargement();
+    void Afficher(const char* texte);
+
+    Etat& etat_;
+    Port_Serie& port_;
+    Horloge& horloge_;
+    Sortie_Etat* sortie_etat_ = nullptr;
+    Sortie_Progression* progression_ = nullptr;
+};

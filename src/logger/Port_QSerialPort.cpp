@@ -1,0 +1,72 @@
+#include "logger/Port_QSerialPort.h"
+
+#include <QStringList>
+
+#include "core/Dossier_Programme.h"
+
+Port_QSerialPort::Port_QSerialPort(Correspondance correspondance)
+    : correspondance_(std::move(correspondance)) {
+    if (!correspondance_) correspondance_ = &Dossier_Programme::Peripherique_Port;
+}
+
+void Port_QSerialPort::Definir_Port(int numero) { port_.setPortName(correspondance_(numero)); }
+
+void Port_QSerialPort::Definir_Parametres(const QString& texte) {
+    // "9600, N, 8, 1": speed, parity, data bits, stop bits.
+    const QStringList champs = texte.split(QLatin1Char(','));
+    if (champs.size() != 4) return;
+    port_.setBaudRate(champs[0].trimmed().toInt());
+    const QString parite = champs[1].trimmed().toUpper();
+    port_.setParity(parite == QStringLiteral("E")   ? QSerialPort::EvenParity
+                    : parite == QStringLiteral("O") ? QSerialPort::OddParity
+                                                    : QSerialPort::NoParity);
+    port_.setDataBits(static_cast<QSerialPort::DataBits>(champs[2].trimmed().toInt()));
+    port_.setStopBits(champs[3].trimmed() == QStringLiteral("2") ? QSerialPort::TwoStop
+                                                                  : QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool Port_QSerialPort::Ouvrir() {
+    if (port_.isOpen()) return true;
+    return port_.open(QIODevice::ReadWrite);
+}
+
+void Port_QSerialPort::Fermer() {
+    if (port_.isOpen()) port_.close();
+}
+
+bool Port_QSerialPort::Est_Ouvert() const { return port_.isOpen(); }
+
+// A pseudo-terminal has no modem lines: the failure is ignored, as every port failure is.
+void Port_QSerialPort::Activer_RTS() {
+    if (port_.isOpen()) port_.setRequestToSend(true);
+    port_.clearError();
+}
+
+void Port_QSerialPort::Activer_DTR() {
+    if (port_.isOpen()) port_.setDataTerminalReady(true);
+    port_.clearError();
+}
+
+void Port_QSerialPort::Recevoir() {
+    // No event loop runs during an exchange: pull what the driver holds into QSerialPort.
+    if (port_.isOpen()) port_.waitForReadyRead(0);
+    port_.clearError();
+}
+
+QByteArray Port_QSerialPort::Lire() {
+    Recevoir();
+    return port_.isOpen() ? port_.readAll() : QByteArray();
+}
+
+void Port_QSerialPort::Ecrire(const QByteArray& octets) {
+    if (!port_.isOpen() || octets.isEmpty()) return;
+    port_.write(octets);
+    port_.waitForBytesWritten(1000);
+    port_.clearError();
+}
+
+int Port_QSerialPort::Nb_Octets_En_Attente() {
+    Recevoir();
+    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+}

@@ -1,0 +1,24 @@
+// What the serial link needs of a serial port. Every operation may fail; the link goes on
+// with its next step regardless, as the logger protocol was always driven.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class Port_Serie {
+public:
+    virtual ~Port_Serie() = default;
+    virtual void Definir_Port(int numero) = 0;                 // which port (1 = COM1)
+    virtual void Definir_Parametres(const QString& texte) = 0;  // "9600, N, 8, 1"
+    virtual bool Ouvrir() = 0;
+    virtual void Fermer() = 0;
+    virtual bool Est_Ouvert() const = 0;
+    virtual void Activer_RTS() = 0;
+    virtual void Activer_DTR() = 0;
+    // Every byte received and not yet read; removes them from the receive buffer.
+    virtual QByteArray Lire() = 0;
+    // Queues bytes for transmission, in order.
+    virtual void Ecrire(const QByteArray& octets) = 0;
+    // Bytes received and waiting to be read.
+    virtual int Nb_Octets_En_Attente() = 0;
+};
