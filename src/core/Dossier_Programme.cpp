@@ -15,7 +15,9 @@ QString Chemin() {
 #endif
 }
 
-QString Fichier(const QString& nom) { return Chemin() + QLatin1Char('/') + nom; }
+QString Fichier(const QString& nom) {
+    return Chemin() + QLatin1Char('/') + nom;
+}
 
 QString Peripherique_Port(int numero) {
 #ifdef Q_OS_WIN

@@ -4,11 +4,17 @@
 
 #include "core/Textes.h"
 
-QString Modele(const QString& version) { return version.left(4); }
+QString Modele(const QString& version) {
+    return version.left(4);
+}
 
-bool Est_Modele_7307(const QString& version) { return Modele(version) == QStringLiteral("7307"); }
+bool Est_Modele_7307(const QString& version) {
+    return Modele(version) == QStringLiteral("7307");
+}
 
-bool Est_Modele_7306(const QString& version) { return Modele(version) == QStringLiteral("7306"); }
+bool Est_Modele_7306(const QString& version) {
+    return Modele(version) == QStringLiteral("7306");
+}
 
 int Nb_Enregistrements(const QString& version, int nb_mesures) {
     if (!Est_Modele_7307(version)) return nb_mesures;

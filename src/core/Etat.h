@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 struct Mesure {
-    double Date_Heure = 0;   // day count since 30/12/1899
-    float Temperature = 0;   // as recorded, °C or °F
-    float Humidite = 0;      // %Hr (model 7307), or the running cooking value
+    double Date_Heure = 0;  // day count since 30/12/1899
+    float Temperature = 0;  // as recorded, °C or °F
+    float Humidite = 0;     // %Hr (model 7307), or the running cooking value
 };
 
 struct Recette {
@@ -25,7 +25,7 @@ struct Recette {
 // An index outside 1..N throws std::out_of_range rather than touching memory.
 template <typename T, int N>
 class Tableau {
-public:
+  public:
     static constexpr int Taille = N;
     T& operator()(int i) { return elements_.at(static_cast<std::size_t>(Verifie(i) - 1)); }
     const T& operator()(int i) const {
@@ -37,7 +37,7 @@ public:
     const T* begin() const { return elements_.data(); }
     const T* end() const { return elements_.data() + N; }
 
-private:
+  private:
     static int Verifie(int i) {
         if (i < 1 || i > N) throw std::out_of_range("index hors du tableau");
         return i;

@@ -134,7 +134,9 @@ QString Complete_Espaces(const QString& Chaine, uint8_t Largeur) {
     return resultat;
 }
 
-QString Lire_Separateur_Decimal() { return QLocale::system().decimalPoint().left(1); }
+QString Lire_Separateur_Decimal() {
+    return QLocale::system().decimalPoint().left(1);
+}
 
 void Ecrire_Separateur_Decimal(const QString& Separateur) {
     // Our own texts never depend on the locale (Textes.h); this sets what the widgets use for

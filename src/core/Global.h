@@ -11,13 +11,13 @@ struct Etat;
 
 // A reply number that is no number, or out of range, or a count that cannot be written.
 class Erreur_Conversion : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A reply line longer than the 255 characters a line may hold.
 class Erreur_Debordement : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -39,13 +39,13 @@ QString Extraire_Ligne(QString& Chaine);
 // Walks the lines of a text without removing them from its front, with the same rules as
 // Extraire_Ligne: reading a whole download stays linear.
 class Lecteur_Lignes {
-public:
+  public:
     explicit Lecteur_Lignes(QStringView texte) : texte_(texte) {}
     bool Fini() const { return position_ >= texte_.size(); }
     QStringView Suivante();  // throws Erreur_Debordement
     QStringView Reste() const { return texte_.mid(position_); }
 
-private:
+  private:
     QStringView texte_;
     qsizetype position_ = 0;
 };

@@ -2,7 +2,7 @@
 #pragma once
 
 class Horloge {
-public:
+  public:
     virtual ~Horloge() = default;
     // Lets pending window events run once (exchanges do it before they start).
     virtual void Traiter_Evenements() = 0;
@@ -15,7 +15,7 @@ public:
 // The real clock: sleeps in small steps, repainting windows (but taking no user input)
 // between them so the progress window keeps moving.
 class Horloge_Systeme : public Horloge {
-public:
+  public:
     void Traiter_Evenements() override;
     void Attendre(int millisecondes) override;
     double Maintenant() const override;

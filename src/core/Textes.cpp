@@ -124,8 +124,8 @@ QString Texte_Date(double date) {
     if (d.heure == 0 && d.minute == 0 && d.seconde == 0) {
         std::snprintf(texte, sizeof texte, "%02d/%02d/%04d", d.jour, d.mois, d.annee);
     } else {
-        std::snprintf(texte, sizeof texte, "%02d/%02d/%04d %02d:%02d:%02d", d.jour, d.mois,
-                      d.annee, d.heure, d.minute, d.seconde);
+        std::snprintf(texte, sizeof texte, "%02d/%02d/%04d %02d:%02d:%02d", d.jour, d.mois, d.annee,
+                      d.heure, d.minute, d.seconde);
     }
     return QString::fromLatin1(texte);
 }
@@ -184,8 +184,7 @@ QDateTime QDateTime_Depuis_Date(double date) {
 
 QString Texte_Single(float valeur) {
     if (valeur == 0.0f || !std::isfinite(valeur)) {
-        return valeur == 0.0f || std::isnan(valeur) ? QStringLiteral("0")
-                                                    : QString::number(valeur);
+        return valeur == 0.0f || std::isnan(valeur) ? QStringLiteral("0") : QString::number(valeur);
     }
     // The fewest significant digits (at most 7) that still read back as the same single.
     char texte[64];
@@ -194,16 +193,28 @@ QString Texte_Single(float valeur) {
         std::snprintf(texte, sizeof texte, "%.*e", chiffres - 1, static_cast<double>(valeur));
         if (std::strtof(texte, nullptr) == valeur) break;
     }
-    // Written without exponent: as many decimals as the significant digits reach.
+    // Written without exponent, from the rounded digits.
     std::snprintf(texte, sizeof texte, "%.*e", chiffres - 1, static_cast<double>(valeur));
-    const int exposant = std::atoi(std::strchr(texte, 'e') + 1);
-    const int decimales = std::max(0, chiffres - 1 - exposant);
-    std::snprintf(texte, sizeof texte, "%.*f", decimales, static_cast<double>(valeur));
-    QString resultat = QString::fromLatin1(texte);
+    const char* e = std::strchr(texte, 'e');
+    const int exposant = std::atoi(e + 1);
+    QString mantisse;
+    for (const char* c = texte; c != e; ++c) {
+        if (*c >= '0' && *c <= '9') mantisse += QLatin1Char(*c);
+    }
+    QString resultat;
+    if (exposant >= chiffres - 1) {
+        resultat = mantisse + QString(exposant - (chiffres - 1), QLatin1Char('0'));
+    } else if (exposant >= 0) {
+        resultat = mantisse.left(exposant + 1) + QLatin1Char('.') + mantisse.mid(exposant + 1);
+    } else {
+        resultat = QStringLiteral("0.") + QString(-exposant - 1, QLatin1Char('0')) + mantisse;
+    }
     if (resultat.contains(QLatin1Char('.'))) {
-        while (resultat.endsWith(QLatin1Char('0'))) resultat.chop(1);
+        while (resultat.endsWith(QLatin1Char('0')))
+            resultat.chop(1);
         if (resultat.endsWith(QLatin1Char('.'))) resultat.chop(1);
     }
+    if (valeur < 0) resultat.prepend(QLatin1Char('-'));
     if (resultat == QStringLiteral("-0")) resultat = QStringLiteral("0");
     return resultat;
 }

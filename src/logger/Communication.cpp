@@ -36,7 +36,9 @@ uint8_t Communication::Ouverture_Port(uint8_t numero) {
     return Fonctions_Logger::Test_Logger(etat_, *this);
 }
 
-void Communication::Fermeture_Port() { port_.Fermer(); }
+void Communication::Fermeture_Port() {
+    port_.Fermer();
+}
 
 uint8_t Communication::Echange_Logger() {
     horloge_.Traiter_Evenements();

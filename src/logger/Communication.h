@@ -10,7 +10,7 @@ class Sortie_Progression;
 struct Etat;
 
 class Communication {
-public:
+  public:
     Communication(Etat& etat, Port_Serie& port, Horloge& horloge);
 
     // Where status texts and download progress go; either may be null.
@@ -29,7 +29,7 @@ public:
     Horloge& Horloge_Lien() { return horloge_; }
     Port_Serie& Port() { return port_; }
 
-private:
+  private:
     void Progression_Telechargement();
     void Afficher(const char* texte);
 

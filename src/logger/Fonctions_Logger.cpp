@@ -43,7 +43,9 @@ uint8_t Commande(Etat& etat, Communication& lien, const QString& trame, QChar se
     return Fait;
 }
 
-bool Hors_Limites(float seuil) { return !(seuil >= -49.0f && seuil <= 194.0f); }
+bool Hors_Limites(float seuil) {
+    return !(seuil >= -49.0f && seuil <= 194.0f);
+}
 
 }  // namespace
 
@@ -83,8 +85,8 @@ uint8_t Lecture_Etat(Etat& etat, Communication& lien) {
     const QString& reponse = etat.Trame_Reception;
     // Everything is read before anything is stored: an unreadable state changes nothing.
     try {
-        const int16_t nb = std::min<int16_t>(Global::Nombre_Reponse(Champ(2, reponse, Blanc)),
-                                             Nb_Mesures_Max);
+        const int16_t nb =
+            std::min<int16_t>(Global::Nombre_Reponse(Champ(2, reponse, Blanc)), Nb_Mesures_Max);
         const int16_t periode = Global::Nombre_Reponse(Champ(3, reponse, Blanc));
         const QStringView lettre = Champ(4, reponse, Blanc);
         const double debut = Global::Conversion_Date(
@@ -140,12 +142,23 @@ uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const 
     }
     QChar taille = QLatin1Char('5');
     switch (Nb_Enreg) {
-        case 1000: taille = QLatin1Char('0'); break;
-        case 2000: taille = QLatin1Char('1'); break;
-        case 4000: taille = QLatin1Char('2'); break;
-        case 8000: taille = QLatin1Char('3'); break;
-        case 12000: taille = QLatin1Char('4'); break;
-        default: break;
+        case 1000:
+            taille = QLatin1Char('0');
+            break;
+        case 2000:
+            taille = QLatin1Char('1');
+            break;
+        case 4000:
+            taille = QLatin1Char('2');
+            break;
+        case 8000:
+            taille = QLatin1Char('3');
+            break;
+        case 12000:
+            taille = QLatin1Char('4');
+            break;
+        default:
+            break;
     }
     const QString trame = QStringLiteral("S %1 %2 %3 %4")
                               .arg(Periode)
@@ -182,9 +195,11 @@ uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double m
             if (i > Nb_Mesures_Max) return Reponse_Inattendue;
             Mesure& m = (*mesures)(i);
             m.Date_Heure = debut + (static_cast<double>(i) * periode - 1) / 86400.0;
-            m.Temperature = static_cast<float>(Global::Nombre_Reponse(Champ(2, ligne, Blanc)) / 10.0);
+            m.Temperature =
+                static_cast<float>(Global::Nombre_Reponse(Champ(2, ligne, Blanc)) / 10.0);
             if (humidite) {
-                m.Humidite = static_cast<float>(Global::Nombre_Reponse(Champ(3, ligne, Blanc)) / 10.0);
+                m.Humidite =
+                    static_cast<float>(Global::Nombre_Reponse(Champ(3, ligne, Blanc)) / 10.0);
             }
         }
     } catch (const Erreur_Conversion&) {

@@ -9,7 +9,9 @@ Port_QSerialPort::Port_QSerialPort(Correspondance correspondance)
     if (!correspondance_) correspondance_ = &Dossier_Programme::Peripherique_Port;
 }
 
-void Port_QSerialPort::Definir_Port(int numero) { port_.setPortName(correspondance_(numero)); }
+void Port_QSerialPort::Definir_Port(int numero) {
+    port_.setPortName(correspondance_(numero));
+}
 
 void Port_QSerialPort::Definir_Parametres(const QString& texte) {
     // "9600, N, 8, 1": speed, parity, data bits, stop bits.
@@ -22,7 +24,7 @@ void Port_QSerialPort::Definir_Parametres(const QString& texte) {
                                                     : QSerialPort::NoParity);
     port_.setDataBits(static_cast<QSerialPort::DataBits>(champs[2].trimmed().toInt()));
     port_.setStopBits(champs[3].trimmed() == QStringLiteral("2") ? QSerialPort::TwoStop
-                                                                  : QSerialPort::OneStop);
+                                                                 : QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
@@ -35,7 +37,9 @@ void Port_QSerialPort::Fermer() {
     if (port_.isOpen()) port_.close();
 }
 
-bool Port_QSerialPort::Est_Ouvert() const { return port_.isOpen(); }
+bool Port_QSerialPort::Est_Ouvert() const {
+    return port_.isOpen();
+}
 
 // A pseudo-terminal has no modem lines: the failure is ignored, as every port failure is.
 void Port_QSerialPort::Activer_RTS() {

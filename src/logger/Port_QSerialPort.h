@@ -7,7 +7,7 @@
 #include "logger/Port_Serie.h"
 
 class Port_QSerialPort : public Port_Serie {
-public:
+  public:
     // Maps a port number to its device; by default the program folder's mapping.
     using Correspondance = std::function<QString(int)>;
     explicit Port_QSerialPort(Correspondance correspondance = {});
@@ -25,7 +25,7 @@ public:
 
     QString Peripherique() const { return port_.portName(); }
 
-private:
+  private:
     void Recevoir();
     Correspondance correspondance_;
     QSerialPort port_;

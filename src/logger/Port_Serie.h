@@ -6,9 +6,9 @@
 #include <QString>
 
 class Port_Serie {
-public:
+  public:
     virtual ~Port_Serie() = default;
-    virtual void Definir_Port(int numero) = 0;                 // which port (1 = COM1)
+    virtual void Definir_Port(int numero) = 0;                  // which port (1 = COM1)
     virtual void Definir_Parametres(const QString& texte) = 0;  // "9600, N, 8, 1"
     virtual bool Ouvrir() = 0;
     virtual void Fermer() = 0;

@@ -6,14 +6,14 @@
 
 // The status line of the main window: "Communication en cours", "Pret", "Pas de réponse".
 class Sortie_Etat {
-public:
+  public:
     virtual ~Sortie_Etat() = default;
     virtual void Afficher_Etat(const QString& texte) = 0;
 };
 
 // The download progress window.
 class Sortie_Progression {
-public:
+  public:
     virtual ~Sortie_Progression() = default;
     virtual void Progess_Bar_Value(int32_t Value) = 0;
 };
