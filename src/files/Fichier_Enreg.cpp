@@ -1,0 +1,204 @@
+#include "files/Fichier_Enreg.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "core/Cp1252.h"
+#include "core/Etat.h"
+#include "core/Global.h"
+#include "core/Textes.h"
+#include "files/Texte_Fichier.h"
+
+namespace Import_Export {
+
+namespace {
+
+const QChar Separateur = QLatin1Char(';');
+
+QString Sans_Commentaire() {
+    return QStringLiteral("[Mesures]");
+}
+
+// A number printed as a field: the sign's place (a blank when not negative), the digits and
+// a trailing blank, the way the files have always held the period.
+QString Champ_Nombre(int valeur) {
+    const QString chiffres = QString::number(valeur);
+    return valeur < 0 ? chiffres + QLatin1Char(' ')
+                      : QLatin1Char(' ') + chiffres + QLatin1Char(' ');
+}
+
+// Texts of the measure values, worked out once per value. A recording holds few distinct
+// values (tenths of a degree or of %Hr in a narrow range), and finding the shortest text of a
+// single is most of the cost of saving a full recording.
+class Textes_Valeurs {
+  public:
+    const QString& Texte(float valeur) {
+        uint32_t bits;
+        std::memcpy(&bits, &valeur, sizeof bits);
+        Case& c = cases_[(bits * 2654435761u) >> (32 - Bits_Index)];
+        if (!c.remplie || c.bits != bits) {
+            c.bits = bits;
+            c.texte = Texte_Single(valeur);
+            c.remplie = true;
+        }
+        return c.texte;
+    }
+
+  private:
+    static constexpr int Bits_Index = 12;
+    struct Case {
+        uint32_t bits = 0;
+        bool remplie = false;
+        QString texte;
+    };
+    std::vector<Case> cases_ = std::vector<Case>(std::size_t{1} << Bits_Index);
+};
+
+// The highest count a file may announce: two values per measure on model 7307.
+int Compte_Max(bool humidite) {
+    return humidite ? 2 * Nb_Mesures_Max : Nb_Mesures_Max;
+}
+
+// Reads the file's text into the record step by step, keeping track of what the count may
+// claim at the end.
+class Lecture_Enreg {
+  public:
+    Lecture_Enreg(Etat& etat, QStringView texte) : etat_(etat), lignes_(texte) {}
+
+    Resultat_Lecture Lire() {
+        const bool lu = Entete() && Mesures();
+        Compte_Final();
+        return lu ? Resultat_Lecture::Lu : Resultat_Lecture::Incorrect;
+    }
+
+  private:
+    // Lines 1 to 12, each stored as soon as it is read.
+    bool Entete() {
+        std::optional<QStringView> ligne;
+        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        etat_.Identite_Logger = ligne->toString();
+        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        etat_.Version_Logger = ligne->toString();
+        humidite_ = Est_Modele_7307(etat_.Version_Logger);
+
+        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        const std::optional<double> recette = Nombre_En_Tete(*ligne);
+        if (!recette || *recette < -1 || *recette > 256) return false;
+        const int64_t numero = Arrondi_Pair(*recette);
+        if (numero < 0 || numero > 255) return false;
+        etat_.Num_Recette = static_cast<uint8_t>(numero);
+
+        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        const auto periode = Entier_Texte(*ligne, INT16_MIN, INT16_MAX);
+        if (!periode) return false;
+        etat_.Periode_Enreg = static_cast<int16_t>(*periode);
+
+        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        const auto nombre = Entier_Texte(*ligne, 0, Compte_Max(humidite_));
+        if (!nombre) return false;
+        etat_.Nb_Mesures = static_cast<int16_t>(*nombre);
+        annonce_ = etat_.Nb_Mesures;
+
+        if (!(ligne = lignes_.Suivante())) return false;
+        etat_.Commentaire = ligne->toString();
+        return lignes_.Suivante().has_value();  // column header
+    }
+
+    // Every remaining line is a measure.
+    bool Mesures() {
+        while (const std::optional<QStringView> ligne = lignes_.Suivante()) {
+            if (lus_ == Nb_Mesures_Max) return false;
+            const std::optional<double> date = Lecture_Date(Global::Champ(1, *ligne, Separateur));
+            const std::optional<float> temperature =
+                Lecture_Single(Global::Champ(2, *ligne, Separateur));
+            if (!date || !temperature) return false;
+            float humidite = 0;
+            if (humidite_) {
+                const std::optional<float> valeur =
+                    Lecture_Single(Global::Champ(3, *ligne, Separateur));
+                if (!valeur) return false;
+                humidite = *valeur;
+            }
+            Mesure& mesure = etat_.Mesures(lus_ + 1);
+            mesure.Date_Heure = *date;
+            mesure.Temperature = *temperature;
+            mesure.Humidite = humidite;
+            ++lus_;
+        }
+        return true;
+    }
+
+    // The count may not claim more records than were read.
+    void Compte_Final() {
+        if (lus_ < Nb_Enregistrements(etat_.Version_Logger, annonce_)) {
+            etat_.Nb_Mesures = static_cast<int16_t>(humidite_ ? 2 * lus_ : lus_);
+        } else {
+            etat_.Nb_Mesures = static_cast<int16_t>(annonce_);
+        }
+    }
+
+    Etat& etat_;
+    Lecteur_Fichier lignes_;
+    bool humidite_ = false;
+    int annonce_ = 0;  // the count of line 10, once read
+    int lus_ = 0;      // measure lines read
+};
+
+}  // namespace
+
+QByteArray Contenu_Fichier_Enreg(const Etat& etat) {
+    const bool humidite = Est_Modele_7307(etat.Version_Logger);
+    const int nb =
+        std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
+    Redacteur_Fichier fichier(400 + qsizetype{nb} * 40);
+    fichier.Ligne(QStringLiteral("[Identité du Logger]"));
+    fichier.Ligne(etat.Identite_Logger);
+    fichier.Ligne(QStringLiteral("[Version du Logger]"));
+    fichier.Ligne(Modele(etat.Version_Logger));
+    fichier.Ligne(QStringLiteral("[Recette]"));
+    fichier.Ligne(QString::number(etat.Num_Recette));
+    fichier.Ligne(QStringLiteral("[Période d'enregistrement]"));
+    fichier.Ligne(Champ_Nombre(etat.Periode_Enreg));
+    fichier.Ligne(QStringLiteral("[Nombre de mesure]"));
+    fichier.Ligne(QString::number(etat.Nb_Mesures));
+    fichier.Ligne(etat.Commentaire.isEmpty() ? Sans_Commentaire() : etat.Commentaire);
+    fichier.Ligne(humidite ? QStringLiteral("Date heure;Température;Hygrométrie")
+                           : QStringLiteral("Date heure;Température"));
+    Textes_Valeurs valeurs;
+    QString ligne;
+    for (int i = 1; i <= nb; ++i) {
+        const Mesure& mesure = etat.Mesures(i);
+        ligne = Texte_Date(mesure.Date_Heure);
+        ligne += Separateur;
+        ligne += valeurs.Texte(mesure.Temperature);
+        if (humidite) {
+            ligne += Separateur;
+            ligne += valeurs.Texte(mesure.Humidite);
+        }
+        fichier.Ligne(ligne);
+    }
+    return fichier.Octets();
+}
+
+Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom) {
+    return Ecriture_Atomique(Nom, Contenu_Fichier_Enreg(etat));
+}
+
+Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets) {
+    const QString texte = Cp1252::Decode(octets);
+    return Lecture_Enreg(etat, texte).Lire();
+}
+
+Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom) {
+    QByteArray octets;
+    const Resultat_Lecture ouverture = Lecture_Octets(Nom, octets);
+    if (ouverture != Resultat_Lecture::Lu) return ouverture;
+    return Lecture_Contenu_Enreg(etat, octets);
+}
+
+bool Est_Nom_Fichier_Enreg(const QString& Nom) {
+    return Nom.endsWith(QLatin1String(".txt"));
+}
+
+}  // namespace Import_Export

@@ -1,0 +1,57 @@
+// The recordings file: a recording (identity, model, recipe choice, period, count, comment and
+// measures) saved as Windows-1252 text with CR LF line ends:
+//
+//   [Identité du Logger]                       Identite_Logger
+//   [Version du Logger]                        the model: first four characters of Version_Logger
+//   [Recette]                                  Num_Recette
+//   [Période d'enregistrement]                 " 60 " (the period between two blanks)
+//   [Nombre de mesure]                         Nb_Mesures (two values per measure for 7307)
+//   Commentaire, or "[Mesures]" when there is none
+//   "Date heure;Température;Hygrométrie" (7307) or "Date heure;Température"
+//   one line per measure: "05/12/2026 14:30:00;21.5" (";48.2" more for 7307)
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include "files/Resultats_Fichiers.h"
+
+struct Etat;
+
+namespace Import_Export {
+
+// The bytes of the recordings file for the recording held in `etat`. Model 7307 writes
+// Nb_Mesures / 2 measure lines (halves to even), any other model Nb_Mesures lines. A line
+// break inside the identity or the comment is written as a space, so it cannot shift the
+// lines after it.
+QByteArray Contenu_Fichier_Enreg(const Etat& etat);
+
+// Writes the recordings file `Nom`, replacing it only once the new file is complete.
+Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom);
+
+// Reads recordings file bytes into `etat`: Identite_Logger, Version_Logger, Num_Recette,
+// Periode_Enreg, Nb_Mesures, Commentaire and Mesures from record 1 on. Gives Lu or Incorrect.
+//
+// Incorrect (the caller shows "Fichier incorrect!") for a header line missing or that does not
+// convert, a count below 0 or above 16000 records (16000 for model 7306, 32000 for 7307), a
+// measure line with a field that does not convert or is missing (an empty line among or after
+// the measure lines too), or more than 16000 measure lines. What was read before the fault
+// stays in `etat`, so the caller can still draw it.
+//
+// Nb_Mesures always ends up matching what was read: when fewer measure lines were read than
+// the count announces, it becomes the number read (twice that for model 7307), and 0 when the
+// reading stopped before any measure; records left over from an earlier recording are thus
+// never counted. Humidite is 0 for models other than 7307.
+Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets);
+
+// Reads the recordings file `Nom` as above. Introuvable (the caller shows "Nom de fichier
+// introuvable") when it does not exist: then nothing is changed. A file that exists but cannot
+// be opened is Incorrect and changes nothing either.
+Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom);
+
+// The save and open commands only take names ending exactly in ".txt" (case counts, so
+// ".TXT" is refused, and so is the "Nom du fichier" that a cancelled dialog leaves).
+bool Est_Nom_Fichier_Enreg(const QString& Nom);
+
+}  // namespace Import_Export

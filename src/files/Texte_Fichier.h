@@ -1,0 +1,56 @@
+// Line-level reading and writing shared by the recordings, settings and recipes files, and the
+// number conversions their readers use. Internal to the files module.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+#include "files/Resultats_Fichiers.h"
+
+namespace Import_Export {
+
+// Walks the lines of a file's text. CR LF ends a line, and so do a lone CR or a lone LF, so a
+// file edited on another system still opens. Text after the last line end is a last line;
+// a final line end does not start an empty line.
+class Lecteur_Fichier {
+  public:
+    explicit Lecteur_Fichier(QStringView texte) : texte_(texte) {}
+    // The next line without its line end; empty optional once the file is exhausted.
+    std::optional<QStringView> Suivante();
+
+  private:
+    QStringView texte_;
+    qsizetype position_ = 0;
+};
+
+// Builds a file line by line with CR LF ends, then gives its Windows-1252 bytes.
+class Redacteur_Fichier {
+  public:
+    explicit Redacteur_Fichier(qsizetype taille_prevue = 0) { texte_.reserve(taille_prevue); }
+    // A line break inside a value would shift every line after it: it becomes a space.
+    void Ligne(QStringView ligne);
+    QByteArray Octets() const;
+
+  private:
+    QString texte_;
+};
+
+// A text converted to a whole number (halves to even, surrounding blanks allowed, point or
+// comma); empty when it is no number or the rounded value lies outside [minimum, maximum].
+std::optional<int64_t> Entier_Texte(QStringView texte, int64_t minimum, int64_t maximum);
+
+// The number that starts a text, read the way a hand-typed value is read: leading blanks
+// skipped, reading stops at the first character that cannot continue a number, and a text
+// that starts with no number gives 0. Empty only when the number overflows.
+std::optional<double> Nombre_En_Tete(QStringView texte);
+
+// Whole-file access. Writing goes through a temporary file that replaces the target only once
+// it is complete, so a failed write never destroys a good file.
+Resultat_Ecriture Ecriture_Atomique(const QString& nom, const QByteArray& octets);
+// Introuvable when the file does not exist, Incorrect when it cannot be opened.
+Resultat_Lecture Lecture_Octets(const QString& nom, QByteArray& octets);
+
+}  // namespace Import_Export
