@@ -1,0 +1,82 @@
+#include "Aide.h"
+
+namespace {
+
+struct Aide_Commande {
+    const char* nom;
+    const char* texte;
+};
+
+const Aide_Commande Aides[] = {
+    {"info",
+     "Usage : caldrix-cli info [--port N|PERIPHERIQUE]\n"
+     "\n"
+     "Interroge le logger : modèle, identité, nombre de valeurs, période, unité et date de\n"
+     "début de l'enregistrement en cours.\n"},
+    {"download",
+     "Usage : caldrix-cli download [--port N|PERIPHERIQUE] --output FICHIER.txt\n"
+     "                             [--comment TEXTE] [--force]\n"
+     "\n"
+     "Télécharge l'enregistrement du logger et l'écrit dans FICHIER.txt, au format des\n"
+     "sauvegardes de Caldrix. Un fichier existant n'est remplacé qu'avec --force.\n"
+     "  --comment TEXTE  commentaire de l'enregistrement\n"},
+    {"program",
+     "Usage : caldrix-cli program [--port N|PERIPHERIQUE] [--name ID] [--period S]\n"
+     "          [--unit C|F|c|f] [--start now|\"jj/mm/aaaa hh:mm:ss\"]\n"
+     "          [--records 1000|2000|4000|8000|12000|16000] [--sleep oui|non]\n"
+     "          [--high T] [--low T]\n"
+     "\n"
+     "Programme la prochaine campagne du logger (alarmes, horloge, identité, départ).\n"
+     "Ce qui n'est pas donné garde la valeur du logger ou de Conf.ini.\n"
+     "  --name ID       nom du module, 8 caractères au plus\n"
+     "  --period S      période d'enregistrement, de 1 à 7200 secondes\n"
+     "  --unit          C ou F ; c ou f : alarmes sur l'hygrométrie (7307)\n"
+     "  --start         départ immédiat (now) ou planifié\n"
+     "  --records       nombre de points avant arrêt\n"
+     "  --sleep         mise en veille automatique\n"
+     "  --high, --low   seuils d'alarme haut et bas\n"},
+    {"cook",
+     "Usage : caldrix-cli cook FICHIER.txt (--pasteurisation | --sterilisation |\n"
+     "                         --recipe K | --tref T --z Z --tdep T)\n"
+     "\n"
+     "Calcule la valeur de cuisson d'un enregistrement 7306 et l'affiche comme la barre\n"
+     "d'état de Caldrix.\n"
+     "  --pasteurisation  Tref 70, Z 10, Tdép 55\n"
+     "  --sterilisation   Tref 121, Z 10, Tdép 100\n"
+     "  --recipe K        recette K (1 à 99) de recettes.ini\n"
+     "  --tref, --z, --tdep  coefficients personnalisés\n"},
+    {"export",
+     "Usage : caldrix-cli export FICHIER.txt --csv [--output FICHIER.csv]\n"
+     "\n"
+     "Convertit un enregistrement en CSV (UTF-8, virgules, dates ISO 8601), sur la sortie\n"
+     "standard ou dans FICHIER.csv.\n"},
+};
+
+const char Aide_Generale[] =
+    "Usage : caldrix-cli COMMANDE [OPTIONS]\n"
+    "\n"
+    "Les enregistreurs 7306 et 7307 en ligne de commande.\n"
+    "\n"
+    "Commandes :\n"
+    "  info      lire l'identité et l'état du logger\n"
+    "  download  télécharger l'enregistrement dans un fichier\n"
+    "  program   programmer la prochaine campagne\n"
+    "  cook      calculer la valeur de cuisson d'un fichier\n"
+    "  export    convertir un fichier en CSV\n"
+    "\n"
+    "  --port N|PERIPHERIQUE  numéro de port COM, ou chemin du périphérique\n"
+    "                         (par défaut : le port de Conf.ini)\n"
+    "  --help                 aide ; caldrix-cli COMMANDE --help pour une commande\n"
+    "  --version              version du programme\n"
+    "\n"
+    "Codes de sortie : 0 fait, 1 le logger ne répond pas, 2 réponse inattendue,\n"
+    "3 fichier illisible ou impossible à écrire, 4 mauvais usage.\n";
+
+}  // namespace
+
+QString Texte_Aide(const QString& commande) {
+    for (const Aide_Commande& a : Aides) {
+        if (commande == QLatin1String(a.nom)) return QString::fromUtf8(a.texte);
+    }
+    return QString::fromUtf8(Aide_Generale);
+}

@@ -1,0 +1,60 @@
+#include "Arguments.h"
+#include "Commandes.h"
+#include "Console.h"
+#include "Resultat_Cuisson.h"
+#include "cooking/Calcul_Cuisson.h"
+#include "core/Etat.h"
+#include "files/Import_Export.h"
+
+namespace {
+
+struct Choix_Cuisson {
+    QString libelle;
+    float temp_ref, valeur_z, temp_dep;
+};
+
+// Exactly one kind of calculation, as the cooking window offers them.
+Choix_Cuisson Choix(Etat& etat, const Arguments& a) {
+    const bool personnalise = a.A("tref") || a.A("z") || a.A("tdep");
+    const int nb_choix = int(a.A("pasteurisation")) + int(a.A("sterilisation")) +
+                         int(a.A("recipe")) + int(personnalise);
+    if (nb_choix != 1) {
+        throw Erreur_Usage(
+            QStringLiteral("choisir un calcul : --pasteurisation, --sterilisation, --recipe K ou "
+                           "--tref T --z Z --tdep T"));
+    }
+    if (a.A("pasteurisation")) return {QStringLiteral("Pasteurisation"), 70, 10, 55};
+    if (a.A("sterilisation")) return {QStringLiteral("Stérilisation"), 121, 10, 100};
+    if (a.A("recipe")) {
+        const int k = a.Entier("recipe");
+        if (k < 1 || k > Nb_Recettes_Max) {
+            throw Erreur_Usage(QStringLiteral("--recipe : de 1 à 99"));
+        }
+        Import_Export::Lecture_Recettes(etat);
+        const Recette& r = etat.Recettes(k);
+        return {r.Nom, r.Temp_Ref, r.Valeur_Z, r.Temp_Dep};
+    }
+    if (!(a.A("tref") && a.A("z") && a.A("tdep"))) {
+        throw Erreur_Usage(QStringLiteral("--tref, --z et --tdep vont ensemble"));
+    }
+    return {QStringLiteral("Personnalisé"), a.Nombre("tref"), a.Nombre("z"), a.Nombre("tdep")};
+}
+
+}  // namespace
+
+int Commande_Cook(Etat& etat, const Arguments& arguments) {
+    if (!Lire_Enregistrement(etat, arguments)) return Sortie_Fichier;
+    if (Est_Modele_7307(etat.Version_Logger)) {
+        Console::Erreur(QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307"));
+        return Sortie_Usage;
+    }
+    const Choix_Cuisson choix = Choix(etat, arguments);
+    Maximum_Cuisson maximum;
+    if (!Calcul_Valeur_Cuisson(etat, maximum, choix.temp_ref, choix.valeur_z, choix.temp_dep)) {
+        Console::Erreur(QStringLiteral("Calcul impossible avec ces coefficients (Z nul ?)"));
+        return Sortie_Usage;
+    }
+    Console::Ligne(Texte_Resultat_Cuisson(choix.libelle, maximum, choix.temp_ref, choix.valeur_z,
+                                          choix.temp_dep));
+    return Sortie_Fait;
+}

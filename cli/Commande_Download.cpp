@@ -1,0 +1,66 @@
+#include <QFileInfo>
+#include <cmath>
+
+#include "Arguments.h"
+#include "Commandes.h"
+#include "Connexion_Logger.h"
+#include "Console.h"
+#include "core/Etat.h"
+#include "files/Import_Export.h"
+#include "logger/Sequence_Telechargement.h"
+#include "logger/Sorties.h"
+
+namespace {
+// The progress window's percentage, on one terminal line.
+class Progression_Terminal : public Sortie_Progression {
+  public:
+    void Progess_Bar_Value(int32_t Value) override {
+        const int p = std::min<int32_t>(Value, 100);
+        if (p == dernier_) return;
+        dernier_ = p;
+        Console::Progression(p);
+    }
+    bool Affichee() const { return dernier_ >= 0; }
+
+  private:
+    int dernier_ = -1;
+};
+}  // namespace
+
+int Commande_Download(Etat& etat, const Arguments& arguments) {
+    const QString sortie = arguments.Valeur("output");
+    if (!arguments.A("output") || !Import_Export::Est_Nom_Fichier_Enreg(sortie)) {
+        throw Erreur_Usage(QStringLiteral("--output FICHIER.txt est attendu"));
+    }
+    if (!arguments.Fichiers().isEmpty()) {
+        throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers().first());
+    }
+    // Checked before the logger is disturbed: a transfer can take minutes.
+    if (QFileInfo::exists(sortie) && !arguments.A("force")) {
+        Console::Erreur(
+            QStringLiteral("Le fichier existe déjà : %1 (--force pour le remplacer)").arg(sortie));
+        return Sortie_Fichier;
+    }
+    if (!arguments.A("port")) Lire_Reglages(etat);
+
+    Connexion_Logger connexion(etat, arguments);
+    Progression_Terminal progression;
+    if (Console::Est_Terminal()) connexion.Lien().Definir_Sortie_Progression(&progression);
+    uint8_t r = connexion.Ouvrir();
+    if (r == 0) r = Sequence_Telechargement::Telecharger(etat, connexion.Lien());
+    if (progression.Affichee()) Console::Fin_Progression();
+    if (r != 0) return Console::Erreur_Logger(r);
+
+    etat.Commentaire = arguments.Valeur("comment");
+    etat.Num_Recette = 0;
+    etat.Nom_Fichier = QFileInfo(sortie).absoluteFilePath();
+    if (Import_Export::Ecriture_Fichier_Enreg(etat, sortie) !=
+        Import_Export::Resultat_Ecriture::Ecrit) {
+        Console::Erreur(QStringLiteral("Impossible d'écrire le fichier %1").arg(sortie));
+        return Sortie_Fichier;
+    }
+    Console::Ligne(QStringLiteral("%1 mesures enregistrées dans %2")
+                       .arg(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures))
+                       .arg(sortie));
+    return Sortie_Fait;
+}

@@ -1,0 +1,18 @@
+// The commands of caldrix-cli. Each returns the exit status (Console.h).
+#pragma once
+
+class Arguments;
+struct Etat;
+
+int Commande_Info(Etat& etat, const Arguments& arguments);
+int Commande_Download(Etat& etat, const Arguments& arguments);
+int Commande_Program(Etat& etat, const Arguments& arguments);
+int Commande_Cook(Etat& etat, const Arguments& arguments);
+int Commande_Export(Etat& etat, const Arguments& arguments);
+
+// Conf.ini into `etat` (port, thresholds, number of records); its absence is only a warning
+// here, the defaults then hold.
+void Lire_Reglages(Etat& etat);
+// Reads the recordings file named on the command line; prints the program's message and
+// returns false when it cannot.
+bool Lire_Enregistrement(Etat& etat, const Arguments& arguments);

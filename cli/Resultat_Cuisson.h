@@ -1,0 +1,10 @@
+// The one-line result of a cooking calculation, as the main window's status bar shows it.
+#pragma once
+
+#include <QString>
+
+#include "cooking/Calcul_Cuisson.h"
+
+// "Pasteurisation Valeur : 12mn le : 05/12/2026 14:35:00 | Tref :70°c | Z :10°c | Tdép :55°c"
+QString Texte_Resultat_Cuisson(const QString& libelle, const Maximum_Cuisson& maximum,
+                               float Temp_Ref, float Valeur_Z, float Temp_Dep);

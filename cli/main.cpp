@@ -1,0 +1,69 @@
+// caldrix-cli: the loggers and the recordings from the command line.
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "Aide.h"
+#include "Arguments.h"
+#include "Commandes.h"
+#include "Console.h"
+#include "core/Etat.h"
+#include "core/Horloge.h"
+
+namespace {
+
+const QList<Option_Connue> Options = {
+    {"port", true},
+    {"output", true},
+    {"comment", true},
+    {"force", false},
+    {"name", true},
+    {"period", true},
+    {"unit", true},
+    {"start", true},
+    {"records", true},
+    {"sleep", true},
+    {"high", true},
+    {"low", true},
+    {"pasteurisation", false},
+    {"sterilisation", false},
+    {"recipe", true},
+    {"tref", true},
+    {"z", true},
+    {"tdep", true},
+    {"csv", false},
+    {"help", false},
+    {"version", false},
+};
+
+int Executer(const Arguments& arguments) {
+    if (arguments.A("version")) {
+        Console::Ligne(QStringLiteral("Caldrix V1.09"));
+        return Sortie_Fait;
+    }
+    if (arguments.A("help") || arguments.Commande().isEmpty()) {
+        std::fputs(Texte_Aide(arguments.Commande()).toUtf8().constData(), stdout);
+        return arguments.A("help") ? Sortie_Fait : Sortie_Usage;
+    }
+    const auto etat = Etat::Nouveau();
+    Origines_Horloge(*etat, Horloge_Systeme().Maintenant());
+    const QString& c = arguments.Commande();
+    if (c == QStringLiteral("info")) return Commande_Info(*etat, arguments);
+    if (c == QStringLiteral("download")) return Commande_Download(*etat, arguments);
+    if (c == QStringLiteral("program")) return Commande_Program(*etat, arguments);
+    if (c == QStringLiteral("cook")) return Commande_Cook(*etat, arguments);
+    if (c == QStringLiteral("export")) return Commande_Export(*etat, arguments);
+    throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    try {
+        return Executer(Arguments(application.arguments().mid(1), Options));
+    } catch (const Erreur_Usage& erreur) {
+        Console::Erreur(QStringLiteral("caldrix-cli : ") + erreur.Message());
+        Console::Erreur(QStringLiteral("Voir caldrix-cli --help."));
+        return Sortie_Usage;
+    }
+}
