@@ -118,24 +118,53 @@ Date_Decomposee Date_Civile(double date) {
     return d;
 }
 
+namespace {
+// Two or four decimal digits, written by hand: these texts are made thousands of times a file.
+char* Deux_Chiffres(char* p, int n) {
+    *p++ = static_cast<char>('0' + n / 10 % 10);
+    *p++ = static_cast<char>('0' + n % 10);
+    return p;
+}
+char* Quatre_Chiffres(char* p, int n) {
+    if (n < 0 || n > 9999) n = 0;
+    return Deux_Chiffres(Deux_Chiffres(p, n / 100), n % 100);
+}
+}  // namespace
+
 QString Texte_Date(double date) {
     const Date_Decomposee d = Date_Civile(date);
-    char texte[40];
-    if (d.heure == 0 && d.minute == 0 && d.seconde == 0) {
-        std::snprintf(texte, sizeof texte, "%02d/%02d/%04d", d.jour, d.mois, d.annee);
-    } else {
-        std::snprintf(texte, sizeof texte, "%02d/%02d/%04d %02d:%02d:%02d", d.jour, d.mois, d.annee,
-                      d.heure, d.minute, d.seconde);
+    char texte[20];
+    char* p = Deux_Chiffres(texte, d.jour);
+    *p++ = '/';
+    p = Deux_Chiffres(p, d.mois);
+    *p++ = '/';
+    p = Quatre_Chiffres(p, d.annee);
+    if (d.heure != 0 || d.minute != 0 || d.seconde != 0) {
+        *p++ = ' ';
+        p = Deux_Chiffres(p, d.heure);
+        *p++ = ':';
+        p = Deux_Chiffres(p, d.minute);
+        *p++ = ':';
+        p = Deux_Chiffres(p, d.seconde);
     }
-    return QString::fromLatin1(texte);
+    return QString::fromLatin1(texte, p - texte);
 }
 
 QString Texte_Date_ISO(double date) {
     const Date_Decomposee d = Date_Civile(date);
-    char texte[40];
-    std::snprintf(texte, sizeof texte, "%04d-%02d-%02dT%02d:%02d:%02d", d.annee, d.mois, d.jour,
-                  d.heure, d.minute, d.seconde);
-    return QString::fromLatin1(texte);
+    char texte[20];
+    char* p = Quatre_Chiffres(texte, d.annee);
+    *p++ = '-';
+    p = Deux_Chiffres(p, d.mois);
+    *p++ = '-';
+    p = Deux_Chiffres(p, d.jour);
+    *p++ = 'T';
+    p = Deux_Chiffres(p, d.heure);
+    *p++ = ':';
+    p = Deux_Chiffres(p, d.minute);
+    *p++ = ':';
+    p = Deux_Chiffres(p, d.seconde);
+    return QString::fromLatin1(texte, p - texte);
 }
 
 std::optional<double> Lecture_Date(QStringView texte) {
@@ -186,6 +215,27 @@ QString Texte_Single(float valeur) {
     if (valeur == 0.0f || !std::isfinite(valeur)) {
         return valeur == 0.0f || std::isnan(valeur) ? QStringLiteral("0") : QString::number(valeur);
     }
+    // Logger values are whole tenths: write them straight away, without trying lengths.
+    if (std::fabs(valeur) < 100000.0f) {
+        const double dixiemes = std::nearbyint(static_cast<double>(valeur) * 10.0);
+        if (static_cast<float>(dixiemes / 10.0) == valeur) {
+            char texte[16];
+            char* fin = texte + sizeof texte;
+            char* p = fin;
+            auto n = static_cast<long long>(std::fabs(dixiemes));
+            if (n % 10 != 0) {
+                *--p = static_cast<char>('0' + n % 10);
+                *--p = '.';
+            }
+            n /= 10;
+            do {
+                *--p = static_cast<char>('0' + n % 10);
+                n /= 10;
+            } while (n != 0);
+            if (valeur < 0) *--p = '-';
+            return QString::fromLatin1(p, fin - p);
+        }
+    }
     // The fewest significant digits (at most 7) that still read back as the same single.
     char texte[64];
     int chiffres = 1;
@@ -219,7 +269,37 @@ QString Texte_Single(float valeur) {
     return resultat;
 }
 
+namespace {
+// "[-]digits[.digits]" with at most 15 digits: exact as a double, and one division by an exact
+// power of ten rounds correctly. Anything else goes to strtod.
+std::optional<double> Lecture_Decimale_Simple(QStringView t) {
+    static const double puissances[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qsizetype i = 0;
+    const bool negatif = !t.isEmpty() && t[0] == QLatin1Char('-');
+    if (negatif) ++i;
+    long long entier = 0;
+    int chiffres = 0, decimales = -1;
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c >= '0' && c <= '9') {
+            if (++chiffres > 15) return std::nullopt;
+            entier = entier * 10 + (c - '0');
+            if (decimales >= 0) ++decimales;
+        } else if ((c == '.' || c == ',') && decimales < 0) {
+            decimales = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (chiffres == 0) return std::nullopt;
+    const double valeur = static_cast<double>(entier) / puissances[std::max(decimales, 0)];
+    return negatif ? -valeur : valeur;
+}
+}  // namespace
+
 std::optional<double> Lecture_Double(QStringView texte) {
+    if (const auto simple = Lecture_Decimale_Simple(texte.trimmed())) return simple;
     const auto ascii = Texte_Nombre_Ascii(texte);
     if (!ascii) return std::nullopt;
     char* fin = nullptr;
