@@ -1,8 +1,8 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
-#include "Resultat_Cuisson.h"
 #include "cooking/Calcul_Cuisson.h"
+#include "cooking/Resultat_Cuisson.h"
 #include "core/Etat.h"
 #include "files/Import_Export.h"
 

@@ -1,4 +1,4 @@
-#include "Resultat_Cuisson.h"
+#include "cooking/Resultat_Cuisson.h"
 
 #include "core/Textes.h"
 
