@@ -33,10 +33,17 @@ QString Champ_Nombre(int valeur) {
 // single is most of the cost of saving a full recording.
 class Textes_Valeurs {
   public:
+    // Room for about as many values as the recording has, up to 4096.
+    explicit Textes_Valeurs(int nb_valeurs) {
+        while (bits_index_ < 12 && (1 << bits_index_) < nb_valeurs)
+            ++bits_index_;
+        cases_.resize(std::size_t{1} << bits_index_);
+    }
+
     const QString& Texte(float valeur) {
         uint32_t bits;
         std::memcpy(&bits, &valeur, sizeof bits);
-        Case& c = cases_[(bits * 2654435761u) >> (32 - Bits_Index)];
+        Case& c = cases_[(bits * 2654435761u) >> (32 - bits_index_)];
         if (!c.remplie || c.bits != bits) {
             c.bits = bits;
             c.texte = Texte_Single(valeur);
@@ -46,13 +53,13 @@ class Textes_Valeurs {
     }
 
   private:
-    static constexpr int Bits_Index = 12;
     struct Case {
         uint32_t bits = 0;
         bool remplie = false;
         QString texte;
     };
-    std::vector<Case> cases_ = std::vector<Case>(std::size_t{1} << Bits_Index);
+    int bits_index_ = 4;
+    std::vector<Case> cases_;
 };
 
 // The highest count a file may announce: two values per measure on model 7307.
@@ -165,7 +172,7 @@ QByteArray Contenu_Fichier_Enreg(const Etat& etat) {
     fichier.Ligne(etat.Commentaire.isEmpty() ? Sans_Commentaire() : etat.Commentaire);
     fichier.Ligne(humidite ? QStringLiteral("Date heure;Température;Hygrométrie")
                            : QStringLiteral("Date heure;Température"));
-    Textes_Valeurs valeurs;
+    Textes_Valeurs valeurs(humidite ? 2 * nb : nb);
     QString ligne;
     for (int i = 1; i <= nb; ++i) {
         const Mesure& mesure = etat.Mesures(i);
