@@ -1,8 +1,6 @@
 #include "files/Fichier_Enreg.h"
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 #include "core/Cp1252.h"
 #include "core/Etat.h"
@@ -27,40 +25,6 @@ QString Champ_Nombre(int valeur) {
     return valeur < 0 ? chiffres + QLatin1Char(' ')
                       : QLatin1Char(' ') + chiffres + QLatin1Char(' ');
 }
-
-// Texts of the measure values, worked out once per value. A recording holds few distinct
-// values (tenths of a degree or of %Hr in a narrow range), and finding the shortest text of a
-// single is most of the cost of saving a full recording.
-class Textes_Valeurs {
-  public:
-    // Room for about as many values as the recording has, up to 4096.
-    explicit Textes_Valeurs(int nb_valeurs) {
-        while (bits_index_ < 12 && (1 << bits_index_) < nb_valeurs)
-            ++bits_index_;
-        cases_.resize(std::size_t{1} << bits_index_);
-    }
-
-    const QString& Texte(float valeur) {
-        uint32_t bits;
-        std::memcpy(&bits, &valeur, sizeof bits);
-        Case& c = cases_[(bits * 2654435761u) >> (32 - bits_index_)];
-        if (!c.remplie || c.bits != bits) {
-            c.bits = bits;
-            c.texte = Texte_Single(valeur);
-            c.remplie = true;
-        }
-        return c.texte;
-    }
-
-  private:
-    struct Case {
-        uint32_t bits = 0;
-        bool remplie = false;
-        QString texte;
-    };
-    int bits_index_ = 4;
-    std::vector<Case> cases_;
-};
 
 // The highest count a file may announce: two values per measure on model 7307.
 int Compte_Max(bool humidite) {
@@ -172,16 +136,15 @@ QByteArray Contenu_Fichier_Enreg(const Etat& etat) {
     fichier.Ligne(etat.Commentaire.isEmpty() ? Sans_Commentaire() : etat.Commentaire);
     fichier.Ligne(humidite ? QStringLiteral("Date heure;Température;Hygrométrie")
                            : QStringLiteral("Date heure;Température"));
-    Textes_Valeurs valeurs(humidite ? 2 * nb : nb);
     QString ligne;
     for (int i = 1; i <= nb; ++i) {
         const Mesure& mesure = etat.Mesures(i);
         ligne = Texte_Date(mesure.Date_Heure);
         ligne += Separateur;
-        ligne += valeurs.Texte(mesure.Temperature);
+        ligne += Texte_Single(mesure.Temperature);
         if (humidite) {
             ligne += Separateur;
-            ligne += valeurs.Texte(mesure.Humidite);
+            ligne += Texte_Single(mesure.Humidite);
         }
         fichier.Ligne(ligne);
     }
