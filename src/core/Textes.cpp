@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -236,15 +237,18 @@ QString Texte_Single(float valeur) {
             return QString::fromLatin1(p, fin - p);
         }
     }
-    // The fewest significant digits (at most 7) that still read back as the same single.
+    // The fewest significant digits that read back as the same single (what to_chars gives),
+    // but never more than 7: beyond, the value is rounded to 7 digits.
     char texte[64];
-    int chiffres = 1;
-    for (; chiffres < 7; ++chiffres) {
-        std::snprintf(texte, sizeof texte, "%.*e", chiffres - 1, static_cast<double>(valeur));
-        if (std::strtof(texte, nullptr) == valeur) break;
+    auto [fin, ec] = std::to_chars(texte, texte + sizeof texte, std::fabs(valeur),
+                                   std::chars_format::scientific);
+    *fin = 0;
+    int chiffres = static_cast<int>(std::strchr(texte, 'e') - texte) - (texte[1] == '.' ? 1 : 0);
+    if (ec != std::errc() || chiffres > 7) {
+        chiffres = 7;
+        std::snprintf(texte, sizeof texte, "%.6e", static_cast<double>(std::fabs(valeur)));
     }
     // Written without exponent, from the rounded digits.
-    std::snprintf(texte, sizeof texte, "%.*e", chiffres - 1, static_cast<double>(valeur));
     const char* e = std::strchr(texte, 'e');
     const int exposant = std::atoi(e + 1);
     QString mantisse;

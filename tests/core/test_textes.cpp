@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 
 #include "core/Textes.h"
 
@@ -83,6 +86,45 @@ TEST(NumberTexts, SinglesAreWrittenInTheirShortestFormWithAPoint) {
         const auto v = static_cast<float>(dixiemes / 10.0);
         EXPECT_EQ(Lecture_Single(Texte_Single(v)), v) << dixiemes;
         EXPECT_LE(Texte_Single(v).size(), 6) << dixiemes;
+    }
+}
+
+TEST(NumberTexts, AnySingleGetsItsShortestTextOfAtMostSevenDigits) {
+    std::mt19937 hasard(7306);
+    std::uniform_real_distribution<float> mantisse(-1.0f, 1.0f);
+    std::uniform_int_distribution<int> exposant(-6, 9);
+    for (int n = 0; n < 20000; ++n) {
+        const float v = std::ldexp(mantisse(hasard), exposant(hasard) * 3);
+        const QString texte = Texte_Single(v);
+        ASSERT_FALSE(texte.contains(QLatin1Char('e'))) << texte.toStdString();
+        int chiffres = 0;
+        bool significatif = false;
+        QString sans_zeros = texte;  // trailing zeros of a whole number are not significant
+        if (!texte.contains(QLatin1Char('.'))) {
+            while (sans_zeros.endsWith(QLatin1Char('0')))
+                sans_zeros.chop(1);
+        }
+        for (QChar c : sans_zeros) {
+            if (c.isDigit() && (significatif || c != QLatin1Char('0'))) {
+                significatif = true;
+                ++chiffres;
+            }
+        }
+        const float relu = *Lecture_Single(texte);
+        char sept[32];
+        std::snprintf(sept, sizeof sept, "%.6e", double(v));
+        if (std::strtof(sept, nullptr) == v) {
+            ASSERT_EQ(relu, v) << texte.toStdString();
+            // No shorter text would have done (trailing zeros of whole numbers aside).
+            if (chiffres > 1 && texte.contains(QLatin1Char('.'))) {
+                char court[32];
+                std::snprintf(court, sizeof court, "%.*e", chiffres - 2, double(v));
+                EXPECT_NE(std::strtof(court, nullptr), v) << texte.toStdString();
+            }
+        } else {
+            ASSERT_LE(chiffres, 7) << texte.toStdString();
+            ASSERT_EQ(relu, std::strtof(sept, nullptr)) << texte.toStdString();
+        }
     }
 }
 
