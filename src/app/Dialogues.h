@@ -1,0 +1,32 @@
+// Everything the program asks of the user, or hands to the desktop, goes through here: message
+// boxes, Yes/No questions, the open and save dialogs, and the manual. The real one shows Qt's
+// boxes; the tests answer from a script and keep every text shown, so no test waits on a box.
+#pragma once
+
+#include <QString>
+
+class Dialogues {
+  public:
+    enum class Icone { Aucune, Exclamation, Information, Critique };
+
+    // What the file dialog is set to before it is shown.
+    struct Choix_Fichier {
+        QString Titre;
+        QString Dossier_Initial;
+        QString Filtre;  // "(*.txt)|*.txt": description, bar, pattern
+        QString Extension_Defaut;
+        QString Nom;
+    };
+
+    virtual ~Dialogues() = default;
+
+    // A message with an OK button only.
+    virtual void Message(const QString& texte, Icone icone = Icone::Aucune) = 0;
+    // Yes and No buttons; true for Yes.
+    virtual bool Question_Oui_Non(const QString& texte) = 0;
+    // The name chosen, or an empty text when the dialog was cancelled.
+    virtual QString Fichier_Ouvrir(const Choix_Fichier& choix) = 0;
+    virtual QString Fichier_Sauvegarder(const Choix_Fichier& choix) = 0;
+    // Hands a document to the desktop's viewer, without waiting for it.
+    virtual void Afficher_Document(const QString& chemin) = 0;
+};

@@ -1,0 +1,112 @@
+#include "app/Frm_Choix_Comm.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "app/Dialogues.h"
+#include "app/Twips.h"
+#include "core/Etat.h"
+#include "logger/Communication.h"
+#include "logger/Port_Serie.h"
+
+namespace {
+
+constexpr int Premier_Port = 1;
+constexpr int Dernier_Port = 16;
+
+QString Entree_Port(int n) {
+    return QStringLiteral("COM ") + QString::number(n);
+}
+
+}  // namespace
+
+Frm_Choix_Comm::Frm_Choix_Comm(Etat& etat, Communication& lien, Dialogues& dialogues)
+    : Fenetre_Chargeable(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      etat_(etat),
+      lien_(lien),
+      dialogues_(dialogues) {
+    setObjectName(QStringLiteral("Frm_Choix_Comm"));
+    setWindowTitle(QStringLiteral("Choix du port de communication"));
+    setFixedSize(Twips::Taille(3030, 1245));
+
+    Cmb_Choix_Port = new QComboBox(this);
+    Cmb_Choix_Port->setObjectName(QStringLiteral("Cmb_Choix_Port"));
+    Cmb_Choix_Port->setEditable(true);
+    Cmb_Choix_Port->setInsertPolicy(QComboBox::NoInsert);
+    Cmb_Choix_Port->setGeometry(Twips::Rectangle(480, 180, 2175, 375));
+    Cmb_Choix_Port->setEditText(QStringLiteral("Combo1"));
+
+    Cmd_Ok = new QPushButton(QStringLiteral("OK"), this);
+    Cmd_Ok->setObjectName(QStringLiteral("Cmd_Ok"));
+    Cmd_Ok->setGeometry(Twips::Rectangle(960, 720, 1095, 375));
+    Cmd_Ok->setDefault(true);
+    connect(Cmd_Ok, &QPushButton::clicked, this, &Frm_Choix_Comm::Cmd_Ok_Click);
+}
+
+void Frm_Choix_Comm::Form_Load() {
+    const QString texte = Cmb_Choix_Port->currentText();
+    Cmb_Choix_Port->clear();
+    for (int n = Premier_Port; n <= Dernier_Port; ++n) {
+        if (Test_Port(static_cast<int16_t>(n))) Cmb_Choix_Port->addItem(Entree_Port(n));
+    }
+    const int position = Position_Port(etat_.Num_Port);
+    if (position != 0) {
+        Cmb_Choix_Port->setCurrentIndex(position - 1);
+    } else {
+        // Filling the list must not change the text the box shows.
+        Cmb_Choix_Port->setCurrentIndex(-1);
+        Cmb_Choix_Port->setEditText(texte);
+        dialogues_.Message(QStringLiteral("Choisir un port de communication dans la liste"));
+    }
+}
+
+bool Frm_Choix_Comm::Test_Port(int16_t n) {
+    Port_Serie& port = lien_.Port();
+    if (port.Est_Ouvert()) port.Fermer();
+    if (n < Premier_Port || n > Dernier_Port) return false;
+    port.Definir_Port(n);
+    return port.Ouvrir();
+}
+
+int Frm_Choix_Comm::Position_Port(uint8_t n) const {
+    const int position = Cmb_Choix_Port->findText(Entree_Port(n));
+    return position + 1;
+}
+
+void Frm_Choix_Comm::Cmd_Ok_Click() {
+    Decharger();
+}
+
+void Frm_Choix_Comm::Decharger_Fin_Programme() {
+    fin_programme_ = true;
+    Decharger();
+}
+
+std::optional<uint8_t> Frm_Choix_Comm::Port_Choisi() const {
+    static const QRegularExpression forme(QStringLiteral("^\\s*COM\\s*(\\d{1,3})\\s*$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch trouve = forme.match(Cmb_Choix_Port->currentText());
+    if (!trouve.hasMatch()) return std::nullopt;
+    const int numero = trouve.captured(1).toInt();
+    if (numero < 1 || numero > 255) return std::nullopt;
+    return static_cast<uint8_t>(numero);
+}
+
+void Frm_Choix_Comm::Form_Unload() {
+    if (fin_programme_) return;
+    if (const std::optional<uint8_t> choisi = Port_Choisi()) {
+        etat_.Num_Port = *choisi;
+    } else {
+        // A text that names no port keeps the port in use rather than guessing one.
+        dialogues_.Message(QStringLiteral("« %1 » n'est pas un port de communication : "
+                                          "le port COM %2 est conservé.")
+                               .arg(Cmb_Choix_Port->currentText())
+                               .arg(etat_.Num_Port),
+                           Dialogues::Icone::Exclamation);
+    }
+    // The tests left the last port tried open: the chosen one takes its place.
+    lien_.Port().Fermer();
+    lien_.Ouverture_Port(etat_.Num_Port);
+}

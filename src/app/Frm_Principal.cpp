@@ -1,0 +1,242 @@
+#include "app/Frm_Principal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "app/Barre_Etat.h"
+#include "app/Dialogues.h"
+#include "app/Installation.h"
+#include "app/Programme.h"
+#include "app/Twips.h"
+#include "core/Dossier_Programme.h"
+#include "core/Etat.h"
+#include "core/Global.h"
+#include "core/Horloge.h"
+#include "curves/CWGraph.h"
+#include "curves/Graphique.h"
+#include "files/Import_Export.h"
+#include "logger/Communication.h"
+
+namespace {
+
+// The other windows, in the order the shutdown unloads them. Each is found by its name, so a
+// window joins the shutdown just by existing.
+constexpr const char* Ordre_Dechargement[] = {
+    "Frm_Outils",     "Frm_UpLoad", "Frm_Download", "Frm_Num_Data",
+    "Frm_Choix_Comm", "Frm_Velor",  "Frm_Calcul",   "Frm_Patientez",
+};
+
+// The comment box keeps its design height whatever the window's size.
+constexpr double Hauteur_Commentaire_Twips = 375;
+
+QFont Police_Fenetre() {
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setStyleHint(QFont::SansSerif);
+    police.setPointSizeF(8.25);
+    police.setBold(true);
+    return police;
+}
+
+}  // namespace
+
+Frm_Principal::Disposition Frm_Principal::Calcul_Disposition(double W, double H) {
+    Disposition d{};
+    d.Graphe_Gauche = 0.01 * W;
+    d.Graphe_Haut = 0.01 * H;
+    d.Graphe_Largeur = 0.97 * W;
+    d.Graphe_Hauteur = 0.8 * H;
+    d.Commentaire_Gauche = 0.01 * W;
+    d.Commentaire_Haut = d.Graphe_Hauteur + 0.01 * H;
+    d.Commentaire_Largeur = 0.97 * W;
+    return d;
+}
+
+Frm_Principal::Frm_Principal(Etat& etat, Communication& lien, Dialogues& dialogues)
+    : etat_(etat), lien_(lien), horloge_(lien.Horloge_Lien()), dialogues_(dialogues) {
+    setObjectName(QStringLiteral("Frm_Principal"));
+    auto* zone = new QWidget(this);
+    zone->setObjectName(QStringLiteral("Zone_Client"));
+    setCentralWidget(zone);
+
+    Txt_Commentaire = new QLineEdit(QStringLiteral("Commentaires"), zone);
+    Txt_Commentaire->setObjectName(QStringLiteral("Txt_Commentaire"));
+    Txt_Commentaire->setFont(Police_Fenetre());
+    Txt_Commentaire->setGeometry(Twips::Rectangle(120, 6120, 10215, Hauteur_Commentaire_Twips));
+
+    Construire_Menus(*menuBar());
+
+    StatusBar = new Barre_Etat(this);
+    setStatusBar(StatusBar);
+
+    CWGraph_Enreg = new CWGraph(zone);
+    CWGraph_Enreg->setObjectName(QStringLiteral("CWGraph_Enreg"));
+    CWGraph_Enreg->setGeometry(Twips::Rectangle(120, 360, 10215, 5655));
+
+    // The client area of the design, under the menu bar.
+    resize(Twips::Pixels(10455), Twips::Pixels(6975) + menuBar()->sizeHint().height());
+
+    lien_.Definir_Sortie_Etat(StatusBar);
+    connect(Txt_Commentaire, &QLineEdit::textChanged, this, &Frm_Principal::Txt_Commentaire_Change);
+    Connecter_Menus();
+}
+
+Frm_Principal::~Frm_Principal() {
+    lien_.Definir_Sortie_Etat(nullptr);
+}
+
+void Frm_Principal::Connecter_Menus() {
+    connect(Mnu_Quitter, &QAction::triggered, this, &Frm_Principal::Mnu_Quitter_Click);
+    connect(Mnu_Comm, &QAction::triggered, this, &Frm_Principal::Mnu_Comm_Click);
+    connect(Mnu_Doc, &QAction::triggered, this, &Frm_Principal::Mnu_Doc_Click);
+    connect(Mnu_Propos, &QAction::triggered, this, &Frm_Principal::Mnu_Propos_Click);
+    // Their windows and commands are not part of this version yet.
+    for (QAction* entree :
+         {Mnu_Ouvrir, Mnu_Save_All, Mnu_Save_Select, Mnu_Programmation, Download_Logger,
+          Mnu_Num_Data, Mnu_Calcul, Mnu_Tools, Mnu_Graph, Mnu_Num}) {
+        entree->setEnabled(false);
+    }
+}
+
+void Frm_Principal::Form_Load() {
+    Frm_Velor& ecran = Fenetre_Velor.Charger();
+    ecran.show();
+    ecran.repaint();
+    horloge_.Traiter_Evenements();
+
+    Origines_Horloge(etat_, horloge_.Maintenant());
+
+    switch (Import_Export::Lecture_Conf(etat_)) {
+        case Import_Export::Resultat_Lecture::Introuvable:
+            dialogues_.Message(
+                QStringLiteral("Un fichier est manquant, réinstaller l'application !"));
+            break;
+        case Import_Export::Resultat_Lecture::Incorrect:
+            dialogues_.Message(QStringLiteral("Le fichier %1 ne peut pas être lu : les réglages "
+                                              "par défaut sont utilisés.")
+                                   .arg(Dossier_Programme::Fichier(QStringLiteral("Conf.ini"))));
+            break;
+        case Import_Export::Resultat_Lecture::Lu:
+            break;
+    }
+
+    if (lien_.Ouverture_Port(etat_.Num_Port) == 0) {
+        StatusBar->Afficher_Etat(QStringLiteral("Enregistreur connecté com") +
+                                 QString::number(etat_.Num_Port));
+    } else {
+        StatusBar->Afficher_Etat(QStringLiteral("Enregistreur non connecté"));
+    }
+
+    horloge_.Attendre(250);
+    setWindowTitle(Programme::Nom_Version());
+    Graphique::Init_Graphique(*CWGraph_Enreg, horloge_.Maintenant());
+
+    Centrer();
+    show();
+    repaint();
+
+    etat_.Separateur_Decimal = Global::Lire_Separateur_Decimal();
+    if (etat_.Separateur_Decimal == QStringLiteral(",")) {
+        Global::Ecrire_Separateur_Decimal(QStringLiteral("."));
+    }
+
+    Fenetre_Velor.Decharger();
+}
+
+void Frm_Principal::Centrer() {
+    const QScreen* ecran = screen();
+    if (!ecran) return;
+    QRect place = frameGeometry();
+    place.moveCenter(ecran->availableGeometry().center());
+    move(place.topLeft());
+}
+
+void Frm_Principal::resizeEvent(QResizeEvent* evenement) {
+    QMainWindow::resizeEvent(evenement);
+    Form_Resize();
+}
+
+// Each edge goes to its nearest pixel, so the comment box starts exactly at the graph's lower
+// edge whatever the fractions.
+void Frm_Principal::Form_Resize() {
+    const Disposition d = Calcul_Disposition(width(), height());
+    const auto bord = [](double position) { return qRound(position); };
+    CWGraph_Enreg->setGeometry(QRect(QPoint(bord(d.Graphe_Gauche), bord(d.Graphe_Haut)),
+                                     QPoint(bord(d.Graphe_Gauche + d.Graphe_Largeur) - 1,
+                                            bord(d.Graphe_Haut + d.Graphe_Hauteur) - 1)));
+    Txt_Commentaire->setGeometry(
+        bord(d.Commentaire_Gauche), bord(d.Commentaire_Haut),
+        bord(d.Commentaire_Gauche + d.Commentaire_Largeur) - bord(d.Commentaire_Gauche),
+        Txt_Commentaire->height());
+}
+
+void Frm_Principal::closeEvent(QCloseEvent* evenement) {
+    Form_Unload();
+    evenement->accept();
+}
+
+void Frm_Principal::Form_Unload() {
+    if (dechargee_) return;
+    dechargee_ = true;
+    if (Import_Export::Ecriture_Conf(etat_) != Import_Export::Resultat_Ecriture::Ecrit) {
+        // Without this the port and thresholds of this session would be lost without a word.
+        dialogues_.Message(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans %1.")
+                               .arg(QDir::toNativeSeparators(
+                                   Dossier_Programme::Fichier(QStringLiteral("Conf.ini")))),
+                           Dialogues::Icone::Exclamation);
+    }
+    lien_.Fermeture_Port();
+    Global::Ecrire_Separateur_Decimal(etat_.Separateur_Decimal);
+    Decharger_Fenetres();
+}
+
+void Frm_Principal::Decharger_Fenetres() {
+    for (const char* nom : Ordre_Dechargement) {
+        for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+            if (fenetre == this || fenetre->objectName() != QLatin1String(nom)) continue;
+            if (auto* chargeable = qobject_cast<Fenetre_Chargeable*>(fenetre)) {
+                if (!chargeable->Dechargee()) chargeable->Decharger_Fin_Programme();
+            } else {
+                fenetre->close();
+            }
+        }
+    }
+}
+
+void Frm_Principal::Txt_Commentaire_Change() {
+    etat_.Commentaire = Txt_Commentaire->text();
+}
+
+void Frm_Principal::Affiche_Infos_Enreg() {
+    CWGraph_Enreg->Definir_Legende(etat_.Identite_Logger);
+    StatusBar->Afficher_Etat(QStringLiteral("Nombre de mesures : ") +
+                             QString::number(etat_.Nb_Mesures));
+    Txt_Commentaire->setText(etat_.Commentaire);
+}
+
+void Frm_Principal::Mnu_Quitter_Click() {
+    close();
+}
+
+void Frm_Principal::Mnu_Comm_Click() {
+    Frm_Choix_Comm& fenetre = Fenetre_Choix_Comm.Charger(etat_, lien_, dialogues_);
+    fenetre.show();
+    fenetre.raise();
+}
+
+void Frm_Principal::Mnu_Doc_Click() {
+    dialogues_.Afficher_Document(
+        Dossier_Programme::Fichier(QLatin1String(Installation::Nom_Manuel)));
+}
+
+void Frm_Principal::Mnu_Propos_Click() {
+    Frm_Velor& fenetre = Fenetre_Velor.Charger();
+    fenetre.show();
+    fenetre.raise();
+    fenetre.repaint();
+}

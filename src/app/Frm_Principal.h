@@ -1,0 +1,81 @@
+// The main window: the graph of the recording, its comment, the status line and the menus. It
+// owns the program's life: its Form_Load is the start-up and closing it is the shutdown.
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/Fenetre_Chargeable.h"
+#include "app/Frm_Choix_Comm.h"
+#include "app/Frm_Patientez.h"
+#include "app/Frm_Velor.h"
+#include "app/Menu_Principal.h"
+
+class Barre_Etat;
+class CWGraph;
+class Communication;
+class Dialogues;
+class Horloge;
+class QLineEdit;
+struct Etat;
+
+class Frm_Principal : public QMainWindow, public Menu_Principal {
+    Q_OBJECT
+  public:
+    // Where the graph and the comment box stand for a window of outer size W × H (any unit):
+    // the graph at 1 % from the left and top edges, 97 % wide and 80 % high, the comment box
+    // right under it, as wide.
+    struct Disposition {
+        double Graphe_Gauche, Graphe_Haut, Graphe_Largeur, Graphe_Hauteur;
+        double Commentaire_Gauche, Commentaire_Haut, Commentaire_Largeur;
+    };
+    static Disposition Calcul_Disposition(double W, double H);
+
+    // `lien` carries the serial port (the window's MSComm1) and the clock; `dialogues` shows
+    // every message and file dialog (its CmDial_Sauvegarder).
+    Frm_Principal(Etat& etat, Communication& lien, Dialogues& dialogues);
+    ~Frm_Principal() override;
+
+    // Start-up: about window, clock origins, settings, port and logger, caption, graph, the
+    // window itself, decimal separator.
+    void Form_Load();
+    void Form_Resize();
+    // Shutdown: settings written, port closed, separator restored, every other window unloaded.
+    void Form_Unload();
+
+    void Txt_Commentaire_Change();
+    // The recording now held: the logger's identity as the graph's caption, the number of
+    // measures in the status line, its comment in the comment box.
+    void Affiche_Infos_Enreg();
+
+    void Mnu_Quitter_Click();
+    void Mnu_Comm_Click();
+    void Mnu_Doc_Click();
+    void Mnu_Propos_Click();
+
+    Etat& Etat_Programme() const { return etat_; }
+    Communication& Lien() const { return lien_; }
+    Dialogues& CmDial_Sauvegarder() const { return dialogues_; }
+
+    QLineEdit* Txt_Commentaire;
+    Barre_Etat* StatusBar;
+    CWGraph* CWGraph_Enreg;
+
+    Fenetre<Frm_Velor> Fenetre_Velor;
+    Fenetre<Frm_Patientez> Fenetre_Patientez;
+    Fenetre<Frm_Choix_Comm> Fenetre_Choix_Comm;
+
+  protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+
+  private:
+    void Connecter_Menus();
+    void Centrer();
+    void Decharger_Fenetres();
+
+    Etat& etat_;
+    Communication& lien_;
+    Horloge& horloge_;
+    Dialogues& dialogues_;
+    bool dechargee_ = false;
+};

@@ -1,0 +1,126 @@
+#include "curves/Graphique.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Etat.h"
+#include "curves/Axe_Graphe.h"
+#include "curves/CWGraph.h"
+#include "curves/Interaction_Graphe.h"
+#include "curves/Trace_Graphe.h"
+
+namespace {
+
+constexpr int Plot_Temp = 1;
+constexpr int Plot_Second = 2;
+constexpr int Axe_Temps = 1;
+constexpr int Axe_Temp = 2;
+constexpr int Axe_Second = 3;
+
+// Records that can be read: a count outside the table only reaches its last record.
+int Dans_Tableau(int nombre) {
+    return std::clamp(nombre, 0, Nb_Mesures_Max);
+}
+
+// The program's margin: 0.2 × | |minimum| + maximum |, first below, then above with the new
+// minimum.
+void Elargir(Axe_Graphe& axe) {
+    const double bas = axe.Minimum();
+    const double haut = axe.Maximum();
+    axe.Definir_Minimum(bas - 0.2 * std::abs(std::abs(bas) + haut));
+    const double nouveau_bas = axe.Minimum();
+    axe.Definir_Maximum(haut + 0.2 * std::abs(std::abs(nouveau_bas) + haut));
+}
+
+}  // namespace
+
+namespace Graphique {
+
+void Init_Graphique(CWGraph& graphe, double maintenant) {
+    graphe.Definir_Longueur_Graphe(Nb_Mesures_Max);
+    graphe.Definir_Mode_Suivi(Interaction_Graphe::Mode_Zoom);
+    Axe_Graphe& temps = graphe.Axes(Axe_Temps);
+    temps.Definir_Maximum(maintenant);
+    temps.Definir_Minimum(maintenant - 1);
+}
+
+void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
+    Trace_Graphe& temperature = graphe.Plots(Plot_Temp);
+    Trace_Graphe& second = graphe.Plots(Plot_Second);
+    temperature.Effacer();
+    second.Effacer();
+    temperature.Definir_Visible(false);
+    second.Definir_Visible(false);
+
+    if (!Est_Modele_7307(etat.Version_Logger)) {
+        for (int i = 1; i <= Dans_Tableau(etat.Nb_Mesures); ++i) {
+            temperature.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Temperature);
+        }
+        graphe.Axes(Axe_Second).Definir_Visible(false);
+        temperature.Definir_Visible(true);
+    } else {
+        graphe.Axes(Axe_Second).Definir_Legende(QStringLiteral("Hygrométrie %Hr"));
+        const int records = Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures);
+        for (int i = 1; i <= Dans_Tableau(records); ++i) {
+            const Mesure& mesure = etat.Mesures(i);
+            temperature.Ajouter_Point(mesure.Date_Heure, mesure.Temperature);
+            second.Ajouter_Point(mesure.Date_Heure, mesure.Humidite);
+        }
+        graphe.Axes(Axe_Second).Definir_Visible(true);
+        temperature.Definir_Visible(true);
+        second.Definir_Visible(true);
+    }
+    Mise_Echelle(etat, graphe);
+}
+
+void Mise_Echelle(const Etat& etat, CWGraph& graphe) {
+    if (etat.Nb_Mesures < 1 || etat.Nb_Mesures > Nb_Mesures_Max) return;
+    const int records = Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures);
+    Axe_Graphe& temps = graphe.Axes(Axe_Temps);
+    temps.Definir_Minimum(etat.Mesures(1).Date_Heure);
+    // A 7307 count of 1 holds no whole record: the end of the time axis is left as it was.
+    if (records >= 1) temps.Definir_Maximum(etat.Mesures(records).Date_Heure);
+    for (int numero : {Axe_Temp, Axe_Second}) {
+        Axe_Graphe& axe = graphe.Axes(numero);
+        axe.Auto_Echelle();
+        Elargir(axe);
+    }
+}
+
+void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe) {
+    Trace_Graphe& cuisson = graphe.Plots(Plot_Second);
+    cuisson.Effacer();
+    cuisson.Definir_Visible(false);
+    Axe_Graphe& axe = graphe.Axes(Axe_Second);
+    axe.Definir_Legende(QStringLiteral("Valeur Cuisson (minutes)"));
+    for (int i = 1; i <= Dans_Tableau(etat.Nb_Mesures); ++i) {
+        cuisson.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Humidite);
+    }
+    axe.Definir_Visible(true);
+    cuisson.Definir_Visible(true);
+    axe.Auto_Echelle();
+    const double haut = axe.Maximum();
+    axe.Definir_Minimum(0);
+    // The margin rule with a minimum of 0: 1.2 × the highest value when it is positive.
+    axe.Definir_Maximum(haut + 0.2 * std::abs(haut));
+}
+
+void Selection_Mesures(Etat& etat, const CWGraph& graphe) {
+    const bool humidite = Est_Modele_7307(etat.Version_Logger);
+    const int records = Dans_Tableau(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures));
+    const Axe_Graphe& temps = graphe.Axes(Axe_Temps);
+    int k = 1;
+    for (int i = 1; i <= records; ++i) {
+        const Mesure mesure = etat.Mesures(i);
+        if (temps.Minimum() <= mesure.Date_Heure && mesure.Date_Heure <= temps.Maximum()) {
+            Mesure& garde = etat.Mesures(k);
+            garde.Date_Heure = mesure.Date_Heure;
+            garde.Temperature = mesure.Temperature;
+            if (humidite) garde.Humidite = mesure.Humidite;
+            ++k;
+        }
+    }
+    etat.Nb_Mesures = static_cast<int16_t>(humidite ? 2 * (k - 1) : k - 1);
+}
+
+}  // namespace Graphique

@@ -1,0 +1,72 @@
+// The dialogs of the tests: every text shown is kept, questions and file dialogs take their
+// answers from a script, and nothing ever waits for a click.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "app/Dialogues.h"
+
+class Dialogues_Scriptes : public Dialogues {
+  public:
+    struct Affichage {
+        QString genre;  // "message", "question", "ouvrir", "sauvegarder", "document"
+        QString texte;  // the message, or the dialog's title, or the document's path
+        Icone icone = Icone::Aucune;
+    };
+
+    // Answers, used in order; a question or a dialog with no answer left fails the test.
+    QList<bool> reponses_questions;
+    QStringList reponses_fichiers;
+
+    QList<Affichage> affichages;
+    QList<Choix_Fichier> dialogues_fichiers;
+
+    QStringList Messages() const {
+        QStringList textes;
+        for (const Affichage& a : affichages) {
+            if (a.genre == QStringLiteral("message")) textes << a.texte;
+        }
+        return textes;
+    }
+
+    void Message(const QString& texte, Icone icone) override {
+        affichages.append({QStringLiteral("message"), texte, icone});
+        if (pendant_message) pendant_message();
+    }
+    bool Question_Oui_Non(const QString& texte) override {
+        affichages.append({QStringLiteral("question"), texte, Icone::Aucune});
+        if (reponses_questions.isEmpty()) {
+            ADD_FAILURE() << "question sans réponse prévue : " << texte.toStdString();
+            return false;
+        }
+        return reponses_questions.takeFirst();
+    }
+    QString Fichier_Ouvrir(const Choix_Fichier& choix) override {
+        return Fichier(QStringLiteral("ouvrir"), choix);
+    }
+    QString Fichier_Sauvegarder(const Choix_Fichier& choix) override {
+        return Fichier(QStringLiteral("sauvegarder"), choix);
+    }
+    void Afficher_Document(const QString& chemin) override {
+        affichages.append({QStringLiteral("document"), chemin, Icone::Aucune});
+    }
+
+    // Runs while a message is "on screen" (what the windows look like at that moment).
+    std::function<void()> pendant_message;
+
+  private:
+    QString Fichier(const QString& genre, const Choix_Fichier& choix) {
+        affichages.append({genre, choix.Titre, Icone::Aucune});
+        dialogues_fichiers.append(choix);
+        if (reponses_fichiers.isEmpty()) {
+            ADD_FAILURE() << "dialogue de fichier sans réponse prévue : "
+                          << choix.Titre.toStdString();
+            return {};
+        }
+        return reponses_fichiers.takeFirst();
+    }
+};
