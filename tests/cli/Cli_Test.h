@@ -1,0 +1,37 @@
+// Runs the real caldrix-cli in a temporary program folder, against the simulated logger on a
+// pseudo-terminal linked as port COM3.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "Terminal_Simule.h"
+
+struct Execution {
+    int code = -1;
+    QString sortie;
+    QString erreurs;
+};
+
+class Cli_Test : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
+    void Brancher(int modele, int mesures, Panne_Simulee panne = {});
+    Execution Lancer(const QStringList& arguments);
+    QList<QByteArray> Trames();
+    QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
+    void Ecrire_Fichier(const QString& nom, const QByteArray& contenu) const;
+    QByteArray Lire_Fichier(const QString& nom) const;
+
+    std::unique_ptr<Terminal_Simule> logger;
+
+  private:
+    QTemporaryDir dossier_;
+    QByteArray ancien_home_;
+};
