@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "Chargement_Enregistrement.h"
 #include "Courbe_Simulee.h"
 #include "core/Cp1252.h"
 #include "core/Dossier_Programme.h"
@@ -18,7 +19,7 @@ struct Fiche_Option {
     const char* aide;    // UTF-8
 };
 
-const std::array<Fiche_Option, 19> Fiches = {{
+const std::array<Fiche_Option, 20> Fiches = {{
     {"m|modele", "7306|7307", "modèle simulé (défaut 7306 : température seule)"},
     {"version-logger", "texte",
      "texte de version ; ses 4 premiers caractères sont le modèle (défaut <modèle>V12)"},
@@ -27,7 +28,8 @@ const std::array<Fiche_Option, 19> Fiches = {{
      "nombre de mesures de l'enregistrement généré, 0 à 16000 (défaut 1000)"},
     {"p|periode", "secondes", "période d'enregistrement, 1 à 7200 s (défaut 60)"},
     {"d|debut", "jj/mm/aaaa hh:mm:ss",
-     "début de l'enregistrement (défaut : de sorte qu'il se termine maintenant)"},
+     "début de l'enregistrement (défaut : de sorte qu'il se termine maintenant, ou\n"
+     "      celui du fichier chargé)"},
     {"u|unite", "C|F|c|f",
      "lettre d'unité : C °C, F °F, c et f alarmes sur l'humidité (7307) (défaut C)"},
     {"seuil-haut", "degrés", "seuil d'alarme haut (défaut 30)"},
@@ -47,6 +49,10 @@ const std::array<Fiche_Option, 19> Fiches = {{
     {"dossier", "dossier",
      "dossier du programme pour --port (défaut : CALDRIX_HOME, sinon ~/Caldrix)"},
     {"j|journal", "fichier", "ajoute chaque trame reçue, une par ligne, à ce fichier"},
+    {"c|charger|load", "fichier",
+     "rejoue un fichier d'enregistrements (.txt) du programme : identité, modèle,\n"
+     "      période et mesures en viennent, au lieu de --modele, --identite, --nombre et\n"
+     "      --periode ; --debut déplace l'enregistrement"},
     {"h|help|aide", "", "affiche cette aide"},
 }};
 
@@ -136,17 +142,8 @@ bool Lire_Panne(const QCommandLineParser& lecteur, Panne_Simulee& panne, QString
     return true;
 }
 
-bool Lire_Memoire(const QCommandLineParser& lecteur, double maintenant, Memoire_Logger& m,
-                  QString& erreur) {
-    const std::optional<int> modele = Entier(lecteur, "modele", 7306, 7306, 7307, erreur);
-    if (!modele) return false;
-    m = Memoire_Logger::Modele(*modele);
-    if (lecteur.isSet(QStringLiteral("version-logger"))) {
-        m.version = Cp1252::Encode(lecteur.value(QStringLiteral("version-logger")));
-    }
-    if (lecteur.isSet(QStringLiteral("identite"))) {
-        m.identite = Cp1252::Encode(lecteur.value(QStringLiteral("identite"))).left(8);
-    }
+// What the logger is set to: unit, thresholds, size, sleep.
+bool Lire_Reglages(const QCommandLineParser& lecteur, Memoire_Logger& m, QString& erreur) {
     const QString unite = lecteur.value(QStringLiteral("unite"));
     if (lecteur.isSet(QStringLiteral("unite"))) {
         if (unite.size() != 1 || !QStringLiteral("CFcf").contains(unite)) {
@@ -155,23 +152,50 @@ bool Lire_Memoire(const QCommandLineParser& lecteur, double maintenant, Memoire_
         }
         m.unite = static_cast<char>(unite[0].unicode());
     }
-    const std::optional<int> nombre = Entier(lecteur, "nombre", 1000, 0, 16000, erreur);
-    const std::optional<int> periode = Entier(lecteur, "periode", 60, 1, 7200, erreur);
     const std::optional<int> taille = Entier(lecteur, "taille", 5, 0, 5, erreur);
     const std::optional<int16_t> haut = Seuil(lecteur, "seuil-haut", 30, erreur);
     const std::optional<int16_t> bas = Seuil(lecteur, "seuil-bas", 0, erreur);
-    if (!nombre || !periode || !taille || !haut || !bas) return false;
-    m.periode = *periode;
+    if (!taille || !haut || !bas) return false;
     m.code_taille = *taille;
     m.seuil_haut = *haut;
     m.seuil_bas = *bas;
     m.sans_veille = lecteur.isSet(QStringLiteral("sans-veille"));
-    const double debut_defaut = maintenant - static_cast<double>(*nombre) * *periode / 86400.0;
-    const std::optional<int32_t> debut =
-        Date_Option(lecteur, "debut", debut_defaut, maintenant, erreur);
-    if (!debut) return false;
-    m.debut_enreg = *debut;
+    return true;
+}
+
+// The logger itself and a recording made up for it; by default the recording ends now.
+bool Lire_Logger_Genere(const QCommandLineParser& lecteur, double maintenant, Memoire_Logger& m,
+                        std::optional<double>& debut, QString& erreur) {
+    const std::optional<int> modele = Entier(lecteur, "modele", 7306, 7306, 7307, erreur);
+    const std::optional<int> nombre = Entier(lecteur, "nombre", 1000, 0, 16000, erreur);
+    const std::optional<int> periode = Entier(lecteur, "periode", 60, 1, 7200, erreur);
+    if (!modele || !nombre || !periode) return false;
+    m = Memoire_Logger::Modele(*modele);
+    if (lecteur.isSet(QStringLiteral("version-logger"))) {
+        m.version = Cp1252::Encode(lecteur.value(QStringLiteral("version-logger")));
+    }
+    if (lecteur.isSet(QStringLiteral("identite"))) {
+        m.identite = Cp1252::Encode(lecteur.value(QStringLiteral("identite"))).left(8);
+    }
+    m.periode = *periode;
     m.mesures = Courbe_Simulee::Generer(*nombre, m.Est_7307());
+    debut = maintenant - static_cast<double>(*nombre) * *periode / 86400.0;
+    return true;
+}
+
+bool Lire_Memoire(const QCommandLineParser& lecteur, double maintenant, Memoire_Logger& m,
+                  QString& erreur) {
+    std::optional<double> debut;
+    const QString fichier = lecteur.value(QStringLiteral("charger"));
+    if (!(fichier.isEmpty() ? Lire_Logger_Genere(lecteur, maintenant, m, debut, erreur)
+                            : Chargement_Enregistrement::Charger(fichier, m, debut, erreur)) ||
+        !Lire_Reglages(lecteur, m, erreur)) {
+        return false;
+    }
+    const std::optional<int32_t> compte =
+        Date_Option(lecteur, "debut", debut.value_or(maintenant), maintenant, erreur);
+    if (!compte) return false;
+    m.debut_enreg = *compte;
     return true;
 }
 
