@@ -44,7 +44,7 @@ const std::array<Fiche_Option, 20> Fiches = {{
      "limite la panne à une commande (Q, I, M, J, C, A, S ou D) ; défaut : toutes"},
     {"r|rythme-reel", "", "émet au rythme réel de 9600 bauds (960 caractères par seconde)"},
     {"port", "n",
-     "crée le lien <dossier>/ports/COM<n> vers le terminal : le programme\n"
+     "crée (ou remplace) le lien <dossier>/ports/COM<n> vers le terminal : le programme\n"
      "      trouve alors le logger sur le port n"},
     {"dossier", "dossier",
      "dossier du programme pour --port (défaut : CALDRIX_HOME, sinon ~/Caldrix)"},
