@@ -21,6 +21,15 @@ T& Element(const std::array<std::unique_ptr<T>, N>& tableau, int numero) {
     return *tableau[static_cast<std::size_t>(numero - 1)];
 }
 
+// Fonts sized in pixels of the graph rather than in points, so that the graph drawn on a page
+// (Dessiner) keeps its proportions whatever the printer's resolution.
+QFont En_Pixels(QFont police) {
+    if (police.pixelSize() <= 0) police.setPixelSize(qRound(police.pointSizeF() * 96.0 / 72.0));
+    return police;
+}
+
+const QString Format_Dates = QStringLiteral("dd/MM/yyyy hh:mm:ss");
+
 const QColor Couleur_Temperature(0xc0, 0x39, 0x2b);
 const QColor Couleur_Second(0x1f, 0x5f, 0xbf);
 const QColor Couleur_Consigne(0x55, 0x55, 0x55);
@@ -34,7 +43,10 @@ CWGraph::CWGraph(QWidget* parent)
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(trace_qcp_);
 
-    legende_ = new QCPTextElement(trace_qcp_, QString(), QFont(font().family(), 10, QFont::Bold));
+    QFont police_legende = font();
+    police_legende.setPointSizeF(10);
+    police_legende.setBold(true);
+    legende_ = new QCPTextElement(trace_qcp_, QString(), En_Pixels(police_legende));
     trace_qcp_->plotLayout()->insertRow(0);
     trace_qcp_->plotLayout()->addElement(0, 0, legende_);
 
@@ -46,17 +58,26 @@ CWGraph::CWGraph(QWidget* parent)
                                                     *traces_[1], QColor(0x8e, 0x44, 0xad));
     interaction_ = new Interaction_Graphe(*trace_qcp_, *axes_[0], *axes_[1], *axes_[2]);
     connect(interaction_, &Interaction_Graphe::Pointeur, this, &CWGraph::Pointeur);
+    connect(trace_qcp_, &QCustomPlot::beforeReplot, this, &CWGraph::Espacer_Dates);
+}
+
+// A date label is long: as many ticks as labels fit side by side, so they never overlap.
+void CWGraph::Espacer_Dates() {
+    const QFontMetrics mesure(trace_qcp_->xAxis->tickLabelFont());
+    const int largeur_label = mesure.horizontalAdvance(QStringLiteral("00/00/0000 00:00:00")) + 24;
+    const int largeur_axe = trace_qcp_->axisRect()->width();
+    dates_->setTickCount(std::max(1, largeur_axe / std::max(largeur_label, 1)));
 }
 
 CWGraph::~CWGraph() = default;
 
 void CWGraph::Construire_Axes() {
     QCPAxis* temps = trace_qcp_->xAxis;
-    auto dates = QSharedPointer<QCPAxisTickerDateTime>::create();
-    dates->setDateTimeFormat(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
-    dates->setDateTimeSpec(Qt::UTC);  // see Axe_Graphe.h: our dates carry no time zone
-    dates->setTickCount(4);
-    temps->setTicker(dates);
+    dates_ = QSharedPointer<QCPAxisTickerDateTime>::create();
+    dates_->setDateTimeFormat(Format_Dates);
+    dates_->setDateTimeSpec(Qt::UTC);  // see Axe_Graphe.h: our dates carry no time zone
+    dates_->setTickStepStrategy(QCPAxisTicker::tssMeetTickCount);
+    temps->setTicker(dates_);
 
     QCPAxis* temperature = trace_qcp_->yAxis;
     temperature->setLabel(QStringLiteral("Température °C"));
@@ -74,7 +95,10 @@ void CWGraph::Construire_Axes() {
     axes_[2] = std::make_unique<Axe_Graphe>(second, QStringLiteral("YAxis-Hygro"),
                                             Axe_Graphe::Nature::Valeur);
     for (const auto& axe : axes_) {
-        axe->Axe_QCP()->grid()->setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 0, Qt::DotLine));
+        QCPAxis* qcp = axe->Axe_QCP();
+        qcp->grid()->setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 0, Qt::DotLine));
+        qcp->setLabelFont(En_Pixels(qcp->labelFont()));
+        qcp->setTickLabelFont(En_Pixels(qcp->tickLabelFont()));
     }
 }
 
@@ -160,11 +184,21 @@ void CWGraph::Dessiner(QPainter& peintre, const QRectF& cible) const {
     QPicture image;
     {
         QCPPainter peintre_qcp(&image);
+        // Vectors throughout, and hairlines made one graph pixel wide: a printer's device
+        // pixel is far too thin to see.
+        peintre_qcp.setMode(QCPPainter::pmVectorized);
+        peintre_qcp.setMode(QCPPainter::pmNoCaching);
+        peintre_qcp.setMode(QCPPainter::pmNonCosmetic);
         trace_qcp_->toPainter(&peintre_qcp, largeur, hauteur);
     }
+    // Played back on a device of another resolution, a picture is scaled by the ratio of the
+    // resolutions already; only the rest of the scaling is ours.
+    const QPaintDevice* appareil = peintre.device();
+    const double rapport_x = appareil ? double(appareil->logicalDpiX()) / image.logicalDpiX() : 1.0;
+    const double rapport_y = appareil ? double(appareil->logicalDpiY()) / image.logicalDpiY() : 1.0;
     peintre.save();
     peintre.translate(cible.topLeft());
-    peintre.scale(cible.width() / largeur, cible.height() / hauteur);
+    peintre.scale(cible.width() / largeur / rapport_x, cible.height() / hauteur / rapport_y);
     peintre.drawPicture(0, 0, image);
     peintre.restore();
 }

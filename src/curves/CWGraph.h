@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QColor>
+#include <QSharedPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -16,6 +17,7 @@
 class Axe_Graphe;
 class Curseur_Graphe;
 class Interaction_Graphe;
+class QCPAxisTickerDateTime;
 class QCPTextElement;
 class QCustomPlot;
 class Trace_Graphe;
@@ -67,9 +69,11 @@ class CWGraph : public QWidget {
     void Construire_Axes();
     void Construire_Traces();
     void Pointeur(int bouton, int shift, double x, double y);
+    void Espacer_Dates();
 
     QCustomPlot* trace_qcp_;
     QCPTextElement* legende_;
+    QSharedPointer<QCPAxisTickerDateTime> dates_;
     std::array<std::unique_ptr<Axe_Graphe>, Nb_Axes> axes_;
     std::array<std::unique_ptr<Trace_Graphe>, Nb_Traces> traces_;
     std::array<std::unique_ptr<Curseur_Graphe>, Nb_Curseurs> curseurs_;

@@ -1,0 +1,272 @@
+// The graph control itself: numbering, chart length, axes, cursors, the mouse in each track mode
+// and the drawing onto a printer page.
+#include <gtest/gtest.h>
+
+#include <qcustomplot.h>
+
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/Textes.h"
+#include "curves/Axe_Graphe.h"
+#include "curves/CWGraph.h"
+#include "curves/Curseur_Graphe.h"
+#include "curves/Graphique.h"
+#include "curves/Trace_Graphe.h"
+
+namespace {
+
+const double Debut = Date_Depuis_Civil(2026, 12, 5, 14, 0, 0);
+const double Une_Minute = 60 * Une_Seconde;
+
+// A shown graph of 800 × 500 with a ramp of 61 points, one a minute from 14:00, 20 to 80.
+class Graphe_Affiche : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        graphe.resize(800, 500);
+        graphe.show();
+        for (int i = 0; i <= 60; ++i)
+            graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
+        graphe.Axes(1).Definir_Minimum(Debut);
+        graphe.Axes(1).Definir_Maximum(Debut + 60 * Une_Minute);
+        graphe.Axes(2).Definir_Minimum(0);
+        graphe.Axes(2).Definir_Maximum(100);
+        graphe.Redessiner_Maintenant();
+    }
+
+    QCPAxisRect& Zone() { return *graphe.Trace_QCP().axisRect(); }
+    QPoint Point_Zone(double fx, double fy) {
+        const QRect r = Zone().rect();
+        return QPoint(r.left() + static_cast<int>(fx * r.width()),
+                      r.top() + static_cast<int>(fy * r.height()));
+    }
+    void Glisser(QPoint de, QPoint a) {
+        QWidget* cible = &graphe.Trace_QCP();
+        QTest::mousePress(cible, Qt::LeftButton, {}, de);
+        QTest::mouseMove(cible, (de + a) / 2);
+        QTest::mouseMove(cible, a);
+        QTest::mouseRelease(cible, Qt::LeftButton, {}, a);
+    }
+
+    CWGraph graphe;
+};
+
+QString Texte_Pdf(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000)) return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+}  // namespace
+
+TEST(Graphe, NumerotationDesTracesAxesEtCurseurs) {
+    CWGraph graphe;
+
+    EXPECT_EQ(graphe.Plots(1).Nom(), QStringLiteral("Voie_Temp"));
+    EXPECT_EQ(graphe.Plots(2).Nom(), QStringLiteral("Voie_Hygro"));
+    EXPECT_EQ(graphe.Plots(3).Nom(), QStringLiteral("Consigne_Maxi"));
+    EXPECT_EQ(graphe.Plots(4).Nom(), QStringLiteral("Consigne_Mini"));
+    EXPECT_EQ(graphe.Axes(1).Nom(), QStringLiteral("XAxis"));
+    EXPECT_EQ(graphe.Axes(2).Nom(), QStringLiteral("YAxis-Temp"));
+    EXPECT_EQ(graphe.Axes(2).Legende(), QStringLiteral("Température °C"));
+    EXPECT_EQ(graphe.Axes(3).Nom(), QStringLiteral("YAxis-Hygro"));
+    EXPECT_EQ(graphe.Axes(3).Legende(), QStringLiteral("Hygrométrie %Hr"));
+    EXPECT_EQ(&graphe.Plots(1).Axe_Y(), &graphe.Axes(2));
+    EXPECT_EQ(&graphe.Plots(2).Axe_Y(), &graphe.Axes(3));
+    EXPECT_EQ(graphe.Cursors(1).Nom(), QStringLiteral("Cursor-temp"));
+    EXPECT_EQ(graphe.Cursors(2).Nom(), QStringLiteral("Cursor-Hygro"));
+    EXPECT_THROW(graphe.Plots(5), std::out_of_range);
+    EXPECT_THROW(graphe.Axes(0), std::out_of_range);
+    EXPECT_THROW(graphe.Cursors(3), std::out_of_range);
+}
+
+TEST(Graphe, ChaqueTraceGardeAuPlusLaLongueurDuGraphe) {
+    CWGraph graphe;
+    Trace_Graphe& trace = graphe.Plots(1);
+    for (int i = 0; i <= 16000; ++i)
+        trace.Ajouter_Point(Debut + i * Une_Seconde, i);
+
+    EXPECT_EQ(trace.Nb_Points(), 16000);
+    double x = 0;
+    double y = 0;
+    ASSERT_TRUE(trace.Point_Proche(Debut, x, y));
+    EXPECT_EQ(y, 1);  // the oldest point went
+
+    graphe.Definir_Longueur_Graphe(10);
+    EXPECT_EQ(trace.Nb_Points(), 10);
+    ASSERT_TRUE(trace.Point_Proche(Debut, x, y));
+    EXPECT_EQ(y, 15991);
+}
+
+TEST(Graphe, LesLimitesDUnAxeSontLuesTellesQuEcrites) {
+    CWGraph graphe;
+    Axe_Graphe& axe = graphe.Axes(2);
+    axe.Definir_Minimum(0);
+    axe.Definir_Maximum(10);
+
+    // Set one after the other, a new range may pass through an inverted pair.
+    axe.Definir_Minimum(20);
+    EXPECT_DOUBLE_EQ(axe.Minimum(), 20);
+    axe.Definir_Maximum(30);
+    EXPECT_DOUBLE_EQ(axe.Maximum(), 30);
+    EXPECT_DOUBLE_EQ(axe.Axe_QCP()->range().lower, 20);
+    EXPECT_DOUBLE_EQ(axe.Axe_QCP()->range().upper, 30);
+
+    // Equal limits are kept; the drawing still gets some width.
+    axe.Definir_Maximum(20);
+    EXPECT_DOUBLE_EQ(axe.Maximum(), 20);
+    EXPECT_GT(axe.Axe_QCP()->range().size(), 0);
+
+    axe.Definir_Minimum(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_DOUBLE_EQ(axe.Minimum(), 20);
+
+    // The time axis speaks day counts.
+    Axe_Graphe& temps = graphe.Axes(1);
+    temps.Definir_Minimum(Debut);
+    temps.Definir_Maximum(Debut + 1);
+    EXPECT_DOUBLE_EQ(temps.Minimum(), Debut);
+    EXPECT_DOUBLE_EQ(temps.Maximum(), Debut + 1);
+}
+
+TEST(Graphe, LEchelleAutomatiqueNeRegardeQueLesTracesVisibles) {
+    CWGraph graphe;
+    Axe_Graphe& axe = graphe.Axes(2);
+    axe.Definir_Minimum(-1);
+    axe.Definir_Maximum(1);
+    axe.Auto_Echelle();  // nothing drawn yet
+    EXPECT_DOUBLE_EQ(axe.Minimum(), -1);
+    EXPECT_DOUBLE_EQ(axe.Maximum(), 1);
+
+    graphe.Plots(1).Ajouter_Point(Debut, 12);
+    graphe.Plots(1).Ajouter_Point(Debut + 1, 18);
+    graphe.Plots(3).Ajouter_Point(Debut, 100);
+    graphe.Plots(3).Definir_Visible(false);
+    axe.Auto_Echelle();
+
+    EXPECT_DOUBLE_EQ(axe.Minimum(), 12);
+    EXPECT_DOUBLE_EQ(axe.Maximum(), 18);
+}
+
+TEST(Graphe, UnCurseurSePoseSurLePointLePlusProcheDeSaCourbe) {
+    CWGraph graphe;
+    Curseur_Graphe& curseur = graphe.Cursors(1);
+    curseur.Definir_Position(Debut, 5);  // empty curve: where it is put
+    EXPECT_DOUBLE_EQ(curseur.X(), Debut);
+    EXPECT_DOUBLE_EQ(curseur.Y(), 5);
+
+    for (int i = 0; i < 3; ++i)
+        graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
+    curseur.Definir_X(Debut + 1.4 * Une_Minute);
+
+    EXPECT_DOUBLE_EQ(curseur.X(), Debut + Une_Minute);
+    EXPECT_DOUBLE_EQ(curseur.Y(), 21);
+    curseur.Definir_Visible(true);
+    EXPECT_TRUE(curseur.Visible());
+}
+
+TEST(Graphe, LesTracesDeConsignesChangentDAxeDeCouleurEtDeStyle) {
+    CWGraph graphe;
+    Trace_Graphe& consigne = graphe.Plots(3);
+
+    consigne.Definir_Axe_Y(graphe.Axes(3));
+    consigne.Definir_Couleur(graphe.Plots(2).Couleur());
+    consigne.Definir_Style_Ligne(Trace_Graphe::Style_Tirets);
+
+    EXPECT_EQ(&consigne.Axe_Y(), &graphe.Axes(3));
+    EXPECT_EQ(consigne.Graphe_QCP()->valueAxis(), graphe.Axes(3).Axe_QCP());
+    EXPECT_EQ(consigne.Couleur(), graphe.Plots(2).Couleur());
+    EXPECT_EQ(consigne.Graphe_QCP()->pen().style(), Qt::DashLine);
+    EXPECT_EQ(consigne.Style_Ligne(), 3);
+}
+
+TEST(Graphe, LegendeEtCouleurs) {
+    CWGraph graphe;
+    graphe.Definir_Legende(QStringLiteral("FOUR01"));
+    graphe.Definir_Couleur_Zone_Trace(QColor(Qt::black));
+    graphe.Definir_Couleur_Fond(QColor(Qt::gray));
+
+    EXPECT_EQ(graphe.Legende(), QStringLiteral("FOUR01"));
+    EXPECT_EQ(graphe.Couleur_Zone_Trace(), QColor(Qt::black));
+    EXPECT_EQ(graphe.Couleur_Fond(), QColor(Qt::gray));
+}
+
+TEST_F(Graphe_Affiche, EnMode6UnRectangleTraceZoomeDessus) {
+    QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
+    ASSERT_EQ(graphe.Mode_Suivi(), 6);
+
+    Glisser(Point_Zone(0.25, 0.25), Point_Zone(0.75, 0.75));
+
+    EXPECT_NEAR(graphe.Axes(1).Minimum(), Debut + 15 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(graphe.Axes(1).Maximum(), Debut + 45 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(graphe.Axes(2).Minimum(), 25, 1);
+    EXPECT_NEAR(graphe.Axes(2).Maximum(), 75, 1);
+    EXPECT_EQ(pointeur.count(), 0);
+}
+
+TEST_F(Graphe_Affiche, EnMode3LeGlisserDeplaceLaVueSansLaRetrecir) {
+    graphe.Definir_Mode_Suivi(3);
+
+    Glisser(Point_Zone(0.5, 0.5), Point_Zone(0.25, 0.5));
+
+    EXPECT_NEAR(graphe.Axes(1).Minimum(), Debut + 15 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum(), 60 * Une_Minute, Une_Seconde);
+    EXPECT_NEAR(graphe.Axes(2).Minimum(), 0, 0.5);
+}
+
+TEST_F(Graphe_Affiche, EnMode1LePointeurDeplaceLesCurseursEtEstSignale) {
+    graphe.Definir_Mode_Suivi(1);
+    QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
+
+    QTest::mousePress(&graphe.Trace_QCP(), Qt::LeftButton, Qt::ShiftModifier, Point_Zone(0.5, 0.5));
+    QTest::mouseRelease(&graphe.Trace_QCP(), Qt::LeftButton, Qt::ShiftModifier,
+                        Point_Zone(0.5, 0.5));
+
+    ASSERT_EQ(pointeur.count(), 1);
+    const QList<QVariant> arguments = pointeur.takeFirst();
+    EXPECT_EQ(arguments.at(0).toInt(), 1);
+    EXPECT_EQ(arguments.at(1).toInt(), 1);
+    EXPECT_NEAR(arguments.at(2).toDouble(), Debut + 30 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(arguments.at(3).toDouble(), 50, 1);
+    // The cursors stand on the curve's point nearest to the pointer.
+    EXPECT_NEAR(graphe.Cursors(1).X(), Debut + 30 * Une_Minute, 1.01 * Une_Minute);
+    EXPECT_NEAR(graphe.Cursors(1).Y(), 50, 1.01);
+    // The limits are left alone.
+    EXPECT_DOUBLE_EQ(graphe.Axes(1).Minimum(), Debut);
+
+    // Dragging keeps reporting.
+    QTest::mousePress(&graphe.Trace_QCP(), Qt::LeftButton, {}, Point_Zone(0.2, 0.5));
+    QTest::mouseMove(&graphe.Trace_QCP(), Point_Zone(0.8, 0.5));
+    QTest::mouseRelease(&graphe.Trace_QCP(), Qt::LeftButton, {}, Point_Zone(0.8, 0.5));
+    ASSERT_EQ(pointeur.count(), 2);
+    EXPECT_NEAR(pointeur.last().at(2).toDouble(), Debut + 48 * Une_Minute, Une_Minute);
+}
+
+TEST_F(Graphe_Affiche, SeDessineSurUnePageDImprimanteAvecSesTextes) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) absent";
+    }
+    graphe.Definir_Legende(QStringLiteral("FOUR01"));
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("graphe.pdf"));
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(pdf);
+    imprimante.setPageOrientation(QPageLayout::Landscape);
+    QPainter peintre(&imprimante);
+    graphe.Dessiner(peintre, imprimante.pageLayout().paintRectPixels(imprimante.resolution()));
+    peintre.end();
+
+    const QString texte = Texte_Pdf(pdf);
+
+    EXPECT_TRUE(texte.contains(QStringLiteral("FOUR01"))) << texte.toStdString();
+    EXPECT_TRUE(texte.contains(QStringLiteral("05/12/2026 14:"))) << texte.toStdString();
+    EXPECT_TRUE(texte.contains(QStringLiteral("Température °C"))) << texte.toStdString();
+    EXPECT_TRUE(texte.contains(QStringLiteral("Hygrométrie %Hr"))) << texte.toStdString();
+}
