@@ -2,6 +2,8 @@
 // removed afterwards, so the files are real files on disk. And a way to make the disk "full".
 #pragma once
 
+#include "Limite_Taille_Fichier.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -49,22 +51,6 @@ class Dossier_Temporaire : public ::testing::Test {
     QByteArray ancien_;
 };
 
-// Keeps a file size limit for the life of the object, the way a full disk stops a write.
-class Limite_Taille_Fichier {
-  public:
-    explicit Limite_Taille_Fichier(rlim_t octets) {
-        getrlimit(RLIMIT_FSIZE, &ancienne_);
-        ancien_signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = ancienne_;
-        limite.rlim_cur = octets;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~Limite_Taille_Fichier() {
-        setrlimit(RLIMIT_FSIZE, &ancienne_);
-        std::signal(SIGXFSZ, ancien_signal_);
-    }
-
-  private:
-    rlimit ancienne_{};
-    void (*ancien_signal_)(int) = nullptr;
-};
+void (*ancien_signal_)(int) = nullptr;
+}
+;
