@@ -5,13 +5,10 @@
 #include "Limite_Taille_Fichier.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
 class Dossier_Temporaire : public ::testing::Test {
   protected:
@@ -50,7 +47,3 @@ class Dossier_Temporaire : public ::testing::Test {
     bool avait_ancien_ = false;
     QByteArray ancien_;
 };
-
-void (*ancien_signal_)(int) = nullptr;
-}
-;

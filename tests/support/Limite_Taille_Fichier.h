@@ -22,3 +22,5 @@ class Limite_Taille_Fichier {
 
   private:
     rlimit ancienne_{};
+    void (*ancien_signal_)(int) = nullptr;
+};
