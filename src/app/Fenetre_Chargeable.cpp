@@ -1,6 +1,7 @@
 #include "app/Fenetre_Chargeable.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 Fenetre_Chargeable::Fenetre_Chargeable(Qt::WindowFlags drapeaux) : QWidget(nullptr, drapeaux) {}
 
@@ -10,4 +11,12 @@ void Fenetre_Chargeable::closeEvent(QCloseEvent* evenement) {
     dechargee_ = true;
     Form_Unload();
     deleteLater();
+}
+
+void Fenetre_Chargeable::Centrer_Sur_Ecran() {
+    const QScreen* ecran = screen();
+    if (!ecran) return;
+    QRect place(QPoint(), size());
+    place.moveCenter(ecran->availableGeometry().center());
+    move(place.topLeft());
 }

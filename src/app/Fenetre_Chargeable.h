@@ -22,6 +22,8 @@ class Fenetre_Chargeable : public QWidget {
 
   protected:
     virtual void Form_Unload() {}
+    // Places the window in the middle of its screen, as the program's windows open.
+    void Centrer_Sur_Ecran();
     void closeEvent(QCloseEvent* evenement) override;
 
   private:

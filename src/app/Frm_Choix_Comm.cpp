@@ -30,6 +30,7 @@ Frm_Choix_Comm::Frm_Choix_Comm(Etat& etat, Communication& lien, Dialogues& dialo
     setObjectName(QStringLiteral("Frm_Choix_Comm"));
     setWindowTitle(QStringLiteral("Choix du port de communication"));
     setFixedSize(Twips::Taille(3030, 1245));
+    Centrer_Sur_Ecran();
 
     Cmb_Choix_Port = new QComboBox(this);
     Cmb_Choix_Port->setObjectName(QStringLiteral("Cmb_Choix_Port"));

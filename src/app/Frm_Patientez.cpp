@@ -10,6 +10,7 @@ Frm_Patientez::Frm_Patientez()
                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("Frm_Patientez"));
     setFixedSize(Twips::Taille(3030, 645));
+    Centrer_Sur_Ecran();
     Label1 = new QLabel(QStringLiteral("Patientez SVP"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);

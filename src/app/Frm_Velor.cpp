@@ -70,6 +70,7 @@ Frm_Velor::Frm_Velor()
                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("Frm_Velor"));
     setFixedSize(Twips::Taille(3615, 4695));
+    Centrer_Sur_Ecran();
 
     Lbl_Nom_Logiciel =
         Label_Centre(this, "Lbl_Nom_Logiciel", Twips::Rectangle(120, 240, 3375, 300));

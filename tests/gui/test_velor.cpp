@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "Attente.h"
@@ -41,6 +42,8 @@ TEST(APropos, ChoisiDeuxFoisNeMontreQuUneFenetre) {
     Frm_Velor* propos = fenetre.Fenetre_Velor.Chargee();
     ASSERT_NE(propos, nullptr);
     EXPECT_EQ(propos->windowTitle(), QStringLiteral("Caldrix"));
+    const QPoint centre = propos->screen()->availableGeometry().center();
+    EXPECT_LE((propos->geometry().center() - centre).manhattanLength(), 4);
     EXPECT_EQ(Texte(*propos, "Lbl_Nom_Logiciel"), QStringLiteral("Caldrix V1.09"));
     EXPECT_EQ(Texte(*propos, "Label1"), QStringLiteral("VELOR SAS"));
     for (const char* nom : {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
