@@ -95,10 +95,13 @@ void Frm_Principal::Connecter_Menus() {
     connect(Mnu_Comm, &QAction::triggered, this, &Frm_Principal::Mnu_Comm_Click);
     connect(Mnu_Doc, &QAction::triggered, this, &Frm_Principal::Mnu_Doc_Click);
     connect(Mnu_Propos, &QAction::triggered, this, &Frm_Principal::Mnu_Propos_Click);
+    connect(Download_Logger, &QAction::triggered, this, &Frm_Principal::Download_Logger_Click);
+    connect(Mnu_Ouvrir, &QAction::triggered, this, &Frm_Principal::Mnu_Ouvrir_Click);
+    connect(Mnu_Save_All, &QAction::triggered, this, &Frm_Principal::Mnu_Save_All_Click);
+    connect(Mnu_Save_Select, &QAction::triggered, this, &Frm_Principal::Mnu_Save_Select_Click);
+    connect(Mnu_Calcul, &QAction::triggered, this, &Frm_Principal::Mnu_Calcul_Click);
     // Their windows and commands are not part of this version yet.
-    for (QAction* entree :
-         {Mnu_Ouvrir, Mnu_Save_All, Mnu_Save_Select, Mnu_Programmation, Download_Logger,
-          Mnu_Num_Data, Mnu_Calcul, Mnu_Tools, Mnu_Graph, Mnu_Num}) {
+    for (QAction* entree : {Mnu_Programmation, Mnu_Num_Data, Mnu_Tools, Mnu_Graph, Mnu_Num}) {
         entree->setEnabled(false);
     }
 }

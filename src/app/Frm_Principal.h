@@ -6,9 +6,12 @@
 
 #include "app/Fenetre_Chargeable.h"
 #include "app/Frm_Choix_Comm.h"
+#include "app/Frm_Download.h"
 #include "app/Frm_Patientez.h"
 #include "app/Frm_Velor.h"
 #include "app/Menu_Principal.h"
+#include "cooking/Calcul_Cuisson.h"
+#include "cooking/gui/Frm_Calcul.h"
 
 class Barre_Etat;
 class CWGraph;
@@ -47,6 +50,14 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     // measures in the status line, its comment in the comment box.
     void Affiche_Infos_Enreg();
 
+    // Recordings (Frm_Principal_Enregistrements.cpp): download, open, save, cooking value.
+    void Download_Logger_Click();
+    void Mnu_Ouvrir_Click();
+    void Sauvegarde_Enreg();
+    void Mnu_Save_All_Click();
+    void Mnu_Save_Select_Click();
+    void Mnu_Calcul_Click();
+
     void Mnu_Quitter_Click();
     void Mnu_Comm_Click();
     void Mnu_Doc_Click();
@@ -63,6 +74,10 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_Velor> Fenetre_Velor;
     Fenetre<Frm_Patientez> Fenetre_Patientez;
     Fenetre<Frm_Choix_Comm> Fenetre_Choix_Comm;
+    Fenetre<Frm_Download> Fenetre_Download;
+    Fenetre<Frm_Calcul> Fenetre_Calcul;
+    // The last cooking value computed: it outlives the cooking window.
+    Maximum_Cuisson Resultat_Cuisson;
 
   protected:
     void resizeEvent(QResizeEvent* evenement) override;
@@ -70,6 +85,10 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
 
   private:
     void Connecter_Menus();
+    // The name chosen in the save dialog, or empty when nothing is to be written.
+    QString Choix_Nom_Sauvegarde();
+    bool Ecriture_Enregistrement(const QString& nom);
+    void Rejouer_Calcul_Cuisson();
     void Centrer();
     void Decharger_Fenetres();
 

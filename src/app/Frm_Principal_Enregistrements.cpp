@@ -1,0 +1,156 @@
+// The main window's commands on recordings: download, open, save and the cooking value.
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Barre_Etat.h"
+#include "app/Dialogues.h"
+#include "app/Frm_Principal.h"
+#include "cooking/gui/Frm_Calcul.h"
+#include "core/Dossier_Programme.h"
+#include "core/Etat.h"
+#include "curves/CWGraph.h"
+#include "curves/Graphique.h"
+#include "files/Import_Export.h"
+#include "logger/Communication.h"
+#include "logger/Sequence_Telechargement.h"
+
+namespace {
+
+constexpr uint8_t Recette_Pasteurisation = 100;
+constexpr uint8_t Recette_Sterilisation = 101;
+
+Dialogues::Choix_Fichier Choix_Enregistrements(const char* titre, const char* nom) {
+    Dialogues::Choix_Fichier choix;
+    choix.Titre = QString::fromUtf8(titre);
+    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
+    choix.Filtre = QStringLiteral("(*.txt)|*.txt");
+    choix.Extension_Defaut = QStringLiteral(".txt");
+    choix.Nom = QString::fromUtf8(nom);
+    return choix;
+}
+
+}  // namespace
+
+void Frm_Principal::Download_Logger_Click() {
+    Frm_Download& progression = Fenetre_Download.Charger();
+    progression.Affiche_Progress_Bar(true);
+    lien_.Definir_Sortie_Progression(&progression);
+    // The exchanges let window events through: no second command may start meanwhile.
+    menuBar()->setEnabled(false);
+    const uint8_t resultat = Sequence_Telechargement::Telecharger(etat_, lien_);
+    menuBar()->setEnabled(true);
+    lien_.Definir_Sortie_Progression(nullptr);
+
+    if (resultat != 0) {
+        // The previous recording is still in memory and on the graph, untouched.
+        dialogues_.Message(QStringLiteral("Le logger ne répond pas - Erreur N° : ") +
+                           QString::number(resultat));
+        return;
+    }
+    Graphique::Affiche_Courbes(etat_, *CWGraph_Enreg);
+    Affiche_Infos_Enreg();
+    progression.Affiche_Progress_Bar(false);
+    Fenetre_Download.Decharger();
+    repaint();
+    if (dialogues_.Question_Oui_Non(QStringLiteral("Voulez vous sauvegarder les données"))) {
+        Sauvegarde_Enreg();
+    }
+}
+
+QString Frm_Principal::Choix_Nom_Sauvegarde() {
+    const QString nom = dialogues_.Fichier_Sauvegarder(
+        Choix_Enregistrements("Sauvegarde des enregistrements", "Nom du fichier"));
+    // A cancelled dialog, or any name not ending exactly in ".txt", saves nothing.
+    return Import_Export::Est_Nom_Fichier_Enreg(nom) ? nom : QString();
+}
+
+bool Frm_Principal::Ecriture_Enregistrement(const QString& nom) {
+    if (Import_Export::Ecriture_Fichier_Enreg(etat_, nom) !=
+        Import_Export::Resultat_Ecriture::Ecrit) {
+        dialogues_.Message(QStringLiteral("Le fichier %1 n'a pas pu être écrit (dossier absent, "
+                                          "disque plein ou protégé). Rien n'a été remplacé.")
+                               .arg(nom),
+                           Dialogues::Icone::Exclamation);
+        return false;
+    }
+    etat_.Nom_Fichier = nom;
+    return true;
+}
+
+void Frm_Principal::Sauvegarde_Enreg() {
+    const QString nom = Choix_Nom_Sauvegarde();
+    if (!nom.isEmpty()) Ecriture_Enregistrement(nom);
+}
+
+void Frm_Principal::Mnu_Save_All_Click() {
+    Sauvegarde_Enreg();
+}
+
+void Frm_Principal::Mnu_Save_Select_Click() {
+    // The measures outside the view are dropped only once there is a file to write them to.
+    const QString nom = Choix_Nom_Sauvegarde();
+    if (nom.isEmpty()) return;
+    Graphique::Selection_Mesures(etat_, *CWGraph_Enreg);
+    Ecriture_Enregistrement(nom);
+}
+
+void Frm_Principal::Mnu_Ouvrir_Click() {
+    const QString nom = dialogues_.Fichier_Ouvrir(
+        Choix_Enregistrements("Ouverture d'un fichier d'enregistrements", ""));
+    if (!Import_Export::Est_Nom_Fichier_Enreg(nom)) return;
+
+    Frm_Patientez& attente = Fenetre_Patientez.Charger();
+    attente.show();
+    attente.repaint();
+    switch (Import_Export::Lecture_Fichier_Enreg(etat_, nom)) {
+        case Import_Export::Resultat_Lecture::Introuvable:
+            dialogues_.Message(QStringLiteral("Nom de fichier introuvable"),
+                               Dialogues::Icone::Exclamation);
+            Fenetre_Patientez.Decharger();
+            return;
+        case Import_Export::Resultat_Lecture::Incorrect:
+            // What was read before the fault is drawn all the same.
+            dialogues_.Message(QStringLiteral("Fichier incorrect!"));
+            break;
+        case Import_Export::Resultat_Lecture::Lu:
+            break;
+    }
+    etat_.Nom_Fichier = nom;
+    Graphique::Affiche_Courbes(etat_, *CWGraph_Enreg);
+    Affiche_Infos_Enreg();
+    Rejouer_Calcul_Cuisson();
+    Fenetre_Patientez.Decharger();
+}
+
+// The cooking value the file was saved with is computed again, through the cooking window, as
+// the user had chosen it.
+void Frm_Principal::Rejouer_Calcul_Cuisson() {
+    const uint8_t recette = etat_.Num_Recette;
+    if (recette < 1 || recette > Recette_Sterilisation) return;
+    Mnu_Calcul_Click();
+    Frm_Calcul* calcul = Fenetre_Calcul.Chargee();
+    if (!calcul) return;  // model 7307: the refusal was shown
+    if (recette == Recette_Pasteurisation) {
+        calcul->Opt_Pasteurisation->setChecked(true);
+    } else if (recette == Recette_Sterilisation) {
+        calcul->Opt_Sterilisation->setChecked(true);
+    } else {
+        calcul->Opt_Personalise->setChecked(true);
+        calcul->Cmb_Recette->setCurrentIndex(recette - 1);
+    }
+    calcul->Cmd_Ok->click();
+}
+
+void Frm_Principal::Mnu_Calcul_Click() {
+    if (Est_Modele_7307(etat_.Version_Logger)) {
+        dialogues_.Message(
+            QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307"));
+        return;
+    }
+    Frm_Calcul& calcul =
+        Fenetre_Calcul.Charger(etat_, *CWGraph_Enreg, *StatusBar, dialogues_, Resultat_Cuisson);
+    calcul.show();
+    calcul.raise();
+}
