@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang clang-format libclang-rt-14-dev
     poppler-utils xvfb xauth
+    # a CUPS scheduler of the printing test's own, with the cups-pdf virtual printer
+    cups printer-driver-cups-pdf
 )
 
 missing=()

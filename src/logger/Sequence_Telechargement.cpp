@@ -1,35 +1,10 @@
 #include "logger/Sequence_Telechargement.h"
 
 #include "core/Etat.h"
+#include "logger/Entete_Enregistrement.h"
 #include "logger/Fonctions_Logger.h"
 
 namespace Sequence_Telechargement {
-
-namespace {
-// What the version, identity and state commands overwrite before the measures arrive.
-struct Entete_Enregistrement {
-    QString identite, version, unite;
-    int16_t nb_mesures, periode;
-    double debut;
-
-    explicit Entete_Enregistrement(const Etat& e)
-        : identite(e.Identite_Logger),
-          version(e.Version_Logger),
-          unite(e.Unite),
-          nb_mesures(e.Nb_Mesures),
-          periode(e.Periode_Enreg),
-          debut(e.Date_Debut_Enreg) {}
-
-    void Restaurer(Etat& e) const {
-        e.Identite_Logger = identite;
-        e.Version_Logger = version;
-        e.Unite = unite;
-        e.Nb_Mesures = nb_mesures;
-        e.Periode_Enreg = periode;
-        e.Date_Debut_Enreg = debut;
-    }
-};
-}  // namespace
 
 uint8_t Telecharger(Etat& etat, Communication& lien) {
     const Entete_Enregistrement avant(etat);

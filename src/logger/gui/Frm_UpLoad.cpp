@@ -1,0 +1,348 @@
+#include "logger/gui/Frm_UpLoad.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "app/Dialogues.h"
+#include "controls/CWNumEdit.h"
+#include "controls/MaskEdBox.h"
+#include "core/Etat.h"
+#include "core/Horloge.h"
+#include "core/Textes.h"
+#include "logger/Communication.h"
+#include "logger/Entete_Enregistrement.h"
+#include "logger/Fonctions_Logger.h"
+#include "logger/Sorties.h"
+
+namespace {
+
+constexpr double Seuil_Min = -49;
+constexpr double Seuil_Max = 194;
+constexpr int Periode_Min = 1;
+constexpr int Periode_Max = 7200;
+// What the start command sends for a period the logger cannot take.
+constexpr int Periode_Defaut = 900;
+constexpr double Ecart_Alarmes = 0.1;
+const QStringList Tailles = {QStringLiteral("1000"),  QStringLiteral("2000"),
+                             QStringLiteral("4000"),  QStringLiteral("8000"),
+                             QStringLiteral("12000"), QStringLiteral("16000")};
+const QString Pas_Envoye = QStringLiteral("\nRien n'a été envoyé au logger.");
+
+template <typename T>
+T* Nomme(T* controle, const char* nom) {
+    controle->setObjectName(QLatin1String(nom));
+    return controle;
+}
+
+bool Unite_Hygrometrie(const QString& unite) {
+    return unite == QStringLiteral("°C & alarme %Hr") || unite == QStringLiteral("°F & alarme %Hr");
+}
+
+}  // namespace
+
+Frm_UpLoad::Frm_UpLoad(Etat& etat, Communication& lien, Dialogues& dialogues,
+                       Sortie_Etat& etat_affiche)
+    : Fenetre_Chargeable(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      etat_(etat),
+      lien_(lien),
+      dialogues_(dialogues),
+      etat_affiche_(etat_affiche) {
+    setObjectName(QStringLiteral("Frm_UpLoad"));
+    setWindowTitle(QStringLiteral("Programmation"));
+    Construire();
+    Disposer();
+    Connecter();
+    // The design values: the thresholds of a fresh program, an immediate start, sleep allowed.
+    CW_Alarm_High->setValue(10);
+    CW_Alarm_Low->setValue(0);
+    Opt_Start_Mode_Now->setChecked(true);
+    Opt_Sleep_On->setChecked(true);
+}
+
+void Frm_UpLoad::Construire() {
+    Cmd_UpLoad = Nomme(new QPushButton(QStringLiteral("OK"), this), "Cmd_UpLoad");
+    Frame_Per_Enreg =
+        Nomme(new QGroupBox(QStringLiteral("Période enregistrement (s)"), this), "Frame_Per_Enreg");
+    CW_Per_Enreg = Nomme(new CWNumEdit(Frame_Per_Enreg), "CW_Per_Enreg");
+    CW_Per_Enreg->Definir_Format(QStringLiteral("0"));
+    CW_Per_Enreg->setRange(Periode_Min, Periode_Max);
+
+    Frame_Units = Nomme(new QGroupBox(QStringLiteral("Alarme sur :"), this), "Frame_Units");
+    Frame_Alarm_Low =
+        Nomme(new QGroupBox(QStringLiteral("Alarme basse"), Frame_Units), "Frame_Alarm_Low");
+    CW_Alarm_Low = Nomme(new CWNumEdit(Frame_Alarm_Low), "CW_Alarm_Low");
+    CW_Alarm_Low->Definir_Format(QStringLiteral("000.0"));
+    Frame_Alarm_High =
+        Nomme(new QGroupBox(QStringLiteral("Alarme haute"), Frame_Units), "Frame_Alarm_High");
+    CW_Alarm_High = Nomme(new CWNumEdit(Frame_Alarm_High), "CW_Alarm_High");
+    CW_Alarm_High->Definir_Format(QStringLiteral(".0"));
+    for (CWNumEdit* alarme : {CW_Alarm_Low, CW_Alarm_High})
+        alarme->setRange(Seuil_Min, Seuil_Max);
+    Cmb_Units = Nomme(new QComboBox(Frame_Units), "Cmb_Units");
+
+    Frm_Start_Mode =
+        Nomme(new QGroupBox(QStringLiteral("Mode de démarrage"), this), "Frm_Start_Mode");
+    Msk_Start_Date = Nomme(new MaskEdBox(Frm_Start_Mode), "Msk_Start_Date");
+    Opt_Start_Mode_Shedule = Nomme(new QRadioButton(QStringLiteral("Planifié "), Frm_Start_Mode),
+                                   "Opt_Start_Mode_Shedule");
+    Opt_Start_Mode_Now =
+        Nomme(new QRadioButton(QStringLiteral("Immédiat"), Frm_Start_Mode), "Opt_Start_Mode_Now");
+    Msk_Start_Time = Nomme(new MaskEdBox(Frm_Start_Mode), "Msk_Start_Time");
+    Msk_Start_Time->Definir_Format(QStringLiteral("hh:mm:ss"));
+    Msk_Start_Time->Definir_Masque(QStringLiteral("99:99:99"));
+
+    Frm_Nb_Max_Enreg = Nomme(new QGroupBox(QStringLiteral("Nombre de points avant arrêt"), this),
+                             "Frm_Nb_Max_Enreg");
+    Cmb_Nb_Max_Enreg = Nomme(new QComboBox(Frm_Nb_Max_Enreg), "Cmb_Nb_Max_Enreg");
+
+    Frame_Sleep =
+        Nomme(new QGroupBox(QStringLiteral("Mise en veille automatique"), this), "Frame_Sleep");
+    Opt_Sleep_Off = Nomme(new QRadioButton(QStringLiteral("Non"), Frame_Sleep), "Opt_Sleep_Off");
+    Opt_Sleep_On = Nomme(new QRadioButton(QStringLiteral("Oui"), Frame_Sleep), "Opt_Sleep_On");
+
+    Frame_Id = Nomme(new QGroupBox(QStringLiteral("Nom du module"), this), "Frame_Id");
+    Txt_Saisi_ID = Nomme(new QLineEdit(Frame_Id), "Txt_Saisi_ID");
+    // A blank would split the logger's identity reply and shift the version after it.
+    Txt_Saisi_ID->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[!-~\\x{A1}-\\x{FF}]*")), Txt_Saisi_ID));
+    Txt_Saisi_ID->setMaxLength(Longueur_Identite);
+}
+
+void Frm_UpLoad::Disposer() {
+    auto seul = [](QGroupBox* cadre, QWidget* controle) {
+        auto* disposition = new QVBoxLayout(cadre);
+        disposition->addWidget(controle);
+    };
+    seul(Frame_Id, Txt_Saisi_ID);
+    seul(Frame_Per_Enreg, CW_Per_Enreg);
+    seul(Frm_Nb_Max_Enreg, Cmb_Nb_Max_Enreg);
+    seul(Frame_Alarm_High, CW_Alarm_High);
+    seul(Frame_Alarm_Low, CW_Alarm_Low);
+
+    auto* veille = new QHBoxLayout(Frame_Sleep);
+    veille->addWidget(Opt_Sleep_On);
+    veille->addWidget(Opt_Sleep_Off);
+
+    auto* unites = new QVBoxLayout(Frame_Units);
+    unites->addWidget(Cmb_Units);
+    unites->addWidget(Frame_Alarm_High);
+    unites->addWidget(Frame_Alarm_Low);
+
+    auto* depart = new QGridLayout(Frm_Start_Mode);
+    depart->addWidget(Opt_Start_Mode_Now, 0, 0);
+    depart->addWidget(Opt_Start_Mode_Shedule, 1, 0);
+    depart->addWidget(Msk_Start_Date, 1, 1);
+    depart->addWidget(Msk_Start_Time, 1, 2);
+
+    auto* fenetre = new QGridLayout(this);
+    fenetre->addWidget(Frame_Id, 0, 0);
+    fenetre->addWidget(Frame_Per_Enreg, 1, 0);
+    fenetre->addWidget(Frm_Nb_Max_Enreg, 2, 0);
+    fenetre->addWidget(Frame_Sleep, 3, 0);
+    fenetre->addWidget(Frame_Units, 0, 1, 3, 1);
+    fenetre->addWidget(Frm_Start_Mode, 3, 1, 2, 1);
+    fenetre->addWidget(Cmd_UpLoad, 5, 1, Qt::AlignRight);
+    fenetre->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Frm_UpLoad::Connecter() {
+    connect(Cmd_UpLoad, &QPushButton::clicked, this, &Frm_UpLoad::Cmd_UpLoad_Click);
+    connect(Cmb_Units, &QComboBox::currentTextChanged, this, &Frm_UpLoad::Cmb_Units_Change);
+    connect(Opt_Start_Mode_Now, &QRadioButton::toggled, this, [this](bool choisi) {
+        if (choisi) Opt_Start_Mode_Now_Click();
+    });
+    connect(Opt_Start_Mode_Shedule, &QRadioButton::toggled, this, [this](bool choisi) {
+        if (choisi) Opt_Start_Mode_Shedule_Click();
+    });
+    connect(CW_Alarm_High, &CWNumEdit::valueChanged, this, &Frm_UpLoad::CW_Alarm_High_ValueChanged);
+    connect(CW_Alarm_Low, &CWNumEdit::valueChanged, this, &Frm_UpLoad::CW_Alarm_Low_ValueChanged);
+    connect(Txt_Saisi_ID, &QLineEdit::inputRejected, this, [this] {
+        QToolTip::showText(Txt_Saisi_ID->mapToGlobal(QPoint(0, Txt_Saisi_ID->height())),
+                           QStringLiteral("8 caractères au plus, sans espace"), Txt_Saisi_ID);
+    });
+}
+
+void Frm_UpLoad::Form_Load() {
+    // Our dates are always written dd/mm/yyyy.
+    Msk_Start_Date->Definir_Format(QStringLiteral("dd/mm/yyyy"));
+    Msk_Start_Date->Definir_Masque(QStringLiteral("99/99/9999"));
+    const double maintenant = lien_.Horloge_Lien().Maintenant();
+    Msk_Start_Date->Afficher_Date(maintenant);
+    Msk_Start_Time->Afficher_Date(maintenant);
+
+    // The boxes take the logger's values; the recording held in memory keeps its own.
+    const Entete_Enregistrement enregistrement(etat_);
+    if (Lecture_Logger() == 0) {
+        Remplir();
+        enregistrement.Restaurer(etat_);
+    } else {
+        enregistrement.Restaurer(etat_);
+        dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
+    }
+}
+
+uint8_t Frm_UpLoad::Lecture_Logger() {
+    etat_affiche_.Afficher_Etat(QStringLiteral("Lecture de l'identité du module"));
+    uint8_t r = Fonctions_Logger::Lecture_Identite(etat_, lien_);
+    if (r != 0) return r;
+    etat_affiche_.Afficher_Etat(QStringLiteral("Lecture de la version du module"));
+    r = Fonctions_Logger::Lecture_Version(etat_, lien_);
+    if (r != 0) return r;
+    etat_affiche_.Afficher_Etat(QStringLiteral("Lecture de l'état du module"));
+    return Fonctions_Logger::Lecture_Etat(etat_, lien_);
+}
+
+void Frm_UpLoad::Remplir() {
+    Cmb_Units->clear();
+    Cmb_Units->addItems({QStringLiteral("°C"), QStringLiteral("°F")});
+    if (Est_Modele_7307(etat_.Version_Logger)) {
+        Cmb_Units->addItems({QStringLiteral("°C & alarme %Hr"), QStringLiteral("°F & alarme %Hr")});
+    }
+    Cmb_Nb_Max_Enreg->clear();
+    Cmb_Nb_Max_Enreg->addItems(Tailles);
+    Cmb_Nb_Max_Enreg->setCurrentText(QStringLiteral("16000"));
+    for (CWNumEdit* alarme : {CW_Alarm_High, CW_Alarm_Low})
+        alarme->setRange(Seuil_Min, Seuil_Max);
+    CW_Per_Enreg->setRange(Periode_Min, Periode_Max);
+
+    Txt_Saisi_ID->setText(etat_.Identite_Logger);
+    // A period the logger cannot take would go out as 900 s: the box says so from the start.
+    const bool periode_valide =
+        etat_.Periode_Enreg >= Periode_Min && etat_.Periode_Enreg <= Periode_Max;
+    CW_Per_Enreg->setValue(periode_valide ? etat_.Periode_Enreg : Periode_Defaut);
+    Cmb_Units->setCurrentText(etat_.Unite);
+    Cmb_Nb_Max_Enreg->setCurrentText(QString::number(etat_.Nb_Enreg_Max));
+    CW_Alarm_High->setValue(etat_.Seuil_Haut);
+    CW_Alarm_Low->setValue(etat_.Seuil_Bas);
+    // Values equal to the design ones change nothing: the 0.1 gap is set here all the same.
+    CW_Alarm_High_ValueChanged();
+    CW_Alarm_Low_ValueChanged();
+}
+
+void Frm_UpLoad::Cmb_Units_Click() {
+    const bool hygrometrie = Unite_Hygrometrie(Cmb_Units->currentText());
+    Frame_Alarm_High->setTitle(hygrometrie ? QStringLiteral("Alarme haute hygrométrie")
+                                           : QStringLiteral("Alarme haute température"));
+    Frame_Alarm_Low->setTitle(hygrometrie ? QStringLiteral("Alarme basse hygrométrie")
+                                          : QStringLiteral("Alarme basse température"));
+}
+
+void Frm_UpLoad::Cmb_Units_Change() {
+    Cmb_Units_Click();
+}
+
+void Frm_UpLoad::Opt_Start_Mode_Now_Click() {
+    Msk_Start_Date->setEnabled(false);
+    Msk_Start_Time->setEnabled(false);
+}
+
+void Frm_UpLoad::Opt_Start_Mode_Shedule_Click() {
+    Msk_Start_Date->setEnabled(true);
+    Msk_Start_Time->setEnabled(true);
+}
+
+void Frm_UpLoad::CW_Alarm_High_ValueChanged() {
+    CW_Alarm_Low->setMaximum(CW_Alarm_High->value() - Ecart_Alarmes);
+}
+
+void Frm_UpLoad::CW_Alarm_Low_ValueChanged() {
+    CW_Alarm_High->setMinimum(CW_Alarm_Low->value() + Ecart_Alarmes);
+}
+
+void Frm_UpLoad::Refuser(const QString& texte) {
+    dialogues_.Message(texte + Pas_Envoye, Dialogues::Icone::Exclamation);
+}
+
+std::optional<double> Frm_UpLoad::Lire_Depart() {
+    const QString date = Msk_Start_Date->text();
+    const QString heure = Msk_Start_Time->text();
+    if (!Lecture_Date(date)) {
+        Refuser(
+            QStringLiteral("Date de départ : « %1 » n'est pas une date (jj/mm/aaaa).").arg(date));
+        return std::nullopt;
+    }
+    const std::optional<double> depart = Lecture_Date(date + QLatin1Char(' ') + heure);
+    if (!depart) {
+        Refuser(
+            QStringLiteral("Heure de départ : « %1 » n'est pas une heure (hh:mm:ss).").arg(heure));
+    }
+    return depart;
+}
+
+// Every box is read before anything goes to the logger, so that a typing mistake never leaves
+// a logger half programmed.
+std::optional<Frm_UpLoad::Saisie> Frm_UpLoad::Lire_Saisie() {
+    for (const auto& [boite, cadre] :
+         {std::pair{CW_Per_Enreg, Frame_Per_Enreg}, std::pair{CW_Alarm_High, Frame_Alarm_High},
+          std::pair{CW_Alarm_Low, Frame_Alarm_Low}}) {
+        if (!boite->Texte_Lisible()) {
+            const QString texte = boite->text().trimmed();
+            Refuser(texte.isEmpty() ? QStringLiteral("%1 : la case est vide.").arg(cadre->title())
+                                    : QStringLiteral("%1 : « %2 » n'est pas un nombre.")
+                                          .arg(cadre->title(), texte));
+            return std::nullopt;
+        }
+    }
+    Saisie saisie;
+    // The list only ever holds the sizes the logger knows: it is empty when the logger could
+    // not be read.
+    const QString taille = Cmb_Nb_Max_Enreg->currentText();
+    if (!Tailles.contains(taille)) {
+        Refuser(
+            QStringLiteral("Nombre de points avant arrêt : aucun nombre n'est choisi, le "
+                           "logger n'a pas pu être lu."));
+        return std::nullopt;
+    }
+    saisie.nb_enreg = taille.toInt();
+    if (Opt_Start_Mode_Shedule->isChecked()) {
+        saisie.depart = Lire_Depart();
+        if (!saisie.depart) return std::nullopt;
+    }
+    // Typed numbers are taken now (out of range ones brought to the nearest limit), the high
+    // alarm first since it bounds the low one.
+    for (CWNumEdit* boite : {CW_Per_Enreg, CW_Alarm_High, CW_Alarm_Low})
+        boite->interpretText();
+    saisie.periode = static_cast<int16_t>(CW_Per_Enreg->value());
+    return saisie;
+}
+
+void Frm_UpLoad::Cmd_UpLoad_Click() {
+    const std::optional<Saisie> saisie = Lire_Saisie();
+    if (!saisie) return;
+    etat_.Seuil_Haut = static_cast<float>(CW_Alarm_High->value());
+    etat_.Seuil_Bas = static_cast<float>(CW_Alarm_Low->value());
+    etat_.Nb_Enreg_Max = saisie->nb_enreg;
+
+    Horloge& horloge = lien_.Horloge_Lien();
+    uint8_t r = Fonctions_Logger::Ecriture_Alarmes(etat_, lien_, etat_.Seuil_Bas, etat_.Seuil_Haut);
+    if (r == 0) r = Fonctions_Logger::Ecriture_Horloge(etat_, lien_, horloge.Maintenant());
+    if (r == 0) {
+        r = Fonctions_Logger::Ecriture_Identite(etat_, lien_, Txt_Saisi_ID->text(),
+                                                Opt_Sleep_Off->isChecked());
+    }
+    if (r == 0) {
+        // "Immédiat" starts now, whatever date the boxes still hold.
+        r = Fonctions_Logger::Demarrage_Enreg(
+            etat_, lien_, saisie->periode, Cmb_Units->currentText(),
+            saisie->depart.value_or(horloge.Maintenant()), saisie->nb_enreg);
+    }
+    if (r != 0) {
+        // A logger left half programmed must not look programmed: the window stays for a retry.
+        dialogues_.Message(QStringLiteral("Le logger ne répond pas - Erreur N° : %1\nLa "
+                                          "programmation n'est pas terminée : appuyer sur OK "
+                                          "pour la reprendre.")
+                               .arg(r),
+                           Dialogues::Icone::Exclamation);
+        return;
+    }
+    Decharger();
+}

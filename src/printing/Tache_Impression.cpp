@@ -1,0 +1,75 @@
+#include "printing/Tache_Impression.h"
+
+#include <QMarginsF>
+#include <QPrinter>
+
+#include "app/Dialogues.h"
+#include "core/Dossier_Programme.h"
+#include "printing/Imprimante.h"
+#include "printing/Imprimante_PDF.h"
+
+namespace {
+// As close to the edges as most printers go, so that three table entries fit side by side.
+const QMarginsF Marges_mm(8, 8, 8, 8);
+}  // namespace
+
+Tache_Impression::Tache_Impression(Imprimante& imprimante, Dialogues& dialogues)
+    : imprimante_(imprimante), dialogues_(dialogues) {}
+
+Tache_Impression::~Tache_Impression() {
+    if (peintre_.isActive()) peintre_.end();
+}
+
+bool Tache_Impression::Preparer() {
+    tache_ = imprimante_.Nouvelle_Tache();
+    if (tache_) return true;
+    if (!dialogues_.Question_Oui_Non(
+            QStringLiteral("Aucune imprimante n'est installée.\nVoulez vous enregistrer la page "
+                           "dans un fichier PDF ?"))) {
+        return false;
+    }
+    Dialogues::Choix_Fichier choix;
+    choix.Titre = QStringLiteral("Enregistrement de l'impression");
+    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
+    choix.Filtre = QStringLiteral("(*.pdf)|*.pdf");
+    choix.Extension_Defaut = QStringLiteral(".pdf");
+    const QString nom = dialogues_.Fichier_Sauvegarder(choix);
+    if (nom.isEmpty()) return false;
+    tache_ = Imprimante_PDF(nom).Nouvelle_Tache();
+    return true;
+}
+
+QString Tache_Impression::Destination() const {
+    return tache_->outputFileName().isEmpty() ? tache_->printerName() : tache_->outputFileName();
+}
+
+bool Tache_Impression::Commencer(QPageLayout::Orientation orientation) {
+    tache_->setDocName(QStringLiteral("Caldrix"));
+    tache_->setPageOrientation(orientation);
+    tache_->setPageMargins(Marges_mm, QPageLayout::Millimeter);  // a printer may want wider ones
+    if (peintre_.begin(tache_.get())) return true;
+    dialogues_.Message(
+        QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».").arg(Destination()),
+        Dialogues::Icone::Exclamation);
+    return false;
+}
+
+QRectF Tache_Impression::Zone_Imprimable() const {
+    const QRect zone = tache_->pageLayout().paintRectPixels(tache_->resolution());
+    return QRectF(0, 0, zone.width(), zone.height());
+}
+
+QPageLayout Tache_Impression::Mise_En_Page() const {
+    return tache_->pageLayout();
+}
+
+void Tache_Impression::Nouvelle_Page() {
+    tache_->newPage();
+}
+
+bool Tache_Impression::Terminer() {
+    if (peintre_.end()) return true;
+    dialogues_.Message(QStringLiteral("L'impression sur « %1 » n'a pas abouti.").arg(Destination()),
+                       Dialogues::Icone::Exclamation);
+    return false;
+}

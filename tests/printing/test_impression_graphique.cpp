@@ -1,0 +1,104 @@
+// The graph page printed into a PDF file and read back, and the main window as it was after.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "Banc_Programme.h"
+#include "Lecture_PDF.h"
+#include "app/Frm_Principal.h"
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "curves/CWGraph.h"
+#include "curves/Graphique.h"
+#include "printing/Impression.h"
+#include "printing/Imprimante_PDF.h"
+
+namespace {
+
+const double Maintenant = Date_Depuis_Civil(2026, 12, 5, 15, 30, 0);
+
+class Impression_Graphe : public ::testing::Test {
+  protected:
+    Impression_Graphe() : fenetre(banc.Construire()) {
+        Etat& etat = banc.Etat_Programme();
+        etat.Version_Logger = QStringLiteral("7306V12\r");
+        for (int i = 1; i <= 50; ++i) {
+            etat.Mesures(i) = {Date_Depuis_Civil(2026, 12, 5, 8) + i * 60 * Une_Seconde,
+                               static_cast<float>(20 + i % 7), 0};
+        }
+        etat.Nb_Mesures = 50;
+        etat.Identite_Logger = QStringLiteral("SERRE");
+        Graphique::Affiche_Courbes(etat, *fenetre.CWGraph_Enreg);
+        fenetre.Affiche_Infos_Enreg();
+        fenetre.Txt_Commentaire->setText(QStringLiteral("Four 3, lot 2026-118"));
+        fenetre.setGeometry(100, 80, 700, 500);
+        fenetre.show();
+    }
+
+    QStringList Imprimer(const QString& nom_fichier) {
+        Imprimante_PDF pdf(dossier.filePath(QStringLiteral("graphe.pdf")));
+        Impression::Impression_Graphique(fenetre, *fenetre.CWGraph_Enreg, nom_fichier, Maintenant,
+                                         pdf, banc.dialogues);
+        EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
+        return Pages_PDF(pdf.Chemin());
+    }
+
+    Banc_Programme banc;
+    Frm_Principal& fenetre;
+    QTemporaryDir dossier;
+};
+
+// pdftotext lays words out by their place on the page: runs of blanks come back as it likes.
+QString Mots(const QString& texte) {
+    return texte.simplified();
+}
+
+}  // namespace
+
+TEST_F(Impression_Graphe, UnePageAvecLaLegendeLeGrapheEtLeCommentaire) {
+    const QStringList pages = Imprimer(QStringLiteral("/home/labo/Caldrix/Sauvegardes/four3.txt"));
+
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(Mots(pages[0]).contains(QStringLiteral(
+        "Caldrix - /home/labo/Caldrix/Sauvegardes/four3.txt - le 05/12/2026 15:30:00 Logger : "
+        "SERRE")))
+        << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Température °C")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Four 3, lot 2026-118")));
+}
+
+TEST_F(Impression_Graphe, SansFichierLaLegendeNAQueLesSeparateurs) {
+    const QStringList pages = Imprimer(QString());
+
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(Mots(pages[0]).contains(
+        QStringLiteral("Caldrix - - le 05/12/2026 15:30:00 Logger : SERRE")));
+}
+
+TEST_F(Impression_Graphe, LaFenetreEstRemiseCommeElleEtait) {
+    const QRect geometrie = fenetre.geometry();
+    const QColor fond = fenetre.palette().color(QPalette::Window);
+    const QColor zone_trace = fenetre.CWGraph_Enreg->Couleur_Zone_Trace();
+    const QRect place_graphe = fenetre.CWGraph_Enreg->geometry();
+
+    Imprimer(QString());
+
+    EXPECT_EQ(fenetre.geometry(), geometrie);
+    EXPECT_EQ(fenetre.CWGraph_Enreg->geometry(), place_graphe);
+    EXPECT_EQ(fenetre.palette().color(QPalette::Window), fond);
+    EXPECT_EQ(fenetre.CWGraph_Enreg->Couleur_Zone_Trace(), zone_trace);
+    EXPECT_EQ(fenetre.CWGraph_Enreg->Legende(), QStringLiteral("SERRE"));
+    EXPECT_FALSE(fenetre.isMaximized());
+}
+
+TEST_F(Impression_Graphe, UneFenetreAgrandieLeRedevient) {
+    fenetre.showMaximized();
+    ASSERT_TRUE(fenetre.isMaximized());
+
+    Imprimer(QString());
+
+    EXPECT_TRUE(fenetre.isMaximized());
+    EXPECT_EQ(fenetre.CWGraph_Enreg->Legende(), QStringLiteral("SERRE"));
+}
