@@ -11,6 +11,7 @@ Frm_Download::Frm_Download()
     setObjectName(QStringLiteral("Frm_Download"));
     setWindowTitle(QStringLiteral("Téléchargement"));
     setFixedSize(Twips::Taille(4680, 1215));
+    Centrer_Sur_Ecran();
 
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));

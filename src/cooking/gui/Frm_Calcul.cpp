@@ -45,6 +45,7 @@ Frm_Calcul::Frm_Calcul(Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, Dia
     setObjectName(QStringLiteral("Frm_Calcul"));
     setWindowTitle(QStringLiteral("Calcul"));
     setFixedSize(Twips::Taille(5775, 3840));
+    Centrer_Sur_Ecran();
     Construire_Choix();
     Construire_Coefficients();
 
