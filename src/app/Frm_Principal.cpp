@@ -22,6 +22,7 @@
 #include "curves/Graphique.h"
 #include "files/Import_Export.h"
 #include "logger/Communication.h"
+#include "printing/Imprimante_Systeme.h"
 
 namespace {
 
@@ -58,7 +59,11 @@ Frm_Principal::Disposition Frm_Principal::Calcul_Disposition(double W, double H)
 }
 
 Frm_Principal::Frm_Principal(Etat& etat, Communication& lien, Dialogues& dialogues)
-    : etat_(etat), lien_(lien), horloge_(lien.Horloge_Lien()), dialogues_(dialogues) {
+    : etat_(etat),
+      lien_(lien),
+      horloge_(lien.Horloge_Lien()),
+      dialogues_(dialogues),
+      imprimante_(std::make_unique<Imprimante_Systeme>()) {
     setObjectName(QStringLiteral("Frm_Principal"));
     auto* zone = new QWidget(this);
     zone->setObjectName(QStringLiteral("Zone_Client"));
@@ -100,10 +105,12 @@ void Frm_Principal::Connecter_Menus() {
     connect(Mnu_Save_All, &QAction::triggered, this, &Frm_Principal::Mnu_Save_All_Click);
     connect(Mnu_Save_Select, &QAction::triggered, this, &Frm_Principal::Mnu_Save_Select_Click);
     connect(Mnu_Calcul, &QAction::triggered, this, &Frm_Principal::Mnu_Calcul_Click);
-    // Their windows and commands are not part of this version yet.
-    for (QAction* entree : {Mnu_Programmation, Mnu_Num_Data, Mnu_Tools, Mnu_Graph, Mnu_Num}) {
-        entree->setEnabled(false);
-    }
+    connect(Mnu_Programmation, &QAction::triggered, this, &Frm_Principal::Mnu_Programmation_Click);
+    connect(Mnu_Num_Data, &QAction::triggered, this, &Frm_Principal::Mnu_Num_Data_Click);
+    connect(Mnu_Graph, &QAction::triggered, this, &Frm_Principal::Mnu_Graph_Click);
+    connect(Mnu_Num, &QAction::triggered, this, &Frm_Principal::Mnu_Num_Click);
+    // Its window is not part of this version yet.
+    Mnu_Tools->setEnabled(false);
 }
 
 void Frm_Principal::Form_Load() {

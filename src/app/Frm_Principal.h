@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "app/Fenetre_Chargeable.h"
 #include "app/Frm_Choix_Comm.h"
@@ -12,12 +13,15 @@
 #include "app/Menu_Principal.h"
 #include "cooking/Calcul_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
+#include "logger/gui/Frm_UpLoad.h"
+#include "table/Frm_Num_Data.h"
 
 class Barre_Etat;
 class CWGraph;
 class Communication;
 class Dialogues;
 class Horloge;
+class Imprimante;
 class QLineEdit;
 struct Etat;
 
@@ -58,6 +62,15 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     void Mnu_Save_Select_Click();
     void Mnu_Calcul_Click();
 
+    // Programming, table and printing (Frm_Principal_Programmation.cpp,
+    // Frm_Principal_Impression.cpp).
+    void Mnu_Programmation_Click();
+    void Mnu_Num_Data_Click();
+    void Mnu_Graph_Click();
+    void Mnu_Num_Click();
+    // Where the print commands print: the system's default printer unless told otherwise.
+    void Definir_Imprimante(std::unique_ptr<Imprimante> imprimante);
+
     void Mnu_Quitter_Click();
     void Mnu_Comm_Click();
     void Mnu_Doc_Click();
@@ -76,6 +89,8 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_Choix_Comm> Fenetre_Choix_Comm;
     Fenetre<Frm_Download> Fenetre_Download;
     Fenetre<Frm_Calcul> Fenetre_Calcul;
+    Fenetre<Frm_UpLoad> Fenetre_UpLoad;
+    Fenetre<Frm_Num_Data> Fenetre_Num_Data;
     // The last cooking value computed: it outlives the cooking window.
     Maximum_Cuisson Resultat_Cuisson;
 
@@ -96,5 +111,6 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Communication& lien_;
     Horloge& horloge_;
     Dialogues& dialogues_;
+    std::unique_ptr<Imprimante> imprimante_;
     bool dechargee_ = false;
 };

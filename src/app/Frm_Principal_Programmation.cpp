@@ -1,0 +1,11 @@
+// "Programmation": the wait window stands while the programming window reads the logger.
+#include "app/Barre_Etat.h"
+#include "app/Frm_Principal.h"
+
+void Frm_Principal::Mnu_Programmation_Click() {
+    Fenetre_Patientez.Charger().show();
+    Frm_UpLoad& fenetre = Fenetre_UpLoad.Charger(etat_, lien_, dialogues_, *StatusBar);
+    fenetre.show();
+    fenetre.raise();
+    Fenetre_Patientez.Decharger();
+}
