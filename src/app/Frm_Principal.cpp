@@ -109,8 +109,9 @@ void Frm_Principal::Connecter_Menus() {
     connect(Mnu_Num_Data, &QAction::triggered, this, &Frm_Principal::Mnu_Num_Data_Click);
     connect(Mnu_Graph, &QAction::triggered, this, &Frm_Principal::Mnu_Graph_Click);
     connect(Mnu_Num, &QAction::triggered, this, &Frm_Principal::Mnu_Num_Click);
-    // Its window is not part of this version yet.
-    Mnu_Tools->setEnabled(false);
+    connect(Mnu_Tools, &QAction::triggered, this, &Frm_Principal::Mnu_Tools_Click);
+    connect(CWGraph_Enreg, &CWGraph::Pointeur_Zone_Trace, this,
+            &Frm_Principal::CWGraph_Enreg_Pointeur_Zone_Trace);
 }
 
 void Frm_Principal::Form_Load() {

@@ -15,6 +15,7 @@
 #include "cooking/gui/Frm_Calcul.h"
 #include "logger/gui/Frm_UpLoad.h"
 #include "table/Frm_Num_Data.h"
+#include "tools/Frm_Outils.h"
 
 class Barre_Etat;
 class CWGraph;
@@ -71,6 +72,10 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     // Where the print commands print: the system's default printer unless told otherwise.
     void Definir_Imprimante(std::unique_ptr<Imprimante> imprimante);
 
+    // The tools window and the cursor readout it turns on (src/tools/Frm_Principal_Outils.cpp).
+    void Mnu_Tools_Click();
+    void CWGraph_Enreg_Pointeur_Zone_Trace(int bouton, int shift, double x, double y);
+
     void Mnu_Quitter_Click();
     void Mnu_Comm_Click();
     void Mnu_Doc_Click();
@@ -91,6 +96,7 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_Calcul> Fenetre_Calcul;
     Fenetre<Frm_UpLoad> Fenetre_UpLoad;
     Fenetre<Frm_Num_Data> Fenetre_Num_Data;
+    Fenetre<Frm_Outils> Fenetre_Outils;
     // The last cooking value computed: it outlives the cooking window.
     Maximum_Cuisson Resultat_Cuisson;
 

@@ -1,0 +1,31 @@
+#include "tools/Affiche_Valeur_Curseur.h"
+
+#include "core/Etat.h"
+#include "curves/CWGraph.h"
+#include "curves/Curseur_Graphe.h"
+#include "curves/Trace_Graphe.h"
+#include "logger/Sorties.h"
+#include "tools/Textes_Outils.h"
+
+namespace Global {
+
+void Affiche_Valeur_Curseur(const Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, double X) {
+    Curseur_Graphe& curseur_temp = graphe.Cursors(1);
+    Curseur_Graphe& curseur_hygro = graphe.Cursors(2);
+    // Both cursors always stand at the same time.
+    curseur_temp.Definir_X(X);
+    curseur_hygro.Definir_X(X);
+
+    // The time is always written, midnight included: a reading is a moment, not a day.
+    QString texte = Textes_Outils::Texte_Date_Heure(curseur_temp.X()) + QStringLiteral("  ") +
+                    Textes_Outils::Texte_Dixieme(curseur_temp.Y()) + QStringLiteral("°C");
+    if (graphe.Plots(2).Visible()) {
+        const QString unite = Est_Modele_7307(etat.Version_Logger) ? QStringLiteral("%Hr")
+                                                                   : QStringLiteral("minutes");
+        texte += QStringLiteral("  ") + Textes_Outils::Texte_Dixieme(curseur_hygro.Y()) + unite;
+    }
+    // One write: the line never shows a half readout, and it is repainted once.
+    barre_etat.Afficher_Etat(texte);
+}
+
+}  // namespace Global

@@ -1,0 +1,107 @@
+// The reading aids of the tools window: setpoint lines at the alarm thresholds, the cursor
+// mode, the pan mode and the return to the initial zoom.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "curves/Axe_Graphe.h"
+#include "curves/CWGraph.h"
+#include "curves/Curseur_Graphe.h"
+#include "curves/Graphique.h"
+#include "curves/Interaction_Graphe.h"
+#include "curves/Trace_Graphe.h"
+#include "logger/Sorties.h"
+#include "tools/Frm_Outils.h"
+
+namespace {
+
+constexpr int Trace_Temperature = 1;
+constexpr int Trace_Second = 2;
+constexpr int Axe_Temperature = 2;
+constexpr int Axe_Second = 3;
+
+}  // namespace
+
+void Frm_Outils::Chk_Consigne_Click() {
+    const bool affichees = Chk_Consigne->isChecked();
+    Frame_Consigne->setVisible(affichees);
+    if (affichees) {
+        Affiche_Consignes();
+    } else {
+        Efface_Consignes();
+    }
+}
+
+void Frm_Outils::Txt_Consigne_Maxi_Change() {
+    Consigne_Change(*Txt_Consigne_Maxi, etat_.Seuil_Haut);
+}
+
+void Frm_Outils::Txt_Consigne_Mini_Change() {
+    Consigne_Change(*Txt_Consigne_Mini, etat_.Seuil_Bas);
+}
+
+// The thresholds belong to the whole program: the programming window proposes them and the
+// settings keep them.
+void Frm_Outils::Consigne_Change(const QLineEdit& boite, float& seuil) {
+    if (const std::optional<float> valeur = Lecture_Single(boite.text())) seuil = *valeur;
+    Efface_Consignes();
+    Affiche_Consignes();
+}
+
+// The lines are not redrawn: their values are simply read on the other axis.
+void Frm_Outils::Lier_Consignes(int numero_axe, int numero_trace) {
+    const QColor couleur = graphe_.Plots(numero_trace).Couleur();
+    for (int ligne : {3, 4}) {
+        graphe_.Plots(ligne).Definir_Axe_Y(graphe_.Axes(numero_axe));
+        graphe_.Plots(ligne).Definir_Couleur(couleur);
+    }
+}
+
+void Frm_Outils::Opt_C_Click() {
+    Lier_Consignes(Axe_Temperature, Trace_Temperature);
+}
+
+void Frm_Outils::Opt_Hr_Click() {
+    Lier_Consignes(Axe_Second, Trace_Second);
+}
+
+void Frm_Outils::Chk_Curseur_Click() {
+    Curseur_Graphe& temp = graphe_.Cursors(1);
+    Curseur_Graphe& hygro = graphe_.Cursors(2);
+    if (Chk_Curseur->isChecked()) {
+        Chk_Pan->setChecked(false);
+        graphe_.Definir_Mode_Suivi(Interaction_Graphe::Mode_Curseur);
+        // The centre of the current view.
+        const double x = (graphe_.Axes(1).Minimum() + graphe_.Axes(1).Maximum()) / 2;
+        const double y = (graphe_.Axes(2).Minimum() + graphe_.Axes(2).Maximum()) / 2;
+        temp.Definir_Visible(true);
+        temp.Definir_Position(x, y);
+        if (Modele_7307()) {
+            hygro.Definir_Visible(true);
+            hygro.Definir_Position(x, y);
+        }
+    } else {
+        barre_etat_.Afficher_Etat(QStringLiteral("-"));
+        temp.Definir_Visible(false);
+        if (Modele_7307()) hygro.Definir_Visible(false);
+        graphe_.Definir_Mode_Suivi(Interaction_Graphe::Mode_Zoom);
+    }
+}
+
+void Frm_Outils::Chk_Pan_Click() {
+    if (Chk_Pan->isChecked()) {
+        Chk_Curseur->setChecked(false);
+        graphe_.Definir_Mode_Suivi(Interaction_Graphe::Mode_Panoramique);
+    } else {
+        graphe_.Definir_Mode_Suivi(Interaction_Graphe::Mode_Zoom);
+    }
+}
+
+// The scale and date boxes keep their values unless the setpoints are shown, whose drawing
+// rewrites the dates.
+void Frm_Outils::Cmd_Zoom_Init_Click() {
+    Graphique::Mise_Echelle(etat_, graphe_);
+    if (Chk_Consigne->isChecked()) Affiche_Consignes();
+}
