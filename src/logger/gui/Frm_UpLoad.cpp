@@ -181,13 +181,10 @@ void Frm_UpLoad::Form_Load() {
 
     // The boxes take the logger's values; the recording held in memory keeps its own.
     const Entete_Enregistrement enregistrement(etat_);
-    if (Lecture_Logger() == 0) {
-        Remplir();
-        enregistrement.Restaurer(etat_);
-    } else {
-        enregistrement.Restaurer(etat_);
-        dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
-    }
+    const bool lu = Lecture_Logger() == 0;
+    if (lu) Remplir();
+    enregistrement.Restaurer(etat_);
+    if (!lu) dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
 }
 
 uint8_t Frm_UpLoad::Lecture_Logger() {
