@@ -9,6 +9,11 @@
 
 namespace Global {
 
+bool Seconde_Courbe_Affichee(const CWGraph& graphe) {
+    const Trace_Graphe& seconde = graphe.Plots(2);
+    return seconde.Visible() && seconde.Nb_Points() > 0;
+}
+
 void Affiche_Valeur_Curseur(const Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, double X) {
     Curseur_Graphe& curseur_temp = graphe.Cursors(1);
     Curseur_Graphe& curseur_hygro = graphe.Cursors(2);
@@ -19,7 +24,7 @@ void Affiche_Valeur_Curseur(const Etat& etat, CWGraph& graphe, Sortie_Etat& barr
     // The time is always written, midnight included: a reading is a moment, not a day.
     QString texte = Textes_Outils::Texte_Date_Heure(curseur_temp.X()) + QStringLiteral("  ") +
                     Textes_Outils::Texte_Dixieme(curseur_temp.Y()) + QStringLiteral("°C");
-    if (graphe.Plots(2).Visible()) {
+    if (Seconde_Courbe_Affichee(graphe)) {
         const QString unite = Est_Modele_7307(etat.Version_Logger) ? QStringLiteral("%Hr")
                                                                    : QStringLiteral("minutes");
         texte += QStringLiteral("  ") + Textes_Outils::Texte_Dixieme(curseur_hygro.Y()) + unite;

@@ -18,6 +18,7 @@
 #include "curves/CWGraph.h"
 #include "curves/Interaction_Graphe.h"
 #include "curves/Trace_Graphe.h"
+#include "tools/Affiche_Valeur_Curseur.h"
 #include "tools/Saisie_Nombre.h"
 #include "tools/Textes_Outils.h"
 
@@ -179,7 +180,7 @@ bool Frm_Outils::Modele_7307() const {
 void Frm_Outils::Form_Load() {
     setWindowTitle(QStringLiteral("Outils ") + Programme::Nom());
 
-    const bool second = graphe_.Plots(2).Visible();
+    const bool second = Global::Seconde_Courbe_Affichee(graphe_);
     Frame_Echelle_Hygro->setVisible(second);
     Opt_Hr->setVisible(second);
     Frame_Echelle_Hygro->setTitle(Modele_7307() ? QStringLiteral("Echelle Hygrométrie")
