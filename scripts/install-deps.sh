@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqcustomplot-dev libgl-dev
+    qt6-translations-l10n
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang clang-format libclang-rt-14-dev
     poppler-utils xvfb xauth

@@ -1,5 +1,7 @@
 // Caldrix: the program for the 7306 and 7307 data loggers.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/Dialogues_Qt.h"
 #include "app/Frm_Principal.h"
@@ -12,6 +14,12 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Caldrix"));
+    // Qt's own dialogs (file choice, standard buttons) speak French like the rest of the program.
+    QTranslator traduction_qt;
+    if (traduction_qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduction_qt);
+    }
 
     Dialogues_Qt dialogues;
     const QStringList echecs = Installation::Preparer_Dossier_Programme();
