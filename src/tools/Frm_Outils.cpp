@@ -50,7 +50,7 @@ QGroupBox* Cadre(QWidget* conteneur, const char* nom, const char* titre, QRectF 
 // A "Maxi" or "Mini" frame of a pair, with its number box.
 QLineEdit* Boite_Nombre(QGroupBox*& cadre, QWidget* conteneur, const char* nom_cadre,
                         const char* titre, double gauche, double haut, const char* nom_boite) {
-    cadre = Cadre(conteneur, nom_cadre, titre, QRectF(gauche, haut, 1005, 660));
+    cadre = Cadre(conteneur, nom_cadre, titre, QRectF(gauche, haut, 1065, 660));
     auto* boite = Nouveau<QLineEdit>(cadre, nom_boite, QRectF(90, 270, 825, 300));
     Saisie_Nombre::Appliquer(*boite);
     return boite;
@@ -58,8 +58,9 @@ QLineEdit* Boite_Nombre(QGroupBox*& cadre, QWidget* conteneur, const char* nom_c
 
 MaskEdBox* Boite_Date(QGroupBox*& cadre, QWidget* conteneur, const char* nom_cadre,
                       const char* titre, double haut, const char* nom_boite) {
-    cadre = Cadre(conteneur, nom_cadre, titre, QRectF(120, haut, 2070, 630));
-    return Nouveau<MaskEdBox>(cadre, nom_boite, QRectF(90, 255, 1890, 300));
+    // A full date-time is the widest text of the window: the frames leave it every twip.
+    cadre = Cadre(conteneur, nom_cadre, titre, QRectF(45, haut, 2340, 630));
+    return Nouveau<MaskEdBox>(cadre, nom_boite, QRectF(45, 255, 2250, 300));
 }
 
 }  // namespace
@@ -91,24 +92,24 @@ Frm_Outils::Frm_Outils(Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, Dia
 
 void Frm_Outils::Construire_Echelles(int haut_client) {
     Frame_Echelles_Temp = Cadre(this, "Frame_Echelles_Temp", "Echelle Température",
-                                QRectF(120, 60, 2310, 1005), haut_client);
-    Txt_E_T_Maxi = Boite_Nombre(Frame_Ech_T_Max, Frame_Echelles_Temp, "Frame_Ech_T_Max", "Maxi",
-                                120, 255, "Txt_E_T_Maxi");
+                                QRectF(60, 60, 2430, 1005), haut_client);
+    Txt_E_T_Maxi = Boite_Nombre(Frame_Ech_T_Max, Frame_Echelles_Temp, "Frame_Ech_T_Max", "Maxi", 90,
+                                255, "Txt_E_T_Maxi");
     Txt_E_T_Mini = Boite_Nombre(Frame_Ech_T_Mini, Frame_Echelles_Temp, "Frame_Ech_T_Mini", "Mini",
-                                1185, 255, "Txt_E_T_Mini");
+                                1275, 255, "Txt_E_T_Mini");
 
     Frame_Echelle_Hygro = Cadre(this, "Frame_Echelle_Hygro", "Echelle Hygrométrie",
-                                QRectF(120, 1125, 2310, 1005), haut_client);
+                                QRectF(60, 1125, 2430, 1005), haut_client);
     Frame_Echelle_Hygro->hide();
     Txt_E_H_Maxi = Boite_Nombre(Frame_Ech_H_Maxi, Frame_Echelle_Hygro, "Frame_Ech_H_Maxi", "Maxi",
-                                120, 255, "Txt_E_H_Maxi");
+                                90, 255, "Txt_E_H_Maxi");
     Txt_E_H_Mini = Boite_Nombre(Frame_Ech_H_Mini, Frame_Echelle_Hygro, "Frame_Ech_H_Mini", "Mini",
-                                1185, 255, "Txt_E_H_Mini");
+                                1275, 255, "Txt_E_H_Mini");
 }
 
 void Frm_Outils::Construire_Dates(int haut_client) {
     Frame_Echelle_Date =
-        Cadre(this, "Frame_Echelle_Date", "Dates", QRectF(120, 2190, 2310, 1590), haut_client);
+        Cadre(this, "Frame_Echelle_Date", "Dates", QRectF(60, 2190, 2430, 1590), haut_client);
     Msk_Date_Deb = Boite_Date(Frame_Ech_Date_Deb, Frame_Echelle_Date, "Frame_Ech_Date_Deb", "Début",
                               255, "Msk_Date_Deb");
     Msk_Date_Fin = Boite_Date(Frame_Ech_Date_Fin, Frame_Echelle_Date, "Frame_Ech_Date_Fin", "Fin",
@@ -121,18 +122,18 @@ void Frm_Outils::Construire_Consignes(int haut_client) {
     Chk_Consigne->setText(QStringLiteral("Affichage Consignes"));
 
     Frame_Consigne = Cadre(this, "Frame_Consigne", "Affichage consignes",
-                           QRectF(120, 4200, 2310, 1350), haut_client);
+                           QRectF(60, 4200, 2430, 1350), haut_client);
     Frame_Consigne->hide();
-    Opt_Hr = Nouveau<QRadioButton>(Frame_Consigne, "Opt_Hr", QRectF(1185, 255, 1005, 255));
+    Opt_Hr = Nouveau<QRadioButton>(Frame_Consigne, "Opt_Hr", QRectF(1275, 255, 1005, 255));
     Opt_Hr->setText(QStringLiteral("%Hr"));
     Opt_C = Nouveau<QRadioButton>(Frame_Consigne, "Opt_C", QRectF(120, 255, 1005, 255));
     Opt_C->setText(QStringLiteral("°C"));
     Opt_C->setChecked(true);
     Txt_Consigne_Maxi = Boite_Nombre(Frame_Consigne_Haute, Frame_Consigne, "Frame_Consigne_Haute",
-                                     "Maxi", 120, 585, "Txt_Consigne_Maxi");
+                                     "Maxi", 90, 585, "Txt_Consigne_Maxi");
     Txt_Consigne_Maxi->setText(QStringLiteral("100"));
     Txt_Consigne_Mini = Boite_Nombre(Frame_Consigne_Mini, Frame_Consigne, "Frame_Consigne_Mini",
-                                     "Mini", 1185, 585, "Txt_Consigne_Mini");
+                                     "Mini", 1275, 585, "Txt_Consigne_Mini");
     Txt_Consigne_Mini->setText(QStringLiteral("0"));
 }
 
@@ -143,7 +144,7 @@ void Frm_Outils::Construire_Modes(int haut_client) {
     Chk_Pan = Nouveau<QCheckBox>(this, "Chk_Pan", QRectF(120, 6030, 2310, 285), haut_client);
     Chk_Pan->setText(QStringLiteral("Panoramique"));
     Cmd_Zoom_Init =
-        Nouveau<QPushButton>(this, "Cmd_Zoom_Init", QRectF(120, 6450, 2310, 405), haut_client);
+        Nouveau<QPushButton>(this, "Cmd_Zoom_Init", QRectF(60, 6450, 2430, 405), haut_client);
     Cmd_Zoom_Init->setText(QStringLiteral("Zoom initial"));
 }
 
