@@ -37,6 +37,7 @@ Frm_Num_Data::Frm_Num_Data(const Etat& etat, const CWGraph& graphe)
     disposition->setContentsMargins(Twips::Pixels(120), 0, Twips::Pixels(120), 0);
     disposition->addWidget(Lst_Data);
     resize(Twips::Taille(5415, 7575));
+    Centrer_Sur_Ecran();
 
     connect(Mnu_Fermer, &QAction::triggered, this, &Frm_Num_Data::Mnu_Fermer_Click);
 }

@@ -66,6 +66,8 @@ Frm_UpLoad::Frm_UpLoad(Etat& etat, Communication& lien, Dialogues& dialogues,
     CW_Alarm_Low->setValue(0);
     Opt_Start_Mode_Now->setChecked(true);
     Opt_Sleep_On->setChecked(true);
+    adjustSize();
+    Centrer_Sur_Ecran();
 }
 
 void Frm_UpLoad::Construire() {
