@@ -207,3 +207,12 @@ TEST_F(Ouverture_Outils, TheMenuEntryAgainOnlyShowsTheOpenWindowAndFermerUnloads
     EXPECT_EQ(Boite(nouvelle, "Txt_E_T_Maxi").text(), QStringLiteral("33"));
     EXPECT_FALSE(Case(nouvelle, "Chk_Pan").isChecked());
 }
+
+TEST_F(Ouverture_Outils, ClosingTheMainWindowUnloadsTheToolsWindow) {
+    Ouvrir_Enregistrement("7306", {20, 25, 30});
+    QPointer<Frm_Outils> o = &Outils();
+    Fenetre().close();
+    EXPECT_FALSE(Fenetre().Fenetre_Outils.Est_Chargee());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(o.isNull());
+}
