@@ -2,9 +2,9 @@
 // the end of a download (reply read, curves drawn).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <cmath>
+#include "Application_Bench.h"
 
 #include "app/Dialogues.h"
 #include "app/Frm_Principal.h"
@@ -19,17 +19,6 @@
 #include "logger/Port_QSerialPort.h"
 
 namespace {
-
-bool Application_Graphique() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
-    if (QCoreApplication::instance()) return false;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nom[] = "caldrix_bench";
-    static char* argv[] = {nom, nullptr};
-    static QApplication application(argc, argv);
-    return true;
-}
 
 // Always opens the same file; says nothing.
 class Dialogues_Muets : public Dialogues {
@@ -56,7 +45,7 @@ void Remplir_7306(Etat& etat) {
 }
 
 void BM_Ouverture_Fichier_16000(benchmark::State& state) {
-    if (!Application_Graphique()) return state.SkipWithError("pas d'application graphique");
+    if (!Application_Bench()) return state.SkipWithError("pas d'application graphique");
     QTemporaryDir dossier;
     qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
     auto modele = Etat::Nouveau();
@@ -90,7 +79,7 @@ QString Reponse_7306() {
 
 // From the last byte of the reply: the measures read, the curves drawn and shown.
 void BM_Fin_Telechargement_16000(benchmark::State& state) {
-    if (!Application_Graphique()) return state.SkipWithError("pas d'application graphique");
+    if (!Application_Bench()) return state.SkipWithError("pas d'application graphique");
     auto etat = Etat::Nouveau();
     const double maintenant = Date_Depuis_Civil(2026, 12, 6, 12, 0, 0);
     Origines_Horloge(*etat, maintenant);

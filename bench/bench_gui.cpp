@@ -3,10 +3,10 @@
 
 #include <qcustomplot.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <memory>
+#include "Application_Bench.h"
 
 #include "Logger_Simule.h"
 #include "Terminal_Simule.h"
@@ -25,18 +25,6 @@
 
 namespace {
 
-// The widgets need an application; the other benchmarks need none, so it is made on demand.
-bool Application() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
-    if (QCoreApplication::instance()) return false;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nom[] = "caldrix_bench";
-    static char* argv[] = {nom, nullptr};
-    static QApplication application(argc, argv);
-    return true;
-}
-
 const double Debut = Date_Depuis_Civil(2026, 12, 5, 6, 0, 0);
 
 void Remplir(Etat& etat, const char* version, int records) {
@@ -51,7 +39,7 @@ void Remplir(Etat& etat, const char* version, int records) {
 
 // Affiche_Courbes after a full download, until the graph is drawn on screen.
 void Affiche_Courbes(benchmark::State& state, const char* version, int16_t nb_mesures) {
-    if (!Application()) return state.SkipWithError("une QCoreApplication existe déjà");
+    if (!Application_Bench()) return state.SkipWithError("une QCoreApplication existe déjà");
     auto etat = Etat::Nouveau();
     Remplir(*etat, version, Nb_Mesures_Max);
     etat->Nb_Mesures = nb_mesures;
@@ -72,7 +60,7 @@ BENCHMARK_CAPTURE(Affiche_Courbes, modele_7306_16000_mesures, "7306V12", 16000)
 
 // A zoom or pan step on a graph holding two curves of 16000 points each.
 void Redessin_Zoom(benchmark::State& state) {
-    if (!Application()) return state.SkipWithError("une QCoreApplication existe déjà");
+    if (!Application_Bench()) return state.SkipWithError("une QCoreApplication existe déjà");
     CWGraph graphe;
     graphe.resize(1000, 600);
     graphe.show();
@@ -107,7 +95,7 @@ class Dialogues_Muets : public Dialogues {
 
 // From the program's objects built to the main window shown, logger or not.
 void Demarrage(benchmark::State& state, bool avec_logger) {
-    if (!Application()) return state.SkipWithError("une QCoreApplication existe déjà");
+    if (!Application_Bench()) return state.SkipWithError("une QCoreApplication existe déjà");
     QTemporaryDir dossier;
     qputenv("CALDRIX_HOME", QFile::encodeName(dossier.path()));
     {
