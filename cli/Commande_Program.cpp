@@ -5,17 +5,13 @@
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "logger/Fonctions_Logger.h"
+#include "logger/Programmation_Logger.h"
 
 namespace {
 
 // What the next campaign will be: the logger's and Conf.ini's values, then the options.
-struct Campagne {
-    QString identite;
-    int16_t periode = 0;
-    QString unite;
-    std::optional<double> depart;  // empty: immediate start
-    int32_t nb_enreg = 1000;
-    bool sans_veille = false;
+struct Choix_Programmation {
+    Campagne campagne;
     float seuil_haut = 10, seuil_bas = 0;
 };
 
@@ -48,38 +44,39 @@ std::optional<double> Depart(const Arguments& a) {
     return date;
 }
 
-Campagne Lire_Options(const Arguments& a, const Etat& etat) {
-    Campagne c;
-    c.identite = a.A("name") ? a.Valeur("name") : etat.Identite_Logger;
-    if (c.identite.size() > Longueur_Identite) {
+Choix_Programmation Lire_Options(const Arguments& a, const Etat& etat) {
+    Choix_Programmation choix;
+    Campagne& c = choix.campagne;
+    c.Identite = a.A("name") ? a.Valeur("name") : etat.Identite_Logger;
+    if (c.Identite.size() > Longueur_Identite) {
         throw Erreur_Usage(QStringLiteral("--name : 8 caractères au plus"));
     }
-    if (c.identite.contains(QLatin1Char(' ')) || c.identite.contains(QLatin1Char('\r'))) {
+    if (c.Identite.contains(QLatin1Char(' ')) || c.Identite.contains(QLatin1Char('\r'))) {
         throw Erreur_Usage(QStringLiteral("--name : ni espace ni retour à la ligne"));
     }
-    c.periode = etat.Periode_Enreg;
+    c.Periode = etat.Periode_Enreg;
     if (a.A("period")) {
         const int p = a.Entier("period");
         if (p < 1 || p > 7200) throw Erreur_Usage(QStringLiteral("--period : de 1 à 7200 s"));
-        c.periode = static_cast<int16_t>(p);
+        c.Periode = static_cast<int16_t>(p);
     }
-    c.unite = a.A("unit") ? Unite(a) : etat.Unite;
-    if (a.A("start")) c.depart = Depart(a);
-    c.nb_enreg = a.A("records") ? Nb_Enreg(a) : etat.Nb_Enreg_Max;
+    c.Unite = a.A("unit") ? Unite(a) : etat.Unite;
+    if (a.A("start")) c.Depart = Depart(a);
+    c.Nb_Enreg = a.A("records") ? Nb_Enreg(a) : etat.Nb_Enreg_Max;
     if (a.A("sleep")) {
         const QString v = a.Valeur("sleep");
         if (v != QStringLiteral("oui") && v != QStringLiteral("non")) {
             throw Erreur_Usage(QStringLiteral("--sleep : oui ou non"));
         }
-        c.sans_veille = v == QStringLiteral("non");
+        c.Sans_Veille = v == QStringLiteral("non");
     }
-    c.seuil_haut = a.A("high") ? a.Nombre("high") : etat.Seuil_Haut;
-    c.seuil_bas = a.A("low") ? a.Nombre("low") : etat.Seuil_Bas;
-    if (!(c.seuil_bas <= c.seuil_haut - 0.1f)) {
+    choix.seuil_haut = a.A("high") ? a.Nombre("high") : etat.Seuil_Haut;
+    choix.seuil_bas = a.A("low") ? a.Nombre("low") : etat.Seuil_Bas;
+    if (!(choix.seuil_bas <= choix.seuil_haut - 0.1f)) {
         throw Erreur_Usage(
             QStringLiteral("le seuil bas doit rester au moins 0.1 sous le seuil haut"));
     }
-    return c;
+    return choix;
 }
 
 }  // namespace
@@ -98,37 +95,31 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     if (r == 0) r = Fonctions_Logger::Lecture_Etat(etat, lien);
     if (r != 0) return Console::Erreur_Logger(r);
 
-    const Campagne c = Lire_Options(arguments, etat);
+    const Choix_Programmation choix = Lire_Options(arguments, etat);
+    const Campagne& c = choix.campagne;
     // Alarms on the humidity only exist where there is a humidity to watch.
-    if (arguments.A("unit") && Lettre_Depuis_Unite(c.unite).isLower() &&
+    if (arguments.A("unit") && Lettre_Depuis_Unite(c.Unite).isLower() &&
         !Est_Modele_7307(etat.Version_Logger)) {
         Console::Erreur(QStringLiteral("Les alarmes sur l'hygrométrie demandent un 7307"));
         return Sortie_Usage;
     }
-    etat.Seuil_Haut = c.seuil_haut;
-    etat.Seuil_Bas = c.seuil_bas;
-    etat.Nb_Enreg_Max = c.nb_enreg;
+    etat.Seuil_Haut = choix.seuil_haut;
+    etat.Seuil_Bas = choix.seuil_bas;
+    etat.Nb_Enreg_Max = c.Nb_Enreg;
     const double maintenant = connexion.Maintenant();
-    // Alarms, clock, identity, start: the order the logger expects.
-    r = Fonctions_Logger::Ecriture_Alarmes(etat, lien, etat.Seuil_Bas, etat.Seuil_Haut);
-    if (r == 0) r = Fonctions_Logger::Ecriture_Horloge(etat, lien, maintenant);
-    if (r == 0) r = Fonctions_Logger::Ecriture_Identite(etat, lien, c.identite, c.sans_veille);
-    if (r == 0) {
-        r = Fonctions_Logger::Demarrage_Enreg(etat, lien, c.periode, c.unite,
-                                              c.depart.value_or(maintenant), c.nb_enreg);
-    }
+    r = Programmation_Logger::Programmer(etat, lien, c);
     if (r != 0) return Console::Erreur_Logger(r);
 
-    const bool planifie = c.depart && *c.depart > maintenant;
-    Console::Ligne(QStringLiteral("Logger programmé : %1").arg(c.identite));
+    const bool planifie = c.Depart && *c.Depart > maintenant;
+    Console::Ligne(QStringLiteral("Logger programmé : %1").arg(c.Identite));
     Console::Ligne(QStringLiteral("Période : %1 s, unité : %2, %3 enregistrements")
-                       .arg(c.periode < 1 || c.periode > 7200 ? 900 : c.periode)
-                       .arg(c.unite)
-                       .arg(c.nb_enreg));
+                       .arg(c.Periode < 1 || c.Periode > 7200 ? 900 : c.Periode)
+                       .arg(c.Unite)
+                       .arg(c.Nb_Enreg));
     Console::Ligne(QStringLiteral("Départ : ") +
-                   (planifie ? Texte_Date(*c.depart) : QStringLiteral("immédiat")));
+                   (planifie ? Texte_Date(*c.Depart) : QStringLiteral("immédiat")));
     Console::Ligne(QStringLiteral("Mise en veille automatique : ") +
-                   (c.sans_veille ? QStringLiteral("non") : QStringLiteral("oui")));
+                   (c.Sans_Veille ? QStringLiteral("non") : QStringLiteral("oui")));
     Console::Ligne(QStringLiteral("Alarme haute : %1, alarme basse : %2")
                        .arg(Texte_Single(etat.Seuil_Haut), Texte_Single(etat.Seuil_Bas)));
     return Sortie_Fait;

@@ -20,6 +20,7 @@
 #include "logger/Communication.h"
 #include "logger/Entete_Enregistrement.h"
 #include "logger/Fonctions_Logger.h"
+#include "logger/Programmation_Logger.h"
 #include "logger/Sorties.h"
 
 namespace {
@@ -321,19 +322,14 @@ void Frm_UpLoad::Cmd_UpLoad_Click() {
     etat_.Seuil_Bas = static_cast<float>(CW_Alarm_Low->value());
     etat_.Nb_Enreg_Max = saisie->nb_enreg;
 
-    Horloge& horloge = lien_.Horloge_Lien();
-    uint8_t r = Fonctions_Logger::Ecriture_Alarmes(etat_, lien_, etat_.Seuil_Bas, etat_.Seuil_Haut);
-    if (r == 0) r = Fonctions_Logger::Ecriture_Horloge(etat_, lien_, horloge.Maintenant());
-    if (r == 0) {
-        r = Fonctions_Logger::Ecriture_Identite(etat_, lien_, Txt_Saisi_ID->text(),
-                                                Opt_Sleep_Off->isChecked());
-    }
-    if (r == 0) {
-        // "Immédiat" starts now, whatever date the boxes still hold.
-        r = Fonctions_Logger::Demarrage_Enreg(
-            etat_, lien_, saisie->periode, Cmb_Units->currentText(),
-            saisie->depart.value_or(horloge.Maintenant()), saisie->nb_enreg);
-    }
+    Campagne campagne;
+    campagne.Identite = Txt_Saisi_ID->text();
+    campagne.Sans_Veille = Opt_Sleep_Off->isChecked();
+    campagne.Periode = saisie->periode;
+    campagne.Unite = Cmb_Units->currentText();
+    campagne.Depart = saisie->depart;  // "Immédiat" starts now, whatever the boxes still hold
+    campagne.Nb_Enreg = saisie->nb_enreg;
+    const uint8_t r = Programmation_Logger::Programmer(etat_, lien_, campagne);
     if (r != 0) {
         // A logger left half programmed must not look programmed: the window stays for a retry.
         dialogues_.Message(QStringLiteral("Le logger ne répond pas - Erreur N° : %1\nLa "

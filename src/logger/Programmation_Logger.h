@@ -1,0 +1,28 @@
+// The next campaign, sent to the logger the way the programming window and caldrix-cli both
+// send it.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class Communication;
+struct Etat;
+
+struct Campagne {
+    QString Identite;
+    bool Sans_Veille = false;
+    int16_t Periode = 900;
+    QString Unite;                 // caption: "°C", "°F & alarme %Hr"...
+    std::optional<double> Depart;  // empty: the recording starts at once
+    int32_t Nb_Enreg = 1000;
+};
+
+namespace Programmation_Logger {
+
+// Alarms (the shared Seuil_Bas and Seuil_Haut, clamped in place), clock set to now, identity
+// with the sleep flag, then the start: the first command that does not give 0 stops the
+// sequence and its result is returned.
+uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne);
+
+}  // namespace Programmation_Logger
