@@ -8,6 +8,7 @@
 
 #include "Attente.h"
 #include "Banc_Programme.h"
+#include "Entrees_Liste.h"
 #include "app/Frm_Choix_Comm.h"
 #include "app/Frm_Principal.h"
 #include "core/Etat.h"
@@ -15,13 +16,6 @@
 #include "logger/Port_Serie.h"
 
 namespace {
-
-QStringList Entrees(const QComboBox& liste) {
-    QStringList textes;
-    for (int i = 0; i < liste.count(); ++i)
-        textes << liste.itemText(i);
-    return textes;
-}
 
 Frm_Choix_Comm& Ouvrir_Choix(Frm_Principal& fenetre) {
     fenetre.Mnu_Comm->trigger();

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "Banc_Programmation.h"
+#include "Entrees_Liste.h"
 #include "Logger_Simule.h"
 #include "controls/CWNumEdit.h"
 #include "controls/MaskEdBox.h"
@@ -19,13 +20,6 @@
 #include "core/Textes.h"
 
 namespace {
-
-QStringList Entrees(const QComboBox& liste) {
-    QStringList textes;
-    for (int i = 0; i < liste.count(); ++i)
-        textes << liste.itemText(i);
-    return textes;
-}
 
 QByteArray Champ(const QByteArray& trame, int n) {
     return trame.split(' ').value(n);
