@@ -60,7 +60,7 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
         return Sortie_Fichier;
     }
     Console::Ligne(QStringLiteral("%1 mesures enregistrées dans %2")
-                       .arg(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures))
+                       .arg(Enregistrements_Lisibles(etat))
                        .arg(sortie));
     return Sortie_Fait;
 }

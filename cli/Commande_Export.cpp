@@ -13,7 +13,7 @@ namespace {
 // without asking. The recording does not say whether it was made in °C or °F.
 QByteArray Csv(const Etat& etat) {
     const bool humidite = Est_Modele_7307(etat.Version_Logger);
-    const int n = Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures);
+    const int n = Enregistrements_Lisibles(etat);
     QByteArray csv = humidite ? "date_heure,temperature_degres,humidite_pourcent_hr\n"
                               : "date_heure,temperature_degres\n";
     csv.reserve(n * 40 + 64);

@@ -46,7 +46,7 @@ bool Charger(const QString& fichier, Memoire_Logger& memoire, std::optional<doub
     memoire.periode = etat->Periode_Enreg;
 
     const bool humidite = memoire.Est_7307();
-    const int nombre = Nb_Enregistrements(etat->Version_Logger, etat->Nb_Mesures);
+    const int nombre = Enregistrements_Lisibles(*etat);
     memoire.mesures.clear();
     memoire.mesures.reserve(static_cast<std::size_t>(nombre));
     for (int i = 1; i <= nombre; ++i) {

@@ -1,5 +1,6 @@
 #include "core/Etat.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Textes.h"
@@ -19,6 +20,10 @@ bool Est_Modele_7306(const QString& version) {
 int Nb_Enregistrements(const QString& version, int nb_mesures) {
     if (!Est_Modele_7307(version)) return nb_mesures;
     return static_cast<int>(Arrondi_Pair(nb_mesures / 2.0));
+}
+
+int Enregistrements_Lisibles(const Etat& etat) {
+    return std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
 }
 
 QString Unite_Depuis_Lettre(QChar lettre) {

@@ -17,11 +17,6 @@ constexpr int Axe_Temps = 1;
 constexpr int Axe_Temp = 2;
 constexpr int Axe_Second = 3;
 
-// Records that can be read: a count outside the table only reaches its last record.
-int Dans_Tableau(int nombre) {
-    return std::clamp(nombre, 0, Nb_Mesures_Max);
-}
-
 // The program's margin: 0.2 × | |minimum| + maximum |, first below, then above with the new
 // minimum.
 void Elargir(Axe_Graphe& axe) {
@@ -52,16 +47,16 @@ void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
     temperature.Definir_Visible(false);
     second.Definir_Visible(false);
 
+    const int records = Enregistrements_Lisibles(etat);
     if (!Est_Modele_7307(etat.Version_Logger)) {
-        for (int i = 1; i <= Dans_Tableau(etat.Nb_Mesures); ++i) {
+        for (int i = 1; i <= records; ++i) {
             temperature.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Temperature);
         }
         graphe.Axes(Axe_Second).Definir_Visible(false);
         temperature.Definir_Visible(true);
     } else {
         graphe.Axes(Axe_Second).Definir_Legende(QStringLiteral("Hygrométrie %Hr"));
-        const int records = Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures);
-        for (int i = 1; i <= Dans_Tableau(records); ++i) {
+        for (int i = 1; i <= records; ++i) {
             const Mesure& mesure = etat.Mesures(i);
             temperature.Ajouter_Point(mesure.Date_Heure, mesure.Temperature);
             second.Ajouter_Point(mesure.Date_Heure, mesure.Humidite);
@@ -74,12 +69,13 @@ void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
 }
 
 void Mise_Echelle(const Etat& etat, CWGraph& graphe) {
-    if (etat.Nb_Mesures < 1 || etat.Nb_Mesures > Nb_Mesures_Max) return;
+    // The guard is on the records: a 7307 recording of 8001 to 16000 records counts up to
+    // 32000 values.
     const int records = Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures);
+    if (records < 1 || records > Nb_Mesures_Max) return;
     Axe_Graphe& temps = graphe.Axes(Axe_Temps);
     temps.Definir_Minimum(etat.Mesures(1).Date_Heure);
-    // A 7307 count of 1 holds no whole record: the end of the time axis is left as it was.
-    if (records >= 1) temps.Definir_Maximum(etat.Mesures(records).Date_Heure);
+    temps.Definir_Maximum(etat.Mesures(records).Date_Heure);
     for (int numero : {Axe_Temp, Axe_Second}) {
         Axe_Graphe& axe = graphe.Axes(numero);
         axe.Auto_Echelle();
@@ -93,7 +89,8 @@ void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe) {
     cuisson.Definir_Visible(false);
     Axe_Graphe& axe = graphe.Axes(Axe_Second);
     axe.Definir_Legende(QStringLiteral("Valeur Cuisson (minutes)"));
-    for (int i = 1; i <= Dans_Tableau(etat.Nb_Mesures); ++i) {
+    const int nombre = std::clamp<int>(etat.Nb_Mesures, 0, Nb_Mesures_Max);
+    for (int i = 1; i <= nombre; ++i) {
         cuisson.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Humidite);
     }
     axe.Definir_Visible(true);
@@ -107,7 +104,7 @@ void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe) {
 
 void Selection_Mesures(Etat& etat, const CWGraph& graphe) {
     const bool humidite = Est_Modele_7307(etat.Version_Logger);
-    const int records = Dans_Tableau(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures));
+    const int records = Enregistrements_Lisibles(etat);
     const Axe_Graphe& temps = graphe.Axes(Axe_Temps);
     int k = 1;
     for (int i = 1; i <= records; ++i) {

@@ -120,8 +120,7 @@ class Lecture_Enreg {
 
 QByteArray Contenu_Fichier_Enreg(const Etat& etat) {
     const bool humidite = Est_Modele_7307(etat.Version_Logger);
-    const int nb =
-        std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
+    const int nb = Enregistrements_Lisibles(etat);
     Redacteur_Fichier fichier(400 + qsizetype{nb} * 40);
     fichier.Ligne(QStringLiteral("[Identité du Logger]"));
     fichier.Ligne(etat.Identite_Logger);

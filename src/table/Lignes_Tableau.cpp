@@ -34,8 +34,7 @@ QString Ligne_Mesure(double date, float temperature, float second, bool second_v
 QStringList Lignes(const Etat& etat, const Vue_Graphe& vue) {
     // Only the records of this recording: for a 7307 Nb_Mesures counts two values a record, and
     // the records after them may still hold an older, longer recording.
-    const int nb =
-        std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
+    const int nb = Enregistrements_Lisibles(etat);
     QStringList lignes;
     lignes.reserve(nb + 3);
     lignes << QStringLiteral("Nom du module : ") + etat.Identite_Logger

@@ -104,16 +104,30 @@ TEST_F(Courbes, UnEnregistrementVideLaisseLesAxesCommeIlsEtaient) {
     EXPECT_DOUBLE_EQ(Axe(2).Maximum(), 45);
 }
 
-TEST_F(Courbes, UnSeulEnregistrementDe7307NeFixePasLaFinDuTemps) {
+TEST_F(Courbes, LaMiseAEchelleCompteLesEnregistrementsPasLesValeurs) {
+    // A 7307 count of 1 holds no whole record: nothing is scaled.
     Graphique::Init_Graphique(graphe, Debut + 10);
     Enregistrement("7307V12", {20});
-    etat->Nb_Mesures = 1;  // one value: no whole record
-
+    etat->Nb_Mesures = 1;
     Graphique::Affiche_Courbes(*etat, graphe);
-
     EXPECT_EQ(Plot(1).Nb_Points(), 0);
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut);
+    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut + 9);
     EXPECT_DOUBLE_EQ(Axe(1).Maximum(), Debut + 10);
+
+    // 12000 records of a 7307 count 24000 values: scaled all the same, and again after a zoom.
+    for (int i = 1; i <= 12000; ++i) {
+        etat->Mesures(i).Date_Heure = Debut + i * 60 * Une_Seconde;
+        etat->Mesures(i).Temperature = i == 6000 ? 80.0f : 20.0f;
+        etat->Mesures(i).Humidite = 50;
+    }
+    etat->Nb_Mesures = 24000;
+    Graphique::Affiche_Courbes(*etat, graphe);
+    Axe(1).Definir_Minimum(Debut + 2);
+    Graphique::Mise_Echelle(*etat, graphe);
+    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), etat->Mesures(1).Date_Heure);
+    EXPECT_DOUBLE_EQ(Axe(1).Maximum(), etat->Mesures(12000).Date_Heure);
+    EXPECT_DOUBLE_EQ(Axe(2).Minimum(), 0);
+    EXPECT_DOUBLE_EQ(Axe(2).Maximum(), 96);
 }
 
 TEST_F(Courbes, InitGraphiqueMontreLesDernieres24Heures) {
