@@ -159,12 +159,12 @@ void CWGraph::Definir_Legende(const QString& texte) {
     trace_qcp_->replot(QCustomPlot::rpQueuedReplot);
 }
 
-QColor CWGraph::Couleur_Zone_Trace() const {
-    return trace_qcp_->axisRect()->backgroundBrush().color();
+QBrush CWGraph::Pinceau_Zone_Trace() const {
+    return trace_qcp_->axisRect()->backgroundBrush();
 }
 
-void CWGraph::Definir_Couleur_Zone_Trace(const QColor& couleur) {
-    trace_qcp_->axisRect()->setBackground(QBrush(couleur));
+void CWGraph::Definir_Pinceau_Zone_Trace(const QBrush& pinceau) {
+    trace_qcp_->axisRect()->setBackground(pinceau);
     trace_qcp_->replot(QCustomPlot::rpQueuedReplot);
 }
 

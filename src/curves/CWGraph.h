@@ -8,6 +8,7 @@
 // Interaction_Graphe); this one puts them together and owns the caption and the colours.
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QSharedPointer>
 #include <QWidget>
@@ -47,8 +48,10 @@ class CWGraph : public QWidget {
     QString Legende() const;
     void Definir_Legende(const QString& texte);
 
-    QColor Couleur_Zone_Trace() const;
-    void Definir_Couleur_Zone_Trace(const QColor& couleur);
+    // The plot area's fill, kept as a brush: it has none at first (the background shows
+    // through), and a colour alone could not tell "no fill" from black.
+    QBrush Pinceau_Zone_Trace() const;
+    void Definir_Pinceau_Zone_Trace(const QBrush& pinceau);
     QColor Couleur_Fond() const { return couleur_fond_; }
     void Definir_Couleur_Fond(const QColor& couleur);
 

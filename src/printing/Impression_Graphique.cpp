@@ -21,7 +21,7 @@ class Fenetre_Sauvegardee {
           etat_(fenetre.windowState()),
           geometrie_(fenetre.normalGeometry()),
           palette_(fenetre.palette()),
-          zone_trace_(graphe.Couleur_Zone_Trace()),
+          zone_trace_(graphe.Pinceau_Zone_Trace()),
           fond_graphe_(graphe.Couleur_Fond()),
           legende_(graphe.Legende()) {}
 
@@ -31,7 +31,7 @@ class Fenetre_Sauvegardee {
         fenetre_.setWindowState(etat_);
         fenetre_.setPalette(palette_);
         graphe_.Definir_Couleur_Fond(fond_graphe_);
-        graphe_.Definir_Couleur_Zone_Trace(zone_trace_);
+        graphe_.Definir_Pinceau_Zone_Trace(zone_trace_);
         graphe_.Definir_Legende(legende_);
     }
 
@@ -43,7 +43,7 @@ class Fenetre_Sauvegardee {
     Qt::WindowStates etat_;
     QRect geometrie_;
     QPalette palette_;
-    QColor zone_trace_;
+    QBrush zone_trace_;
     QColor fond_graphe_;
     QString legende_;
 };
@@ -112,7 +112,7 @@ void Impression_Graphique(QMainWindow& fenetre, CWGraph& graphe, const QString& 
     QPalette blanc = fenetre.palette();
     blanc.setColor(QPalette::Window, Qt::white);
     fenetre.setPalette(blanc);
-    graphe.Definir_Couleur_Zone_Trace(Qt::white);
+    graphe.Definir_Pinceau_Zone_Trace(QBrush(Qt::white));
     graphe.Definir_Legende(Programme::Nom() + QStringLiteral(" - ") + nom_fichier +
                            QStringLiteral(" - ") + QStringLiteral(" le ") + Texte_Date(maintenant) +
                            QStringLiteral("         Logger : ") + sauvegarde.Legende());

@@ -186,17 +186,6 @@ TEST(Graphe, LesTracesDeConsignesChangentDAxeDeCouleurEtDeStyle) {
     EXPECT_EQ(consigne.Style_Ligne(), 3);
 }
 
-TEST(Graphe, LegendeEtCouleurs) {
-    CWGraph graphe;
-    graphe.Definir_Legende(QStringLiteral("FOUR01"));
-    graphe.Definir_Couleur_Zone_Trace(QColor(Qt::black));
-    graphe.Definir_Couleur_Fond(QColor(Qt::gray));
-
-    EXPECT_EQ(graphe.Legende(), QStringLiteral("FOUR01"));
-    EXPECT_EQ(graphe.Couleur_Zone_Trace(), QColor(Qt::black));
-    EXPECT_EQ(graphe.Couleur_Fond(), QColor(Qt::gray));
-}
-
 TEST_F(Graphe_Affiche, EnMode6UnRectangleTraceZoomeDessus) {
     QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
     ASSERT_EQ(graphe.Mode_Suivi(), 6);

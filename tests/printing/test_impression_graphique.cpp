@@ -1,6 +1,7 @@
 // The graph page printed into a PDF file and read back, and the main window as it was after.
 #include <gtest/gtest.h>
 
+#include <qcustomplot.h>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -45,6 +46,13 @@ class Impression_Graphe : public ::testing::Test {
         return Pages_PDF(pdf.Chemin());
     }
 
+    // The plot area as the user sees it once the graph has redrawn.
+    QImage Image_Zone_Trace() {
+        fenetre.CWGraph_Enreg->Redessiner_Maintenant();
+        QCustomPlot& trace = fenetre.CWGraph_Enreg->Trace_QCP();
+        return trace.grab(trace.axisRect()->rect()).toImage();
+    }
+
     Banc_Programme banc;
     Frm_Principal& fenetre;
     QTemporaryDir dossier;
@@ -80,15 +88,20 @@ TEST_F(Impression_Graphe, SansFichierLaLegendeNAQueLesSeparateurs) {
 TEST_F(Impression_Graphe, LaFenetreEstRemiseCommeElleEtait) {
     const QRect geometrie = fenetre.geometry();
     const QColor fond = fenetre.palette().color(QPalette::Window);
-    const QColor zone_trace = fenetre.CWGraph_Enreg->Couleur_Zone_Trace();
     const QRect place_graphe = fenetre.CWGraph_Enreg->geometry();
+    const QImage zone_avant = Image_Zone_Trace();
 
     Imprimer(QString());
 
     EXPECT_EQ(fenetre.geometry(), geometrie);
     EXPECT_EQ(fenetre.CWGraph_Enreg->geometry(), place_graphe);
     EXPECT_EQ(fenetre.palette().color(QPalette::Window), fond);
-    EXPECT_EQ(fenetre.CWGraph_Enreg->Couleur_Zone_Trace(), zone_trace);
+    // The plot area had no fill of its own: it must not come back painted (black).
+    EXPECT_EQ(fenetre.CWGraph_Enreg->Pinceau_Zone_Trace().style(), Qt::NoBrush);
+    const QImage zone_apres = Image_Zone_Trace();
+    const QPoint centre(zone_avant.width() / 2, zone_avant.height() / 3);
+    EXPECT_EQ(zone_apres.pixelColor(centre), zone_avant.pixelColor(centre));
+    EXPECT_EQ(zone_apres, zone_avant);
     EXPECT_EQ(fenetre.CWGraph_Enreg->Legende(), QStringLiteral("SERRE"));
     EXPECT_FALSE(fenetre.isMaximized());
 }
