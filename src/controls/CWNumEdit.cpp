@@ -25,6 +25,10 @@ Forme Lire_Forme(const QString& format) {
     return forme;
 }
 
+// What the box holds is far finer than any display format: a single-precision threshold comes
+// back exactly.
+constexpr int Decimales_Valeur = 9;
+
 bool Marque_Decimale(QChar c) {
     return c == QLatin1Char('.') || c == QLatin1Char(',');
 }
@@ -61,13 +65,17 @@ CWNumEdit::CWNumEdit(QWidget* parent) : QDoubleSpinBox(parent) {
 
 void CWNumEdit::Definir_Format(const QString& format) {
     format_ = format;
-    setDecimals(Lire_Forme(format).decimales);
+    decimales_saisie_ = Lire_Forme(format).decimales;
+    setDecimals(Decimales_Valeur);
     lineEdit()->setText(textFromValue(value()));
 }
 
 QString CWNumEdit::Formater(double valeur, const QString& format) {
     const Forme forme = Lire_Forme(format);
-    const QString chiffres = QString::number(std::fabs(valeur), 'f', forme.decimales);
+    // Halves to even, as every rounding of the program.
+    const double echelle = std::pow(10.0, forme.decimales);
+    const double arrondi = std::nearbyint(std::fabs(valeur) * echelle) / echelle;
+    const QString chiffres = QString::number(arrondi, 'f', forme.decimales);
     const bool negatif = valeur < 0 && chiffres.toDouble() != 0;  // no "-0.0"
     QString entiers = chiffres.section(QLatin1Char('.'), 0, 0);
     const QString decimales = chiffres.section(QLatin1Char('.'), 1, 1);
@@ -83,6 +91,8 @@ QString CWNumEdit::textFromValue(double valeur) const {
 }
 
 double CWNumEdit::valueFromText(const QString& texte) const {
+    // The text the box wrote itself stands for the value it holds, not for its rounding.
+    if (texte == textFromValue(value())) return value();
     return Lire_Nombre(texte.trimmed()).value_or(value());
 }
 
@@ -90,7 +100,7 @@ QValidator::State CWNumEdit::validate(QString& texte, int&) const {
     const QString t = texte.trimmed();
     if (Debut_De_Nombre(t)) return QValidator::Intermediate;
     const std::optional<double> nombre = Lire_Nombre(t);
-    if (!nombre || Nombre_Decimales(t) > decimals()) return QValidator::Invalid;
+    if (!nombre || Nombre_Decimales(t) > decimales_saisie_) return QValidator::Invalid;
     if (*nombre < minimum() || *nombre > maximum()) return QValidator::Intermediate;
     return QValidator::Acceptable;
 }

@@ -15,7 +15,9 @@ class CWNumEdit : public QDoubleSpinBox {
   public:
     explicit CWNumEdit(QWidget* parent = nullptr);
 
-    // Also sets how many decimals the box keeps: what it shows is what it holds.
+    // How the number is written, and how many decimals the user may type. The format writes
+    // the text only: a value given by the program (12.25 from Conf.ini in a ".0" box) is kept
+    // whole and read back as it was given, whatever the box shows.
     void Definir_Format(const QString& format);
     const QString& Format() const { return format_; }
 
@@ -41,4 +43,5 @@ class CWNumEdit : public QDoubleSpinBox {
     void Refuser();
 
     QString format_ = QStringLiteral("0");
+    int decimales_saisie_ = 0;
 };
