@@ -94,6 +94,16 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     if (r == 0) r = Fonctions_Logger::Lecture_Version(etat, lien);
     if (r == 0) r = Fonctions_Logger::Lecture_Etat(etat, lien);
     if (r != 0) return Console::Erreur_Logger(r);
+    // The start command restarts the logger's recording.
+    const QString effacement =
+        Programmation_Logger::Avertissement_Effacement(Enregistrements_Lisibles(etat));
+    if (!effacement.isEmpty() && !arguments.A("force")) {
+        Console::Erreur(effacement);
+        Console::Erreur(
+            QStringLiteral("Rien n'a été envoyé au logger (--force pour le "
+                           "programmer quand même)."));
+        return Sortie_Usage;
+    }
 
     const Choix_Programmation choix = Lire_Options(arguments, etat);
     const Campagne& c = choix.campagne;
@@ -111,7 +121,7 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     if (r != 0) return Console::Erreur_Logger(r);
 
     const bool planifie = c.Depart && *c.Depart > maintenant;
-    Console::Ligne(QStringLiteral("Logger programmé : %1").arg(c.Identite));
+    Console::Ligne(Programmation_Logger::Texte_Programme(c.Identite));
     Console::Ligne(QStringLiteral("Période : %1 s, unité : %2, %3 enregistrements")
                        .arg(c.Periode < 1 || c.Periode > 7200 ? 900 : c.Periode)
                        .arg(c.Unite)

@@ -1,5 +1,7 @@
 #include "logger/Programmation_Logger.h"
 
+#include <QString>
+
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "logger/Communication.h"
@@ -21,6 +23,23 @@ uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne) {
                                               campagne.Nb_Enreg);
     }
     return r;
+}
+
+QString Avertissement_Effacement(int mesures) {
+    if (mesures <= 0) return {};
+    if (mesures == 1) {
+        return QStringLiteral(
+            "Le logger contient 1 mesure. La programmation va l'effacer : téléchargez-la "
+            "d'abord si elle n'est pas sauvegardée.");
+    }
+    return QStringLiteral(
+               "Le logger contient %1 mesures. La programmation va les effacer : "
+               "téléchargez-les d'abord si elles ne sont pas sauvegardées.")
+        .arg(mesures);
+}
+
+QString Texte_Programme(const QString& identite) {
+    return QStringLiteral("Logger programmé : ") + identite.left(Longueur_Identite);
 }
 
 }  // namespace Programmation_Logger

@@ -25,4 +25,10 @@ namespace Programmation_Logger {
 // sequence and its result is returned.
 uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne);
 
+// The start command restarts the logger's recording: what the user is told first when the
+// logger still holds `mesures` records (none: an empty text, nothing to ask).
+QString Avertissement_Effacement(int mesures);
+// What the status line says once the whole campaign is sent.
+QString Texte_Programme(const QString& identite);
+
 }  // namespace Programmation_Logger

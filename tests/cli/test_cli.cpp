@@ -126,28 +126,39 @@ TEST_F(Download, AFolderThatCannotBeWrittenIsAFileError) {
 
 using Program = Cli_Test;
 
-TEST_F(Program, SendsAlarmsClockIdentityAndStartInThatOrder) {
-    Brancher(7307, 1);
-    const Execution e =
-        Lancer({QStringLiteral("program"), Port3, QStringLiteral("3"), QStringLiteral("--name"),
-                QStringLiteral("FOUR"), QStringLiteral("--period"), QStringLiteral("120"),
-                QStringLiteral("--unit"), QStringLiteral("c"), QStringLiteral("--records"),
-                QStringLiteral("2000"), QStringLiteral("--sleep"), QStringLiteral("non"),
-                QStringLiteral("--high"), QStringLiteral("250"), QStringLiteral("--low"),
-                QStringLiteral("-60")});
+TEST_F(Program, SendsAlarmsClockIdentityAndStartInThatOrderOnlyWithForceOverMeasures) {
+    Brancher(7307, 480);
+    const QStringList campagne = {QStringLiteral("program"), Port3,
+                                  QStringLiteral("3"),       QStringLiteral("--name"),
+                                  QStringLiteral("FOUR"),    QStringLiteral("--period"),
+                                  QStringLiteral("120"),     QStringLiteral("--unit"),
+                                  QStringLiteral("c"),       QStringLiteral("--records"),
+                                  QStringLiteral("2000"),    QStringLiteral("--sleep"),
+                                  QStringLiteral("non"),     QStringLiteral("--high"),
+                                  QStringLiteral("250"),     QStringLiteral("--low"),
+                                  QStringLiteral("-60")};
+    // The logger's 480 measures would be erased: nothing is sent without --force.
+    Execution e = Lancer(campagne);
+    EXPECT_EQ(e.code, 4);
+    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("Le logger contient 480 mesures.")))
+        << e.erreurs.toStdString();
+    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
+
+    e = Lancer(campagne + QStringList{QStringLiteral("--force")});
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QList<QByteArray> trames = Trames();
+    const QList<QByteArray> trames = Trames().mid(4);
     ASSERT_EQ(trames.size(), 8);
     EXPECT_EQ(trames.mid(0, 4), (QList<QByteArray>{"Q", "I", "I", "M"}));
     EXPECT_EQ(trames[4], QByteArray("A 1940 -490"));
     EXPECT_TRUE(trames[5].startsWith("C "));
     EXPECT_EQ(trames[6], QByteArray("J FOUR 1"));
     EXPECT_EQ(trames[7], QByteArray("S 120 c 20 1"));
+    EXPECT_TRUE(e.sortie.contains(QStringLiteral("Logger programmé : FOUR")));
     EXPECT_TRUE(e.sortie.contains(QStringLiteral("Alarme haute : 194, alarme basse : -49")));
 }
 
 TEST_F(Program, KeepsWhatTheLoggerAndConfIniHoldAndSchedulesAStart) {
-    Brancher(7306, 1);
+    Brancher(7306, 0);
     Ecrire_Fichier(QStringLiteral("Conf.ini"), Conf_Port(3));
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
@@ -165,7 +176,7 @@ TEST_F(Program, KeepsWhatTheLoggerAndConfIniHoldAndSchedulesAStart) {
 }
 
 TEST_F(Program, RefusesBadOptionsBeforeDisturbingTheLogger) {
-    Brancher(7306, 1);
+    Brancher(7306, 0);
     for (const QStringList& mauvais :
          {QStringList{QStringLiteral("--period"), QStringLiteral("abc")},
           QStringList{QStringLiteral("--records"), QStringLiteral("5000")},

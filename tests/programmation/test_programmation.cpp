@@ -185,3 +185,33 @@ TEST(Programmation, Modele7306ImmediatAvecVeilleSeuilsEtPeriodeHorsLimites) {
     EXPECT_EQ(etat.Nb_Enreg_Max, 1000);
     EXPECT_FALSE(banc.Memoire().sans_veille);
 }
+
+TEST(Programmation, UnLoggerQuiTientDesMesuresDemandeAvantDeLesEffacer) {
+    Banc_Programmation banc(7306, [](Logger_Simule& logger) {
+        logger.Memoire().mesures.resize(480, Mesure_Simulee{215, 0});
+    });
+    Etat& etat = banc.Etat_Programme();
+    etat.Seuil_Haut = 12.25f;  // from Conf.ini or a setpoint typed in the tools window
+    Frm_UpLoad& fenetre = banc.Ouvrir();
+    EXPECT_EQ(fenetre.CW_Alarm_High->text(), QStringLiteral("12.2"));
+
+    // No: nothing goes to the logger, the window stays for another try.
+    banc.Dialogues().reponses_questions = {false};
+    QTest::mouseClick(fenetre.Cmd_UpLoad, Qt::LeftButton);
+    ASSERT_EQ(banc.Dialogues().affichages.size(), 1);
+    EXPECT_EQ(banc.Dialogues().affichages[0].genre, QStringLiteral("question"));
+    EXPECT_TRUE(banc.Dialogues().affichages[0].texte.startsWith(
+        QStringLiteral("Le logger contient 480 mesures. La programmation va les effacer")));
+    EXPECT_EQ(banc.Chargee(), &fenetre);
+    EXPECT_EQ(banc.Trames(), (QList<QByteArray>{"I", "I", "M"}));
+
+    // Yes: the threshold goes out as 12.25 × 10 = 122.5, halves to even.
+    banc.Dialogues().reponses_questions = {true};
+    QTest::mouseClick(fenetre.Cmd_UpLoad, Qt::LeftButton);
+    EXPECT_EQ(banc.Chargee(), nullptr);
+    const QList<QByteArray> trames = banc.Trames();
+    ASSERT_EQ(trames.size(), 7) << trames.join('|').data();
+    EXPECT_EQ(trames[3], "A 122 0");
+    EXPECT_FLOAT_EQ(etat.Seuil_Haut, 12.25f);
+    EXPECT_EQ(banc.affiches.textes.last(), QStringLiteral("Logger programmé : SIMUL01"));
+}

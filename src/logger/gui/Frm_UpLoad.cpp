@@ -185,7 +185,10 @@ void Frm_UpLoad::Form_Load() {
     // The boxes take the logger's values; the recording held in memory keeps its own.
     const Entete_Enregistrement enregistrement(etat_);
     const bool lu = Lecture_Logger() == 0;
-    if (lu) Remplir();
+    if (lu) {
+        mesures_logger_ = Enregistrements_Lisibles(etat_);
+        Remplir();
+    }
     enregistrement.Restaurer(etat_);
     if (!lu) dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
 }
@@ -318,6 +321,13 @@ std::optional<Frm_UpLoad::Saisie> Frm_UpLoad::Lire_Saisie() {
 void Frm_UpLoad::Cmd_UpLoad_Click() {
     const std::optional<Saisie> saisie = Lire_Saisie();
     if (!saisie) return;
+    // The start command restarts the logger's recording: measures not downloaded yet would go
+    // without a word.
+    const QString effacement = Programmation_Logger::Avertissement_Effacement(mesures_logger_);
+    if (!effacement.isEmpty() &&
+        !dialogues_.Question_Oui_Non(effacement + QStringLiteral("\nVoulez vous continuer ?"))) {
+        return;
+    }
     etat_.Seuil_Haut = static_cast<float>(CW_Alarm_High->value());
     etat_.Seuil_Bas = static_cast<float>(CW_Alarm_Low->value());
     etat_.Nb_Enreg_Max = saisie->nb_enreg;
@@ -339,5 +349,6 @@ void Frm_UpLoad::Cmd_UpLoad_Click() {
                            Dialogues::Icone::Exclamation);
         return;
     }
+    etat_affiche_.Afficher_Etat(Programmation_Logger::Texte_Programme(campagne.Identite));
     Decharger();
 }

@@ -80,4 +80,6 @@ class Frm_UpLoad : public Fenetre_Chargeable {
     Communication& lien_;
     Dialogues& dialogues_;
     Sortie_Etat& etat_affiche_;
+    // Records the logger said it holds when the window read it: programming erases them.
+    int mesures_logger_ = 0;
 };
