@@ -1,4 +1,3 @@
-#include <QSaveFile>
 #include <cstdio>
 
 #include "Arguments.h"
@@ -6,6 +5,7 @@
 #include "Console.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
+#include "files/Texte_Fichier.h"
 
 namespace {
 
@@ -42,10 +42,11 @@ int Commande_Export(Etat& etat, const Arguments& arguments) {
         return std::fflush(stdout) == 0 ? Sortie_Fait : Sortie_Fichier;
     }
     const QString sortie = arguments.Valeur("output");
-    QSaveFile fichier(sortie);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(csv) != csv.size() ||
-        !fichier.commit()) {
-        Console::Erreur(QStringLiteral("Impossible d'écrire le fichier %1").arg(sortie));
+    // The program's own writer: a full disk leaves no cut file behind and is told.
+    if (Import_Export::Ecriture_Atomique(sortie, csv) != Import_Export::Resultat_Ecriture::Ecrit) {
+        Console::Erreur(QStringLiteral("Impossible d'écrire le fichier %1 (dossier absent, disque "
+                                       "plein ou protégé) : rien n'a été remplacé.")
+                            .arg(sortie));
         return Sortie_Fichier;
     }
     return Sortie_Fait;

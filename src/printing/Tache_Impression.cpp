@@ -1,10 +1,13 @@
 #include "printing/Tache_Impression.h"
 
+#include <QFile>
 #include <QMarginsF>
 #include <QPrinter>
+#include <QTemporaryFile>
 
 #include "app/Dialogues.h"
 #include "core/Dossier_Programme.h"
+#include "files/Texte_Fichier.h"
 #include "printing/Imprimante.h"
 #include "printing/Imprimante_PDF.h"
 
@@ -40,14 +43,35 @@ bool Tache_Impression::Preparer() {
 }
 
 QString Tache_Impression::Destination() const {
-    return tache_->outputFileName().isEmpty() ? tache_->printerName() : tache_->outputFileName();
+    return fichier_.isEmpty() ? tache_->printerName() : fichier_;
+}
+
+bool Tache_Impression::Preparer_Fichier() {
+    fichier_ = tache_->outputFileName();
+    if (fichier_.isEmpty()) return true;
+    provisoire_ = std::make_unique<QTemporaryFile>(fichier_ + QStringLiteral(".XXXXXX"));
+    if (!provisoire_->open()) return false;
+    provisoire_->close();
+    tache_->setOutputFileName(provisoire_->fileName());
+    return true;
+}
+
+bool Tache_Impression::Deposer_Fichier() {
+    if (fichier_.isEmpty()) return true;
+    QFile pages(provisoire_->fileName());
+    if (!pages.open(QIODevice::ReadOnly)) return false;
+    const QByteArray octets = pages.readAll();
+    // A PDF file ends with its end-of-file mark: without it, the pages were cut off.
+    if (!octets.trimmed().endsWith("%%EOF")) return false;
+    return Import_Export::Ecriture_Atomique(fichier_, octets) ==
+           Import_Export::Resultat_Ecriture::Ecrit;
 }
 
 bool Tache_Impression::Commencer(QPageLayout::Orientation orientation) {
     tache_->setDocName(QStringLiteral("Caldrix"));
     tache_->setPageOrientation(orientation);
     tache_->setPageMargins(Marges_mm, QPageLayout::Millimeter);  // a printer may want wider ones
-    if (peintre_.begin(tache_.get())) return true;
+    if (Preparer_Fichier() && peintre_.begin(tache_.get())) return true;
     dialogues_.Message(
         QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».").arg(Destination()),
         Dialogues::Icone::Exclamation);
@@ -68,7 +92,7 @@ void Tache_Impression::Nouvelle_Page() {
 }
 
 bool Tache_Impression::Terminer() {
-    if (peintre_.end()) return true;
+    if (peintre_.end() && Deposer_Fichier()) return true;
     dialogues_.Message(QStringLiteral("L'impression sur « %1 » n'a pas abouti.").arg(Destination()),
                        Dialogues::Icone::Exclamation);
     return false;

@@ -10,6 +10,7 @@
 class Dialogues;
 class Imprimante;
 class QPrinter;
+class QTemporaryFile;
 
 class Tache_Impression {
   public:
@@ -34,9 +35,15 @@ class Tache_Impression {
 
   private:
     QString Destination() const;
+    // A PDF file is written aside, then put in place whole by the program's own writer: a
+    // full disk never leaves a cut file, nor destroys the file that was there.
+    bool Preparer_Fichier();
+    bool Deposer_Fichier();
 
     Imprimante& imprimante_;
     Dialogues& dialogues_;
     std::unique_ptr<QPrinter> tache_;
     QPainter peintre_;
+    QString fichier_;  // the PDF file asked for, when the job prints into one
+    std::unique_ptr<QTemporaryFile> provisoire_;
 };

@@ -1,8 +1,10 @@
 #include "Cli_Test.h"
 
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <csignal>
 
 #include "Courbe_Simulee.h"
 
@@ -30,8 +32,17 @@ void Cli_Test::Brancher(int modele, int mesures, Panne_Simulee panne) {
     logger->Demarrer();
 }
 
-Execution Cli_Test::Lancer(const QStringList& arguments) {
+Execution Cli_Test::Lancer(const QStringList& arguments, long limite_octets) {
     QProcess cli;
+    if (limite_octets > 0) {
+        cli.setChildProcessModifier([limite_octets] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limite{};
+            getrlimit(RLIMIT_FSIZE, &limite);
+            limite.rlim_cur = static_cast<rlim_t>(limite_octets);
+            setrlimit(RLIMIT_FSIZE, &limite);
+        });
+    }
     cli.start(QStringLiteral(CALDRIX_CLI), arguments);
     EXPECT_TRUE(cli.waitForFinished(120000));
     return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,

@@ -23,7 +23,8 @@ class Cli_Test : public ::testing::Test {
 
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
     void Brancher(int modele, int mesures, Panne_Simulee panne = {});
-    Execution Lancer(const QStringList& arguments);
+    // Runs caldrix-cli; a `limite_octets` above 0 gives it a disk that fills up at that size.
+    Execution Lancer(const QStringList& arguments, long limite_octets = 0);
     QList<QByteArray> Trames();
     QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
     void Ecrire_Fichier(const QString& nom, const QByteArray& contenu) const;

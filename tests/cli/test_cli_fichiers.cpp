@@ -4,11 +4,14 @@
 #include "core/Textes.h"
 #include "files/Import_Export.h"
 
+#include <QDir>
+#include <vector>
+
 namespace {
 
 // Measures one minute apart at the given temperatures, from 05/12/2026 at midnight.
 void Ecrire_Enregistrement(const QString& nom, const char* version,
-                           std::initializer_list<float> temperatures) {
+                           const std::vector<float>& temperatures) {
     auto etat = Etat::Nouveau();
     etat->Identite_Logger = QStringLiteral("FOUR");
     etat->Version_Logger = QString::fromLatin1(version);
@@ -110,6 +113,21 @@ TEST_F(Export, Model7307GetsItsHumidityColumnInAFile) {
               QByteArray("date_heure,temperature_degres,humidite_pourcent_hr\n"
                          "2026-12-05T00:00:00,21.5,41\n"
                          "2026-12-05T00:01:00,22,42\n"));
+}
+
+TEST_F(Export, AFullDiskLeavesTheOldFileAndSaysSo) {
+    const QString fichier = Chemin(QStringLiteral("long.txt"));
+    Ecrire_Enregistrement(fichier, "7306", std::vector<float>(400, 21.5f));
+    Ecrire_Fichier(QStringLiteral("long.csv"), "ancien\n");
+    const Execution e = Lancer({QStringLiteral("export"), fichier, QStringLiteral("--csv"),
+                                QStringLiteral("--output"), Chemin(QStringLiteral("long.csv"))},
+                               4096);
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("rien n'a été remplacé")))
+        << e.erreurs.toStdString();
+    EXPECT_EQ(Lire_Fichier(QStringLiteral("long.csv")), "ancien\n");
+    EXPECT_EQ(QDir(Chemin(QString())).entryList({QStringLiteral("long.csv*")}, QDir::Files),
+              QStringList{QStringLiteral("long.csv")});
 }
 
 TEST_F(Export, NeedsAFormatAndAReadableFile) {

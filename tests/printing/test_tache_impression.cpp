@@ -1,11 +1,13 @@
 // Where the pages go when there is no printer, and a print that cannot start.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "Dialogues_Scriptes.h"
 #include "Lecture_PDF.h"
+#include "Limite_Taille_Fichier.h"
 #include "core/Textes.h"
 #include "printing/Impression.h"
 #include "printing/Imprimante.h"
@@ -70,4 +72,31 @@ TEST(TacheImpression, UneImpressionQuiNePeutCommencerLeDit) {
         dialogues.Messages(),
         QStringList{QStringLiteral("L'impression n'a pas pu commencer sur « %1 ».").arg(chemin)});
     EXPECT_FALSE(QFile::exists(chemin));
+}
+
+TEST(TacheImpression, UnDisquePleinLaisseLAncienFichierEtLeDit) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("tableau.pdf"));
+    {
+        QFile ancien(chemin);
+        ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
+        ancien.write("ancien");
+    }
+    Imprimante_PDF imprimante(chemin);
+    Dialogues_Scriptes dialogues;
+    QStringList table = Table;
+    for (int i = 0; i < 3000; ++i)
+        table << Table.last();
+    {
+        const Limite_Taille_Fichier disque_plein(4096);
+        Impression::Impression_Tableau(table, Maintenant, imprimante, dialogues);
+    }
+
+    EXPECT_EQ(dialogues.Messages(),
+              QStringList{QStringLiteral("L'impression sur « %1 » n'a pas abouti.").arg(chemin)});
+    QFile ancien(chemin);
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), "ancien");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("tableau.pdf")});
 }
