@@ -44,8 +44,9 @@ Choix_Cuisson Choix(Etat& etat, const Arguments& a) {
 
 int Commande_Cook(Etat& etat, const Arguments& arguments) {
     if (!Lire_Enregistrement(etat, arguments)) return Sortie_Fichier;
-    if (Est_Modele_7307(etat.Version_Logger)) {
-        Console::Erreur(QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307"));
+    const QString refus = Refus_Calcul_Cuisson(etat);
+    if (!refus.isEmpty()) {
+        Console::Erreur(refus);
         return Sortie_Usage;
     }
     const Choix_Cuisson choix = Choix(etat, arguments);

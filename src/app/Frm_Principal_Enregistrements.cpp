@@ -7,6 +7,7 @@
 #include "app/Barre_Etat.h"
 #include "app/Dialogues.h"
 #include "app/Frm_Principal.h"
+#include "cooking/Resultat_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
 #include "core/Dossier_Programme.h"
 #include "core/Etat.h"
@@ -144,9 +145,9 @@ void Frm_Principal::Rejouer_Calcul_Cuisson() {
 }
 
 void Frm_Principal::Mnu_Calcul_Click() {
-    if (Est_Modele_7307(etat_.Version_Logger)) {
-        dialogues_.Message(
-            QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307"));
+    const QString refus = Refus_Calcul_Cuisson(etat_);
+    if (!refus.isEmpty()) {
+        dialogues_.Message(refus);
         return;
     }
     Frm_Calcul& calcul =

@@ -8,3 +8,7 @@
 // "Pasteurisation Valeur : 12mn le : 05/12/2026 14:35:00 | Tref :70°c | Z :10°c | Tdép :55°c"
 QString Texte_Resultat_Cuisson(const QString& libelle, const Maximum_Cuisson& maximum,
                                float Temp_Ref, float Valeur_Z, float Temp_Dep);
+
+// Why no cooking value can be computed for the recording held in `etat`, as the user is told
+// it (model 7307, fewer than two measures); an empty text when it can be.
+QString Refus_Calcul_Cuisson(const Etat& etat);

@@ -75,6 +75,13 @@ TEST_F(Cook, RefusesModel7307AndBadChoices) {
                 QStringLiteral("55")});
     EXPECT_EQ(e.code, 4);
     EXPECT_TRUE(e.sortie.isEmpty());
+
+    const QString seule = Chemin(QStringLiteral("seule.txt"));
+    Ecrire_Enregistrement(seule, "7306", {80});
+    e = Lancer({QStringLiteral("cook"), seule, QStringLiteral("--pasteurisation")});
+    EXPECT_EQ(e.code, 4);
+    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("il n'y a rien à calculer")));
+    EXPECT_TRUE(e.sortie.isEmpty());
 }
 
 TEST_F(Cook, MissingAndIncorrectFilesUseTheProgramsMessages) {

@@ -117,3 +117,24 @@ TEST_F(Calcul, A7307RecordingIsRefusedWithoutOpeningTheWindow) {
         QStringList{QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307")});
     EXPECT_FALSE(Fenetre().Fenetre_Calcul.Est_Chargee());
 }
+
+TEST_F(Calcul, UnEnregistrementDeMoinsDeDeuxMesuresNeCalculeRien) {
+    Frm_Calcul& c = Ouvrir_Calcul();
+    c.Cmd_Ok->click();  // a first computation, whose date must not come back
+    const QString resultat = banc.Etat_Affiche();
+    for (int nb : {0, 1}) {
+        banc.dialogues.reponses_fichiers = {Fichier_Enregistrement(
+            QStringLiteral("court%1.txt").arg(nb), "7306", nb, 0)};
+        Fenetre().Mnu_Ouvrir->trigger();
+        banc.dialogues.affichages.clear();
+        Fenetre().Mnu_Calcul->trigger();
+        EXPECT_FALSE(Fenetre().Fenetre_Calcul.Est_Chargee());
+        EXPECT_EQ(banc.dialogues.Messages(),
+                  QStringList{QStringLiteral("Calcul de cuisson impossible : l'enregistrement "
+                                             "compte moins de deux mesures, il n'y a rien à "
+                                             "calculer.")});
+        EXPECT_EQ(banc.Etat_Affiche(), QStringLiteral("Nombre de mesures : %1").arg(nb));
+        EXPECT_EQ(Etat_Programme().Num_Recette, 0);
+    }
+    EXPECT_NE(resultat, banc.Etat_Affiche());
+}

@@ -181,6 +181,12 @@ bool Frm_Calcul::Lire_Coefficients(float& temp_ref, float& valeur_z, float& temp
 }
 
 void Frm_Calcul::Cmd_Ok_Click() {
+    // A recording opened meanwhile may hold nothing to compute: nothing is stored then.
+    const QString refus = Refus_Calcul_Cuisson(etat_);
+    if (!refus.isEmpty()) {
+        dialogues_.Message(refus, Dialogues::Icone::Exclamation);
+        return;
+    }
     // Nothing is stored or computed until the three coefficients read as numbers.
     float temp_ref = 0, valeur_z = 0, temp_dep = 0;
     if (!Lire_Coefficients(temp_ref, valeur_z, temp_dep)) return;
