@@ -164,6 +164,11 @@ void Terminal_Simule::Arreter() {
     if (fil_.joinable()) fil_.join();
 }
 
+void Terminal_Simule::Debrancher() {
+    Arreter();
+    Fermer();
+}
+
 void Terminal_Simule::Fermer() {
     if (!lien_.isEmpty() && QFileInfo(lien_).symLinkTarget() == peripherique_) {
         QFile::remove(lien_);

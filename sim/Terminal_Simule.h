@@ -36,6 +36,8 @@ class Terminal_Simule {
     // The same loop in a thread of its own, for use inside a test.
     void Demarrer();
     void Arreter();
+    // A logger unplugged: the serving stops, the terminal and its port link go.
+    void Debrancher();
 
     // Runs `f` on the logger while the serving loop keeps off it.
     template <typename F>

@@ -26,6 +26,7 @@ void Communication::Afficher(const char* texte) {
 }
 
 uint8_t Communication::Ouverture_Port(uint8_t numero) {
+    numero_ = numero;
     port_.Definir_Port(numero);
     port_.Definir_Parametres(QStringLiteral("9600, N, 8, 1"));
     port_.Ouvrir();
@@ -40,8 +41,20 @@ void Communication::Fermeture_Port() {
     port_.Fermer();
 }
 
+void Communication::Rouvrir_Port() {
+    // The number is mapped again: a logger plugged back may come up as another device.
+    if (numero_ > 0) port_.Definir_Port(numero_);
+    port_.Definir_Parametres(QStringLiteral("9600, N, 8, 1"));
+    port_.Ouvrir();
+    port_.Activer_RTS();
+    port_.Activer_DTR();
+}
+
 uint8_t Communication::Echange_Logger() {
     horloge_.Traiter_Evenements();
+    // A logger unplugged and plugged back: its port is opened again, once, before the
+    // attempts, instead of failing until the user reopens it through the port choice.
+    if (!port_.Verifier_Ouvert()) Rouvrir_Port();
     horloge_.Attendre(Pause_Avant_Echange);
     const bool telechargement = etat_.Trame_Emission[0] == 'D';
     for (int tentative = 0; tentative < Nb_Tentatives; ++tentative) {

@@ -31,6 +31,8 @@ class Communication {
 
   private:
     void Progression_Telechargement();
+    // The port opened again as Ouverture_Port opened it, without the presence test.
+    void Rouvrir_Port();
     void Afficher(const char* texte);
 
     Etat& etat_;
@@ -38,4 +40,5 @@ class Communication {
     Horloge& horloge_;
     Sortie_Etat* sortie_etat_ = nullptr;
     Sortie_Progression* progression_ = nullptr;
+    int numero_ = 0;  // the port Ouverture_Port opened last, 0 before
 };

@@ -41,6 +41,16 @@ bool Port_QSerialPort::Est_Ouvert() const {
     return port_.isOpen();
 }
 
+bool Port_QSerialPort::Verifier_Ouvert() {
+    Recevoir();
+    return port_.isOpen();
+}
+
+void Port_QSerialPort::Oublier_Erreur() {
+    if (port_.error() == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+    port_.clearError();
+}
+
 // A pseudo-terminal has no modem lines: the failure is ignored, as every port failure is.
 void Port_QSerialPort::Activer_RTS() {
     if (port_.isOpen()) port_.setRequestToSend(true);
@@ -55,7 +65,7 @@ void Port_QSerialPort::Activer_DTR() {
 void Port_QSerialPort::Recevoir() {
     // No event loop runs during an exchange: pull what the driver holds into QSerialPort.
     if (port_.isOpen()) port_.waitForReadyRead(0);
-    port_.clearError();
+    Oublier_Erreur();
 }
 
 QByteArray Port_QSerialPort::Lire() {
@@ -67,7 +77,7 @@ void Port_QSerialPort::Ecrire(const QByteArray& octets) {
     if (!port_.isOpen() || octets.isEmpty()) return;
     port_.write(octets);
     port_.waitForBytesWritten(1000);
-    port_.clearError();
+    Oublier_Erreur();
 }
 
 int Port_QSerialPort::Nb_Octets_En_Attente() {

@@ -17,6 +17,7 @@ class Port_QSerialPort : public Port_Serie {
     bool Ouvrir() override;
     void Fermer() override;
     bool Est_Ouvert() const override;
+    bool Verifier_Ouvert() override;
     void Activer_RTS() override;
     void Activer_DTR() override;
     QByteArray Lire() override;
@@ -27,6 +28,9 @@ class Port_QSerialPort : public Port_Serie {
 
   private:
     void Recevoir();
+    // Every failure is ignored, but a device that went away closes the port, so that the next
+    // exchange knows to open it again.
+    void Oublier_Erreur();
     Correspondance correspondance_;
     QSerialPort port_;
 };

@@ -13,6 +13,8 @@ class Port_Serie {
     virtual bool Ouvrir() = 0;
     virtual void Fermer() = 0;
     virtual bool Est_Ouvert() const = 0;
+    // Open and still usable: a device unplugged since it was opened is closed now.
+    virtual bool Verifier_Ouvert() { return Est_Ouvert(); }
     virtual void Activer_RTS() = 0;
     virtual void Activer_DTR() = 0;
     // Every byte received and not yet read; removes them from the receive buffer.

@@ -68,4 +68,22 @@ TEST(Pannes_Echange_Pty, Reponse_Au_Deuxieme_Essai_Code_0) {
     EXPECT_EQ(banc.etat.Identite_Logger, QStringLiteral("BANC-01"));
 }
 
+TEST(Pannes_Echange_Pty, Logger_Debranche_Puis_Rebranche_Sans_Rouvrir_Le_Port) {
+    Banc_Lien banc(7306, 10);
+    ASSERT_EQ(banc.Ouvrir(), 0);
+    banc.sim.Debrancher();
+    EXPECT_EQ(Lecture_Identite(banc.etat, banc.lien), 1);
+
+    // Plugged back, it comes up on another device behind the same port number.
+    Terminal_Simule rebranche(Logger_Simule(Memoire_Logger::Modele(7307)));
+    QString erreur;
+    ASSERT_TRUE(rebranche.Ouvrir(erreur)) << erreur.toStdString();
+    ASSERT_TRUE(rebranche.Lier_Port(banc.dossier.path(), Banc_Lien::Port, erreur));
+    rebranche.Demarrer();
+    EXPECT_EQ(Lecture_Version(banc.etat, banc.lien), 0);
+    EXPECT_EQ(banc.etat.Version_Logger, QStringLiteral("7307V12\r"));
+    EXPECT_EQ(rebranche.Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); }),
+              Trames({"I"}));
+    banc.lien.Fermeture_Port();
+}
 }  // namespace
