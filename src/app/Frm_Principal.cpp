@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QtMath>
 
 #include "app/Barre_Etat.h"
 #include "app/Dialogues.h"
@@ -83,6 +84,10 @@ Frm_Principal::Frm_Principal(Etat& etat, Communication& lien, Dialogues& dialogu
     CWGraph_Enreg->setObjectName(QStringLiteral("CWGraph_Enreg"));
     CWGraph_Enreg->setGeometry(Twips::Rectangle(120, 360, 10215, 5655));
 
+    // The graph takes 97 % of the width and 80 % of the height, and cannot be smaller than its
+    // own minimum.
+    setMinimumSize(qCeil(CWGraph::Largeur_Minimum / 0.97) + 1,
+                   qCeil(CWGraph::Hauteur_Minimum / 0.8) + 90);
     // The client area of the design, under the menu bar.
     resize(Twips::Pixels(10455), Twips::Pixels(6975) + menuBar()->sizeHint().height());
 

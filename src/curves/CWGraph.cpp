@@ -8,6 +8,7 @@
 
 #include "curves/Axe_Graphe.h"
 #include "curves/Curseur_Graphe.h"
+#include "curves/Graduation_Dates.h"
 #include "curves/Interaction_Graphe.h"
 #include "curves/Trace_Graphe.h"
 
@@ -28,8 +29,6 @@ QFont En_Pixels(QFont police) {
     return police;
 }
 
-const QString Format_Dates = QStringLiteral("dd/MM/yyyy hh:mm:ss");
-
 const QColor Couleur_Temperature(0xc0, 0x39, 0x2b);
 const QColor Couleur_Second(0x1f, 0x5f, 0xbf);
 const QColor Couleur_Consigne(0x55, 0x55, 0x55);
@@ -39,6 +38,7 @@ const QColor Couleur_Consigne(0x55, 0x55, 0x55);
 CWGraph::CWGraph(QWidget* parent)
     : QWidget(parent), trace_qcp_(new QCustomPlot(this)), couleur_fond_(Qt::white) {
     trace_qcp_->setObjectName(QStringLiteral("Trace_QCP"));
+    setMinimumSize(Largeur_Minimum, Hauteur_Minimum);
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(trace_qcp_);
@@ -58,25 +58,64 @@ CWGraph::CWGraph(QWidget* parent)
                                                     *traces_[1], QColor(0x8e, 0x44, 0xad));
     interaction_ = new Interaction_Graphe(*trace_qcp_, *axes_[0], *axes_[1], *axes_[2]);
     connect(interaction_, &Interaction_Graphe::Pointeur, this, &CWGraph::Pointeur);
-    connect(trace_qcp_, &QCustomPlot::beforeReplot, this, &CWGraph::Espacer_Dates);
+    Construire_Legende();
+    connect(trace_qcp_, &QCustomPlot::beforeReplot, this, &CWGraph::Preparer_Dessin);
 }
 
-// A date label is long: as many ticks as labels fit side by side, so they never overlap.
+void CWGraph::Construire_Legende() {
+    // Under the plot area, in one row, so that it never hides a curve.
+    QCPLegend* legende = trace_qcp_->legend;
+    trace_qcp_->axisRect()->insetLayout()->take(legende);
+    trace_qcp_->axisRect()->insetLayout()->simplify();
+    auto* rangee = new QCPLayoutGrid;
+    trace_qcp_->plotLayout()->addElement(2, 0, rangee);
+    trace_qcp_->plotLayout()->setRowStretchFactor(2, 0.001);
+    // Centred: empty cells on both sides take the room the legend does not need.
+    rangee->addElement(0, 0, new QCPLayoutElement(trace_qcp_));
+    rangee->addElement(0, 1, legende);
+    rangee->addElement(0, 2, new QCPLayoutElement(trace_qcp_));
+    rangee->setColumnStretchFactors({1, 0.001, 1});
+    legende->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    legende->setBorderPen(Qt::NoPen);
+    legende->setBrush(Qt::NoBrush);
+    legende->setFont(En_Pixels(legende->font()));
+    legende->setVisible(true);
+}
+
+void CWGraph::Preparer_Dessin() {
+    Espacer_Dates();
+    Mettre_A_Jour_Legende();
+}
+
+// Room for the labels at both ends of the time axis, and as many labels as fit between.
 void CWGraph::Espacer_Dates() {
-    const QFontMetrics mesure(trace_qcp_->xAxis->tickLabelFont());
-    const int largeur_label = mesure.horizontalAdvance(QStringLiteral("00/00/0000 00:00:00")) + 24;
-    const int largeur_axe = trace_qcp_->axisRect()->width();
-    dates_->setTickCount(std::max(1, largeur_axe / std::max(largeur_label, 1)));
+    QCPAxisRect* zone = trace_qcp_->axisRect();
+    const QFontMetricsF mesure(trace_qcp_->xAxis->tickLabelFont());
+    const QMargins marges = zone->margins();
+    const double largeur_axe = trace_qcp_->width() - marges.left() - marges.right();
+    dates_->Disposer(largeur_axe, mesure);
+    const int demi_label = qCeil(dates_->Largeur_Label() / 2);
+    zone->setMinimumMargins(QMargins(demi_label, 15, demi_label, 15));
+}
+
+// A plot is in the legend while it is shown with points on it.
+void CWGraph::Mettre_A_Jour_Legende() {
+    QCPLegend* legende = trace_qcp_->legend;
+    for (const auto& trace : traces_) {
+        QCPGraph* graphe = trace->Graphe_QCP();
+        const bool montre =
+            trace->Visible() && trace->Nb_Points() > 0 && !trace->Libelle().isEmpty();
+        if (montre && !legende->hasItemWithPlottable(graphe)) graphe->addToLegend();
+        if (!montre && legende->hasItemWithPlottable(graphe)) graphe->removeFromLegend();
+    }
+    legende->setVisible(legende->itemCount() > 0);
 }
 
 CWGraph::~CWGraph() = default;
 
 void CWGraph::Construire_Axes() {
     QCPAxis* temps = trace_qcp_->xAxis;
-    dates_ = QSharedPointer<QCPAxisTickerDateTime>::create();
-    dates_->setDateTimeFormat(Format_Dates);
-    dates_->setDateTimeSpec(Qt::UTC);  // see Axe_Graphe.h: our dates carry no time zone
-    dates_->setTickStepStrategy(QCPAxisTicker::tssMeetTickCount);
+    dates_ = QSharedPointer<Graduation_Dates>::create();
     temps->setTicker(dates_);
 
     QCPAxis* temperature = trace_qcp_->yAxis;
@@ -105,14 +144,15 @@ void CWGraph::Construire_Axes() {
 void CWGraph::Construire_Traces() {
     struct Fiche {
         const char* nom;
+        const char* libelle;  // in the legend
         int axe_y;
         QColor couleur;
     };
     const std::array<Fiche, Nb_Traces> fiches = {{
-        {"Voie_Temp", 2, Couleur_Temperature},
-        {"Voie_Hygro", 3, Couleur_Second},
-        {"Consigne_Maxi", 2, Couleur_Consigne},
-        {"Consigne_Mini", 2, Couleur_Consigne},
+        {"Voie_Temp", "Température", 2, Couleur_Temperature},
+        {"Voie_Hygro", "Hygrométrie", 3, Couleur_Second},
+        {"Consigne_Maxi", "Consigne maxi", 2, Couleur_Consigne},
+        {"Consigne_Mini", "Consigne mini", 2, Couleur_Consigne},
     }};
     for (std::size_t i = 0; i < fiches.size(); ++i) {
         Axe_Graphe& axe_y = *axes_[static_cast<std::size_t>(fiches[i].axe_y - 1)];
@@ -120,6 +160,7 @@ void CWGraph::Construire_Traces() {
         traces_[i] = std::make_unique<Trace_Graphe>(graphe, QString::fromLatin1(fiches[i].nom),
                                                     *axes_[0], axe_y);
         traces_[i]->Definir_Couleur(fiches[i].couleur);
+        traces_[i]->Definir_Libelle(QString::fromUtf8(fiches[i].libelle));
         traces_[i]->Definir_Capacite(longueur_);
     }
 }

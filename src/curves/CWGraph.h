@@ -18,7 +18,7 @@
 class Axe_Graphe;
 class Curseur_Graphe;
 class Interaction_Graphe;
-class QCPAxisTickerDateTime;
+class Graduation_Dates;
 class QCPTextElement;
 class QCustomPlot;
 class Trace_Graphe;
@@ -29,6 +29,9 @@ class CWGraph : public QWidget {
     static constexpr int Nb_Traces = 4;
     static constexpr int Nb_Axes = 3;
     static constexpr int Nb_Curseurs = 2;
+    // Below this width four date labels no longer fit side by side.
+    static constexpr int Largeur_Minimum = 400;
+    static constexpr int Hauteur_Minimum = 250;
 
     explicit CWGraph(QWidget* parent = nullptr);
     ~CWGraph() override;
@@ -71,12 +74,17 @@ class CWGraph : public QWidget {
   private:
     void Construire_Axes();
     void Construire_Traces();
+    void Construire_Legende();
     void Pointeur(int bouton, int shift, double x, double y);
+    // Before each drawing: the date labels for the axis' length, the legend for the plots
+    // shown.
+    void Preparer_Dessin();
     void Espacer_Dates();
+    void Mettre_A_Jour_Legende();
 
     QCustomPlot* trace_qcp_;
     QCPTextElement* legende_;
-    QSharedPointer<QCPAxisTickerDateTime> dates_;
+    QSharedPointer<Graduation_Dates> dates_;
     std::array<std::unique_ptr<Axe_Graphe>, Nb_Axes> axes_;
     std::array<std::unique_ptr<Trace_Graphe>, Nb_Traces> traces_;
     std::array<std::unique_ptr<Curseur_Graphe>, Nb_Curseurs> curseurs_;

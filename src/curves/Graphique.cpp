@@ -56,6 +56,7 @@ void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
         temperature.Definir_Visible(true);
     } else {
         graphe.Axes(Axe_Second).Definir_Legende(QStringLiteral("Hygrométrie %Hr"));
+        second.Definir_Libelle(QStringLiteral("Hygrométrie"));
         for (int i = 1; i <= records; ++i) {
             const Mesure& mesure = etat.Mesures(i);
             temperature.Ajouter_Point(mesure.Date_Heure, mesure.Temperature);
@@ -89,6 +90,7 @@ void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe) {
     cuisson.Definir_Visible(false);
     Axe_Graphe& axe = graphe.Axes(Axe_Second);
     axe.Definir_Legende(QStringLiteral("Valeur Cuisson (minutes)"));
+    cuisson.Definir_Libelle(QStringLiteral("Valeur de cuisson"));
     const int nombre = std::clamp<int>(etat.Nb_Mesures, 0, Nb_Mesures_Max);
     for (int i = 1; i <= nombre; ++i) {
         cuisson.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Humidite);

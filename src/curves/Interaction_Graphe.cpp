@@ -39,6 +39,9 @@ Interaction_Graphe::Interaction_Graphe(QCustomPlot& trace_qcp, Axe_Graphe& axe_t
     zone->setRangeZoomAxes(horizontaux, verticaux);
     zone->setRangeDragAxes(horizontaux, verticaux);
     zone->setRangeDrag(Qt::Horizontal | Qt::Vertical);
+    // The wheel zooms the time only: the values keep their scale while the user looks closer
+    // at a moment.
+    zone->setRangeZoom(Qt::Horizontal);
     connect(&trace_qcp_, &QCustomPlot::mousePress, this, &Interaction_Graphe::Appui);
     connect(&trace_qcp_, &QCustomPlot::mouseMove, this, &Interaction_Graphe::Deplacement);
     Definir_Mode(Mode_Zoom);
@@ -48,6 +51,7 @@ void Interaction_Graphe::Definir_Mode(int mode) {
     mode_ = mode;
     trace_qcp_.setSelectionRectMode(mode == Mode_Zoom ? QCP::srmZoom : QCP::srmNone);
     trace_qcp_.setInteraction(QCP::iRangeDrag, mode == Mode_Panoramique);
+    trace_qcp_.setInteraction(QCP::iRangeZoom, mode == Mode_Zoom);
     trace_qcp_.setCursor(mode == Mode_Curseur ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 

@@ -1,4 +1,5 @@
-// What the mouse does on the graph, by track mode: 6 draws a rectangle to zoom into, 3 drags the
+// What the mouse does on the graph, by track mode: 6 draws a rectangle to zoom into (and the
+// wheel zooms the time axis), 3 drags the
 // view, 1 moves the cursors. In mode 1 a press on the plot area, and every move while the left
 // button is held, is reported with the pointer's position in the program's units.
 #pragma once

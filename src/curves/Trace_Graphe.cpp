@@ -9,9 +9,18 @@
 Trace_Graphe::Trace_Graphe(QCPGraph* graphe, const QString& nom, Axe_Graphe& axe_x,
                            Axe_Graphe& axe_y)
     : graphe_(graphe), nom_(nom), axe_x_(&axe_x), axe_y_(&axe_y), capacite_(16000) {
-    graphe_->setName(nom);
+    graphe_->removeFromLegend();  // the graph puts a plot there while it shows points
     // Thousands of points on a few hundred pixels: let QCustomPlot thin them out when drawing.
     graphe_->setAdaptiveSampling(true);
+}
+
+QString Trace_Graphe::Libelle() const {
+    return graphe_->name();
+}
+
+void Trace_Graphe::Definir_Libelle(const QString& libelle) {
+    graphe_->setName(libelle);
+    Redessiner();
 }
 
 void Trace_Graphe::Effacer() {

@@ -21,6 +21,9 @@ class Trace_Graphe {
     Trace_Graphe(QCPGraph* graphe, const QString& nom, Axe_Graphe& axe_x, Axe_Graphe& axe_y);
 
     const QString& Nom() const { return nom_; }
+    // What the legend calls the plot.
+    QString Libelle() const;
+    void Definir_Libelle(const QString& libelle);
 
     void Effacer();
     // x in the units of the X axis (days on the time axis). When the plot already holds its

@@ -4,6 +4,7 @@
 
 #include <qcustomplot.h>
 
+#include <QApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -11,7 +12,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
+#include "core/Etat.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
@@ -258,4 +261,98 @@ TEST_F(Graphe_Affiche, SeDessineSurUnePageDImprimanteAvecSesTextes) {
     EXPECT_TRUE(texte.contains(QStringLiteral("05/12/2026 14:"))) << texte.toStdString();
     EXPECT_TRUE(texte.contains(QStringLiteral("Température °C"))) << texte.toStdString();
     EXPECT_TRUE(texte.contains(QStringLiteral("Hygrométrie %Hr"))) << texte.toStdString();
+}
+
+TEST_F(Graphe_Affiche, LaMoletteZoomeLeTempsEnMode6Seulement) {
+    const auto tourner = [&] {
+        const QPointF centre = Point_Zone(0.5, 0.5);
+        QWheelEvent molette(centre, graphe.Trace_QCP().mapToGlobal(centre), QPoint(),
+                            QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&graphe.Trace_QCP(), &molette);
+    };
+    graphe.Definir_Mode_Suivi(1);
+    tourner();
+    EXPECT_NEAR(graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum(), 60 * Une_Minute, 1e-9);
+
+    graphe.Definir_Mode_Suivi(6);
+    tourner();
+    const double largeur = graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum();
+    EXPECT_LT(largeur, 55 * Une_Minute);
+    EXPECT_GT(largeur, 30 * Une_Minute);
+    EXPECT_DOUBLE_EQ(graphe.Axes(2).Minimum(), 0);  // the values keep their scale
+    EXPECT_DOUBLE_EQ(graphe.Axes(2).Maximum(), 100);
+}
+
+// Whatever the graph's width, at least four date labels, the first one the start of the view,
+// none touching its neighbour nor leaving the graph.
+TEST(Graphe, LesDatesSeLisentATouteLargeur) {
+    for (int largeur : {CWGraph::Largeur_Minimum, 700, 1400}) {
+        CWGraph graphe;
+        graphe.resize(largeur, 400);
+        graphe.show();
+        for (int i = 0; i <= 480; ++i)
+            graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20);
+        graphe.Axes(1).Definir_Minimum(Debut);
+        graphe.Axes(1).Definir_Maximum(Debut + 8.0 / 24);
+        graphe.Redessiner_Maintenant();
+        graphe.Redessiner_Maintenant();  // the margins settle on the labels' width
+
+        QCPAxis* temps = graphe.Trace_QCP().xAxis;
+        const QVector<double> ticks = temps->tickVector();
+        const QVector<QString> textes = temps->tickVectorLabels();
+        ASSERT_GE(textes.size(), 4) << largeur;
+        EXPECT_EQ(QString(textes.first()).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                  QStringLiteral("05/12/2026 14:00:00"))
+            << largeur;
+        const QFontMetrics mesure(temps->tickLabelFont());
+        double fin_precedent = -1;
+        for (qsizetype i = 0; i < textes.size(); ++i) {
+            const double x = temps->coordToPixel(ticks[i]);
+            const int w = mesure.boundingRect(QRect(), Qt::TextDontClip, textes[i]).width();
+            EXPECT_GT(x - w / 2.0, fin_precedent) << largeur << " " << textes[i].toStdString();
+            EXPECT_GE(x - w / 2.0, 0) << largeur;
+            EXPECT_LE(x + w / 2.0, largeur) << largeur;
+            fin_precedent = x + w / 2.0;
+        }
+    }
+}
+
+TEST(Graphe, LaLegendeNommeLesCourbesMontrees) {
+    CWGraph graphe;
+    graphe.resize(700, 400);
+    graphe.show();
+    const auto legende = [&] {
+        graphe.Redessiner_Maintenant();
+        QStringList noms;
+        QCPLegend* l = graphe.Trace_QCP().legend;
+        for (int i = 0; i < l->itemCount(); ++i) {
+            if (auto* item = qobject_cast<QCPPlottableLegendItem*>(l->item(i))) {
+                noms << item->plottable()->name();
+            }
+        }
+        return noms;
+    };
+    EXPECT_TRUE(legende().isEmpty());  // nothing drawn yet
+
+    auto etat = Etat::Nouveau();
+    etat->Version_Logger = QStringLiteral("7307V12");
+    for (int i = 1; i <= 10; ++i)
+        etat->Mesures(i) = {Debut + i * Une_Minute, 20, 50};
+    etat->Nb_Mesures = 20;
+    Graphique::Affiche_Courbes(*etat, graphe);
+    EXPECT_EQ(legende(),
+              (QStringList{QStringLiteral("Température"), QStringLiteral("Hygrométrie")}));
+
+    etat->Version_Logger = QStringLiteral("7306V12");
+    etat->Nb_Mesures = 10;
+    Graphique::Affiche_Courbes(*etat, graphe);
+    EXPECT_EQ(legende(), QStringList{QStringLiteral("Température")});
+    Graphique::Affiche_Courbe_Cuisson(*etat, graphe);
+    for (int n : {3, 4}) {
+        graphe.Plots(n).Ajouter_Point(Debut, 10);
+        graphe.Plots(n).Definir_Visible(true);
+    }
+    EXPECT_EQ(legende(),
+              (QStringList{QStringLiteral("Température"), QStringLiteral("Valeur de cuisson"),
+                           QStringLiteral("Consigne maxi"), QStringLiteral("Consigne mini")}));
 }

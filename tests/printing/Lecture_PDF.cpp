@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QRegularExpression>
 
 QStringList Pages_PDF(const QString& chemin) {
     QProcess pdftotext;
@@ -36,4 +37,23 @@ Infos_PDF Lire_Infos_PDF(const QString& chemin) {
         if (ligne.startsWith(QStringLiteral("Title:"))) infos.titre = valeur;
     }
     return infos;
+}
+
+QList<Mot_PDF> Mots_PDF(const QString& chemin) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                     QStringLiteral("-l"), QStringLiteral("1"), chemin, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000));
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression mot(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<Mot_PDF> mots;
+    for (auto m = mot.globalMatch(html); m.hasNext();) {
+        const auto trouve = m.next();
+        mots.append({trouve.captured(5), trouve.captured(1).toDouble(),
+                     trouve.captured(2).toDouble(), trouve.captured(3).toDouble(),
+                     trouve.captured(4).toDouble()});
+    }
+    return mots;
 }

@@ -17,3 +17,11 @@ struct Infos_PDF {
     QString titre;
 };
 Infos_PDF Lire_Infos_PDF(const QString& chemin);
+
+// The words of the first page with their boxes (points, from the top left), as pdftotext -bbox
+// places them.
+struct Mot_PDF {
+    QString texte;
+    double gauche, haut, droite, bas;
+};
+QList<Mot_PDF> Mots_PDF(const QString& chemin);

@@ -4,7 +4,9 @@
 #include <qcustomplot.h>
 #include <QFile>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "Banc_Programme.h"
 #include "Lecture_PDF.h"
@@ -114,4 +116,44 @@ TEST_F(Impression_Graphe, UneFenetreAgrandieLeRedevient) {
 
     EXPECT_TRUE(fenetre.isMaximized());
     EXPECT_EQ(fenetre.CWGraph_Enreg->Legende(), QStringLiteral("SERRE"));
+}
+
+// On the page as on the screen: the time axis' labels never run into each other, there are at
+// least four, and the first is the start of the recording.
+TEST_F(Impression_Graphe, LesDatesDeLaPageSeLisent) {
+    Etat& etat = banc.Etat_Programme();
+    for (int i = 1; i <= 480; ++i) {
+        etat.Mesures(i) = {Date_Depuis_Civil(2026, 12, 5, 8) + i * 60 * Une_Seconde, 20, 0};
+    }
+    etat.Nb_Mesures = 480;
+    Graphique::Affiche_Courbes(etat, *fenetre.CWGraph_Enreg);
+    Imprimante_PDF pdf(dossier.filePath(QStringLiteral("dates.pdf")));
+    Impression::Impression_Graphique(fenetre, *fenetre.CWGraph_Enreg, QString(), Maintenant, pdf,
+                                     banc.dialogues);
+
+    // The labels are the dates below the plot area (the caption at the top holds one too).
+    const QList<Mot_PDF> mots = Mots_PDF(pdf.Chemin());
+    static const QRegularExpression date(QStringLiteral(R"(^\d\d/\d\d/\d{4}$)"));
+    QList<Mot_PDF> dates;
+    for (const Mot_PDF& m : mots) {
+        if (date.match(m.texte).hasMatch() && m.haut > 100) dates.append(m);
+    }
+    ASSERT_GE(dates.size(), 4);
+    std::sort(dates.begin(), dates.end(),
+              [](const Mot_PDF& a, const Mot_PDF& b) { return a.gauche < b.gauche; });
+    // Each label is its date and, right after it, its time.
+    const auto fin_label = [&](const Mot_PDF& d) {
+        double fin = d.droite;
+        for (const Mot_PDF& m : mots) {
+            if (m.texte.contains(QLatin1Char(':')) && std::abs(m.haut - d.haut) < 2 &&
+                m.gauche >= d.droite && m.gauche - d.droite < 10) {
+                fin = m.droite;
+            }
+        }
+        return fin;
+    };
+    for (qsizetype i = 1; i < dates.size(); ++i) {
+        EXPECT_GT(dates[i].gauche, fin_label(dates[i - 1]) + 2) << dates[i].texte.toStdString();
+    }
+    EXPECT_EQ(dates.first().texte, QStringLiteral("05/12/2026"));
 }
