@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "Dialogues_Scriptes.h"
 #include "Lecture_PDF.h"
@@ -61,18 +62,22 @@ TEST_F(Impression_Table, CinqCentsEntreesTroisPagesNumerotees) {
     EXPECT_EQ(ligne.count(QStringLiteral("60.25")), 3);
 }
 
-TEST_F(Impression_Table, DeuxCentTrenteNeufEntreesUnePage) {
-    const QStringList pages = Imprimer(Table_Essai(239));
-
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(Derniere_Ligne(pages[0]), QStringLiteral("page 1"));
-    EXPECT_TRUE(pages[0].contains(Heure_Entree(238)));
-}
-
-TEST_F(Impression_Table, UnTableauSansMesuresTientSurUnePage) {
-    const QStringList pages = Imprimer(Table_Essai(3));
-
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("Date / Température")));
-    EXPECT_EQ(Derniere_Ligne(pages[0]), QStringLiteral("page 1"));
+// The documented layout exactly: entries 3 to 239 on the first page, 240 a page after it, every
+// page ending with its number, and never a page without entries.
+TEST_F(Impression_Table, LesPagesSuiventLaMiseEnPageSansPageVide) {
+    for (int nombre : {3, 239, 240, 483, 16003}) {
+        const QStringList pages = Imprimer(Table_Essai(nombre));
+        const int attendues = nombre <= 240 ? 1 : 1 + (nombre - 1) / 240;
+        ASSERT_EQ(pages.size(), attendues) << nombre;
+        for (int p = 1; p <= attendues; ++p) {
+            const QString& page = pages[p - 1];
+            EXPECT_EQ(Derniere_Ligne(page), QStringLiteral("page %1").arg(p)) << nombre;
+            const int premiere = p == 1 ? 3 : 240 * (p - 1);
+            const int derniere = std::min(240 * p, nombre) - 1;
+            if (premiere > derniere) continue;  // a table without measures
+            EXPECT_TRUE(page.contains(Heure_Entree(premiere))) << nombre << " page " << p;
+            EXPECT_TRUE(page.contains(Heure_Entree(derniere))) << nombre << " page " << p;
+            EXPECT_FALSE(page.contains(Heure_Entree(derniere + 1))) << nombre << " page " << p;
+        }
+    }
 }
