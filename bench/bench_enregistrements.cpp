@@ -28,7 +28,7 @@ class Dialogues_Muets : public Dialogues {
     bool Question_Oui_Non(const QString&) override { return false; }
     QString Fichier_Ouvrir(const Choix_Fichier&) override { return fichier; }
     QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    void Afficher_Document(const QString&) override {}
+    bool Afficher_Document(const QString&) override { return true; }
 };
 
 void Remplir_7306(Etat& etat) {

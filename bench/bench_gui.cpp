@@ -90,7 +90,7 @@ class Dialogues_Muets : public Dialogues {
     bool Question_Oui_Non(const QString&) override { return false; }
     QString Fichier_Ouvrir(const Choix_Fichier&) override { return {}; }
     QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    void Afficher_Document(const QString&) override {}
+    bool Afficher_Document(const QString&) override { return true; }
 };
 
 // From the program's objects built to the main window shown, logger or not.

@@ -42,7 +42,7 @@ class Dialogues_Comptes : public Dialogues {
     bool Question_Oui_Non(const QString&) override { return false; }
     QString Fichier_Ouvrir(const Choix_Fichier&) override { return {}; }
     QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    void Afficher_Document(const QString&) override {}
+    bool Afficher_Document(const QString&) override { return true; }
 };
 
 // The main window's graph and status bar as the user sees them.

@@ -52,7 +52,7 @@ struct Dialogues_Muets : Dialogues {
     bool Question_Oui_Non(const QString&) override { return false; }
     QString Fichier_Ouvrir(const Choix_Fichier&) override { return {}; }
     QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    void Afficher_Document(const QString&) override {}
+    bool Afficher_Document(const QString&) override { return true; }
 };
 
 void BM_Tableau_Affiche_16000_7307(benchmark::State& state) {

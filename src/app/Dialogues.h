@@ -27,6 +27,7 @@ class Dialogues {
     // The name chosen, or an empty text when the dialog was cancelled.
     virtual QString Fichier_Ouvrir(const Choix_Fichier& choix) = 0;
     virtual QString Fichier_Sauvegarder(const Choix_Fichier& choix) = 0;
-    // Hands a document to the desktop's viewer, without waiting for it.
-    virtual void Afficher_Document(const QString& chemin) = 0;
+    // Hands a document to the desktop's viewer, without waiting for it; false when no viewer
+    // took it.
+    virtual bool Afficher_Document(const QString& chemin) = 0;
 };

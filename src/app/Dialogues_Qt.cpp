@@ -132,6 +132,6 @@ QString Dialogues_Qt::Fichier_Sauvegarder(const Choix_Fichier& choix) {
     return Choisir(*dialogue);
 }
 
-void Dialogues_Qt::Afficher_Document(const QString& chemin) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+bool Dialogues_Qt::Afficher_Document(const QString& chemin) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
 }

@@ -9,5 +9,5 @@ class Dialogues_Qt : public Dialogues {
     bool Question_Oui_Non(const QString& texte) override;
     QString Fichier_Ouvrir(const Choix_Fichier& choix) override;
     QString Fichier_Sauvegarder(const Choix_Fichier& choix) override;
-    void Afficher_Document(const QString& chemin) override;
+    bool Afficher_Document(const QString& chemin) override;
 };

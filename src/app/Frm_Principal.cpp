@@ -246,8 +246,14 @@ void Frm_Principal::Mnu_Comm_Click() {
 }
 
 void Frm_Principal::Mnu_Doc_Click() {
-    dialogues_.Afficher_Document(
-        Dossier_Programme::Fichier(QLatin1String(Installation::Nom_Manuel)));
+    const QString manuel = Dossier_Programme::Fichier(QLatin1String(Installation::Nom_Manuel));
+    // A desktop with no browser for it would otherwise leave the user waiting for nothing.
+    if (!dialogues_.Afficher_Document(manuel)) {
+        dialogues_.Message(QStringLiteral("Le manuel n'a pas pu être ouvert : aucun programme du "
+                                          "poste n'affiche %1.")
+                               .arg(QDir::toNativeSeparators(manuel)),
+                           Dialogues::Icone::Exclamation);
+    }
 }
 
 void Frm_Principal::Mnu_Propos_Click() {

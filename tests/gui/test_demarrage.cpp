@@ -258,6 +258,13 @@ TEST(FenetrePrincipale, LeManuelEstConfieAuBureau) {
     EXPECT_EQ(banc.dialogues.affichages.first().genre, QStringLiteral("document"));
     EXPECT_EQ(banc.dialogues.affichages.first().texte,
               banc.Chemin(QStringLiteral("Documentation Caldrix.htm")));
+
+    // No viewer on the desktop: the user is told rather than left waiting.
+    banc.dialogues.document_affichable = false;
+    fenetre.Mnu_Doc->trigger();
+    ASSERT_EQ(banc.dialogues.Messages().size(), 1);
+    EXPECT_TRUE(banc.dialogues.Messages().first().startsWith(
+        QStringLiteral("Le manuel n'a pas pu être ouvert")));
 }
 
 TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {

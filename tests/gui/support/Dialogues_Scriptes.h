@@ -51,9 +51,13 @@ class Dialogues_Scriptes : public Dialogues {
     QString Fichier_Sauvegarder(const Choix_Fichier& choix) override {
         return Fichier(QStringLiteral("sauvegarder"), choix);
     }
-    void Afficher_Document(const QString& chemin) override {
+    bool Afficher_Document(const QString& chemin) override {
         affichages.append({QStringLiteral("document"), chemin, Icone::Aucune});
+        return document_affichable;
     }
+
+    // Whether a viewer takes the documents handed to the desktop.
+    bool document_affichable = true;
 
     // Runs while a message is "on screen" (what the windows look like at that moment).
     std::function<void()> pendant_message;
