@@ -123,8 +123,8 @@ TEST_F(Calcul, UnEnregistrementDeMoinsDeDeuxMesuresNeCalculeRien) {
     c.Cmd_Ok->click();  // a first computation, whose date must not come back
     const QString resultat = banc.Etat_Affiche();
     for (int nb : {0, 1}) {
-        banc.dialogues.reponses_fichiers = {Fichier_Enregistrement(
-            QStringLiteral("court%1.txt").arg(nb), "7306", nb, 0)};
+        banc.dialogues.reponses_fichiers = {
+            Fichier_Enregistrement(QStringLiteral("court%1.txt").arg(nb), "7306", nb, 0)};
         Fenetre().Mnu_Ouvrir->trigger();
         banc.dialogues.affichages.clear();
         Fenetre().Mnu_Calcul->trigger();
