@@ -200,6 +200,48 @@ std::optional<double> Lecture_Date(QStringView texte) {
     return Date_Depuis_Civil(annee, mois, jour, heure, minute, seconde);
 }
 
+namespace {
+// Exactly `chiffres` digits at pos; -1 otherwise.
+int Lire_Chiffres(QStringView t, qsizetype& pos, int chiffres) {
+    const qsizetype debut = pos;
+    const int valeur = Lire_Entier(t, pos, chiffres);
+    return pos - debut == chiffres ? valeur : -1;
+}
+}  // namespace
+
+std::optional<double> Lecture_Date_ISO(QStringView texte) {
+    const QStringView t = texte.trimmed();
+    qsizetype pos = 0;
+    const int annee = Lire_Chiffres(t, pos, 4);
+    if (annee < 0 || !Lire_Caractere(t, pos, '-')) return std::nullopt;
+    const int mois = Lire_Chiffres(t, pos, 2);
+    if (mois < 0 || !Lire_Caractere(t, pos, '-')) return std::nullopt;
+    const int jour = Lire_Chiffres(t, pos, 2);
+    if (jour < 0) return std::nullopt;
+    int heure = 0, minute = 0, seconde = 0;
+    if (pos < t.size()) {
+        if (!Lire_Caractere(t, pos, 'T')) {
+            if (!Lire_Caractere(t, pos, ' ')) return std::nullopt;
+            while (Lire_Caractere(t, pos, ' ')) {
+            }
+        }
+        heure = Lire_Chiffres(t, pos, 2);
+        if (heure < 0 || !Lire_Caractere(t, pos, ':')) return std::nullopt;
+        minute = Lire_Chiffres(t, pos, 2);
+        if (minute < 0) return std::nullopt;
+        if (Lire_Caractere(t, pos, ':')) {
+            seconde = Lire_Chiffres(t, pos, 2);
+            if (seconde < 0) return std::nullopt;
+        }
+        if (pos != t.size()) return std::nullopt;
+    }
+    if (mois < 1 || mois > 12 || annee < 100 || jour < 1 || jour > Jours_Du_Mois(annee, mois) ||
+        heure > 23 || minute > 59 || seconde > 59) {
+        return std::nullopt;
+    }
+    return Date_Depuis_Civil(annee, mois, jour, heure, minute, seconde);
+}
+
 double Date_Depuis_QDateTime(const QDateTime& moment) {
     const QDate d = moment.date();
     const QTime h = moment.time();

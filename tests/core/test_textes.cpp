@@ -66,6 +66,17 @@ TEST(DateTexts, IsoFormForExports) {
               QStringLiteral("2026-12-05T00:00:00"));
 }
 
+TEST(DateTexts, IsoFormIsReadBackWithOrWithoutTheTime) {
+    const double d = Date_Depuis_Civil(2026, 12, 5, 14, 30, 0);
+    EXPECT_EQ(Lecture_Date_ISO(Texte_Date_ISO(d)), d);
+    EXPECT_EQ(Lecture_Date_ISO(u" 2026-12-05 14:30 "), d);
+    EXPECT_EQ(Lecture_Date_ISO(u"2026-12-05"), Date_Depuis_Civil(2026, 12, 5));
+    for (const char16_t* faux : {u"", u"abc", u"2026-12-5", u"26-12-05", u"2026-02-29",
+                                 u"2026-12-05T24:00:00", u"2026-12-05T14", u"2026-12-05x"}) {
+        EXPECT_FALSE(Lecture_Date_ISO(faux)) << QString::fromUtf16(faux).toStdString();
+    }
+}
+
 TEST(NumberTexts, SinglesAreWrittenInTheirShortestFormWithAPoint) {
     EXPECT_EQ(Texte_Single(21.5f), QStringLiteral("21.5"));
     EXPECT_EQ(Texte_Single(-1.5f), QStringLiteral("-1.5"));
