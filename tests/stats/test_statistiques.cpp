@@ -1,0 +1,177 @@
+// Statistics of recordings checked by hand: extremes and their first dates, mean kinetic
+// temperature, excursions beyond the thresholds, gaps, ranges, and what the JSON and the text
+// rows then say.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "stats/Statistiques.h"
+#include "stats/Statistiques_JSON.h"
+#include "stats/Statistiques_Texte.h"
+
+namespace {
+
+using namespace Statistiques;
+
+const double Debut = Date_Depuis_Civil(2026, 12, 5, 8, 0, 0);
+constexpr double Minute = 1.0 / 1440.0;
+
+// Records one minute apart (period 60 s) unless `minutes` gives each stamp.
+std::unique_ptr<Etat> Enregistrement(std::initializer_list<float> temperatures,
+                                     std::vector<double> minutes = {},
+                                     std::vector<float> humidites = {}) {
+    auto etat = Etat::Nouveau();
+    etat->Version_Logger = QString::fromLatin1(humidites.empty() ? "7306V1.00\r" : "7307V2.00\r");
+    etat->Periode_Enreg = 60;
+    int i = 0;
+    for (float t : temperatures) {
+        const auto k = static_cast<std::size_t>(i++);
+        etat->Mesures(i) = {Debut + (minutes.empty() ? i - 1 : minutes[k]) * Minute, t,
+                            humidites.empty() ? 0 : humidites[k]};
+    }
+    etat->Nb_Mesures = static_cast<int16_t>(humidites.empty() ? i : 2 * i);
+    return etat;
+}
+
+Parametres Seuils(float haut, float bas) {
+    Parametres p;
+    p.seuil_haut = haut;
+    p.seuil_bas = bas;
+    return p;
+}
+
+double Date_Record(const Etat& etat, int i) {
+    return etat.Mesures(i).Date_Heure;
+}
+
+QString Valeur(const Resultat& r, const QString& libelle) {
+    for (const Ligne& l : Lignes_Statistiques(r)) {
+        if (l.libelle == libelle) return l.valeur;
+    }
+    return QStringLiteral("(absent)");
+}
+
+}  // namespace
+
+TEST(Statistics, AConstantRecordingHasItsValueAsMeanAndMktAndNoSpread) {
+    const auto etat = Enregistrement({4.2f, 4.2f, 4.2f, 4.2f, 4.2f});
+    const Resultat r = Calcul_Statistiques(*etat, {});
+    EXPECT_EQ(r.mesures, 5);
+    EXPECT_EQ(r.duree_s, 240);
+    EXPECT_EQ(r.temperature->min_date, Date_Record(*etat, 1));
+    EXPECT_EQ(r.temperature->max_date, Date_Record(*etat, 1));
+    EXPECT_EQ(r.temperature->moyenne, double{4.2f});
+    EXPECT_EQ(r.temperature->ecart_type, 0);
+    EXPECT_EQ(r.mkt, double{4.2f});
+    EXPECT_EQ(Valeur(r, QStringLiteral("Température cinétique moyenne (MKT)")),
+              QStringLiteral("4.2 °C (ΔH = 83.144 kJ/mol)"));
+    EXPECT_EQ(Valeur(r, QStringLiteral("Durée")), QStringLiteral("4 min"));
+}
+
+TEST(Statistics, MktOfThreeValuesAndWithoutUnderflowForALargeActivationEnergy) {
+    const auto etat = Enregistrement({20, 25, 30});
+    // 10000 / −ln((e^(−10000/293.15) + e^(−10000/298.15) + e^(−10000/303.15)) / 3) − 273.15
+    EXPECT_NEAR(*Calcul_Statistiques(*etat, {}).mkt, 25.858208428, 1e-9);
+    EXPECT_NEAR(Calcul_Statistiques(*etat, {}).temperature->ecart_type, 5.0, 1e-12);
+    // Every term e^(−1.2e6 / T) is far below the smallest double.
+    Parametres p;
+    p.delta_h = 10000;
+    const double mkt = Calcul_Statistiques(*etat, p).mkt.value_or(0);
+    EXPECT_GT(mkt, 29.9);
+    EXPECT_LE(mkt, 30);
+}
+
+TEST(Statistics, ExcursionsAreCountedStrictlyBeyondTheThresholds) {
+    // Above 10: records 1-2, 4-6 and 8-10, the last two as long; below 0: records 11-12.
+    const auto etat = Enregistrement({11, 12, 10, 11, 12, 13, 0, 15, 16, 17, -1, -2});
+    const Resultat r = Calcul_Statistiques(*etat, Seuils(10, 0));
+    EXPECT_EQ(r.au_dessus->mesures, 8);
+    EXPECT_EQ(r.au_dessus->duree_s, 480);
+    EXPECT_EQ(r.au_dessus->depassements, 3);
+    EXPECT_EQ(r.au_dessus->plus_long_s, 180);
+    EXPECT_EQ(r.au_dessus->plus_long_debut, Date_Record(*etat, 4));
+    EXPECT_EQ(r.en_dessous->mesures, 2);
+    EXPECT_EQ(r.en_dessous->depassements, 1);
+    EXPECT_EQ(r.en_dessous->plus_long_debut, Date_Record(*etat, 11));
+    EXPECT_EQ(Valeur(r, QStringLiteral("Au-dessus du seuil haut")),
+              QStringLiteral("8 min, 3 dépassements (8 mesures)"));
+    EXPECT_EQ(Valeur(r, QStringLiteral("Plus long dépassement du seuil haut")),
+              QStringLiteral("3 min, à partir du 05/12/2026 08:03:00"));
+
+    const Resultat aucun = Calcul_Statistiques(*etat, Seuils(20, -5));
+    EXPECT_EQ(aucun.au_dessus->depassements, 0);
+    EXPECT_EQ(aucun.au_dessus->plus_long_s, 0);
+    EXPECT_FALSE(aucun.au_dessus->plus_long_debut);
+}
+
+TEST(Statistics, GapsAreStampsMoreThanOneAndAHalfPeriodsApart) {
+    // 2 → 5 and 6 → 8 minutes are gaps; 8 → 9.5 is exactly 1.5 periods and is not.
+    auto etat = Enregistrement({1, 1, 1, 1, 1, 1, 1}, {0, 1, 2, 5, 6, 8, 9.5});
+    EXPECT_EQ(Calcul_Statistiques(*etat, {}).trous, 2);
+    EXPECT_EQ(Calcul_Statistiques(*etat, {}).duree_s, 570);
+    // Without a period nothing can be called a gap, and durations beyond thresholds are unknown.
+    etat->Periode_Enreg = 0;
+    const Resultat r = Calcul_Statistiques(*etat, Seuils(0.5f, 0));
+    EXPECT_EQ(r.trous, 0);
+    EXPECT_EQ(r.au_dessus->mesures, 7);
+    EXPECT_FALSE(r.au_dessus->duree_s);
+    EXPECT_TRUE(Contenu_JSON(r).contains("\"duree_s\": null"));
+}
+
+TEST(Statistics, ARangeIncludesItsBoundsAndAnEmptyOneOnlyTellsTheThresholds) {
+    const auto etat = Enregistrement({1, 2, 3, 4, 5});
+    Parametres p = Seuils(21.3f, -2.5f);
+    p.plage = Plage{Date_Record(*etat, 2), Date_Record(*etat, 4)};
+    Resultat r = Calcul_Statistiques(*etat, p);
+    EXPECT_EQ(r.mesures, 3);
+    EXPECT_EQ(r.debut, Date_Record(*etat, 2));
+    EXPECT_EQ(r.temperature->max, 4);
+
+    p.plage = Plage{Debut + 1, Debut + 2};
+    r = Calcul_Statistiques(*etat, p);
+    EXPECT_EQ(r.mesures, 0);
+    EXPECT_FALSE(r.debut || r.fin || r.duree_s || r.temperature || r.mkt || r.au_dessus ||
+                 r.en_dessous || r.humidite);
+    EXPECT_EQ(Contenu_JSON(r), QByteArray("{\n"
+                                          "  \"mesures\": 0,\n"
+                                          "  \"periode_s\": 60,\n"
+                                          "  \"trous\": 0,\n"
+                                          "  \"temperature\": {\n"
+                                          "    \"seuil_haut\": 21.3,\n"
+                                          "    \"seuil_bas\": -2.5\n"
+                                          "  }\n"
+                                          "}"));
+    EXPECT_EQ(Valeur(r, QStringLiteral("Aucune mesure dans la plage choisie")), QString());
+    EXPECT_EQ(Valeur(r, QStringLiteral("Seuil haut")), QStringLiteral("21.3 °C"));
+}
+
+TEST(Statistics, Model7307HumidityExtremesAreDatedByTheirFirstRecord) {
+    const auto etat = Enregistrement({20, 20, 20, 20, 20}, {}, {40.5f, 38.2f, 45, 38.2f, 45});
+    const Resultat r = Calcul_Statistiques(*etat, {});
+    ASSERT_TRUE(r.humidite);
+    EXPECT_EQ(r.humidite->min, 38.2f);
+    EXPECT_EQ(r.humidite->min_date, Date_Record(*etat, 2));
+    EXPECT_EQ(r.humidite->max, 45);
+    EXPECT_EQ(r.humidite->max_date, Date_Record(*etat, 3));
+    EXPECT_NEAR(r.humidite->moyenne, 41.38, 1e-6);
+    EXPECT_EQ(Valeur(r, QStringLiteral("Humidité minimale")), QStringLiteral("38.2 %Hr"));
+    EXPECT_TRUE(Contenu_JSON(r).contains("\"min\": 38.2,"));
+}
+
+TEST(Statistics, DurationsAreWrittenExactlyInDaysHoursMinutesAndSeconds) {
+    const std::pair<int64_t, const char*> cas[] = {{0, "0 s"},
+                                                   {45, "45 s"},
+                                                   {60, "1 min"},
+                                                   {90, "1 min 30 s"},
+                                                   {7500, "2 h 05 min"},
+                                                   {266700, "3 j 2 h 05 min"},
+                                                   {86401, "1 j 0 h 00 min 01 s"},
+                                                   {-90, "-1 min 30 s"}};
+    for (const auto& [secondes, texte] : cas) {
+        EXPECT_EQ(Texte_Duree(secondes), QString::fromUtf8(texte)) << secondes;
+    }
+}
