@@ -51,6 +51,18 @@ const Aide_Commande Aides[] = {
      "\n"
      "Convertit un enregistrement en CSV (UTF-8, virgules, dates ISO 8601), sur la sortie\n"
      "standard ou dans FICHIER.csv.\n"},
+    {"stats",
+     "Usage : caldrix-cli stats FICHIER.txt [--from DATE --to DATE] [--high T --low T]\n"
+     "                          [--delta-h KJ_PAR_MOL] [--json]\n"
+     "\n"
+     "Statistiques d'un enregistrement : nombre de mesures, début, fin, trous, minimum,\n"
+     "maximum, moyenne, écart type, température cinétique moyenne (MKT), temps passé\n"
+     "au-dessus du seuil haut et en dessous du seuil bas ; l'hygrométrie en plus pour un 7307.\n"
+     "  --from, --to     plage de dates, bornes comprises : aaaa-mm-jjThh:mm:ss ou aaaa-mm-jj\n"
+     "                   (une date seule donnée à --to va jusqu'à la fin de ce jour)\n"
+     "  --high, --low    seuils haut et bas (par défaut ceux de Conf.ini)\n"
+     "  --delta-h        énergie d'activation de la MKT, 83.144 kJ/mol par défaut\n"
+     "  --json           un objet JSON (UTF-8) au lieu du texte\n"},
 };
 
 const char Aide_Generale[] =
@@ -64,6 +76,7 @@ const char Aide_Generale[] =
     "  program   programmer la prochaine campagne\n"
     "  cook      calculer la valeur de cuisson d'un fichier\n"
     "  export    convertir un fichier en CSV\n"
+    "  stats     statistiques d'un fichier\n"
     "\n"
     "  --port N|PERIPHERIQUE  numéro de port COM, ou chemin du périphérique\n"
     "                         (par défaut : le port de Conf.ini)\n"

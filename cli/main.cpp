@@ -31,6 +31,10 @@ const QList<Option_Connue> Options = {
     {"z", true},
     {"tdep", true},
     {"csv", false},
+    {"from", true},
+    {"to", true},
+    {"delta-h", true},
+    {"json", false},
     {"help", false},
     {"version", false},
 };
@@ -52,6 +56,7 @@ int Executer(const Arguments& arguments) {
     if (c == QStringLiteral("program")) return Commande_Program(*etat, arguments);
     if (c == QStringLiteral("cook")) return Commande_Cook(*etat, arguments);
     if (c == QStringLiteral("export")) return Commande_Export(*etat, arguments);
+    if (c == QStringLiteral("stats")) return Commande_Stats(*etat, arguments);
     throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
 }
 

@@ -1,4 +1,7 @@
-// caldrix-cli on recordings files: the cooking value and the CSV export.
+// caldrix-cli on recordings files: the cooking value, the CSV export and the statistics.
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "Cli_Test.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
@@ -143,6 +146,79 @@ TEST_F(Export, NeedsAFormatAndAReadableFile) {
     e = Lancer(
         {QStringLiteral("export"), Chemin(QStringLiteral("x.txt")), QStringLiteral("--csv")});
     EXPECT_EQ(e.code, 3);
+}
+
+using Stats = Cli_Test;
+
+namespace {
+QStringList Cles(std::initializer_list<const char*> noms) {
+    QStringList cles;
+    for (const char* nom : noms)
+        cles << QLatin1String(nom);
+    cles.sort();  // as QJsonObject lists them
+    return cles;
+}
+}  // namespace
+
+TEST_F(Stats, JsonHasExactlyTheListedKeysAndHumidityOnlyFor7307) {
+    const QString fichier = Chemin(QStringLiteral("froid.txt"));
+    Ecrire_Enregistrement(fichier, "7306", {4, 11, 12, 3});
+    Execution e = Lancer({QStringLiteral("stats"), fichier, QStringLiteral("--json"),
+                          QStringLiteral("--high"), QStringLiteral("10.1"), QStringLiteral("--low"),
+                          QStringLiteral("-2.7")});
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_TRUE(e.sortie.endsWith(QStringLiteral("}\n")));
+    QJsonParseError erreur;
+    QJsonObject o = QJsonDocument::fromJson(e.sortie.toUtf8(), &erreur).object();
+    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << e.sortie.toStdString();
+    EXPECT_EQ(o.keys(),
+              Cles({"mesures", "debut", "fin", "duree_s", "periode_s", "trous", "temperature"}));
+    const QJsonObject t = o[QStringLiteral("temperature")].toObject();
+    EXPECT_EQ(t.keys(), Cles({"min", "min_date", "max", "max_date", "moyenne", "ecart_type", "mkt",
+                              "seuil_haut", "seuil_bas", "au_dessus", "en_dessous"}));
+    const QJsonObject haut = t[QStringLiteral("au_dessus")].toObject();
+    EXPECT_EQ(haut.keys(),
+              Cles({"mesures", "duree_s", "depassements", "plus_long_s", "plus_long_debut"}));
+    EXPECT_EQ(haut[QStringLiteral("plus_long_debut")].toString(),
+              QStringLiteral("2026-12-05T00:01:00"));
+    EXPECT_EQ(haut[QStringLiteral("duree_s")].toInt(), 120);
+    EXPECT_EQ(t[QStringLiteral("seuil_haut")].toDouble(), 10.1);
+    EXPECT_EQ(t[QStringLiteral("seuil_bas")].toDouble(), -2.7);
+    EXPECT_TRUE(t[QStringLiteral("en_dessous")][QStringLiteral("plus_long_debut")].isNull());
+
+    const QString hygro = Chemin(QStringLiteral("hygro.txt"));
+    Ecrire_Enregistrement(hygro, "7307", {21.5f, 22});
+    e = Lancer({QStringLiteral("stats"), hygro, QStringLiteral("--json")});
+    o = QJsonDocument::fromJson(e.sortie.toUtf8()).object();
+    EXPECT_EQ(o[QStringLiteral("humidite")].toObject().keys(),
+              Cles({"min", "min_date", "max", "max_date", "moyenne", "ecart_type"}));
+    EXPECT_EQ(o[QStringLiteral("humidite")][QStringLiteral("max")].toDouble(), 42);
+}
+
+TEST_F(Stats, TextUsesConfIniThresholdsAndBadUsageIsRefused) {
+    auto reglages = Etat::Nouveau();
+    reglages->Seuil_Haut = 11.5f;
+    ASSERT_EQ(Import_Export::Ecriture_Conf(*reglages), Import_Export::Resultat_Ecriture::Ecrit);
+    const QString fichier = Chemin(QStringLiteral("froid.txt"));
+    Ecrire_Enregistrement(fichier, "7306", {4, 11, 12, 3});
+    Execution e = Lancer({QStringLiteral("stats"), fichier});
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_TRUE(e.sortie.contains(QStringLiteral("\nSeuil haut : 11.5 °C\n")));
+    EXPECT_TRUE(e.sortie.contains(
+        QStringLiteral("\nAu-dessus du seuil haut : 1 min, 1 dépassement (1 mesure)\n")));
+
+    e = Lancer({QStringLiteral("stats"), fichier, QStringLiteral("--from"), QStringLiteral("abc"),
+                QStringLiteral("--to"), QStringLiteral("2026-12-05")});
+    EXPECT_EQ(e.code, 4);
+    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("--from : « abc »")));
+    e = Lancer({QStringLiteral("stats"), fichier, QStringLiteral("--from"),
+                QStringLiteral("2026-12-06"), QStringLiteral("--to"),
+                QStringLiteral("2026-12-05T23:00")});
+    EXPECT_EQ(e.code, 4);
+    e = Lancer({QStringLiteral("stats"), Chemin(QStringLiteral("absent.txt"))});
+    EXPECT_EQ(e.code, 3);
+    EXPECT_EQ(e.erreurs, QStringLiteral("Nom de fichier introuvable\n"));
+    EXPECT_TRUE(e.sortie.isEmpty());
 }
 
 using Usage = Cli_Test;
