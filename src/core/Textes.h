@@ -29,7 +29,7 @@ std::optional<double> Lecture_Date(QStringView texte);
 // "yyyy-mm-ddThh:mm:ss", for exports read by other programs.
 QString Texte_Date_ISO(double date);
 // Reads "yyyy-mm-ddThh:mm:ss", "yyyy-mm-ddThh:mm" or "yyyy-mm-dd" (then midnight), with one
-// blank or more instead of the T if so typed; every part has its full count of digits and
+// blank or more instead of the T if so typed; every field has its full count of digits and
 // surrounding blanks are allowed. Empty when the text is no valid date.
 std::optional<double> Lecture_Date_ISO(QStringView texte);
 

@@ -62,8 +62,6 @@ TEST(Statistics, AConstantRecordingHasItsValueAsMeanAndMktAndNoSpread) {
     const Resultat r = Calcul_Statistiques(*etat, {});
     EXPECT_EQ(r.mesures, 5);
     EXPECT_EQ(r.duree_s, 240);
-    EXPECT_EQ(r.temperature->min_date, Date_Record(*etat, 1));
-    EXPECT_EQ(r.temperature->max_date, Date_Record(*etat, 1));
     EXPECT_EQ(r.temperature->moyenne, double{4.2f});
     EXPECT_EQ(r.temperature->ecart_type, 0);
     EXPECT_EQ(r.mkt, double{4.2f});
@@ -101,18 +99,12 @@ TEST(Statistics, ExcursionsAreCountedStrictlyBeyondTheThresholds) {
               QStringLiteral("8 min, 3 dépassements (8 mesures)"));
     EXPECT_EQ(Valeur(r, QStringLiteral("Plus long dépassement du seuil haut")),
               QStringLiteral("3 min, à partir du 05/12/2026 08:03:00"));
-
-    const Resultat aucun = Calcul_Statistiques(*etat, Seuils(20, -5));
-    EXPECT_EQ(aucun.au_dessus->depassements, 0);
-    EXPECT_EQ(aucun.au_dessus->plus_long_s, 0);
-    EXPECT_FALSE(aucun.au_dessus->plus_long_debut);
 }
 
 TEST(Statistics, GapsAreStampsMoreThanOneAndAHalfPeriodsApart) {
     // 2 → 5 and 6 → 8 minutes are gaps; 8 → 9.5 is exactly 1.5 periods and is not.
     auto etat = Enregistrement({1, 1, 1, 1, 1, 1, 1}, {0, 1, 2, 5, 6, 8, 9.5});
     EXPECT_EQ(Calcul_Statistiques(*etat, {}).trous, 2);
-    EXPECT_EQ(Calcul_Statistiques(*etat, {}).duree_s, 570);
     // Without a period nothing can be called a gap, and durations beyond thresholds are unknown.
     etat->Periode_Enreg = 0;
     const Resultat r = Calcul_Statistiques(*etat, Seuils(0.5f, 0));
@@ -157,7 +149,6 @@ TEST(Statistics, Model7307HumidityExtremesAreDatedByTheirFirstRecord) {
     EXPECT_EQ(r.humidite->min_date, Date_Record(*etat, 2));
     EXPECT_EQ(r.humidite->max, 45);
     EXPECT_EQ(r.humidite->max_date, Date_Record(*etat, 3));
-    EXPECT_NEAR(r.humidite->moyenne, 41.38, 1e-6);
     EXPECT_EQ(Valeur(r, QStringLiteral("Humidité minimale")), QStringLiteral("38.2 %Hr"));
     EXPECT_TRUE(Contenu_JSON(r).contains("\"min\": 38.2,"));
 }
