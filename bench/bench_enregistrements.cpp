@@ -6,8 +6,8 @@
 #include <cmath>
 #include "Application_Bench.h"
 
-#include "app/Dialogues.h"
 #include "app/Frm_Principal.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "core/Textes.h"

@@ -7,11 +7,12 @@
 #include <QTemporaryDir>
 #include <memory>
 #include "Application_Bench.h"
+#include "curves/Numeros_Graphe.h"
 
 #include "Logger_Simule.h"
 #include "Terminal_Simule.h"
-#include "app/Dialogues.h"
 #include "app/Frm_Principal.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "core/Textes.h"
@@ -51,7 +52,8 @@ void Affiche_Courbes(benchmark::State& state, const char* version, int16_t nb_me
         Graphique::Affiche_Courbes(*etat, graphe);
         graphe.Redessiner_Maintenant();
     }
-    state.counters["points"] = graphe.Plots(1).Nb_Points() + graphe.Plots(2).Nb_Points();
+    state.counters["points"] = graphe.Plots(Numeros_Graphe::Voie_Temp).Nb_Points() +
+                               graphe.Plots(Numeros_Graphe::Voie_Hygro).Nb_Points();
 }
 BENCHMARK_CAPTURE(Affiche_Courbes, modele_7307_16000_mesures, "7307V12", 16000)
     ->Unit(benchmark::kMillisecond);
@@ -66,10 +68,10 @@ void Redessin_Zoom(benchmark::State& state) {
     graphe.show();
     for (int i = 0; i < Nb_Mesures_Max; ++i) {
         const double x = Debut + i * 60 * Une_Seconde;
-        graphe.Plots(1).Ajouter_Point(x, 20 + 50 * std::sin(i * 0.01));
-        graphe.Plots(2).Ajouter_Point(x, 50 + 20 * std::cos(i * 0.013));
+        graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(x, 20 + 50 * std::sin(i * 0.01));
+        graphe.Plots(Numeros_Graphe::Voie_Hygro).Ajouter_Point(x, 50 + 20 * std::cos(i * 0.013));
     }
-    Axe_Graphe& temps = graphe.Axes(1);
+    Axe_Graphe& temps = graphe.Axes(Numeros_Graphe::XAxis);
     const double fin = Debut + Nb_Mesures_Max * 60 * Une_Seconde;
     int pas = 0;
     for (auto _ : state) {

@@ -5,9 +5,10 @@
 #include <cmath>
 
 #include "Application_Bench.h"
+#include "curves/Numeros_Graphe.h"
 
 #include "app/Barre_Etat.h"
-#include "app/Dialogues.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "curves/CWGraph.h"
@@ -78,7 +79,8 @@ void Lecture_Curseur(benchmark::State& state, bool redessin) {
         ++pas;
     }
     if (!vue.barre->Texte().endsWith(QStringLiteral("%Hr"))) state.SkipWithError("pas de lecture");
-    state.counters["points"] = vue.graphe->Plots(1).Nb_Points() + vue.graphe->Plots(2).Nb_Points();
+    state.counters["points"] = vue.graphe->Plots(Numeros_Graphe::Voie_Temp).Nb_Points() +
+                               vue.graphe->Plots(Numeros_Graphe::Voie_Hygro).Nb_Points();
 }
 BENCHMARK_CAPTURE(Lecture_Curseur, texte_etat, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Lecture_Curseur, avec_redessin_du_graphe, true)->Unit(benchmark::kMicrosecond);

@@ -7,13 +7,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/Dialogues.h"
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 #include "printing/Impression.h"
 #include "printing/Imprimante_PDF.h"
 #include "table/Frm_Num_Data.h"
@@ -62,8 +63,8 @@ void BM_Tableau_Affiche_16000_7307(benchmark::State& state) {
     Graphique::Affiche_Courbes(*etat, graphe);
     // Two values a record: the count is beyond what the automatic scaling takes, so the whole
     // recording is put in view by hand, as a zoom reset would.
-    graphe.Axes(1).Definir_Minimum(etat->Mesures(1).Date_Heure);
-    graphe.Axes(1).Definir_Maximum(etat->Mesures(Nb_Mesures_Max).Date_Heure);
+    graphe.Axes(Numeros_Graphe::XAxis).Definir_Minimum(etat->Mesures(1).Date_Heure);
+    graphe.Axes(Numeros_Graphe::XAxis).Definir_Maximum(etat->Mesures(Nb_Mesures_Max).Date_Heure);
     for (auto _ : state) {
         Fenetre<Frm_Num_Data> table;
         Frm_Num_Data& fenetre = table.Charger(*etat, graphe);

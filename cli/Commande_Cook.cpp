@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "cooking/Calcul_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
+#include "core/Calculs_Fixes.h"
 #include "core/Etat.h"
 #include "files/Import_Export.h"
 
@@ -23,8 +24,12 @@ Choix_Cuisson Choix(Etat& etat, const Arguments& a) {
             QStringLiteral("choisir un calcul : --pasteurisation, --sterilisation, --recipe K ou "
                            "--tref T --z Z --tdep T"));
     }
-    if (a.A("pasteurisation")) return {QStringLiteral("Pasteurisation"), 70, 10, 55};
-    if (a.A("sterilisation")) return {QStringLiteral("Stérilisation"), 121, 10, 100};
+    for (const auto& [option, fixe] : {std::pair{"pasteurisation", Calculs_Fixes::Pasteurisation},
+                                       std::pair{"sterilisation", Calculs_Fixes::Sterilisation}}) {
+        if (a.A(option)) {
+            return {QString::fromUtf8(fixe.Libelle), fixe.Temp_Ref, fixe.Valeur_Z, fixe.Temp_Dep};
+        }
+    }
     if (a.A("recipe")) {
         const int k = a.Entier("recipe");
         if (k < 1 || k > Nb_Recettes_Max) {

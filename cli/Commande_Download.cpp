@@ -6,9 +6,9 @@
 #include "Connexion_Logger.h"
 #include "Console.h"
 #include "core/Etat.h"
+#include "core/Sorties.h"
 #include "files/Import_Export.h"
 #include "logger/Sequence_Telechargement.h"
-#include "logger/Sorties.h"
 
 namespace {
 // The progress window's percentage, on one terminal line.

@@ -10,10 +10,8 @@ int Commande_Info(Etat& etat, const Arguments& arguments) {
     if (!arguments.A("port")) Lire_Reglages(etat);
     Connexion_Logger connexion(etat, arguments);
     uint8_t r = connexion.Ouvrir();
-    if (r == 0) r = Fonctions_Logger::Lecture_Version(etat, connexion.Lien());
-    if (r == 0) r = Fonctions_Logger::Lecture_Identite(etat, connexion.Lien());
-    if (r == 0) r = Fonctions_Logger::Lecture_Etat(etat, connexion.Lien());
-    if (r != 0) return Console::Erreur_Logger(r);
+    if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Lecture_Logger(etat, connexion.Lien());
+    if (r != Fonctions_Logger::Fait) return Console::Erreur_Logger(r);
 
     const QString version = etat.Version_Logger.trimmed();
     Console::Ligne(QStringLiteral("Modèle : ") + Modele(version));

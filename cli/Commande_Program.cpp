@@ -15,14 +15,6 @@ struct Choix_Programmation {
     float seuil_haut = 10, seuil_bas = 0;
 };
 
-int32_t Nb_Enreg(const Arguments& a) {
-    const int n = a.Entier("records");
-    for (int permis : {1000, 2000, 4000, 8000, 12000, 16000}) {
-        if (n == permis) return n;
-    }
-    throw Erreur_Usage(QStringLiteral("--records : 1000, 2000, 4000, 8000, 12000 ou 16000"));
-}
-
 QString Unite(const Arguments& a) {
     const QString lettre = a.Valeur("unit");
     if (lettre != QStringLiteral("C") && lettre != QStringLiteral("F") &&
@@ -44,25 +36,21 @@ std::optional<double> Depart(const Arguments& a) {
     return date;
 }
 
+// Bad options are told before the logger is disturbed; each refusal names its option.
 Choix_Programmation Lire_Options(const Arguments& a, const Etat& etat) {
+    using namespace Limites_Campagne;
     Choix_Programmation choix;
     Campagne& c = choix.campagne;
     c.Identite = a.A("name") ? a.Valeur("name") : etat.Identite_Logger;
-    if (c.Identite.size() > Longueur_Identite) {
-        throw Erreur_Usage(QStringLiteral("--name : 8 caractères au plus"));
-    }
-    if (c.Identite.contains(QLatin1Char(' ')) || c.Identite.contains(QLatin1Char('\r'))) {
-        throw Erreur_Usage(QStringLiteral("--name : ni espace ni retour à la ligne"));
-    }
-    c.Periode = etat.Periode_Enreg;
+    // What the logger holds is taken the way the programming window shows it.
+    c.Periode = static_cast<int16_t>(Periode_Envoyee(etat.Periode_Enreg));
     if (a.A("period")) {
         const int p = a.Entier("period");
-        if (p < 1 || p > 7200) throw Erreur_Usage(QStringLiteral("--period : de 1 à 7200 s"));
-        c.Periode = static_cast<int16_t>(p);
+        c.Periode = static_cast<int16_t>(p >= Periode_Min && p <= Periode_Max ? p : 0);
     }
     c.Unite = a.A("unit") ? Unite(a) : etat.Unite;
     if (a.A("start")) c.Depart = Depart(a);
-    c.Nb_Enreg = a.A("records") ? Nb_Enreg(a) : etat.Nb_Enreg_Max;
+    c.Nb_Enreg = a.A("records") ? a.Entier("records") : etat.Nb_Enreg_Max;
     if (a.A("sleep")) {
         const QString v = a.Valeur("sleep");
         if (v != QStringLiteral("oui") && v != QStringLiteral("non")) {
@@ -72,9 +60,11 @@ Choix_Programmation Lire_Options(const Arguments& a, const Etat& etat) {
     }
     choix.seuil_haut = a.A("high") ? a.Nombre("high") : etat.Seuil_Haut;
     choix.seuil_bas = a.A("low") ? a.Nombre("low") : etat.Seuil_Bas;
-    if (!(choix.seuil_bas <= choix.seuil_haut - 0.1f)) {
-        throw Erreur_Usage(
-            QStringLiteral("le seuil bas doit rester au moins 0.1 sous le seuil haut"));
+    Campagne verifiee = c;
+    if (!a.A("records") && !Taille_Connue(c.Nb_Enreg)) verifiee.Nb_Enreg = Tailles.back();
+    if (const auto refus = Verifier_Campagne(verifiee, choix.seuil_haut, choix.seuil_bas)) {
+        static const char* const options[] = {"--name : ", "--period : ", "--records : ", ""};
+        throw Erreur_Usage(QLatin1String(options[static_cast<int>(refus->champ)]) + refus->texte);
     }
     return choix;
 }
@@ -90,10 +80,8 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     Connexion_Logger connexion(etat, arguments);
     Communication& lien = connexion.Lien();
     uint8_t r = connexion.Ouvrir();
-    if (r == 0) r = Fonctions_Logger::Lecture_Identite(etat, lien);
-    if (r == 0) r = Fonctions_Logger::Lecture_Version(etat, lien);
-    if (r == 0) r = Fonctions_Logger::Lecture_Etat(etat, lien);
-    if (r != 0) return Console::Erreur_Logger(r);
+    if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Lecture_Logger(etat, lien);
+    if (r != Fonctions_Logger::Fait) return Console::Erreur_Logger(r);
     // The start command restarts the logger's recording.
     const QString effacement =
         Programmation_Logger::Avertissement_Effacement(Enregistrements_Lisibles(etat));
@@ -118,12 +106,12 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     etat.Nb_Enreg_Max = c.Nb_Enreg;
     const double maintenant = connexion.Maintenant();
     r = Programmation_Logger::Programmer(etat, lien, c);
-    if (r != 0) return Console::Erreur_Logger(r);
+    if (r != Fonctions_Logger::Fait) return Console::Erreur_Logger(r);
 
     const bool planifie = c.Depart && *c.Depart > maintenant;
     Console::Ligne(Programmation_Logger::Texte_Programme(c.Identite));
     Console::Ligne(QStringLiteral("Période : %1 s, unité : %2, %3 enregistrements")
-                       .arg(c.Periode < 1 || c.Periode > 7200 ? 900 : c.Periode)
+                       .arg(Limites_Campagne::Periode_Envoyee(c.Periode))
                        .arg(c.Unite)
                        .arg(c.Nb_Enreg));
     Console::Ligne(QStringLiteral("Départ : ") +

@@ -8,6 +8,7 @@
 #include "Console.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "core/Programme.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ const QList<Option_Connue> Options = {
 
 int Executer(const Arguments& arguments) {
     if (arguments.A("version")) {
-        Console::Ligne(QStringLiteral("Caldrix V1.09"));
+        Console::Ligne(Programme::Nom_Version());
         return Sortie_Fait;
     }
     if (arguments.A("help") || arguments.Commande().isEmpty()) {

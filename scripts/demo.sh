@@ -48,13 +48,17 @@ if [ -z "$capture" ]; then
     exit
 fi
 
-# The screenshot: the main window once it is up, under a virtual X server.
-export CAPTURE=$capture PROGRAMME=$build/caldrix
+# The screenshot: the main window once it is up, under a virtual X server. Its caption is the
+# program's name and version, as the build generated them.
+entete="$build/generated/core/Programme.h"
+nom=$(sed -n 's/.*QStringLiteral("\([^"]*\)").*/\1/p' "$entete" | sed -n 1p)
+version=$(sed -n 's/.*QStringLiteral("\([^"]*\)").*/\1/p' "$entete" | sed -n 2p)
+export CAPTURE=$capture PROGRAMME=$build/caldrix TITRE="$nom $version"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$PROGRAMME" & programme=$!
     fenetre=""
     for _ in $(seq 200); do
-        fenetre=$(xwininfo -root -tree | awk "/\"Caldrix V1.09\"/ { print \$1; exit }")
+        fenetre=$(xwininfo -root -tree | awk -v t="\"$TITRE\"" "index(\$0, t) { print \$1; exit }")
         [ -n "$fenetre" ] && break
         sleep 0.1
     done

@@ -1,5 +1,7 @@
 #include "Logger_Simule.h"
 
+#include "core/Etat.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -116,7 +118,7 @@ QByteArray Logger_Simule::Ligne_Identite() const {
 
 // "m <values> <period> <unit> <clock high> <clock low>": two values a measure on a 7307.
 QByteArray Logger_Simule::Ligne_Etat(int nb_lignes) const {
-    const int valeurs = memoire_.Est_7307() ? 2 * nb_lignes : nb_lignes;
+    const int valeurs = Nb_Valeurs(QString::fromLatin1(memoire_.version), nb_lignes);
     const auto debut = static_cast<uint32_t>(memoire_.debut_enreg);
     return "m " + QByteArray::number(valeurs) + ' ' + QByteArray::number(memoire_.periode) + ' ' +
            memoire_.unite + ' ' + Hexa4(debut >> 16) + ' ' + Hexa4(debut) + Retour_Chariot;

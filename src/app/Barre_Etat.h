@@ -4,7 +4,7 @@
 
 #include <QStatusBar>
 
-#include "logger/Sorties.h"
+#include "core/Sorties.h"
 
 class QLabel;
 

@@ -1,7 +1,7 @@
 // The real dialogs: QMessageBox, QFileDialog and the desktop's document viewer.
 #pragma once
 
-#include "app/Dialogues.h"
+#include "core/Dialogues.h"
 
 class Dialogues_Qt : public Dialogues {
   public:

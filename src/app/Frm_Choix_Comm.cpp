@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "app/Dialogues.h"
-#include "app/Twips.h"
+#include "controls/Twips.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "logger/Communication.h"
 #include "logger/Port_Serie.h"

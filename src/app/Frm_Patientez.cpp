@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "app/Programme.h"
-#include "app/Twips.h"
+#include "controls/Twips.h"
+#include "core/Programme.h"
 
 Frm_Patientez::Frm_Patientez()
     : Fenetre_Chargeable(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

@@ -1,7 +1,7 @@
 // "Patientez SVP" while a file is read or the logger is questioned.
 #pragma once
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 
 class QLabel;
 

@@ -1,7 +1,6 @@
 #include "app/Frm_Principal.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
@@ -11,14 +10,15 @@
 #include <QtMath>
 
 #include "app/Barre_Etat.h"
-#include "app/Dialogues.h"
 #include "app/Installation.h"
-#include "app/Programme.h"
-#include "app/Twips.h"
+#include "controls/Controles.h"
+#include "controls/Twips.h"
+#include "core/Dialogues.h"
 #include "core/Dossier_Programme.h"
 #include "core/Etat.h"
 #include "core/Global.h"
 #include "core/Horloge.h"
+#include "core/Programme.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
 #include "files/Import_Export.h"
@@ -26,13 +26,6 @@
 #include "printing/Imprimante_Systeme.h"
 
 namespace {
-
-// The other windows, in the order the shutdown unloads them. Each is found by its name, so a
-// window joins the shutdown just by existing.
-constexpr const char* Ordre_Dechargement[] = {
-    "Frm_Outils",     "Frm_UpLoad", "Frm_Download", "Frm_Num_Data",
-    "Frm_Choix_Comm", "Frm_Velor",  "Frm_Calcul",   "Frm_Patientez",
-};
 
 // The comment box keeps its design height whatever the window's size.
 constexpr double Hauteur_Commentaire_Twips = 375;
@@ -152,7 +145,7 @@ void Frm_Principal::Form_Load() {
     setWindowTitle(Programme::Nom_Version());
     Graphique::Init_Graphique(*CWGraph_Enreg, horloge_.Maintenant());
 
-    Centrer();
+    Controles::Centrer_Sur_Ecran(*this);
     show();
     repaint();
 
@@ -162,14 +155,6 @@ void Frm_Principal::Form_Load() {
     }
 
     Fenetre_Velor.Decharger();
-}
-
-void Frm_Principal::Centrer() {
-    const QScreen* ecran = screen();
-    if (!ecran) return;
-    QRect place = frameGeometry();
-    place.moveCenter(ecran->availableGeometry().center());
-    move(place.topLeft());
 }
 
 void Frm_Principal::resizeEvent(QResizeEvent* evenement) {
@@ -211,17 +196,16 @@ void Frm_Principal::Form_Unload() {
     Decharger_Fenetres();
 }
 
+// The other windows, in the order the shutdown unloads them; those not loaded are left alone.
 void Frm_Principal::Decharger_Fenetres() {
-    for (const char* nom : Ordre_Dechargement) {
-        for (QWidget* fenetre : QApplication::topLevelWidgets()) {
-            if (fenetre == this || fenetre->objectName() != QLatin1String(nom)) continue;
-            if (auto* chargeable = qobject_cast<Fenetre_Chargeable*>(fenetre)) {
-                if (!chargeable->Dechargee()) chargeable->Decharger_Fin_Programme();
-            } else {
-                fenetre->close();
-            }
-        }
-    }
+    Fenetre_Outils.Decharger_Fin_Programme();
+    Fenetre_UpLoad.Decharger_Fin_Programme();
+    Fenetre_Download.Decharger_Fin_Programme();
+    Fenetre_Num_Data.Decharger_Fin_Programme();
+    Fenetre_Choix_Comm.Decharger_Fin_Programme();
+    Fenetre_Velor.Decharger_Fin_Programme();
+    Fenetre_Calcul.Decharger_Fin_Programme();
+    Fenetre_Patientez.Decharger_Fin_Programme();
 }
 
 void Frm_Principal::Txt_Commentaire_Change() {

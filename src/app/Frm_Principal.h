@@ -5,14 +5,14 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "app/Fenetre_Chargeable.h"
 #include "app/Frm_Choix_Comm.h"
-#include "app/Frm_Download.h"
 #include "app/Frm_Patientez.h"
 #include "app/Frm_Velor.h"
 #include "app/Menu_Principal.h"
+#include "controls/Fenetre_Chargeable.h"
 #include "cooking/Calcul_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
+#include "logger/gui/Frm_Download.h"
 #include "logger/gui/Frm_UpLoad.h"
 #include "table/Frm_Num_Data.h"
 #include "tools/Frm_Outils.h"
@@ -110,7 +110,6 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     QString Choix_Nom_Sauvegarde();
     bool Ecriture_Enregistrement(const QString& nom);
     void Rejouer_Calcul_Cuisson();
-    void Centrer();
     void Decharger_Fenetres();
 
     Etat& etat_;

@@ -5,10 +5,11 @@
 #include <QRadioButton>
 
 #include "app/Barre_Etat.h"
-#include "app/Dialogues.h"
 #include "app/Frm_Principal.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
+#include "core/Calculs_Fixes.h"
+#include "core/Dialogues.h"
 #include "core/Dossier_Programme.h"
 #include "core/Etat.h"
 #include "curves/CWGraph.h"
@@ -18,9 +19,6 @@
 #include "logger/Sequence_Telechargement.h"
 
 namespace {
-
-constexpr uint8_t Recette_Pasteurisation = 100;
-constexpr uint8_t Recette_Sterilisation = 101;
 
 Dialogues::Choix_Fichier Choix_Enregistrements(const char* titre, const char* nom) {
     Dialogues::Choix_Fichier choix;
@@ -129,13 +127,13 @@ void Frm_Principal::Mnu_Ouvrir_Click() {
 // the user had chosen it.
 void Frm_Principal::Rejouer_Calcul_Cuisson() {
     const uint8_t recette = etat_.Num_Recette;
-    if (recette < 1 || recette > Recette_Sterilisation) return;
+    if (recette < 1 || recette > Calculs_Fixes::Sterilisation.Num_Recette) return;
     Mnu_Calcul_Click();
     Frm_Calcul* calcul = Fenetre_Calcul.Chargee();
     if (!calcul) return;  // model 7307: the refusal was shown
-    if (recette == Recette_Pasteurisation) {
+    if (recette == Calculs_Fixes::Pasteurisation.Num_Recette) {
         calcul->Opt_Pasteurisation->setChecked(true);
-    } else if (recette == Recette_Sterilisation) {
+    } else if (recette == Calculs_Fixes::Sterilisation.Num_Recette) {
         calcul->Opt_Sterilisation->setChecked(true);
     } else {
         calcul->Opt_Personalise->setChecked(true);

@@ -6,8 +6,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 
-#include "app/Programme.h"
-#include "app/Twips.h"
+#include "controls/Twips.h"
+#include "core/Programme.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 
 class QFrame;
 class QLabel;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/Calculs_Fixes.h"
 #include "core/Dossier_Programme.h"
 #include "core/Etat.h"
 #include "files/Import_Export.h"
@@ -55,7 +56,9 @@ QStringList Preparer_Dossier_Programme() {
     if (Import_Export::Ecriture_Conf(*defauts) != Import_Export::Resultat_Ecriture::Ecrit) {
         echecs << QDir::toNativeSeparators(Dossier_Programme::Fichier(QStringLiteral("Conf.ini")));
     }
-    Import_Export::Recettes_Defaut(*defauts, 70, 10, 55);
+    Import_Export::Recettes_Defaut(*defauts, Calculs_Fixes::Recette_Defaut.Temp_Ref,
+                                   Calculs_Fixes::Recette_Defaut.Valeur_Z,
+                                   Calculs_Fixes::Recette_Defaut.Temp_Dep);
     if (Import_Export::Ecriture_Recettes(*defauts) != Import_Export::Resultat_Ecriture::Ecrit) {
         echecs << QDir::toNativeSeparators(
             Dossier_Programme::Fichier(QStringLiteral("recettes.ini")));

@@ -22,6 +22,10 @@ int Nb_Enregistrements(const QString& version, int nb_mesures) {
     return static_cast<int>(Arrondi_Pair(nb_mesures / 2.0));
 }
 
+int Nb_Valeurs(const QString& version, int enregistrements) {
+    return Est_Modele_7307(version) ? 2 * enregistrements : enregistrements;
+}
+
 int Enregistrements_Lisibles(const Etat& etat) {
     return std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
 }

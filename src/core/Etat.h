@@ -87,6 +87,9 @@ bool Est_Modele_7306(const QString& version);
 // Records held in Mesures for a count of values: Nb_Mesures / 2 for model 7307
 // (halves to even), Nb_Mesures otherwise.
 int Nb_Enregistrements(const QString& version, int nb_mesures);
+// The other way: the count of values that `enregistrements` records make (twice as many on
+// model 7307).
+int Nb_Valeurs(const QString& version, int enregistrements);
 // The records of the recording held in `etat` that the table can hold: Nb_Enregistrements
 // brought within 0..16000, whatever count a file or a caller left in Nb_Mesures.
 int Enregistrements_Lisibles(const Etat& etat);

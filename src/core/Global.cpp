@@ -119,11 +119,9 @@ int16_t Nombre_Reponse(QStringView champ) {
         }
     }
     if (!chiffre) throw Erreur_Conversion("nombre illisible");
-    const auto valeur = Lecture_Double(t);
-    if (!valeur) throw Erreur_Conversion("nombre illisible");
-    const double arrondi = std::nearbyint(*valeur);
-    if (arrondi < -32768 || arrondi > 32767) throw Erreur_Conversion("nombre hors limites");
-    return static_cast<int16_t>(arrondi);
+    const auto valeur = Lecture_Entier(t, INT16_MIN, INT16_MAX);
+    if (!valeur) throw Erreur_Conversion("nombre hors limites");
+    return static_cast<int16_t>(*valeur);
 }
 
 QString Complete_Espaces(const QString& Chaine, uint8_t Largeur) {

@@ -359,3 +359,15 @@ std::optional<float> Lecture_Single(QStringView texte) {
     if (!valeur || std::fabs(*valeur) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(*valeur);
 }
+
+std::optional<int64_t> Lecture_Entier(QStringView texte, int64_t minimum, int64_t maximum) {
+    const std::optional<double> valeur = Lecture_Double(texte);
+    // Checked before rounding: a value far outside the range cannot be held by the rounding.
+    if (!valeur || *valeur < static_cast<double>(minimum) - 1 ||
+        *valeur > static_cast<double>(maximum) + 1) {
+        return std::nullopt;
+    }
+    const int64_t entier = Arrondi_Pair(*valeur);
+    if (entier < minimum || entier > maximum) return std::nullopt;
+    return entier;
+}

@@ -44,3 +44,7 @@ QString Texte_Single(float valeur);
 std::optional<float> Lecture_Single(QStringView texte);
 // The same in double precision.
 std::optional<double> Lecture_Double(QStringView texte);
+// A text read as a whole number, the program's one way: a decimal number as above, rounded to
+// the nearest whole number with halves to the even neighbour; empty when it is no number or the
+// rounded value lies outside [minimum, maximum].
+std::optional<int64_t> Lecture_Entier(QStringView texte, int64_t minimum, int64_t maximum);

@@ -1,4 +1,5 @@
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,12 +11,6 @@
 #include "curves/Trace_Graphe.h"
 
 namespace {
-
-constexpr int Plot_Temp = 1;
-constexpr int Plot_Second = 2;
-constexpr int Axe_Temps = 1;
-constexpr int Axe_Temp = 2;
-constexpr int Axe_Second = 3;
 
 // The program's margin: 0.2 × | |minimum| + maximum |, first below, then above with the new
 // minimum.
@@ -34,14 +29,14 @@ namespace Graphique {
 void Init_Graphique(CWGraph& graphe, double maintenant) {
     graphe.Definir_Longueur_Graphe(Nb_Mesures_Max);
     graphe.Definir_Mode_Suivi(Interaction_Graphe::Mode_Zoom);
-    Axe_Graphe& temps = graphe.Axes(Axe_Temps);
+    Axe_Graphe& temps = graphe.Axes(Numeros_Graphe::XAxis);
     temps.Definir_Maximum(maintenant);
     temps.Definir_Minimum(maintenant - 1);
 }
 
 void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
-    Trace_Graphe& temperature = graphe.Plots(Plot_Temp);
-    Trace_Graphe& second = graphe.Plots(Plot_Second);
+    Trace_Graphe& temperature = graphe.Plots(Numeros_Graphe::Voie_Temp);
+    Trace_Graphe& second = graphe.Plots(Numeros_Graphe::Voie_Hygro);
     temperature.Effacer();
     second.Effacer();
     temperature.Definir_Visible(false);
@@ -52,17 +47,17 @@ void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
         for (int i = 1; i <= records; ++i) {
             temperature.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Temperature);
         }
-        graphe.Axes(Axe_Second).Definir_Visible(false);
+        graphe.Axes(Numeros_Graphe::YAxis_Hygro).Definir_Visible(false);
         temperature.Definir_Visible(true);
     } else {
-        graphe.Axes(Axe_Second).Definir_Legende(QStringLiteral("Hygrométrie %Hr"));
+        graphe.Axes(Numeros_Graphe::YAxis_Hygro).Definir_Legende(QStringLiteral("Hygrométrie %Hr"));
         second.Definir_Libelle(QStringLiteral("Hygrométrie"));
         for (int i = 1; i <= records; ++i) {
             const Mesure& mesure = etat.Mesures(i);
             temperature.Ajouter_Point(mesure.Date_Heure, mesure.Temperature);
             second.Ajouter_Point(mesure.Date_Heure, mesure.Humidite);
         }
-        graphe.Axes(Axe_Second).Definir_Visible(true);
+        graphe.Axes(Numeros_Graphe::YAxis_Hygro).Definir_Visible(true);
         temperature.Definir_Visible(true);
         second.Definir_Visible(true);
     }
@@ -74,10 +69,10 @@ void Mise_Echelle(const Etat& etat, CWGraph& graphe) {
     // 32000 values.
     const int records = Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures);
     if (records < 1 || records > Nb_Mesures_Max) return;
-    Axe_Graphe& temps = graphe.Axes(Axe_Temps);
+    Axe_Graphe& temps = graphe.Axes(Numeros_Graphe::XAxis);
     temps.Definir_Minimum(etat.Mesures(1).Date_Heure);
     temps.Definir_Maximum(etat.Mesures(records).Date_Heure);
-    for (int numero : {Axe_Temp, Axe_Second}) {
+    for (int numero : {Numeros_Graphe::YAxis_Temp, Numeros_Graphe::YAxis_Hygro}) {
         Axe_Graphe& axe = graphe.Axes(numero);
         axe.Auto_Echelle();
         Elargir(axe);
@@ -85,10 +80,10 @@ void Mise_Echelle(const Etat& etat, CWGraph& graphe) {
 }
 
 void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe) {
-    Trace_Graphe& cuisson = graphe.Plots(Plot_Second);
+    Trace_Graphe& cuisson = graphe.Plots(Numeros_Graphe::Voie_Hygro);
     cuisson.Effacer();
     cuisson.Definir_Visible(false);
-    Axe_Graphe& axe = graphe.Axes(Axe_Second);
+    Axe_Graphe& axe = graphe.Axes(Numeros_Graphe::YAxis_Hygro);
     axe.Definir_Legende(QStringLiteral("Valeur Cuisson (minutes)"));
     cuisson.Definir_Libelle(QStringLiteral("Valeur de cuisson"));
     const int nombre = std::clamp<int>(etat.Nb_Mesures, 0, Nb_Mesures_Max);
@@ -107,7 +102,7 @@ void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe) {
 void Selection_Mesures(Etat& etat, const CWGraph& graphe) {
     const bool humidite = Est_Modele_7307(etat.Version_Logger);
     const int records = Enregistrements_Lisibles(etat);
-    const Axe_Graphe& temps = graphe.Axes(Axe_Temps);
+    const Axe_Graphe& temps = graphe.Axes(Numeros_Graphe::XAxis);
     int k = 1;
     for (int i = 1; i <= records; ++i) {
         const Mesure mesure = etat.Mesures(i);
@@ -119,7 +114,7 @@ void Selection_Mesures(Etat& etat, const CWGraph& graphe) {
             ++k;
         }
     }
-    etat.Nb_Mesures = static_cast<int16_t>(humidite ? 2 * (k - 1) : k - 1);
+    etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, k - 1));
 }
 
 }  // namespace Graphique

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include "curves/Numeros_Graphe.h"
+
 class Axe_Graphe;
 class QCustomPlot;
 class QMouseEvent;
@@ -13,9 +15,9 @@ class QMouseEvent;
 class Interaction_Graphe : public QObject {
     Q_OBJECT
   public:
-    static constexpr int Mode_Curseur = 1;
-    static constexpr int Mode_Panoramique = 3;
-    static constexpr int Mode_Zoom = 6;
+    static constexpr int Mode_Curseur = Numeros_Graphe::Mode_Curseur;
+    static constexpr int Mode_Panoramique = Numeros_Graphe::Mode_Panoramique;
+    static constexpr int Mode_Zoom = Numeros_Graphe::Mode_Zoom;
 
     Interaction_Graphe(QCustomPlot& trace_qcp, Axe_Graphe& axe_temps, Axe_Graphe& axe_valeur,
                        Axe_Graphe& axe_second);

@@ -48,7 +48,7 @@ void Lecture_Contenu_Conf(Etat& etat, QByteArrayView octets) {
     Lecteur_Fichier lignes(texte);
     std::optional<QStringView> ligne = Valeur_Suivante(lignes);
     if (!ligne) return;
-    if (const auto port = Entier_Texte(*ligne, 0, UINT8_MAX)) {
+    if (const auto port = Lecture_Entier(*ligne, 0, UINT8_MAX)) {
         etat.Num_Port = static_cast<uint8_t>(*port);
     }
     if (!(ligne = Valeur_Suivante(lignes))) return;
@@ -56,7 +56,7 @@ void Lecture_Contenu_Conf(Etat& etat, QByteArrayView octets) {
     if (!(ligne = Valeur_Suivante(lignes))) return;
     if (const auto seuil = Lecture_Single(*ligne)) etat.Seuil_Bas = *seuil;
     if (!(ligne = Valeur_Suivante(lignes))) return;
-    if (const auto nombre = Entier_Texte(*ligne, INT32_MIN, INT32_MAX)) {
+    if (const auto nombre = Lecture_Entier(*ligne, INT32_MIN, INT32_MAX)) {
         etat.Nb_Enreg_Max = static_cast<int32_t>(*nombre);
     }
 }

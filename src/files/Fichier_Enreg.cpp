@@ -26,11 +26,6 @@ QString Champ_Nombre(int valeur) {
                       : QLatin1Char(' ') + chiffres + QLatin1Char(' ');
 }
 
-// The highest count a file may announce: two values per measure on model 7307.
-int Compte_Max(bool humidite) {
-    return humidite ? 2 * Nb_Mesures_Max : Nb_Mesures_Max;
-}
-
 // Reads the file's text into the record step by step, keeping track of what the count may
 // claim at the end.
 class Lecture_Enreg {
@@ -61,12 +56,13 @@ class Lecture_Enreg {
         etat_.Num_Recette = static_cast<uint8_t>(numero);
 
         if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
-        const auto periode = Entier_Texte(*ligne, INT16_MIN, INT16_MAX);
+        const auto periode = Lecture_Entier(*ligne, INT16_MIN, INT16_MAX);
         if (!periode) return false;
         etat_.Periode_Enreg = static_cast<int16_t>(*periode);
 
         if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
-        const auto nombre = Entier_Texte(*ligne, 0, Compte_Max(humidite_));
+        const auto nombre =
+            Lecture_Entier(*ligne, 0, Nb_Valeurs(etat_.Version_Logger, Nb_Mesures_Max));
         if (!nombre) return false;
         etat_.Nb_Mesures = static_cast<int16_t>(*nombre);
         annonce_ = etat_.Nb_Mesures;
@@ -103,7 +99,7 @@ class Lecture_Enreg {
     // The count may not claim more records than were read.
     void Compte_Final() {
         if (lus_ < Nb_Enregistrements(etat_.Version_Logger, annonce_)) {
-            etat_.Nb_Mesures = static_cast<int16_t>(humidite_ ? 2 * lus_ : lus_);
+            etat_.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat_.Version_Logger, lus_));
         } else {
             etat_.Nb_Mesures = static_cast<int16_t>(annonce_);
         }

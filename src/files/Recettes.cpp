@@ -1,5 +1,6 @@
 #include "files/Recettes.h"
 
+#include "core/Calculs_Fixes.h"
 #include "core/Cp1252.h"
 #include "core/Dossier_Programme.h"
 #include "core/Etat.h"
@@ -81,7 +82,9 @@ Resultat_Lecture Lecture_Recettes(Etat& etat) {
     QByteArray octets;
     Resultat_Lecture ouverture = Lecture_Octets(Chemin_Recettes(), octets);
     if (ouverture == Resultat_Lecture::Introuvable) {
-        Recettes_Defaut(etat, 70, 10, 55);
+        Recettes_Defaut(etat, Calculs_Fixes::Recette_Defaut.Temp_Ref,
+                        Calculs_Fixes::Recette_Defaut.Valeur_Z,
+                        Calculs_Fixes::Recette_Defaut.Temp_Dep);
         if (Ecriture_Recettes(etat) != Resultat_Ecriture::Ecrit) {
             return Resultat_Lecture::Introuvable;
         }

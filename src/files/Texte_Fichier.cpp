@@ -41,18 +41,6 @@ QByteArray Redacteur_Fichier::Octets() const {
     return Cp1252::Encode(texte_);
 }
 
-std::optional<int64_t> Entier_Texte(QStringView texte, int64_t minimum, int64_t maximum) {
-    const std::optional<double> valeur = Lecture_Double(texte);
-    // Checked before rounding: a value far outside the range cannot be held by the rounding.
-    if (!valeur || *valeur < static_cast<double>(minimum) - 1 ||
-        *valeur > static_cast<double>(maximum) + 1) {
-        return std::nullopt;
-    }
-    const int64_t entier = Arrondi_Pair(*valeur);
-    if (entier < minimum || entier > maximum) return std::nullopt;
-    return entier;
-}
-
 std::optional<double> Nombre_En_Tete(QStringView texte) {
     qsizetype i = 0;
     const qsizetype n = texte.size();

@@ -38,10 +38,6 @@ class Redacteur_Fichier {
     QString texte_;
 };
 
-// A text converted to a whole number (halves to even, surrounding blanks allowed, point or
-// comma); empty when it is no number or the rounded value lies outside [minimum, maximum].
-std::optional<int64_t> Entier_Texte(QStringView texte, int64_t minimum, int64_t maximum);
-
 // The number that starts a text, read the way a hand-typed value is read: leading blanks
 // skipped, reading stops at the first character that cannot continue a number, and a text
 // that starts with no number gives 0. Empty only when the number overflows.

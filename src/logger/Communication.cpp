@@ -6,9 +6,9 @@
 #include "core/Etat.h"
 #include "core/Global.h"
 #include "core/Horloge.h"
+#include "core/Sorties.h"
 #include "logger/Fonctions_Logger.h"
 #include "logger/Port_Serie.h"
-#include "logger/Sorties.h"
 
 namespace {
 constexpr int Pause_Avant_Echange = 250;

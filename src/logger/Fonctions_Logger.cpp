@@ -7,6 +7,8 @@
 #include "core/Etat.h"
 #include "core/Global.h"
 #include "core/Horloge.h"
+#include "core/Sorties.h"
+#include "logger/Campagne.h"
 #include "logger/Communication.h"
 
 namespace Fonctions_Logger {
@@ -14,9 +16,6 @@ namespace Fonctions_Logger {
 using Global::Champ;
 
 namespace {
-constexpr uint8_t Fait = 0;
-constexpr uint8_t Sans_Reponse = 1;
-constexpr uint8_t Reponse_Inattendue = 2;
 
 const QChar Blanc = QLatin1Char(' ');
 
@@ -41,10 +40,6 @@ uint8_t Commande(Etat& etat, Communication& lien, const QString& trame, QChar se
         return Reponse_Inattendue;
     }
     return Fait;
-}
-
-bool Hors_Limites(float seuil) {
-    return !(seuil >= -49.0f && seuil <= 194.0f);
 }
 
 }  // namespace
@@ -102,6 +97,20 @@ uint8_t Lecture_Etat(Etat& etat, Communication& lien) {
     return Fait;
 }
 
+uint8_t Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
+    const auto annoncer = [annonces](const QString& texte) {
+        if (annonces) annonces->Afficher_Etat(texte);
+    };
+    annoncer(QStringLiteral("Lecture de l'identité du module"));
+    uint8_t r = Lecture_Identite(etat, lien);
+    if (r != Fait) return r;
+    annoncer(QStringLiteral("Lecture de la version du module"));
+    r = Lecture_Version(etat, lien);
+    if (r != Fait) return r;
+    annoncer(QStringLiteral("Lecture de l'état du module"));
+    return Lecture_Etat(etat, lien);
+}
+
 uint8_t Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
                           bool Sans_Veille) {
     const QString trame = QStringLiteral("J ") + Identite.left(Longueur_Identite) + Blanc +
@@ -121,8 +130,8 @@ uint8_t Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge) {
 }
 
 uint8_t Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut) {
-    if (Hors_Limites(Seuil_Bas)) Seuil_Bas = -49.0f;
-    if (Hors_Limites(Seuil_Haut)) Seuil_Haut = 194.0f;
+    if (!Limites_Campagne::Seuil_Dans_Limites(Seuil_Bas)) Seuil_Bas = Limites_Campagne::Seuil_Min;
+    if (!Limites_Campagne::Seuil_Dans_Limites(Seuil_Haut)) Seuil_Haut = Limites_Campagne::Seuil_Max;
     const auto h = static_cast<int16_t>(std::nearbyint(Seuil_Haut * 10.0f));
     const auto b = static_cast<int16_t>(std::nearbyint(Seuil_Bas * 10.0f));
     const QString trame = QStringLiteral("A %1 %2").arg(h).arg(b);
@@ -131,7 +140,7 @@ uint8_t Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, floa
 
 uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const QString& Unite,
                         double Date_Depart, int32_t Nb_Enreg) {
-    if (Periode < 1 || Periode > 7200) Periode = 900;
+    Periode = static_cast<int16_t>(Limites_Campagne::Periode_Envoyee(Periode));
     QString depart = QStringLiteral("20");
     if (Date_Depart > etat.Date_Origine && lien.Horloge_Lien().Maintenant() < Date_Depart) {
         try {
@@ -140,26 +149,7 @@ uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const 
             return Reponse_Inattendue;  // beyond the logger's clock: nothing is sent
         }
     }
-    QChar taille = QLatin1Char('5');
-    switch (Nb_Enreg) {
-        case 1000:
-            taille = QLatin1Char('0');
-            break;
-        case 2000:
-            taille = QLatin1Char('1');
-            break;
-        case 4000:
-            taille = QLatin1Char('2');
-            break;
-        case 8000:
-            taille = QLatin1Char('3');
-            break;
-        case 12000:
-            taille = QLatin1Char('4');
-            break;
-        default:
-            break;
-    }
+    const int taille = Limites_Campagne::Code_Taille(Nb_Enreg);
     const QString trame = QStringLiteral("S %1 %2 %3 %4")
                               .arg(Periode)
                               .arg(Lettre_Depuis_Unite(Unite))
@@ -209,7 +199,7 @@ uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double m
     }
     const int nb_lignes = i - 1;
     etat.Mesures = *mesures;
-    etat.Nb_Mesures = static_cast<int16_t>(humidite ? 2 * nb_lignes : nb_lignes);
+    etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, nb_lignes));
     etat.Periode_Enreg = periode;
     etat.Date_Debut_Enreg = debut;
     return Fait;

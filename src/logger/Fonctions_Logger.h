@@ -8,9 +8,17 @@
 #include <cstdint>
 
 class Communication;
+class Sortie_Etat;
 struct Etat;
 
 namespace Fonctions_Logger {
+
+// What every command gives back, and what the user is shown after "Erreur N° : ".
+enum Resultat : uint8_t {
+    Fait = 0,
+    Sans_Reponse = 1,        // no complete reply after three attempts
+    Reponse_Inattendue = 2,  // a reply, but not the expected one, or unreadable
+};
 
 // Clears both exchange buffers.
 void Vide_Trames(Etat& etat);
@@ -22,6 +30,9 @@ uint8_t Test_Logger(Etat& etat, Communication& lien);
 uint8_t Lecture_Identite(Etat& etat, Communication& lien);
 uint8_t Lecture_Version(Etat& etat, Communication& lien);
 uint8_t Lecture_Etat(Etat& etat, Communication& lien);
+// Identity, version and state in a row, as every reading of a logger does; the first result
+// that is not Fait stops it. Each step is named in `annonces` before its exchange when given.
+uint8_t Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces = nullptr);
 uint8_t Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
                           bool Sans_Veille);
 uint8_t Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge);

@@ -6,17 +6,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "logger/Campagne.h"
+
 class Communication;
 struct Etat;
-
-struct Campagne {
-    QString Identite;
-    bool Sans_Veille = false;
-    int16_t Periode = 900;
-    QString Unite;                 // caption: "°C", "°F & alarme %Hr"...
-    std::optional<double> Depart;  // empty: the recording starts at once
-    int32_t Nb_Enreg = 1000;
-};
 
 namespace Programmation_Logger {
 

@@ -9,12 +9,10 @@ namespace Sequence_Telechargement {
 uint8_t Telecharger(Etat& etat, Communication& lien) {
     const Entete_Enregistrement avant(etat);
     Fonctions_Logger::Test_Logger(etat, lien);  // wakes the logger; its answer is not needed
-    uint8_t r = Fonctions_Logger::Lecture_Version(etat, lien);
-    if (r == 0) r = Fonctions_Logger::Lecture_Identite(etat, lien);
-    if (r == 0) r = Fonctions_Logger::Lecture_Etat(etat, lien);
+    uint8_t r = Fonctions_Logger::Lecture_Logger(etat, lien);
     // The measures themselves only change when the download command fully succeeds.
-    if (r == 0) r = Fonctions_Logger::Telechargement(etat, lien);
-    if (r != 0) avant.Restaurer(etat);
+    if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Telechargement(etat, lien);
+    if (r != Fonctions_Logger::Fait) avant.Restaurer(etat);
     return r;
 }
 

@@ -2,7 +2,7 @@
 #include <QMainWindow>
 #include <QPalette>
 
-#include "app/Programme.h"
+#include "core/Programme.h"
 #include "core/Textes.h"
 #include "curves/CWGraph.h"
 #include "printing/Impression.h"

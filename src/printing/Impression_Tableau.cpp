@@ -1,12 +1,12 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
-#include "app/Programme.h"
+#include "controls/Polices.h"
+#include "core/Programme.h"
 #include "core/Textes.h"
 #include "printing/Impression.h"
 #include "printing/Pages_Tableau.h"
 #include "printing/Tache_Impression.h"
-#include "table/Lignes_Tableau.h"
 
 namespace Impression {
 
@@ -30,7 +30,7 @@ void Impression_Tableau(const QStringList& entrees, double maintenant, Imprimant
     Tache_Impression tache(imprimante, dialogues);
     if (!tache.Preparer() || !tache.Commencer(QPageLayout::Portrait)) return;
     QPainter& peintre = tache.Peintre();
-    peintre.setFont(Lignes_Tableau::Police(8));
+    peintre.setFont(Polices::Fixe(8));
     const QFontMetricsF mesure(peintre.font(), peintre.device());
     const QRectF zone = tache.Zone_Imprimable();
 

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
-#include "app/Dialogues.h"
+#include "core/Dialogues.h"
 #include "core/Dossier_Programme.h"
 #include "files/Texte_Fichier.h"
 #include "printing/Imprimante.h"

@@ -1,21 +1,17 @@
 #include "table/Frm_Num_Data.h"
+#include "curves/Numeros_Graphe.h"
+
+#include "controls/Polices.h"
 
 #include <QListWidget>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "app/Twips.h"
+#include "controls/Twips.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Trace_Graphe.h"
 #include "table/Lignes_Tableau.h"
-
-namespace {
-
-constexpr int Voie_Temp = 1;
-constexpr int Voie_Hygro = 2;
-
-}  // namespace
 
 Frm_Num_Data::Frm_Num_Data(const Etat& etat, const CWGraph& graphe)
     : Fenetre_Chargeable(Qt::Window), etat_(etat), graphe_(graphe) {
@@ -43,12 +39,12 @@ Frm_Num_Data::Frm_Num_Data(const Etat& etat, const CWGraph& graphe)
 }
 
 void Frm_Num_Data::Form_Load() {
-    Lst_Data->setFont(Lignes_Tableau::Police(9));
+    Lst_Data->setFont(Polices::Fixe(9));
     Lst_Data->clear();
     // The time range is read once: the graph does not change while the list is built.
-    const Axe_Graphe& temps = graphe_.Plots(Voie_Temp).Axe_X();
+    const Axe_Graphe& temps = graphe_.Plots(Numeros_Graphe::Voie_Temp).Axe_X();
     const Lignes_Tableau::Vue_Graphe vue{temps.Minimum(), temps.Maximum(),
-                                         graphe_.Plots(Voie_Hygro).Visible()};
+                                         graphe_.Plots(Numeros_Graphe::Voie_Hygro).Visible()};
     Lst_Data->addItems(Lignes_Tableau::Lignes(etat_, vue));
 }
 

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 
 class CWGraph;
 class QAction;

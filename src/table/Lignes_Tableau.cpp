@@ -49,12 +49,4 @@ QStringList Lignes(const Etat& etat, const Vue_Graphe& vue) {
     return lignes;
 }
 
-QFont Police(double points) {
-    QFont police(QStringLiteral("Courier New"));
-    police.setStyleHint(QFont::TypeWriter);
-    police.setFixedPitch(true);
-    police.setPointSizeF(points);
-    return police;
-}
-
 }  // namespace Lignes_Tableau

@@ -3,7 +3,6 @@
 // (a longer text is kept whole and pushes the next columns right).
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -29,9 +28,5 @@ QString Ligne_Mesure(double date, float temperature, float second, bool second_v
 
 // Lines 0 and 1, the header, then the measures inside the range, oldest first.
 QStringList Lignes(const Etat& etat, const Vue_Graphe& vue);
-
-// "Courier New", or whichever fixed-pitch font stands in for it: the padded columns line up only
-// in a fixed pitch, on screen as on paper.
-QFont Police(double points);
 
 }  // namespace Lignes_Tableau

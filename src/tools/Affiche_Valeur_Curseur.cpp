@@ -1,22 +1,23 @@
 #include "tools/Affiche_Valeur_Curseur.h"
+#include "curves/Numeros_Graphe.h"
 
 #include "core/Etat.h"
+#include "core/Sorties.h"
 #include "curves/CWGraph.h"
 #include "curves/Curseur_Graphe.h"
 #include "curves/Trace_Graphe.h"
-#include "logger/Sorties.h"
 #include "tools/Textes_Outils.h"
 
 namespace Global {
 
 bool Seconde_Courbe_Affichee(const CWGraph& graphe) {
-    const Trace_Graphe& seconde = graphe.Plots(2);
+    const Trace_Graphe& seconde = graphe.Plots(Numeros_Graphe::Voie_Hygro);
     return seconde.Visible() && seconde.Nb_Points() > 0;
 }
 
 void Affiche_Valeur_Curseur(const Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, double X) {
-    Curseur_Graphe& curseur_temp = graphe.Cursors(1);
-    Curseur_Graphe& curseur_hygro = graphe.Cursors(2);
+    Curseur_Graphe& curseur_temp = graphe.Cursors(Numeros_Graphe::Cursor_Temp);
+    Curseur_Graphe& curseur_hygro = graphe.Cursors(Numeros_Graphe::Cursor_Hygro);
     // Both cursors always stand at the same time.
     curseur_temp.Definir_X(X);
     curseur_hygro.Definir_X(X);

@@ -1,4 +1,5 @@
 #include "tools/Frm_Outils.h"
+#include "curves/Numeros_Graphe.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,10 +10,11 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "app/Programme.h"
-#include "app/Twips.h"
+#include "controls/Controles.h"
 #include "controls/MaskEdBox.h"
+#include "controls/Twips.h"
 #include "core/Etat.h"
+#include "core/Programme.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
@@ -28,21 +30,9 @@ namespace {
 constexpr double Largeur_Client = 2550;
 constexpr double Hauteur_Client = 6960;
 
-// A control of the window, named as the program names it, at its design place in twips
-// within its container (shifted down by `decalage` pixels for the window's own children, which
-// sit under the menu bar).
-template <typename T>
-T* Nouveau(QWidget* conteneur, const char* nom, QRectF place, int decalage = 0) {
-    auto* controle = new T(conteneur);
-    controle->setObjectName(QLatin1String(nom));
-    controle->setGeometry(Twips::Rectangle(place.left(), place.top(), place.width(), place.height())
-                              .translated(0, decalage));
-    return controle;
-}
-
 QGroupBox* Cadre(QWidget* conteneur, const char* nom, const char* titre, QRectF place,
                  int decalage = 0) {
-    QGroupBox* cadre = Nouveau<QGroupBox>(conteneur, nom, place, decalage);
+    QGroupBox* cadre = Controles::Place<QGroupBox>(conteneur, nom, place, decalage);
     cadre->setTitle(QString::fromUtf8(titre));
     return cadre;
 }
@@ -51,7 +41,7 @@ QGroupBox* Cadre(QWidget* conteneur, const char* nom, const char* titre, QRectF 
 QLineEdit* Boite_Nombre(QGroupBox*& cadre, QWidget* conteneur, const char* nom_cadre,
                         const char* titre, double gauche, double haut, const char* nom_boite) {
     cadre = Cadre(conteneur, nom_cadre, titre, QRectF(gauche, haut, 1065, 660));
-    auto* boite = Nouveau<QLineEdit>(cadre, nom_boite, QRectF(90, 270, 825, 300));
+    auto* boite = Controles::Place<QLineEdit>(cadre, nom_boite, QRectF(90, 270, 825, 300));
     Saisie_Nombre::Appliquer(*boite);
     return boite;
 }
@@ -60,7 +50,7 @@ MaskEdBox* Boite_Date(QGroupBox*& cadre, QWidget* conteneur, const char* nom_cad
                       const char* titre, double haut, const char* nom_boite) {
     // A full date-time is the widest text of the window: the frames leave it every twip.
     cadre = Cadre(conteneur, nom_cadre, titre, QRectF(45, haut, 2340, 630));
-    return Nouveau<MaskEdBox>(cadre, nom_boite, QRectF(45, 255, 2250, 300));
+    return Controles::Place<MaskEdBox>(cadre, nom_boite, QRectF(45, 255, 2250, 300));
 }
 
 }  // namespace
@@ -117,16 +107,16 @@ void Frm_Outils::Construire_Dates(int haut_client) {
 }
 
 void Frm_Outils::Construire_Consignes(int haut_client) {
-    Chk_Consigne =
-        Nouveau<QCheckBox>(this, "Chk_Consigne", QRectF(120, 3870, 2310, 285), haut_client);
+    Chk_Consigne = Controles::Place<QCheckBox>(this, "Chk_Consigne", QRectF(120, 3870, 2310, 285),
+                                               haut_client);
     Chk_Consigne->setText(QStringLiteral("Affichage Consignes"));
 
     Frame_Consigne = Cadre(this, "Frame_Consigne", "Affichage consignes",
                            QRectF(60, 4200, 2430, 1350), haut_client);
     Frame_Consigne->hide();
-    Opt_Hr = Nouveau<QRadioButton>(Frame_Consigne, "Opt_Hr", QRectF(1275, 255, 1005, 255));
+    Opt_Hr = Controles::Place<QRadioButton>(Frame_Consigne, "Opt_Hr", QRectF(1275, 255, 1005, 255));
     Opt_Hr->setText(QStringLiteral("%Hr"));
-    Opt_C = Nouveau<QRadioButton>(Frame_Consigne, "Opt_C", QRectF(120, 255, 1005, 255));
+    Opt_C = Controles::Place<QRadioButton>(Frame_Consigne, "Opt_C", QRectF(120, 255, 1005, 255));
     Opt_C->setText(QStringLiteral("°C"));
     Opt_C->setChecked(true);
     Txt_Consigne_Maxi = Boite_Nombre(Frame_Consigne_Haute, Frame_Consigne, "Frame_Consigne_Haute",
@@ -139,12 +129,13 @@ void Frm_Outils::Construire_Consignes(int haut_client) {
 
 void Frm_Outils::Construire_Modes(int haut_client) {
     Chk_Curseur =
-        Nouveau<QCheckBox>(this, "Chk_Curseur", QRectF(120, 5670, 2310, 285), haut_client);
+        Controles::Place<QCheckBox>(this, "Chk_Curseur", QRectF(120, 5670, 2310, 285), haut_client);
     Chk_Curseur->setText(QStringLiteral("Curseur"));
-    Chk_Pan = Nouveau<QCheckBox>(this, "Chk_Pan", QRectF(120, 6030, 2310, 285), haut_client);
+    Chk_Pan =
+        Controles::Place<QCheckBox>(this, "Chk_Pan", QRectF(120, 6030, 2310, 285), haut_client);
     Chk_Pan->setText(QStringLiteral("Panoramique"));
-    Cmd_Zoom_Init =
-        Nouveau<QPushButton>(this, "Cmd_Zoom_Init", QRectF(60, 6450, 2430, 405), haut_client);
+    Cmd_Zoom_Init = Controles::Place<QPushButton>(this, "Cmd_Zoom_Init",
+                                                  QRectF(60, 6450, 2430, 405), haut_client);
     Cmd_Zoom_Init->setText(QStringLiteral("Zoom initial"));
 }
 
@@ -200,10 +191,14 @@ void Frm_Outils::Form_Load() {
     Affiche_Dates_Echelle();
 
     // Each write puts the limit back on the graph as a whole number.
-    Txt_E_T_Maxi->setText(Textes_Outils::Texte_Dixieme(graphe_.Axes(2).Maximum()));
-    Txt_E_T_Mini->setText(Textes_Outils::Texte_Dixieme(graphe_.Axes(2).Minimum()));
-    Txt_E_H_Maxi->setText(Textes_Outils::Texte_Dixieme(graphe_.Axes(3).Maximum()));
-    Txt_E_H_Mini->setText(Textes_Outils::Texte_Dixieme(graphe_.Axes(3).Minimum()));
+    Txt_E_T_Maxi->setText(
+        Textes_Outils::Texte_Dixieme(graphe_.Axes(Numeros_Graphe::YAxis_Temp).Maximum()));
+    Txt_E_T_Mini->setText(
+        Textes_Outils::Texte_Dixieme(graphe_.Axes(Numeros_Graphe::YAxis_Temp).Minimum()));
+    Txt_E_H_Maxi->setText(
+        Textes_Outils::Texte_Dixieme(graphe_.Axes(Numeros_Graphe::YAxis_Hygro).Maximum()));
+    Txt_E_H_Mini->setText(
+        Textes_Outils::Texte_Dixieme(graphe_.Axes(Numeros_Graphe::YAxis_Hygro).Minimum()));
 
     Txt_Consigne_Maxi->setText(Texte_Single(etat_.Seuil_Haut));
     Txt_Consigne_Mini->setText(Texte_Single(etat_.Seuil_Bas));
@@ -229,7 +224,7 @@ void Frm_Outils::Mnu_Fermer_Click() {
 }
 
 void Frm_Outils::Affiche_Dates_Echelle() {
-    const Axe_Graphe& temps = graphe_.Plots(1).Axe_X();
+    const Axe_Graphe& temps = graphe_.Plots(Numeros_Graphe::Voie_Temp).Axe_X();
     Msk_Date_Deb->setText(Textes_Outils::Texte_Date_Heure(temps.Minimum()));
     Msk_Date_Fin->setText(Textes_Outils::Texte_Date_Heure(temps.Maximum()));
 }
@@ -238,8 +233,8 @@ void Frm_Outils::Affiche_Consignes() {
     Affiche_Dates_Echelle();
     const auto debut = Textes_Outils::Lecture_Date_Heure(Msk_Date_Deb->displayText());
     const auto fin = Textes_Outils::Lecture_Date_Heure(Msk_Date_Fin->displayText());
-    Trace_Graphe& maxi = graphe_.Plots(3);
-    Trace_Graphe& mini = graphe_.Plots(4);
+    Trace_Graphe& maxi = graphe_.Plots(Numeros_Graphe::Consigne_Maxi);
+    Trace_Graphe& mini = graphe_.Plots(Numeros_Graphe::Consigne_Mini);
     if (debut && fin) {
         maxi.Ajouter_Point(*debut, etat_.Seuil_Haut);
         maxi.Ajouter_Point(*fin, etat_.Seuil_Haut);
@@ -253,8 +248,8 @@ void Frm_Outils::Affiche_Consignes() {
 }
 
 void Frm_Outils::Efface_Consignes() {
-    graphe_.Plots(3).Effacer();
-    graphe_.Plots(4).Effacer();
-    graphe_.Plots(3).Definir_Visible(false);
-    graphe_.Plots(4).Definir_Visible(false);
+    graphe_.Plots(Numeros_Graphe::Consigne_Maxi).Effacer();
+    graphe_.Plots(Numeros_Graphe::Consigne_Mini).Effacer();
+    graphe_.Plots(Numeros_Graphe::Consigne_Maxi).Definir_Visible(false);
+    graphe_.Plots(Numeros_Graphe::Consigne_Mini).Definir_Visible(false);
 }

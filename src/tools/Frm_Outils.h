@@ -4,7 +4,7 @@
 // it loads and writes every change straight back to them.
 #pragma once
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 
 class CWGraph;
 class Dialogues;

@@ -5,24 +5,16 @@
 #include <QLineEdit>
 
 #include "core/Etat.h"
+#include "core/Sorties.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Curseur_Graphe.h"
 #include "curves/Graphique.h"
 #include "curves/Interaction_Graphe.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
-#include "logger/Sorties.h"
 #include "tools/Frm_Outils.h"
-
-namespace {
-
-constexpr int Trace_Temperature = 1;
-constexpr int Trace_Second = 2;
-constexpr int Axe_Temperature = 2;
-constexpr int Axe_Second = 3;
-
-}  // namespace
 
 void Frm_Outils::Chk_Consigne_Click() {
     const bool affichees = Chk_Consigne->isChecked();
@@ -60,22 +52,26 @@ void Frm_Outils::Lier_Consignes(int numero_axe, int numero_trace) {
 }
 
 void Frm_Outils::Opt_C_Click() {
-    Lier_Consignes(Axe_Temperature, Trace_Temperature);
+    Lier_Consignes(Numeros_Graphe::YAxis_Temp, Numeros_Graphe::Voie_Temp);
 }
 
 void Frm_Outils::Opt_Hr_Click() {
-    Lier_Consignes(Axe_Second, Trace_Second);
+    Lier_Consignes(Numeros_Graphe::YAxis_Hygro, Numeros_Graphe::Voie_Hygro);
 }
 
 void Frm_Outils::Chk_Curseur_Click() {
-    Curseur_Graphe& temp = graphe_.Cursors(1);
-    Curseur_Graphe& hygro = graphe_.Cursors(2);
+    Curseur_Graphe& temp = graphe_.Cursors(Numeros_Graphe::Cursor_Temp);
+    Curseur_Graphe& hygro = graphe_.Cursors(Numeros_Graphe::Cursor_Hygro);
     if (Chk_Curseur->isChecked()) {
         Chk_Pan->setChecked(false);
         graphe_.Definir_Mode_Suivi(Interaction_Graphe::Mode_Curseur);
         // The centre of the current view.
-        const double x = (graphe_.Axes(1).Minimum() + graphe_.Axes(1).Maximum()) / 2;
-        const double y = (graphe_.Axes(2).Minimum() + graphe_.Axes(2).Maximum()) / 2;
+        const double x = (graphe_.Axes(Numeros_Graphe::XAxis).Minimum() +
+                          graphe_.Axes(Numeros_Graphe::XAxis).Maximum()) /
+                         2;
+        const double y = (graphe_.Axes(Numeros_Graphe::YAxis_Temp).Minimum() +
+                          graphe_.Axes(Numeros_Graphe::YAxis_Temp).Maximum()) /
+                         2;
         temp.Definir_Visible(true);
         temp.Definir_Position(x, y);
         if (Modele_7307()) {

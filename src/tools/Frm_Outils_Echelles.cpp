@@ -3,36 +3,29 @@
 // start is not before its end.
 #include <QLineEdit>
 
-#include "app/Dialogues.h"
 #include "controls/MaskEdBox.h"
+#include "core/Dialogues.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
+#include "curves/Numeros_Graphe.h"
 #include "tools/Frm_Outils.h"
 #include "tools/Textes_Outils.h"
 
-namespace {
-
-constexpr int Axe_Temps = 1;
-constexpr int Axe_Temperature = 2;
-constexpr int Axe_Second = 3;
-
-}  // namespace
-
 void Frm_Outils::Txt_E_T_Maxi_Change() {
-    Echelle_Change(Axe_Temperature, Limite::Maximum, *Txt_E_T_Mini, *Txt_E_T_Maxi);
+    Echelle_Change(Numeros_Graphe::YAxis_Temp, Limite::Maximum, *Txt_E_T_Mini, *Txt_E_T_Maxi);
 }
 
 void Frm_Outils::Txt_E_T_Mini_Change() {
-    Echelle_Change(Axe_Temperature, Limite::Minimum, *Txt_E_T_Mini, *Txt_E_T_Maxi);
+    Echelle_Change(Numeros_Graphe::YAxis_Temp, Limite::Minimum, *Txt_E_T_Mini, *Txt_E_T_Maxi);
 }
 
 void Frm_Outils::Txt_E_H_Maxi_Change() {
-    Echelle_Change(Axe_Second, Limite::Maximum, *Txt_E_H_Mini, *Txt_E_H_Maxi);
+    Echelle_Change(Numeros_Graphe::YAxis_Hygro, Limite::Maximum, *Txt_E_H_Mini, *Txt_E_H_Maxi);
 }
 
 void Frm_Outils::Txt_E_H_Mini_Change() {
-    Echelle_Change(Axe_Second, Limite::Minimum, *Txt_E_H_Mini, *Txt_E_H_Maxi);
+    Echelle_Change(Numeros_Graphe::YAxis_Hygro, Limite::Minimum, *Txt_E_H_Mini, *Txt_E_H_Maxi);
 }
 
 // The limits go to the graph as whole numbers although the boxes show a decimal. Only the own
@@ -40,10 +33,10 @@ void Frm_Outils::Txt_E_H_Mini_Change() {
 void Frm_Outils::Echelle_Change(int numero_axe, Limite limite, const QLineEdit& mini,
                                 const QLineEdit& maxi) {
     const QLineEdit& propre = limite == Limite::Maximum ? maxi : mini;
-    const std::optional<int32_t> valeur = Textes_Outils::Lecture_Entier(propre.text());
+    const std::optional<int64_t> valeur = Lecture_Entier(propre.text(), INT32_MIN, INT32_MAX);
     if (!valeur) return;
-    const std::optional<int32_t> bas = Textes_Outils::Lecture_Entier(mini.text());
-    const std::optional<int32_t> haut = Textes_Outils::Lecture_Entier(maxi.text());
+    const std::optional<int64_t> bas = Lecture_Entier(mini.text(), INT32_MIN, INT32_MAX);
+    const std::optional<int64_t> haut = Lecture_Entier(maxi.text(), INT32_MIN, INT32_MAX);
     // With the other box empty or no number there is nothing to compare with.
     if (bas && haut && !(*bas + 0.9 < *haut)) return;
     Axe_Graphe& axe = graphe_.Axes(numero_axe);
@@ -73,7 +66,7 @@ void Frm_Outils::Date_Change(Limite limite) {
                                : QStringLiteral("La date de fin doit être > à celle de début!"));
         return;
     }
-    Axe_Graphe& temps = graphe_.Axes(Axe_Temps);
+    Axe_Graphe& temps = graphe_.Axes(Numeros_Graphe::XAxis);
     if (limite == Limite::Minimum) {
         temps.Definir_Minimum(*debut);
     } else {

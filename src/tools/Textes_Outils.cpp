@@ -30,17 +30,6 @@ QString Texte_Dixieme(double valeur) {
     return QString::number(arrondi, 'f', 1);
 }
 
-std::optional<int32_t> Lecture_Entier(QStringView texte) {
-    const std::optional<double> valeur = Lecture_Double(texte);
-    if (!valeur) return std::nullopt;
-    const double arrondi = std::nearbyint(*valeur);
-    if (arrondi < std::numeric_limits<int32_t>::min() ||
-        arrondi > std::numeric_limits<int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<int32_t>(Arrondi_Pair(*valeur));
-}
-
 QString Format_Date_Heure() {
     return QStringLiteral("dd/mm/yyyy hh:mm:ss");
 }

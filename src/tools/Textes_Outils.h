@@ -14,10 +14,6 @@ namespace Textes_Outils {
 double Arrondi_Dixieme(double valeur);
 QString Texte_Dixieme(double valeur);
 
-// A scale box's text as a whole number, halves to even (25.5 gives 26, 24.5 gives 24). Empty
-// when the text is no number or the number does not fit in 32 bits.
-std::optional<int32_t> Lecture_Entier(QStringView texte);
-
 // The layout of the date boxes: "dd/mm/yyyy hh:mm:ss", each 9 a digit.
 QString Format_Date_Heure();
 QString Masque_Date_Heure();

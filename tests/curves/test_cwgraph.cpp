@@ -20,6 +20,7 @@
 #include "curves/CWGraph.h"
 #include "curves/Curseur_Graphe.h"
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 
 namespace {
@@ -34,11 +35,11 @@ class Graphe_Affiche : public ::testing::Test {
         graphe.resize(800, 500);
         graphe.show();
         for (int i = 0; i <= 60; ++i)
-            graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
-        graphe.Axes(1).Definir_Minimum(Debut);
-        graphe.Axes(1).Definir_Maximum(Debut + 60 * Une_Minute);
-        graphe.Axes(2).Definir_Minimum(0);
-        graphe.Axes(2).Definir_Maximum(100);
+            graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
+        graphe.Axes(Numeros_Graphe::XAxis).Definir_Minimum(Debut);
+        graphe.Axes(Numeros_Graphe::XAxis).Definir_Maximum(Debut + 60 * Une_Minute);
+        graphe.Axes(Numeros_Graphe::YAxis_Temp).Definir_Minimum(0);
+        graphe.Axes(Numeros_Graphe::YAxis_Temp).Definir_Maximum(100);
         graphe.Redessiner_Maintenant();
     }
 
@@ -72,19 +73,22 @@ QString Texte_Pdf(const QString& pdf) {
 TEST(Graphe, NumerotationDesTracesAxesEtCurseurs) {
     CWGraph graphe;
 
-    EXPECT_EQ(graphe.Plots(1).Nom(), QStringLiteral("Voie_Temp"));
-    EXPECT_EQ(graphe.Plots(2).Nom(), QStringLiteral("Voie_Hygro"));
-    EXPECT_EQ(graphe.Plots(3).Nom(), QStringLiteral("Consigne_Maxi"));
-    EXPECT_EQ(graphe.Plots(4).Nom(), QStringLiteral("Consigne_Mini"));
-    EXPECT_EQ(graphe.Axes(1).Nom(), QStringLiteral("XAxis"));
-    EXPECT_EQ(graphe.Axes(2).Nom(), QStringLiteral("YAxis-Temp"));
-    EXPECT_EQ(graphe.Axes(2).Legende(), QStringLiteral("Température °C"));
-    EXPECT_EQ(graphe.Axes(3).Nom(), QStringLiteral("YAxis-Hygro"));
-    EXPECT_EQ(graphe.Axes(3).Legende(), QStringLiteral("Hygrométrie %Hr"));
-    EXPECT_EQ(&graphe.Plots(1).Axe_Y(), &graphe.Axes(2));
-    EXPECT_EQ(&graphe.Plots(2).Axe_Y(), &graphe.Axes(3));
-    EXPECT_EQ(graphe.Cursors(1).Nom(), QStringLiteral("Cursor-temp"));
-    EXPECT_EQ(graphe.Cursors(2).Nom(), QStringLiteral("Cursor-Hygro"));
+    EXPECT_EQ(graphe.Plots(Numeros_Graphe::Voie_Temp).Nom(), QStringLiteral("Voie_Temp"));
+    EXPECT_EQ(graphe.Plots(Numeros_Graphe::Voie_Hygro).Nom(), QStringLiteral("Voie_Hygro"));
+    EXPECT_EQ(graphe.Plots(Numeros_Graphe::Consigne_Maxi).Nom(), QStringLiteral("Consigne_Maxi"));
+    EXPECT_EQ(graphe.Plots(Numeros_Graphe::Consigne_Mini).Nom(), QStringLiteral("Consigne_Mini"));
+    EXPECT_EQ(graphe.Axes(Numeros_Graphe::XAxis).Nom(), QStringLiteral("XAxis"));
+    EXPECT_EQ(graphe.Axes(Numeros_Graphe::YAxis_Temp).Nom(), QStringLiteral("YAxis-Temp"));
+    EXPECT_EQ(graphe.Axes(Numeros_Graphe::YAxis_Temp).Legende(), QStringLiteral("Température °C"));
+    EXPECT_EQ(graphe.Axes(Numeros_Graphe::YAxis_Hygro).Nom(), QStringLiteral("YAxis-Hygro"));
+    EXPECT_EQ(graphe.Axes(Numeros_Graphe::YAxis_Hygro).Legende(),
+              QStringLiteral("Hygrométrie %Hr"));
+    EXPECT_EQ(&graphe.Plots(Numeros_Graphe::Voie_Temp).Axe_Y(),
+              &graphe.Axes(Numeros_Graphe::YAxis_Temp));
+    EXPECT_EQ(&graphe.Plots(Numeros_Graphe::Voie_Hygro).Axe_Y(),
+              &graphe.Axes(Numeros_Graphe::YAxis_Hygro));
+    EXPECT_EQ(graphe.Cursors(Numeros_Graphe::Cursor_Temp).Nom(), QStringLiteral("Cursor-temp"));
+    EXPECT_EQ(graphe.Cursors(Numeros_Graphe::Cursor_Hygro).Nom(), QStringLiteral("Cursor-Hygro"));
     EXPECT_THROW(graphe.Plots(5), std::out_of_range);
     EXPECT_THROW(graphe.Axes(0), std::out_of_range);
     EXPECT_THROW(graphe.Cursors(3), std::out_of_range);
@@ -92,7 +96,7 @@ TEST(Graphe, NumerotationDesTracesAxesEtCurseurs) {
 
 TEST(Graphe, ChaqueTraceGardeAuPlusLaLongueurDuGraphe) {
     CWGraph graphe;
-    Trace_Graphe& trace = graphe.Plots(1);
+    Trace_Graphe& trace = graphe.Plots(Numeros_Graphe::Voie_Temp);
     for (int i = 0; i <= 16000; ++i)
         trace.Ajouter_Point(Debut + i * Une_Seconde, i);
 
@@ -110,7 +114,7 @@ TEST(Graphe, ChaqueTraceGardeAuPlusLaLongueurDuGraphe) {
 
 TEST(Graphe, LesLimitesDUnAxeSontLuesTellesQuEcrites) {
     CWGraph graphe;
-    Axe_Graphe& axe = graphe.Axes(2);
+    Axe_Graphe& axe = graphe.Axes(Numeros_Graphe::YAxis_Temp);
     axe.Definir_Minimum(0);
     axe.Definir_Maximum(10);
 
@@ -131,7 +135,7 @@ TEST(Graphe, LesLimitesDUnAxeSontLuesTellesQuEcrites) {
     EXPECT_DOUBLE_EQ(axe.Minimum(), 20);
 
     // The time axis speaks day counts.
-    Axe_Graphe& temps = graphe.Axes(1);
+    Axe_Graphe& temps = graphe.Axes(Numeros_Graphe::XAxis);
     temps.Definir_Minimum(Debut);
     temps.Definir_Maximum(Debut + 1);
     EXPECT_DOUBLE_EQ(temps.Minimum(), Debut);
@@ -140,17 +144,17 @@ TEST(Graphe, LesLimitesDUnAxeSontLuesTellesQuEcrites) {
 
 TEST(Graphe, LEchelleAutomatiqueNeRegardeQueLesTracesVisibles) {
     CWGraph graphe;
-    Axe_Graphe& axe = graphe.Axes(2);
+    Axe_Graphe& axe = graphe.Axes(Numeros_Graphe::YAxis_Temp);
     axe.Definir_Minimum(-1);
     axe.Definir_Maximum(1);
     axe.Auto_Echelle();  // nothing drawn yet
     EXPECT_DOUBLE_EQ(axe.Minimum(), -1);
     EXPECT_DOUBLE_EQ(axe.Maximum(), 1);
 
-    graphe.Plots(1).Ajouter_Point(Debut, 12);
-    graphe.Plots(1).Ajouter_Point(Debut + 1, 18);
-    graphe.Plots(3).Ajouter_Point(Debut, 100);
-    graphe.Plots(3).Definir_Visible(false);
+    graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(Debut, 12);
+    graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(Debut + 1, 18);
+    graphe.Plots(Numeros_Graphe::Consigne_Maxi).Ajouter_Point(Debut, 100);
+    graphe.Plots(Numeros_Graphe::Consigne_Maxi).Definir_Visible(false);
     axe.Auto_Echelle();
 
     EXPECT_DOUBLE_EQ(axe.Minimum(), 12);
@@ -159,13 +163,13 @@ TEST(Graphe, LEchelleAutomatiqueNeRegardeQueLesTracesVisibles) {
 
 TEST(Graphe, UnCurseurSePoseSurLePointLePlusProcheDeSaCourbe) {
     CWGraph graphe;
-    Curseur_Graphe& curseur = graphe.Cursors(1);
+    Curseur_Graphe& curseur = graphe.Cursors(Numeros_Graphe::Cursor_Temp);
     curseur.Definir_Position(Debut, 5);  // empty curve: where it is put
     EXPECT_DOUBLE_EQ(curseur.X(), Debut);
     EXPECT_DOUBLE_EQ(curseur.Y(), 5);
 
     for (int i = 0; i < 3; ++i)
-        graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
+        graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
     curseur.Definir_X(Debut + 1.4 * Une_Minute);
 
     EXPECT_DOUBLE_EQ(curseur.X(), Debut + Une_Minute);
@@ -176,44 +180,47 @@ TEST(Graphe, UnCurseurSePoseSurLePointLePlusProcheDeSaCourbe) {
 
 TEST(Graphe, LesTracesDeConsignesChangentDAxeDeCouleurEtDeStyle) {
     CWGraph graphe;
-    Trace_Graphe& consigne = graphe.Plots(3);
+    Trace_Graphe& consigne = graphe.Plots(Numeros_Graphe::Consigne_Maxi);
 
-    consigne.Definir_Axe_Y(graphe.Axes(3));
-    consigne.Definir_Couleur(graphe.Plots(2).Couleur());
+    consigne.Definir_Axe_Y(graphe.Axes(Numeros_Graphe::YAxis_Hygro));
+    consigne.Definir_Couleur(graphe.Plots(Numeros_Graphe::Voie_Hygro).Couleur());
     consigne.Definir_Style_Ligne(Trace_Graphe::Style_Tirets);
 
-    EXPECT_EQ(&consigne.Axe_Y(), &graphe.Axes(3));
-    EXPECT_EQ(consigne.Graphe_QCP()->valueAxis(), graphe.Axes(3).Axe_QCP());
-    EXPECT_EQ(consigne.Couleur(), graphe.Plots(2).Couleur());
+    EXPECT_EQ(&consigne.Axe_Y(), &graphe.Axes(Numeros_Graphe::YAxis_Hygro));
+    EXPECT_EQ(consigne.Graphe_QCP()->valueAxis(),
+              graphe.Axes(Numeros_Graphe::YAxis_Hygro).Axe_QCP());
+    EXPECT_EQ(consigne.Couleur(), graphe.Plots(Numeros_Graphe::Voie_Hygro).Couleur());
     EXPECT_EQ(consigne.Graphe_QCP()->pen().style(), Qt::DashLine);
     EXPECT_EQ(consigne.Style_Ligne(), 3);
 }
 
 TEST_F(Graphe_Affiche, EnMode6UnRectangleTraceZoomeDessus) {
     QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
-    ASSERT_EQ(graphe.Mode_Suivi(), 6);
+    ASSERT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
 
     Glisser(Point_Zone(0.25, 0.25), Point_Zone(0.75, 0.75));
 
-    EXPECT_NEAR(graphe.Axes(1).Minimum(), Debut + 15 * Une_Minute, Une_Minute);
-    EXPECT_NEAR(graphe.Axes(1).Maximum(), Debut + 45 * Une_Minute, Une_Minute);
-    EXPECT_NEAR(graphe.Axes(2).Minimum(), 25, 1);
-    EXPECT_NEAR(graphe.Axes(2).Maximum(), 75, 1);
+    EXPECT_NEAR(graphe.Axes(Numeros_Graphe::XAxis).Minimum(), Debut + 15 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(graphe.Axes(Numeros_Graphe::XAxis).Maximum(), Debut + 45 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(graphe.Axes(Numeros_Graphe::YAxis_Temp).Minimum(), 25, 1);
+    EXPECT_NEAR(graphe.Axes(Numeros_Graphe::YAxis_Temp).Maximum(), 75, 1);
     EXPECT_EQ(pointeur.count(), 0);
 }
 
 TEST_F(Graphe_Affiche, EnMode3LeGlisserDeplaceLaVueSansLaRetrecir) {
-    graphe.Definir_Mode_Suivi(3);
+    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Panoramique);
 
     Glisser(Point_Zone(0.5, 0.5), Point_Zone(0.25, 0.5));
 
-    EXPECT_NEAR(graphe.Axes(1).Minimum(), Debut + 15 * Une_Minute, Une_Minute);
-    EXPECT_NEAR(graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum(), 60 * Une_Minute, Une_Seconde);
-    EXPECT_NEAR(graphe.Axes(2).Minimum(), 0, 0.5);
+    EXPECT_NEAR(graphe.Axes(Numeros_Graphe::XAxis).Minimum(), Debut + 15 * Une_Minute, Une_Minute);
+    EXPECT_NEAR(
+        graphe.Axes(Numeros_Graphe::XAxis).Maximum() - graphe.Axes(Numeros_Graphe::XAxis).Minimum(),
+        60 * Une_Minute, Une_Seconde);
+    EXPECT_NEAR(graphe.Axes(Numeros_Graphe::YAxis_Temp).Minimum(), 0, 0.5);
 }
 
 TEST_F(Graphe_Affiche, EnMode1LePointeurDeplaceLesCurseursEtEstSignale) {
-    graphe.Definir_Mode_Suivi(1);
+    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Curseur);
     QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
 
     QTest::mousePress(&graphe.Trace_QCP(), Qt::LeftButton, Qt::ShiftModifier, Point_Zone(0.5, 0.5));
@@ -227,10 +234,11 @@ TEST_F(Graphe_Affiche, EnMode1LePointeurDeplaceLesCurseursEtEstSignale) {
     EXPECT_NEAR(arguments.at(2).toDouble(), Debut + 30 * Une_Minute, Une_Minute);
     EXPECT_NEAR(arguments.at(3).toDouble(), 50, 1);
     // The cursors stand on the curve's point nearest to the pointer.
-    EXPECT_NEAR(graphe.Cursors(1).X(), Debut + 30 * Une_Minute, 1.01 * Une_Minute);
-    EXPECT_NEAR(graphe.Cursors(1).Y(), 50, 1.01);
+    EXPECT_NEAR(graphe.Cursors(Numeros_Graphe::Cursor_Temp).X(), Debut + 30 * Une_Minute,
+                1.01 * Une_Minute);
+    EXPECT_NEAR(graphe.Cursors(Numeros_Graphe::Cursor_Temp).Y(), 50, 1.01);
     // The limits are left alone.
-    EXPECT_DOUBLE_EQ(graphe.Axes(1).Minimum(), Debut);
+    EXPECT_DOUBLE_EQ(graphe.Axes(Numeros_Graphe::XAxis).Minimum(), Debut);
 
     // Dragging keeps reporting.
     QTest::mousePress(&graphe.Trace_QCP(), Qt::LeftButton, {}, Point_Zone(0.2, 0.5));
@@ -270,17 +278,21 @@ TEST_F(Graphe_Affiche, LaMoletteZoomeLeTempsEnMode6Seulement) {
                             QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&graphe.Trace_QCP(), &molette);
     };
-    graphe.Definir_Mode_Suivi(1);
+    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Curseur);
     tourner();
-    EXPECT_NEAR(graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum(), 60 * Une_Minute, 1e-9);
+    EXPECT_NEAR(
+        graphe.Axes(Numeros_Graphe::XAxis).Maximum() - graphe.Axes(Numeros_Graphe::XAxis).Minimum(),
+        60 * Une_Minute, 1e-9);
 
-    graphe.Definir_Mode_Suivi(6);
+    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Zoom);
     tourner();
-    const double largeur = graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum();
+    const double largeur =
+        graphe.Axes(Numeros_Graphe::XAxis).Maximum() - graphe.Axes(Numeros_Graphe::XAxis).Minimum();
     EXPECT_LT(largeur, 55 * Une_Minute);
     EXPECT_GT(largeur, 30 * Une_Minute);
-    EXPECT_DOUBLE_EQ(graphe.Axes(2).Minimum(), 0);  // the values keep their scale
-    EXPECT_DOUBLE_EQ(graphe.Axes(2).Maximum(), 100);
+    EXPECT_DOUBLE_EQ(graphe.Axes(Numeros_Graphe::YAxis_Temp).Minimum(),
+                     0);  // the values keep their scale
+    EXPECT_DOUBLE_EQ(graphe.Axes(Numeros_Graphe::YAxis_Temp).Maximum(), 100);
 }
 
 // Whatever the graph's width, at least four date labels, the first one the start of the view,
@@ -291,9 +303,9 @@ TEST(Graphe, LesDatesSeLisentATouteLargeur) {
         graphe.resize(largeur, 400);
         graphe.show();
         for (int i = 0; i <= 480; ++i)
-            graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20);
-        graphe.Axes(1).Definir_Minimum(Debut);
-        graphe.Axes(1).Definir_Maximum(Debut + 8.0 / 24);
+            graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(Debut + i * Une_Minute, 20);
+        graphe.Axes(Numeros_Graphe::XAxis).Definir_Minimum(Debut);
+        graphe.Axes(Numeros_Graphe::XAxis).Definir_Maximum(Debut + 8.0 / 24);
         graphe.Redessiner_Maintenant();
         graphe.Redessiner_Maintenant();  // the margins settle on the labels' width
 

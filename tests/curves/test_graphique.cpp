@@ -8,6 +8,7 @@
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 
 namespace {
@@ -131,13 +132,13 @@ TEST_F(Courbes, LaMiseAEchelleCompteLesEnregistrementsPasLesValeurs) {
 }
 
 TEST_F(Courbes, InitGraphiqueMontreLesDernieres24Heures) {
-    graphe.Definir_Mode_Suivi(3);
+    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Panoramique);
     graphe.Definir_Longueur_Graphe(10);
 
     Graphique::Init_Graphique(graphe, Debut);
 
     EXPECT_EQ(graphe.Longueur_Graphe(), 16000);
-    EXPECT_EQ(graphe.Mode_Suivi(), 6);
+    EXPECT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
     EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut - 1);
     EXPECT_DOUBLE_EQ(Axe(1).Maximum(), Debut);
 }

@@ -6,6 +6,7 @@
 #include "Banc_Enregistrements.h"
 #include "Limite_Taille_Fichier.h"
 #include "curves/Axe_Graphe.h"
+#include "curves/Numeros_Graphe.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST_F(Sauvegarde, ACapitalExtensionOrACancelWritesNothing) {
 
 TEST_F(Sauvegarde, TheSelectionKeepsTheShownRangeOnlyOnceANameIsChosen) {
     // Zoomed on the first ten minutes: 08:00 to 08:09, both ends included.
-    Axe_Graphe& temps = Fenetre().CWGraph_Enreg->Axes(1);
+    Axe_Graphe& temps = Fenetre().CWGraph_Enreg->Axes(Numeros_Graphe::XAxis);
     const double debut = Date_Depuis_Civil(2026, 12, 5, 8, 0, 0);
     temps.Definir_Minimum(debut);
     temps.Definir_Maximum(debut + 9 / 1440.0);

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 
 #include "Banc_Enregistrements.h"
-#include "app/Frm_Download.h"
+#include "logger/gui/Frm_Download.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
+#include "curves/Numeros_Graphe.h"
 #include "files/Import_Export.h"
 #include "logger/Communication.h"
 #include "logger/Port_Serie.h"
@@ -54,11 +55,11 @@ TEST(Demarrage, AvecUnLoggerSurLePort3LeDitDansLaBarreDEtat) {
     // The start-up screen is gone once the window is up.
     EXPECT_FALSE(fenetre.Fenetre_Velor.Est_Chargee());
     // An empty graph showing the last 24 hours.
-    const Axe_Graphe& temps = fenetre.CWGraph_Enreg->Axes(1);
+    const Axe_Graphe& temps = fenetre.CWGraph_Enreg->Axes(Numeros_Graphe::XAxis);
     EXPECT_GE(temps.Maximum(), avant);
     EXPECT_LE(temps.Maximum(), avant + 10 * Une_Seconde);
     EXPECT_DOUBLE_EQ(temps.Minimum(), temps.Maximum() - 1);
-    EXPECT_EQ(fenetre.CWGraph_Enreg->Mode_Suivi(), 6);
+    EXPECT_EQ(fenetre.CWGraph_Enreg->Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
     EXPECT_EQ(fenetre.CWGraph_Enreg->Longueur_Graphe(), 16000);
     // The clock origins of this year's window.
     const int annee = QDate::currentDate().year();
@@ -124,10 +125,8 @@ TEST(Arret, EcritLesReglagesFermeLePortEtDechargeLesAutresFenetres) {
     ASSERT_TRUE(fenetre.Fenetre_Velor.Est_Chargee());
     ASSERT_TRUE(fenetre.Fenetre_Choix_Comm.Est_Chargee());
     fenetre.Fenetre_Patientez.Charger().show();
-    // The windows of other parts of the program are found by their names.
-    QWidget outils;
-    outils.setObjectName(QStringLiteral("Frm_Outils"));
-    outils.show();
+    fenetre.Mnu_Tools->trigger();
+    ASSERT_TRUE(fenetre.Fenetre_Outils.Est_Chargee());
     QStringList ordre;
     struct Espion : QObject {
         QStringList& ordre;
@@ -150,7 +149,7 @@ TEST(Arret, EcritLesReglagesFermeLePortEtDechargeLesAutresFenetres) {
     EXPECT_EQ(ordre, (QStringList{QStringLiteral("Frm_Principal"), QStringLiteral("Frm_Outils"),
                                   QStringLiteral("Frm_Choix_Comm"), QStringLiteral("Frm_Velor"),
                                   QStringLiteral("Frm_Patientez")}));
-    EXPECT_FALSE(outils.isVisible());
+    EXPECT_FALSE(fenetre.Fenetre_Outils.Est_Chargee());
     EXPECT_FALSE(fenetre.Fenetre_Velor.Est_Chargee());
     EXPECT_FALSE(fenetre.Fenetre_Choix_Comm.Est_Chargee());
     EXPECT_FALSE(fenetre.Fenetre_Patientez.Est_Chargee());

@@ -13,9 +13,9 @@
 #include "Terminal_Simule.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "core/Sorties.h"
 #include "logger/Communication.h"
 #include "logger/Port_QSerialPort.h"
-#include "logger/Sorties.h"
 
 // QSerialPort wants an application object, as the program has one.
 void Application_Qt();

@@ -8,9 +8,9 @@
 #include "Horloge_Virtuelle.h"
 #include "Port_Scripte.h"
 #include "core/Etat.h"
+#include "core/Sorties.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
-#include "logger/Sorties.h"
 
 struct Journal_Etat : Sortie_Etat {
     void Afficher_Etat(const QString& texte) override { textes << texte; }

@@ -5,6 +5,7 @@
 #include "Banc_Outils.h"
 #include "app/Barre_Etat.h"
 #include "curves/Interaction_Graphe.h"
+#include "curves/Numeros_Graphe.h"
 #include "tools/Affiche_Valeur_Curseur.h"
 
 namespace {
@@ -20,7 +21,9 @@ class Lecture_Curseur : public Banc_Outils {
     QPoint Pixel(double date) {
         CWGraph& graphe = *Fenetre().CWGraph_Enreg;
         graphe.Redessiner_Maintenant();
-        const double x = graphe.Axes(1).Axe_QCP()->coordToPixel(graphe.Axes(1).Vers_Trace(date));
+        const double x = graphe.Axes(Numeros_Graphe::XAxis)
+                             .Axe_QCP()
+                             ->coordToPixel(graphe.Axes(Numeros_Graphe::XAxis).Vers_Trace(date));
         return QPoint(qRound(x), graphe.Trace_QCP().axisRect()->center().y());
     }
     QCustomPlot& Zone() { return Fenetre().CWGraph_Enreg->Trace_QCP(); }
@@ -78,11 +81,11 @@ TEST_F(Lecture_Curseur, TheReadoutRoundsHalvesToEvenAndWritesMidnight) {
     Demarrer_Sans_Enregistrement();
     CWGraph& graphe = *Fenetre().CWGraph_Enreg;
     const double minuit = Date_Depuis_Civil(2026, 12, 6);
-    graphe.Plots(1).Ajouter_Point(minuit, 0.25);
+    graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(minuit, 0.25);
     Global::Affiche_Valeur_Curseur(Etat_Programme(), graphe, *Fenetre().StatusBar, minuit);
     EXPECT_EQ(banc.Etat_Affiche(), QStringLiteral("06/12/2026 00:00:00  0.2°C"));
-    graphe.Plots(1).Effacer();
-    graphe.Plots(1).Ajouter_Point(minuit, -0.04);
+    graphe.Plots(Numeros_Graphe::Voie_Temp).Effacer();
+    graphe.Plots(Numeros_Graphe::Voie_Temp).Ajouter_Point(minuit, -0.04);
     Global::Affiche_Valeur_Curseur(Etat_Programme(), graphe, *Fenetre().StatusBar, minuit);
     EXPECT_EQ(banc.Etat_Affiche(), QStringLiteral("06/12/2026 00:00:00  0°C"));
 }

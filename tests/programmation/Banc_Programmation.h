@@ -7,8 +7,8 @@
 
 #include "Banc_Programme.h"
 #include "Memoire_Logger.h"
-#include "app/Fenetre_Chargeable.h"
-#include "logger/Sorties.h"
+#include "controls/Fenetre_Chargeable.h"
+#include "core/Sorties.h"
 #include "logger/gui/Frm_UpLoad.h"
 
 class Logger_Simule;

@@ -13,9 +13,9 @@
 #include "controls/CWNumEdit.h"
 #include "controls/MaskEdBox.h"
 #include "core/Etat.h"
+#include "core/Sorties.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
-#include "logger/Sorties.h"
 #include "logger/gui/Frm_UpLoad.h"
 
 namespace {

@@ -6,12 +6,13 @@
 #include <QListWidget>
 #include <memory>
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 #include "table/Frm_Num_Data.h"
 
@@ -75,7 +76,7 @@ TEST_F(TableauNumerique, Modele7307TroisColonnesDeLargeursFixes) {
 
 TEST_F(TableauNumerique, Modele7307CourbeHygrometrieMasqueeDeuxColonnesSousLEnteteComplet) {
     Enregistrement("7307V12\r", 2);
-    graphe.Plots(2).Definir_Visible(false);
+    graphe.Plots(Numeros_Graphe::Voie_Hygro).Definir_Visible(false);
 
     const QStringList lignes = Lignes();
 
@@ -109,8 +110,8 @@ TEST_F(TableauNumerique, Modele7306AvantEtApresUnCalculDeCuisson) {
 
 TEST_F(TableauNumerique, SeulesLesMesuresDeLaPlageDuGrapheBornesComprises) {
     Enregistrement("7306V12\r", 20);
-    graphe.Axes(1).Definir_Minimum(Debut + 6 * Dix_Minutes);  // 15:30 to 16:30
-    graphe.Axes(1).Definir_Maximum(Debut + 12 * Dix_Minutes);
+    graphe.Axes(Numeros_Graphe::XAxis).Definir_Minimum(Debut + 6 * Dix_Minutes);  // 15:30 to 16:30
+    graphe.Axes(Numeros_Graphe::XAxis).Definir_Maximum(Debut + 12 * Dix_Minutes);
 
     const QStringList lignes = Lignes();
 

@@ -7,31 +7,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Dialogues.h"
-#include "app/Twips.h"
+#include "controls/Controles.h"
+#include "controls/Twips.h"
 #include "cooking/Calcul_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
+#include "core/Calculs_Fixes.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
+#include "core/Sorties.h"
 #include "core/Textes.h"
 #include "curves/Graphique.h"
 #include "files/Import_Export.h"
-#include "logger/Sorties.h"
 
-namespace {
-
-constexpr uint8_t Recette_Pasteurisation = 100;
-constexpr uint8_t Recette_Sterilisation = 101;
-
-template <typename T>
-T* Controle(QWidget* parent, const char* nom, double gauche, double haut, double largeur,
-            double hauteur) {
-    auto* controle = new T(parent);
-    controle->setObjectName(QLatin1String(nom));
-    controle->setGeometry(Twips::Rectangle(gauche, haut, largeur, hauteur));
-    return controle;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Frm_Calcul::Frm_Calcul(Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, Dialogues& dialogues,
                        Maximum_Cuisson& maximum)
@@ -49,9 +37,9 @@ Frm_Calcul::Frm_Calcul(Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, Dia
     Construire_Choix();
     Construire_Coefficients();
 
-    Cmd_Annuler = Controle<QPushButton>(this, "Cmd_Annuler", 3000, 3240, 1215, 375);
+    Cmd_Annuler = Controles::Place<QPushButton>(this, "Cmd_Annuler", QRectF(3000, 3240, 1215, 375));
     Cmd_Annuler->setText(QStringLiteral("Annuler"));
-    Cmd_Ok = Controle<QPushButton>(this, "Cmd_Ok", 4440, 3240, 1215, 375);
+    Cmd_Ok = Controles::Place<QPushButton>(this, "Cmd_Ok", QRectF(4440, 3240, 1215, 375));
     Cmd_Ok->setText(QStringLiteral("OK"));
     Cmd_Ok->setDefault(true);
     connect(Cmd_Ok, &QPushButton::clicked, this, &Frm_Calcul::Cmd_Ok_Click);
@@ -59,19 +47,22 @@ Frm_Calcul::Frm_Calcul(Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, Dia
 }
 
 void Frm_Calcul::Construire_Choix() {
-    Frame_Choix_Calcul = Controle<QGroupBox>(this, "Frame_Choix_Calcul", 120, 120, 5535, 1455);
+    Frame_Choix_Calcul =
+        Controles::Place<QGroupBox>(this, "Frame_Choix_Calcul", QRectF(120, 120, 5535, 1455));
     Frame_Choix_Calcul->setTitle(QStringLiteral("Choix du calcul"));
-    Opt_Pasteurisation =
-        Controle<QRadioButton>(Frame_Choix_Calcul, "Opt_Pasteurisation", 120, 300, 1935, 255);
-    Opt_Pasteurisation->setText(QStringLiteral("Pasteurisation"));
-    Opt_Sterilisation =
-        Controle<QRadioButton>(Frame_Choix_Calcul, "Opt_Sterilisation", 120, 660, 1935, 255);
-    Opt_Sterilisation->setText(QStringLiteral("Stérilisation"));
-    Opt_Personalise =
-        Controle<QRadioButton>(Frame_Choix_Calcul, "Opt_Personalise", 120, 1020, 1935, 255);
+    Opt_Pasteurisation = Controles::Place<QRadioButton>(Frame_Choix_Calcul, "Opt_Pasteurisation",
+                                                        QRectF(120, 300, 1935, 255));
+    Opt_Pasteurisation->setText(QString::fromUtf8(Calculs_Fixes::Pasteurisation.Libelle));
+    Opt_Sterilisation = Controles::Place<QRadioButton>(Frame_Choix_Calcul, "Opt_Sterilisation",
+                                                       QRectF(120, 660, 1935, 255));
+    Opt_Sterilisation->setText(QString::fromUtf8(Calculs_Fixes::Sterilisation.Libelle));
+    Opt_Personalise = Controles::Place<QRadioButton>(Frame_Choix_Calcul, "Opt_Personalise",
+                                                     QRectF(120, 1020, 1935, 255));
     Opt_Personalise->setText(QStringLiteral("Personnalisé"));
-    Cmb_Recette = Controle<QComboBox>(Frame_Choix_Calcul, "Cmb_Recette", 2160, 300, 855, 315);
-    Txt_Recette = Controle<QLineEdit>(Frame_Choix_Calcul, "Txt_Recette", 2160, 960, 3255, 315);
+    Cmb_Recette =
+        Controles::Place<QComboBox>(Frame_Choix_Calcul, "Cmb_Recette", QRectF(2160, 300, 855, 315));
+    Txt_Recette = Controles::Place<QLineEdit>(Frame_Choix_Calcul, "Txt_Recette",
+                                              QRectF(2160, 960, 3255, 315));
 
     // Setting an option from code runs its handler, as a click does.
     const auto choisi = [this](QRadioButton* option, void (Frm_Calcul::*gestionnaire)()) {
@@ -86,22 +77,22 @@ void Frm_Calcul::Construire_Choix() {
 }
 
 void Frm_Calcul::Construire_Coefficients() {
-    Frame_Coefficient_calcul =
-        Controle<QGroupBox>(this, "Frame_Coefficient_calcul", 120, 1680, 5535, 1455);
+    Frame_Coefficient_calcul = Controles::Place<QGroupBox>(this, "Frame_Coefficient_calcul",
+                                                           QRectF(120, 1680, 5535, 1455));
     Frame_Coefficient_calcul->setTitle(QStringLiteral("Coefficients de calcul"));
     QWidget* f = Frame_Coefficient_calcul;
-    Lbl_Temp_Ref = Controle<QLabel>(f, "Lbl_Temp_Ref", 120, 300, 2295, 255);
+    Lbl_Temp_Ref = Controles::Place<QLabel>(f, "Lbl_Temp_Ref", QRectF(120, 300, 2295, 255));
     Lbl_Temp_Ref->setText(QStringLiteral("Température référence"));
-    Lbl_Valeur_Z = Controle<QLabel>(f, "Lbl_Valeur_Z", 120, 660, 2295, 255);
+    Lbl_Valeur_Z = Controles::Place<QLabel>(f, "Lbl_Valeur_Z", QRectF(120, 660, 2295, 255));
     Lbl_Valeur_Z->setText(QStringLiteral("Valeur Z"));
-    Lbl_Temp_Depart = Controle<QLabel>(f, "Lbl_Temp_Depart", 120, 1020, 2295, 255);
+    Lbl_Temp_Depart = Controles::Place<QLabel>(f, "Lbl_Temp_Depart", QRectF(120, 1020, 2295, 255));
     Lbl_Temp_Depart->setText(QStringLiteral("Température départ"));
-    Txt_Temp_Ref = Controle<QLineEdit>(f, "Txt_Temp_Ref", 2520, 270, 1095, 315);
-    Txt_Valeur_Z = Controle<QLineEdit>(f, "Txt_Valeur_Z", 2520, 630, 1095, 315);
-    Txt_Temp_Dep = Controle<QLineEdit>(f, "Txt_Temp_Dep", 2520, 990, 1095, 315);
-    Label1 = Controle<QLabel>(f, "Label1", 3720, 300, 495, 255);
-    Label2 = Controle<QLabel>(f, "Label2", 3720, 660, 495, 255);
-    Label3 = Controle<QLabel>(f, "Label3", 3720, 1020, 495, 255);
+    Txt_Temp_Ref = Controles::Place<QLineEdit>(f, "Txt_Temp_Ref", QRectF(2520, 270, 1095, 315));
+    Txt_Valeur_Z = Controles::Place<QLineEdit>(f, "Txt_Valeur_Z", QRectF(2520, 630, 1095, 315));
+    Txt_Temp_Dep = Controles::Place<QLineEdit>(f, "Txt_Temp_Dep", QRectF(2520, 990, 1095, 315));
+    Label1 = Controles::Place<QLabel>(f, "Label1", QRectF(3720, 300, 495, 255));
+    Label2 = Controles::Place<QLabel>(f, "Label2", QRectF(3720, 660, 495, 255));
+    Label3 = Controles::Place<QLabel>(f, "Label3", QRectF(3720, 1020, 495, 255));
     for (QLabel* unite : {Label1, Label2, Label3})
         unite->setText(QStringLiteral("°C"));
 }
@@ -117,21 +108,21 @@ void Frm_Calcul::Form_Load() {
     Opt_Pasteurisation->setChecked(true);
 }
 
-void Frm_Calcul::Choix_Fixe(const char* temp_ref, const char* valeur_z, const char* temp_dep) {
+void Frm_Calcul::Choix_Fixe(const Calcul_Fixe& calcul) {
     Frame_Coefficient_calcul->setEnabled(false);
     Cmb_Recette->setEnabled(false);
     Txt_Recette->setEnabled(false);
-    Txt_Temp_Ref->setText(QLatin1String(temp_ref));
-    Txt_Valeur_Z->setText(QLatin1String(valeur_z));
-    Txt_Temp_Dep->setText(QLatin1String(temp_dep));
+    Txt_Temp_Ref->setText(Texte_Single(calcul.Temp_Ref));
+    Txt_Valeur_Z->setText(Texte_Single(calcul.Valeur_Z));
+    Txt_Temp_Dep->setText(Texte_Single(calcul.Temp_Dep));
 }
 
 void Frm_Calcul::Opt_Pasteurisation_Click() {
-    Choix_Fixe("70", "10", "55");
+    Choix_Fixe(Calculs_Fixes::Pasteurisation);
 }
 
 void Frm_Calcul::Opt_Sterilisation_Click() {
-    Choix_Fixe("121", "10", "100");
+    Choix_Fixe(Calculs_Fixes::Sterilisation);
 }
 
 void Frm_Calcul::Opt_Personalise_Click() {
@@ -192,7 +183,7 @@ void Frm_Calcul::Cmd_Ok_Click() {
     if (!Lire_Coefficients(temp_ref, valeur_z, temp_dep)) return;
 
     QString libelle;
-    uint8_t recette = Recette_Pasteurisation;
+    uint8_t recette = Calculs_Fixes::Pasteurisation.Num_Recette;
     if (Opt_Personalise->isChecked()) {
         const int k = Cmb_Recette->currentIndex() + 1;
         if (k < 1 || k > Nb_Recettes_Max) return;
@@ -212,7 +203,7 @@ void Frm_Calcul::Cmd_Ok_Click() {
         libelle = Opt_Pasteurisation->text();
     } else {
         libelle = Opt_Sterilisation->text();
-        recette = Recette_Sterilisation;
+        recette = Calculs_Fixes::Sterilisation.Num_Recette;
     }
 
     if (!Calcul_Valeur_Cuisson(etat_, maximum_, temp_ref, valeur_z, temp_dep)) {

@@ -3,10 +3,11 @@
 // the status line.
 #pragma once
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 
 class CWGraph;
 class Dialogues;
+struct Calcul_Fixe;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -56,7 +57,7 @@ class Frm_Calcul : public Fenetre_Chargeable {
   private:
     void Construire_Choix();
     void Construire_Coefficients();
-    void Choix_Fixe(const char* temp_ref, const char* valeur_z, const char* temp_dep);
+    void Choix_Fixe(const Calcul_Fixe& calcul);
     // The three boxes as numbers, or a message naming the first that is not one.
     bool Lire_Coefficients(float& temp_ref, float& valeur_z, float& temp_dep);
     void Affiche_Resultat(const QString& libelle, float temp_ref, float valeur_z, float temp_dep);

@@ -11,17 +11,18 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "app/Dialogues.h"
 #include "controls/CWNumEdit.h"
+#include "controls/Controles.h"
 #include "controls/MaskEdBox.h"
+#include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "core/Sorties.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
 #include "logger/Entete_Enregistrement.h"
 #include "logger/Fonctions_Logger.h"
 #include "logger/Programmation_Logger.h"
-#include "logger/Sorties.h"
 
 namespace {
 
@@ -36,12 +37,6 @@ const QStringList Tailles = {QStringLiteral("1000"),  QStringLiteral("2000"),
                              QStringLiteral("4000"),  QStringLiteral("8000"),
                              QStringLiteral("12000"), QStringLiteral("16000")};
 const QString Pas_Envoye = QStringLiteral("\nRien n'a été envoyé au logger.");
-
-template <typename T>
-T* Nomme(T* controle, const char* nom) {
-    controle->setObjectName(QLatin1String(nom));
-    return controle;
-}
 
 bool Unite_Hygrometrie(const QString& unite) {
     return unite == QStringLiteral("°C & alarme %Hr") || unite == QStringLiteral("°F & alarme %Hr");
@@ -72,48 +67,51 @@ Frm_UpLoad::Frm_UpLoad(Etat& etat, Communication& lien, Dialogues& dialogues,
 }
 
 void Frm_UpLoad::Construire() {
-    Cmd_UpLoad = Nomme(new QPushButton(QStringLiteral("OK"), this), "Cmd_UpLoad");
-    Frame_Per_Enreg =
-        Nomme(new QGroupBox(QStringLiteral("Période enregistrement (s)"), this), "Frame_Per_Enreg");
-    CW_Per_Enreg = Nomme(new CWNumEdit(Frame_Per_Enreg), "CW_Per_Enreg");
+    Cmd_UpLoad = Controles::Nomme(new QPushButton(QStringLiteral("OK"), this), "Cmd_UpLoad");
+    Frame_Per_Enreg = Controles::Nomme(
+        new QGroupBox(QStringLiteral("Période enregistrement (s)"), this), "Frame_Per_Enreg");
+    CW_Per_Enreg = Controles::Nomme(new CWNumEdit(Frame_Per_Enreg), "CW_Per_Enreg");
     CW_Per_Enreg->Definir_Format(QStringLiteral("0"));
     CW_Per_Enreg->setRange(Periode_Min, Periode_Max);
 
-    Frame_Units = Nomme(new QGroupBox(QStringLiteral("Alarme sur :"), this), "Frame_Units");
-    Frame_Alarm_Low =
-        Nomme(new QGroupBox(QStringLiteral("Alarme basse"), Frame_Units), "Frame_Alarm_Low");
-    CW_Alarm_Low = Nomme(new CWNumEdit(Frame_Alarm_Low), "CW_Alarm_Low");
+    Frame_Units =
+        Controles::Nomme(new QGroupBox(QStringLiteral("Alarme sur :"), this), "Frame_Units");
+    Frame_Alarm_Low = Controles::Nomme(new QGroupBox(QStringLiteral("Alarme basse"), Frame_Units),
+                                       "Frame_Alarm_Low");
+    CW_Alarm_Low = Controles::Nomme(new CWNumEdit(Frame_Alarm_Low), "CW_Alarm_Low");
     CW_Alarm_Low->Definir_Format(QStringLiteral("000.0"));
-    Frame_Alarm_High =
-        Nomme(new QGroupBox(QStringLiteral("Alarme haute"), Frame_Units), "Frame_Alarm_High");
-    CW_Alarm_High = Nomme(new CWNumEdit(Frame_Alarm_High), "CW_Alarm_High");
+    Frame_Alarm_High = Controles::Nomme(new QGroupBox(QStringLiteral("Alarme haute"), Frame_Units),
+                                        "Frame_Alarm_High");
+    CW_Alarm_High = Controles::Nomme(new CWNumEdit(Frame_Alarm_High), "CW_Alarm_High");
     CW_Alarm_High->Definir_Format(QStringLiteral(".0"));
     for (CWNumEdit* alarme : {CW_Alarm_Low, CW_Alarm_High})
         alarme->setRange(Seuil_Min, Seuil_Max);
-    Cmb_Units = Nomme(new QComboBox(Frame_Units), "Cmb_Units");
+    Cmb_Units = Controles::Nomme(new QComboBox(Frame_Units), "Cmb_Units");
 
-    Frm_Start_Mode =
-        Nomme(new QGroupBox(QStringLiteral("Mode de démarrage"), this), "Frm_Start_Mode");
-    Msk_Start_Date = Nomme(new MaskEdBox(Frm_Start_Mode), "Msk_Start_Date");
-    Opt_Start_Mode_Shedule = Nomme(new QRadioButton(QStringLiteral("Planifié "), Frm_Start_Mode),
-                                   "Opt_Start_Mode_Shedule");
-    Opt_Start_Mode_Now =
-        Nomme(new QRadioButton(QStringLiteral("Immédiat"), Frm_Start_Mode), "Opt_Start_Mode_Now");
-    Msk_Start_Time = Nomme(new MaskEdBox(Frm_Start_Mode), "Msk_Start_Time");
+    Frm_Start_Mode = Controles::Nomme(new QGroupBox(QStringLiteral("Mode de démarrage"), this),
+                                      "Frm_Start_Mode");
+    Msk_Start_Date = Controles::Nomme(new MaskEdBox(Frm_Start_Mode), "Msk_Start_Date");
+    Opt_Start_Mode_Shedule = Controles::Nomme(
+        new QRadioButton(QStringLiteral("Planifié "), Frm_Start_Mode), "Opt_Start_Mode_Shedule");
+    Opt_Start_Mode_Now = Controles::Nomme(
+        new QRadioButton(QStringLiteral("Immédiat"), Frm_Start_Mode), "Opt_Start_Mode_Now");
+    Msk_Start_Time = Controles::Nomme(new MaskEdBox(Frm_Start_Mode), "Msk_Start_Time");
     Msk_Start_Time->Definir_Format(QStringLiteral("hh:mm:ss"));
     Msk_Start_Time->Definir_Masque(QStringLiteral("99:99:99"));
 
-    Frm_Nb_Max_Enreg = Nomme(new QGroupBox(QStringLiteral("Nombre de points avant arrêt"), this),
-                             "Frm_Nb_Max_Enreg");
-    Cmb_Nb_Max_Enreg = Nomme(new QComboBox(Frm_Nb_Max_Enreg), "Cmb_Nb_Max_Enreg");
+    Frm_Nb_Max_Enreg = Controles::Nomme(
+        new QGroupBox(QStringLiteral("Nombre de points avant arrêt"), this), "Frm_Nb_Max_Enreg");
+    Cmb_Nb_Max_Enreg = Controles::Nomme(new QComboBox(Frm_Nb_Max_Enreg), "Cmb_Nb_Max_Enreg");
 
-    Frame_Sleep =
-        Nomme(new QGroupBox(QStringLiteral("Mise en veille automatique"), this), "Frame_Sleep");
-    Opt_Sleep_Off = Nomme(new QRadioButton(QStringLiteral("Non"), Frame_Sleep), "Opt_Sleep_Off");
-    Opt_Sleep_On = Nomme(new QRadioButton(QStringLiteral("Oui"), Frame_Sleep), "Opt_Sleep_On");
+    Frame_Sleep = Controles::Nomme(
+        new QGroupBox(QStringLiteral("Mise en veille automatique"), this), "Frame_Sleep");
+    Opt_Sleep_Off =
+        Controles::Nomme(new QRadioButton(QStringLiteral("Non"), Frame_Sleep), "Opt_Sleep_Off");
+    Opt_Sleep_On =
+        Controles::Nomme(new QRadioButton(QStringLiteral("Oui"), Frame_Sleep), "Opt_Sleep_On");
 
-    Frame_Id = Nomme(new QGroupBox(QStringLiteral("Nom du module"), this), "Frame_Id");
-    Txt_Saisi_ID = Nomme(new QLineEdit(Frame_Id), "Txt_Saisi_ID");
+    Frame_Id = Controles::Nomme(new QGroupBox(QStringLiteral("Nom du module"), this), "Frame_Id");
+    Txt_Saisi_ID = Controles::Nomme(new QLineEdit(Frame_Id), "Txt_Saisi_ID");
     // A blank would split the logger's identity reply and shift the version after it.
     Txt_Saisi_ID->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[!-~\\x{A1}-\\x{FF}]*")), Txt_Saisi_ID));

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
 
 class CWNumEdit;
 class Communication;

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/Dialogues.h"
+#include "core/Dialogues.h"
 
 class Dialogues_Scriptes : public Dialogues {
   public:

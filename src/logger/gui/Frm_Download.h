@@ -2,8 +2,8 @@
 // logger.
 #pragma once
 
-#include "app/Fenetre_Chargeable.h"
-#include "logger/Sorties.h"
+#include "controls/Fenetre_Chargeable.h"
+#include "core/Sorties.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,4 +1,6 @@
-#include "app/Fenetre_Chargeable.h"
+#include "controls/Fenetre_Chargeable.h"
+
+#include "controls/Controles.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -14,9 +16,5 @@ void Fenetre_Chargeable::closeEvent(QCloseEvent* evenement) {
 }
 
 void Fenetre_Chargeable::Centrer_Sur_Ecran() {
-    const QScreen* ecran = screen();
-    if (!ecran) return;
-    QRect place(QPoint(), size());
-    place.moveCenter(ecran->availableGeometry().center());
-    move(place.topLeft());
+    Controles::Centrer_Sur_Ecran(*this);
 }

@@ -1,9 +1,9 @@
-#include "app/Frm_Download.h"
+#include "logger/gui/Frm_Download.h"
 
 #include <QLabel>
 #include <QProgressBar>
 
-#include "app/Twips.h"
+#include "controls/Twips.h"
 
 Frm_Download::Frm_Download()
     : Fenetre_Chargeable(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
