@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include "Application_Bench.h"
+#include "Dialogues_Scriptes.h"
 
 #include "app/Frm_Principal.h"
 #include "core/Dialogues.h"
@@ -19,17 +20,6 @@
 #include "logger/Port_QSerialPort.h"
 
 namespace {
-
-// Always opens the same file; says nothing.
-class Dialogues_Muets : public Dialogues {
-  public:
-    QString fichier;
-    void Message(const QString&, Icone) override {}
-    bool Question_Oui_Non(const QString&) override { return false; }
-    QString Fichier_Ouvrir(const Choix_Fichier&) override { return fichier; }
-    QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    bool Afficher_Document(const QString&) override { return true; }
-};
 
 void Remplir_7306(Etat& etat) {
     etat.Identite_Logger = QStringLiteral("FOUR");
@@ -50,9 +40,11 @@ void BM_Ouverture_Fichier_16000(benchmark::State& state) {
     qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
     auto modele = Etat::Nouveau();
     Remplir_7306(*modele);
-    Dialogues_Muets dialogues;
-    dialogues.fichier = dossier.filePath(QStringLiteral("r.txt"));
-    if (Import_Export::Ecriture_Fichier_Enreg(*modele, dialogues.fichier) !=
+    Dialogues_Scriptes dialogues;
+    dialogues.reponse_permanente = false;
+    dialogues.fichier_permanent = QString();
+    dialogues.fichier_permanent = dossier.filePath(QStringLiteral("r.txt"));
+    if (Import_Export::Ecriture_Fichier_Enreg(*modele, *dialogues.fichier_permanent) !=
         Import_Export::Resultat_Ecriture::Ecrit) {
         return state.SkipWithError("écriture impossible");
     }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include "Application_Bench.h"
+#include "Dialogues_Scriptes.h"
 #include "curves/Numeros_Graphe.h"
 
 #include "Logger_Simule.h"
@@ -86,15 +87,6 @@ void Redessin_Zoom(benchmark::State& state) {
 }
 BENCHMARK(Redessin_Zoom)->Unit(benchmark::kMillisecond);
 
-class Dialogues_Muets : public Dialogues {
-  public:
-    void Message(const QString&, Icone) override {}
-    bool Question_Oui_Non(const QString&) override { return false; }
-    QString Fichier_Ouvrir(const Choix_Fichier&) override { return {}; }
-    QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    bool Afficher_Document(const QString&) override { return true; }
-};
-
 // From the program's objects built to the main window shown, logger or not.
 void Demarrage(benchmark::State& state, bool avec_logger) {
     if (!Application_Bench()) return state.SkipWithError("une QCoreApplication existe déjà");
@@ -114,7 +106,9 @@ void Demarrage(benchmark::State& state, bool avec_logger) {
         logger->Demarrer();
     }
     const QString chemin = dossier.path();
-    Dialogues_Muets dialogues;
+    Dialogues_Scriptes dialogues;
+    dialogues.reponse_permanente = false;
+    dialogues.fichier_permanent = QString();
     for (auto _ : state) {
         auto etat = Etat::Nouveau();
         Horloge_Systeme horloge;

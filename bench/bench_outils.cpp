@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Application_Bench.h"
+#include "Dialogues_Scriptes.h"
 #include "curves/Numeros_Graphe.h"
 
 #include "app/Barre_Etat.h"
@@ -34,17 +35,6 @@ std::unique_ptr<Etat> Releve_Complet(const char* version) {
     etat->Nb_Mesures = static_cast<int16_t>(deux_valeurs ? 2 * Nb_Mesures_Max : Nb_Mesures_Max);
     return etat;
 }
-
-// Counts what would have been shown: opening the window on a sound recording shows nothing.
-class Dialogues_Comptes : public Dialogues {
-  public:
-    int messages = 0;
-    void Message(const QString&, Icone) override { ++messages; }
-    bool Question_Oui_Non(const QString&) override { return false; }
-    QString Fichier_Ouvrir(const Choix_Fichier&) override { return {}; }
-    QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    bool Afficher_Document(const QString&) override { return true; }
-};
 
 // The main window's graph and status bar as the user sees them.
 struct Fenetre_Graphe {
@@ -92,7 +82,8 @@ void Ouverture_Outils(benchmark::State& state, const char* version) {
     Fenetre_Graphe vue;
     Graphique::Affiche_Courbes(*etat, *vue.graphe);
     vue.graphe->Redessiner_Maintenant();
-    Dialogues_Comptes dialogues;
+    Dialogues_Scriptes dialogues;
+    dialogues.reponse_permanente = false;
     for (auto _ : state) {
         auto* outils = new Frm_Outils(*etat, *vue.graphe, *vue.barre, dialogues);
         outils->Form_Load();
@@ -105,7 +96,7 @@ void Ouverture_Outils(benchmark::State& state, const char* version) {
         Graphique::Mise_Echelle(*etat, *vue.graphe);
         state.ResumeTiming();
     }
-    if (dialogues.messages != 0) state.SkipWithError("un message est apparu");
+    if (!dialogues.affichages.isEmpty()) state.SkipWithError("un message est apparu");
 }
 BENCHMARK_CAPTURE(Ouverture_Outils, modele_7306_16000_mesures, "7306V12")
     ->Unit(benchmark::kMillisecond);

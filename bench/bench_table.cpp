@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "Dialogues_Scriptes.h"
 #include "controls/Fenetre_Chargeable.h"
 #include "core/Dialogues.h"
 #include "core/Etat.h"
@@ -48,14 +49,6 @@ std::unique_ptr<Etat> Enregistrement_Plein() {
     return etat;
 }
 
-struct Dialogues_Muets : Dialogues {
-    void Message(const QString&, Icone) override {}
-    bool Question_Oui_Non(const QString&) override { return false; }
-    QString Fichier_Ouvrir(const Choix_Fichier&) override { return {}; }
-    QString Fichier_Sauvegarder(const Choix_Fichier&) override { return {}; }
-    bool Afficher_Document(const QString&) override { return true; }
-};
-
 void BM_Tableau_Affiche_16000_7307(benchmark::State& state) {
     Application();
     const auto etat = Enregistrement_Plein();
@@ -83,7 +76,9 @@ void BM_Impression_Tableau_16000(benchmark::State& state) {
     const QStringList lignes = Lignes_Tableau::Lignes(*etat, {0, 1e6, true});
     QTemporaryDir dossier;
     Imprimante_PDF pdf(dossier.filePath(QStringLiteral("tableau.pdf")));
-    Dialogues_Muets dialogues;
+    Dialogues_Scriptes dialogues;
+    dialogues.reponse_permanente = false;
+    dialogues.fichier_permanent = QString();
     for (auto _ : state) {
         Impression::Impression_Tableau(lignes, Date_Depuis_Civil(2026, 12, 5, 15, 30), pdf,
                                        dialogues);

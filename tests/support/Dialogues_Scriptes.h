@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "core/Dialogues.h"
 
@@ -18,9 +20,12 @@ class Dialogues_Scriptes : public Dialogues {
         Icone icone = Icone::Aucune;
     };
 
-    // Answers, used in order; a question or a dialog with no answer left fails the test.
+    // Answers, used in order; a question or a dialog with no answer left fails the test,
+    // unless a standing answer is set (benchmarks repeat the same command).
     QList<bool> reponses_questions;
     QStringList reponses_fichiers;
+    std::optional<bool> reponse_permanente;
+    std::optional<QString> fichier_permanent;
 
     QList<Affichage> affichages;
     QList<Choix_Fichier> dialogues_fichiers;
@@ -39,6 +44,7 @@ class Dialogues_Scriptes : public Dialogues {
     }
     bool Question_Oui_Non(const QString& texte) override {
         affichages.append({QStringLiteral("question"), texte, Icone::Aucune});
+        if (reponses_questions.isEmpty() && reponse_permanente) return *reponse_permanente;
         if (reponses_questions.isEmpty()) {
             ADD_FAILURE() << "question sans réponse prévue : " << texte.toStdString();
             return false;
@@ -66,6 +72,7 @@ class Dialogues_Scriptes : public Dialogues {
     QString Fichier(const QString& genre, const Choix_Fichier& choix) {
         affichages.append({genre, choix.Titre, Icone::Aucune});
         dialogues_fichiers.append(choix);
+        if (reponses_fichiers.isEmpty() && fichier_permanent) return *fichier_permanent;
         if (reponses_fichiers.isEmpty()) {
             ADD_FAILURE() << "dialogue de fichier sans réponse prévue : "
                           << choix.Titre.toStdString();
