@@ -1,135 +1,122 @@
-// caldrix-cli on recordings files: the cooking value, the CSV export and the statistics.
+// caldrix-cli on recordings files: the cooking value, the CSV export, the statistics, usage.
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "Cli_Test.h"
-#include "core/Etat.h"
+#include "Enregistrement_Essai.h"
+#include "Fixtures.h"
 #include "core/Textes.h"
 #include "files/Import_Export.h"
 
-#include <QDir>
-#include <vector>
-
 namespace {
 
-// Measures one minute apart at the given temperatures, from 05/12/2026 at midnight.
-void Ecrire_Enregistrement(const QString& nom, const char* version,
-                           const std::vector<float>& temperatures) {
-    auto etat = Etat::Nouveau();
-    etat->Identite_Logger = QStringLiteral("FOUR");
-    etat->Version_Logger = QString::fromLatin1(version);
-    etat->Periode_Enreg = 60;
-    int i = 0;
-    for (float t : temperatures) {
-        ++i;
-        etat->Mesures(i) = {Date_Depuis_Civil(2026, 12, 5) + (i - 1) / 1440.0, t, 40.0f + i};
-    }
-    etat->Nb_Mesures = static_cast<int16_t>(Est_Modele_7307(etat->Version_Logger) ? 2 * i : i);
-    ASSERT_EQ(Import_Export::Ecriture_Fichier_Enreg(*etat, nom),
-              Import_Export::Resultat_Ecriture::Ecrit);
+// One measure a minute from 05/12/2026 at midnight.
+QString Ecrire(const QString& chemin, int modele, const std::vector<float>& temperatures) {
+    return Enregistrement_Essai(modele)
+        .Debut(Date_Depuis_Civil(2026, 12, 5))
+        .Temperatures(temperatures)
+        .Ecrire(chemin);
+}
+
+QStringList Cles(std::initializer_list<const char*> noms) {
+    QStringList cles;
+    for (const char* nom : noms)
+        cles << QLatin1String(nom);
+    cles.sort();  // as QJsonObject lists them
+    return cles;
 }
 
 }  // namespace
 
 using Cook = Cli_Test;
 
-TEST_F(Cook, PrintsTheStatusBarLineForEachKindOfCalculation) {
-    const QString fichier = Chemin(QStringLiteral("cuisson.txt"));
-    Ecrire_Enregistrement(fichier, "7306", {50, 60, 70, 80, 70, 50});
-    Execution e = Lancer({QStringLiteral("cook"), fichier, QStringLiteral("--pasteurisation")});
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_EQ(e.sortie, QStringLiteral("Pasteurisation Valeur : 12mn le : 05/12/2026 00:04:00 | "
-                                       "Tref :70°c | Z :10°c | Tdép :55°c\n"));
-
-    e = Lancer({QStringLiteral("cook"), fichier, QStringLiteral("--sterilisation")});
-    EXPECT_EQ(e.sortie, QStringLiteral("Stérilisation Valeur : 0mn le : 30/12/1899 | "
-                                       "Tref :121°c | Z :10°c | Tdép :100°c\n"));
-
-    e = Lancer({QStringLiteral("cook"), fichier, QStringLiteral("--tref"), QStringLiteral("60"),
-                QStringLiteral("--z"), QStringLiteral("7.5"), QStringLiteral("--tdep"),
-                QStringLiteral("45")});
-    EXPECT_EQ(e.code, 0);
-    EXPECT_TRUE(e.sortie.startsWith(QStringLiteral("Personnalisé Valeur : ")));
-    EXPECT_TRUE(e.sortie.endsWith(QStringLiteral("| Tref :60°c | Z :7.5°c | Tdép :45°c\n")));
-
-    // Recipe 3 of a recettes.ini created with the defaults.
-    e = Lancer({QStringLiteral("cook"), fichier, QStringLiteral("--recipe"), QStringLiteral("3")});
-    EXPECT_EQ(e.sortie, QStringLiteral("Formule n°3 Valeur : 12mn le : 05/12/2026 00:04:00 | "
-                                       "Tref :70°c | Z :10°c | Tdép :55°c\n"));
+TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
+    const QString f = Ecrire(Chemin(QStringLiteral("cuisson.txt")), 7306, {50, 60, 70, 80, 70, 50});
+    const QString fin = QStringLiteral(" | Tref :70°c | Z :10°c | Tdép :55°c\n");
+    const struct {
+        QStringList options;
+        QString sortie;
+    } cas[] = {
+        {{QStringLiteral("--pasteurisation")},
+         QStringLiteral("Pasteurisation Valeur : 12mn le : 05/12/2026 00:04:00") + fin},
+        {{QStringLiteral("--recipe"), QStringLiteral("3")},  // recettes.ini made with its defaults
+         QStringLiteral("Formule n°3 Valeur : 12mn le : 05/12/2026 00:04:00") + fin},
+        {{QStringLiteral("--sterilisation")},
+         QStringLiteral("Stérilisation Valeur : 0mn le : 30/12/1899 | Tref :121°c | Z :10°c | "
+                        "Tdép :100°c\n")},
+        {{QStringLiteral("--tref"), QStringLiteral("60"), QStringLiteral("--z"),
+          QStringLiteral("7.5"), QStringLiteral("--tdep"), QStringLiteral("45")},
+         QStringLiteral("Personnalisé Valeur : 508mn le : 05/12/2026 00:05:00 | Tref :60°c | Z "
+                        ":7.5°c | Tdép :45°c\n")},
+    };
+    for (const auto& c : cas) {
+        const Execution e = Lancer(QStringList{QStringLiteral("cook"), f} + c.options);
+        EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+        EXPECT_EQ(e.sortie, c.sortie);
+    }
 }
 
-TEST_F(Cook, RefusesModel7307AndBadChoices) {
-    const QString fichier = Chemin(QStringLiteral("hygro.txt"));
-    Ecrire_Enregistrement(fichier, "7307", {50, 60});
-    Execution e = Lancer({QStringLiteral("cook"), fichier, QStringLiteral("--pasteurisation")});
-    EXPECT_EQ(e.code, 4);
-    EXPECT_EQ(e.erreurs,
-              QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307\n"));
-
-    const QString temp = Chemin(QStringLiteral("temp.txt"));
-    Ecrire_Enregistrement(temp, "7306", {50, 60});
-    e = Lancer({QStringLiteral("cook"), temp});
-    EXPECT_EQ(e.code, 4);
-    e = Lancer({QStringLiteral("cook"), temp, QStringLiteral("--pasteurisation"),
-                QStringLiteral("--sterilisation")});
-    EXPECT_EQ(e.code, 4);
-    e = Lancer({QStringLiteral("cook"), temp, QStringLiteral("--tref"), QStringLiteral("70"),
-                QStringLiteral("--z"), QStringLiteral("0"), QStringLiteral("--tdep"),
-                QStringLiteral("55")});
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.sortie.isEmpty());
-
-    const QString seule = Chemin(QStringLiteral("seule.txt"));
-    Ecrire_Enregistrement(seule, "7306", {80});
-    e = Lancer({QStringLiteral("cook"), seule, QStringLiteral("--pasteurisation")});
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("il n'y a rien à calculer")));
-    EXPECT_TRUE(e.sortie.isEmpty());
-}
-
-TEST_F(Cook, MissingAndIncorrectFilesUseTheProgramsMessages) {
-    Execution e = Lancer({QStringLiteral("cook"), Chemin(QStringLiteral("absent.txt")),
-                          QStringLiteral("--pasteurisation")});
-    EXPECT_EQ(e.code, 3);
-    EXPECT_EQ(e.erreurs, QStringLiteral("Nom de fichier introuvable\n"));
-    Ecrire_Fichier(QStringLiteral("faux.txt"), "n'importe quoi\r\n");
-    e = Lancer({QStringLiteral("cook"), Chemin(QStringLiteral("faux.txt")),
-                QStringLiteral("--pasteurisation")});
-    EXPECT_EQ(e.code, 3);
-    EXPECT_EQ(e.erreurs, QStringLiteral("Fichier incorrect!\n"));
+TEST_F(Cook, RefuseCeQuiNeSeCalculePasEtLesFichiersIllisibles) {
+    const QString hygro = Ecrire(Chemin(QStringLiteral("hygro.txt")), 7307, {50, 60});
+    const QString temp = Ecrire(Chemin(QStringLiteral("temp.txt")), 7306, {50, 60});
+    const QString seule = Ecrire(Chemin(QStringLiteral("seule.txt")), 7306, {80});
+    const QString p = QStringLiteral("--pasteurisation");
+    const struct {
+        QStringList arguments;
+        int code;
+        QString erreur;
+    } cas[] = {
+        {{hygro, p}, 4, QStringLiteral("Calcul de cuisson impossible avec un enregistreur 7307")},
+        {{seule, p}, 4, QStringLiteral("il n'y a rien à calculer")},
+        {{temp}, 4, QStringLiteral("choisir un calcul")},
+        {{temp, p, QStringLiteral("--sterilisation")}, 4, QStringLiteral("choisir un calcul")},
+        {{temp, QStringLiteral("--tref"), QStringLiteral("70"), QStringLiteral("--z"),
+          QStringLiteral("0"), QStringLiteral("--tdep"), QStringLiteral("55")},
+         4,
+         QStringLiteral("Calcul impossible")},
+        {{Chemin(QStringLiteral("absent.txt")), p},
+         3,
+         QStringLiteral("Nom de fichier introuvable")},
+        {{Fixture("tronque.txt"), p}, 3, QStringLiteral("Fichier incorrect!")},
+    };
+    for (const auto& c : cas) {
+        const Execution e = Lancer(QStringList{QStringLiteral("cook")} + c.arguments);
+        EXPECT_EQ(e.code, c.code) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(e.erreurs.contains(c.erreur)) << e.erreurs.toStdString();
+        EXPECT_TRUE(e.sortie.isEmpty());
+    }
 }
 
 using Export = Cli_Test;
 
-TEST_F(Export, WritesIsoStampsAndPointDecimals) {
-    const QString fichier = Chemin(QStringLiteral("froid.txt"));
-    Ecrire_Enregistrement(fichier, "7306", {-1.5f, 2, 3.25f});
-    const Execution e = Lancer({QStringLiteral("export"), fichier, QStringLiteral("--csv")});
+TEST_F(Export, EcritDesDatesIsoEtDesPointsDecimaux) {
+    Execution e =
+        Lancer({QStringLiteral("export"), Fixture("serre_7307.txt"), QStringLiteral("--csv")});
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_EQ(e.sortie, QStringLiteral("date_heure,temperature_degres\n"
-                                       "2026-12-05T00:00:00,-1.5\n"
-                                       "2026-12-05T00:01:00,2\n"
-                                       "2026-12-05T00:02:00,3.25\n"));
+    EXPECT_TRUE(
+        e.sortie.startsWith(QStringLiteral("date_heure,temperature_degres,"
+                                           "humidite_pourcent_hr\n"
+                                           "2026-11-30T14:00:00,18.5,55\n"
+                                           "2026-11-30T14:02:00,19,56\n")));
+    EXPECT_EQ(e.sortie.count(QLatin1Char('\n')), 9);
+    const QString csv = Chemin(QStringLiteral("four.csv"));
+    e = Lancer({QStringLiteral("export"), Fixture("four_7306.txt"), QStringLiteral("--csv"),
+                QStringLiteral("--output"), csv});
+    EXPECT_EQ(e.code, 0);
+    EXPECT_TRUE(Lire_Fichier(QStringLiteral("four.csv"))
+                    .contains("\n2026-12-06T00:00:00,72.5\n2026-12-06T00:01:00,72.4\n"));
+    EXPECT_TRUE(Lire_Fichier(QStringLiteral("four.csv")).endsWith("\n2026-12-06T00:06:00,-1.5\n"));
+
+    e = Lancer({QStringLiteral("export"), Fixture("four_7306.txt")});
+    EXPECT_EQ(e.code, 4);  // no format
 }
 
-TEST_F(Export, Model7307GetsItsHumidityColumnInAFile) {
-    const QString fichier = Chemin(QStringLiteral("hygro.txt"));
-    Ecrire_Enregistrement(fichier, "7307", {21.5f, 22});
-    const QString csv = Chemin(QStringLiteral("hygro.csv"));
-    const Execution e = Lancer({QStringLiteral("export"), fichier, QStringLiteral("--csv"),
-                                QStringLiteral("--output"), csv});
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_EQ(Lire_Fichier(QStringLiteral("hygro.csv")),
-              QByteArray("date_heure,temperature_degres,humidite_pourcent_hr\n"
-                         "2026-12-05T00:00:00,21.5,41\n"
-                         "2026-12-05T00:01:00,22,42\n"));
-}
-
-TEST_F(Export, AFullDiskLeavesTheOldFileAndSaysSo) {
-    const QString fichier = Chemin(QStringLiteral("long.txt"));
-    Ecrire_Enregistrement(fichier, "7306", std::vector<float>(400, 21.5f));
+TEST_F(Export, UnDisquePleinLaisseLAncienFichierEtLeDit) {
+    const QString f =
+        Ecrire(Chemin(QStringLiteral("long.txt")), 7306, std::vector<float>(400, 21.5f));
     Ecrire_Fichier(QStringLiteral("long.csv"), "ancien\n");
-    const Execution e = Lancer({QStringLiteral("export"), fichier, QStringLiteral("--csv"),
+    const Execution e = Lancer({QStringLiteral("export"), f, QStringLiteral("--csv"),
                                 QStringLiteral("--output"), Chemin(QStringLiteral("long.csv"))},
                                4096);
     EXPECT_EQ(e.code, 3);
@@ -140,32 +127,13 @@ TEST_F(Export, AFullDiskLeavesTheOldFileAndSaysSo) {
               QStringList{QStringLiteral("long.csv")});
 }
 
-TEST_F(Export, NeedsAFormatAndAReadableFile) {
-    Execution e = Lancer({QStringLiteral("export"), Chemin(QStringLiteral("x.txt"))});
-    EXPECT_EQ(e.code, 4);
-    e = Lancer(
-        {QStringLiteral("export"), Chemin(QStringLiteral("x.txt")), QStringLiteral("--csv")});
-    EXPECT_EQ(e.code, 3);
-}
-
 using Stats = Cli_Test;
 
-namespace {
-QStringList Cles(std::initializer_list<const char*> noms) {
-    QStringList cles;
-    for (const char* nom : noms)
-        cles << QLatin1String(nom);
-    cles.sort();  // as QJsonObject lists them
-    return cles;
-}
-}  // namespace
-
-TEST_F(Stats, JsonHasExactlyTheListedKeysAndHumidityOnlyFor7307) {
-    const QString fichier = Chemin(QStringLiteral("froid.txt"));
-    Ecrire_Enregistrement(fichier, "7306", {4, 11, 12, 3});
-    Execution e = Lancer({QStringLiteral("stats"), fichier, QStringLiteral("--json"),
-                          QStringLiteral("--high"), QStringLiteral("10.1"), QStringLiteral("--low"),
-                          QStringLiteral("-2.7")});
+TEST_F(Stats, LeJsonPorteExactementSesClesEtLHumiditePourLe7307Seulement) {
+    const QString f = Ecrire(Chemin(QStringLiteral("froid.txt")), 7306, {4, 11, 12, 3});
+    Execution e =
+        Lancer({QStringLiteral("stats"), f, QStringLiteral("--json"), QStringLiteral("--high"),
+                QStringLiteral("10.1"), QStringLiteral("--low"), QStringLiteral("-2.7")});
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.endsWith(QStringLiteral("}\n")));
     QJsonParseError erreur;
@@ -185,43 +153,38 @@ TEST_F(Stats, JsonHasExactlyTheListedKeysAndHumidityOnlyFor7307) {
     EXPECT_EQ(t[QStringLiteral("seuil_bas")].toDouble(), -2.7);
     EXPECT_TRUE(t[QStringLiteral("en_dessous")][QStringLiteral("plus_long_debut")].isNull());
 
-    const QString hygro = Chemin(QStringLiteral("hygro.txt"));
-    Ecrire_Enregistrement(hygro, "7307", {21.5f, 22});
-    e = Lancer({QStringLiteral("stats"), hygro, QStringLiteral("--json")});
+    e = Lancer({QStringLiteral("stats"), Fixture("serre_7307.txt"), QStringLiteral("--json")});
     o = QJsonDocument::fromJson(e.sortie.toUtf8()).object();
     EXPECT_EQ(o[QStringLiteral("humidite")].toObject().keys(),
               Cles({"min", "min_date", "max", "max_date", "moyenne", "ecart_type"}));
 }
 
-TEST_F(Stats, TextUsesConfIniThresholdsAndBadUsageIsRefused) {
+TEST_F(Stats, LeTexteSuitConfIniEtLesMauvaisUsagesSontRefuses) {
     auto reglages = Etat::Nouveau();
     reglages->Seuil_Haut = 11.5f;
     ASSERT_EQ(Import_Export::Ecriture_Conf(*reglages), Import_Export::Resultat_Ecriture::Ecrit);
-    const QString fichier = Chemin(QStringLiteral("froid.txt"));
-    Ecrire_Enregistrement(fichier, "7306", {4, 11, 12, 3});
-    Execution e = Lancer({QStringLiteral("stats"), fichier});
+    const QString f = Ecrire(Chemin(QStringLiteral("froid.txt")), 7306, {4, 11, 12, 3});
+    Execution e = Lancer({QStringLiteral("stats"), f});
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(QStringLiteral("\nSeuil haut : 11.5 °C\n")));
     EXPECT_TRUE(e.sortie.contains(
         QStringLiteral("\nAu-dessus du seuil haut : 1 min, 1 dépassement (1 mesure)\n")));
 
-    e = Lancer({QStringLiteral("stats"), fichier, QStringLiteral("--from"), QStringLiteral("abc"),
-                QStringLiteral("--to"), QStringLiteral("2026-12-05")});
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("--from : « abc »")));
-    e = Lancer({QStringLiteral("stats"), fichier, QStringLiteral("--from"),
-                QStringLiteral("2026-12-06"), QStringLiteral("--to"),
-                QStringLiteral("2026-12-05T23:00")});
-    EXPECT_EQ(e.code, 4);
+    const QString de = QStringLiteral("--from"), a = QStringLiteral("--to");
+    for (const QStringList& mauvais :
+         {QStringList{de, QStringLiteral("abc"), a, QStringLiteral("2026-12-05")},
+          QStringList{de, QStringLiteral("2026-12-06"), a, QStringLiteral("2026-12-05T23:00")}}) {
+        e = Lancer(QStringList{QStringLiteral("stats"), f} + mauvais);
+        EXPECT_EQ(e.code, 4) << mauvais.join(u' ').toStdString();
+    }
     e = Lancer({QStringLiteral("stats"), Chemin(QStringLiteral("absent.txt"))});
     EXPECT_EQ(e.code, 3);
     EXPECT_EQ(e.erreurs, QStringLiteral("Nom de fichier introuvable\n"));
-    EXPECT_TRUE(e.sortie.isEmpty());
 }
 
 using Usage = Cli_Test;
 
-TEST_F(Usage, VersionHelpAndUnknownCommands) {
+TEST_F(Usage, VersionAideEtCommandesInconnues) {
     Execution e = Lancer({QStringLiteral("--version")});
     EXPECT_EQ(e.code, 0);
     EXPECT_EQ(e.sortie, QStringLiteral("Caldrix V1.09\n"));
@@ -230,11 +193,12 @@ TEST_F(Usage, VersionHelpAndUnknownCommands) {
     EXPECT_TRUE(e.sortie.contains(QStringLiteral("Codes de sortie")));
     e = Lancer({QStringLiteral("program"), QStringLiteral("--help")});
     EXPECT_TRUE(e.sortie.contains(QStringLiteral("--sleep")));
-    e = Lancer({QStringLiteral("effacer")});
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("commande inconnue : effacer")));
-    e = Lancer({QStringLiteral("info"), QStringLiteral("--vite")});
-    EXPECT_EQ(e.code, 4);
-    e = Lancer({});
-    EXPECT_EQ(e.code, 4);
+    for (const QStringList& mauvais :
+         {QStringList{QStringLiteral("effacer")},
+          QStringList{QStringLiteral("info"), QStringLiteral("--vite")}, QStringList{}}) {
+        e = Lancer(mauvais);
+        EXPECT_EQ(e.code, 4) << mauvais.join(u' ').toStdString();
+    }
+    EXPECT_TRUE(Lancer({QStringLiteral("effacer")})
+                    .erreurs.contains(QStringLiteral("commande inconnue : effacer")));
 }
