@@ -8,7 +8,6 @@
 #include <memory>
 #include "Application_Bench.h"
 #include "Dialogues_Scriptes.h"
-#include "curves/Numeros_Graphe.h"
 
 #include "Logger_Simule.h"
 #include "Terminal_Simule.h"
@@ -20,6 +19,7 @@
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 #include "files/Import_Export.h"
 #include "logger/Communication.h"

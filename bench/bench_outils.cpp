@@ -6,7 +6,6 @@
 
 #include "Application_Bench.h"
 #include "Dialogues_Scriptes.h"
-#include "curves/Numeros_Graphe.h"
 
 #include "app/Barre_Etat.h"
 #include "core/Dialogues.h"
@@ -14,6 +13,7 @@
 #include "core/Textes.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 #include "tools/Affiche_Valeur_Curseur.h"
 #include "tools/Frm_Outils.h"

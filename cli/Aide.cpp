@@ -63,6 +63,16 @@ const Aide_Commande Aides[] = {
      "  --high, --low    seuils haut et bas (par défaut ceux de Conf.ini)\n"
      "  --delta-h        énergie d'activation de la MKT, 83.144 kJ/mol par défaut\n"
      "  --json           un objet JSON (UTF-8) au lieu du texte\n"},
+    {"report",
+     "Usage : caldrix-cli report FICHIER.txt --output RAPPORT.pdf [--high T --low T]\n"
+     "          [--pasteurisation | --sterilisation | --recipe K] [--force]\n"
+     "\n"
+     "Rapport d'enregistrement sur une page A4 (PDF) : le logger, les courbes avec les\n"
+     "seuils, les statistiques, la valeur de cuisson et un cadre de visa à signer.\n"
+     "  --high, --low    seuils haut et bas (par défaut ceux de Conf.ini)\n"
+     "  --pasteurisation, --sterilisation, --recipe K\n"
+     "                   le calcul de cuisson du rapport (par défaut celui du fichier)\n"
+     "  --force          remplacer RAPPORT.pdf s'il existe\n"},
 };
 
 const char Aide_Generale[] =
@@ -77,6 +87,7 @@ const char Aide_Generale[] =
     "  cook      calculer la valeur de cuisson d'un fichier\n"
     "  export    convertir un fichier en CSV\n"
     "  stats     statistiques d'un fichier\n"
+    "  report    rapport PDF d'un fichier, à signer\n"
     "\n"
     "  --port N|PERIPHERIQUE  numéro de port COM, ou chemin du périphérique\n"
     "                         (par défaut : le port de Conf.ini)\n"

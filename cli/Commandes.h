@@ -9,6 +9,7 @@ int Commande_Download(Etat& etat, const Arguments& arguments);
 int Commande_Program(Etat& etat, const Arguments& arguments);
 int Commande_Cook(Etat& etat, const Arguments& arguments);
 int Commande_Export(Etat& etat, const Arguments& arguments);
+int Commande_Report(Etat& etat, const Arguments& arguments);
 int Commande_Stats(Etat& etat, const Arguments& arguments);
 
 // Conf.ini into `etat` (port, thresholds, number of records); its absence is only a warning

@@ -1,6 +1,8 @@
 // caldrix-cli: the loggers and the recordings from the command line.
-#include <QCoreApplication>
+#include <QApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "Aide.h"
 #include "Arguments.h"
@@ -57,6 +59,7 @@ int Executer(const Arguments& arguments) {
     if (c == QStringLiteral("program")) return Commande_Program(*etat, arguments);
     if (c == QStringLiteral("cook")) return Commande_Cook(*etat, arguments);
     if (c == QStringLiteral("export")) return Commande_Export(*etat, arguments);
+    if (c == QStringLiteral("report")) return Commande_Report(*etat, arguments);
     if (c == QStringLiteral("stats")) return Commande_Stats(*etat, arguments);
     throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
 }
@@ -64,7 +67,18 @@ int Executer(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    // Only the report draws, with the graph control, on a screen of its own that nobody sees.
+    const bool dessin = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (dessin && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    std::unique_ptr<QCoreApplication> programme;
+    if (dessin) {
+        programme = std::make_unique<QApplication>(argc, argv);
+    } else {
+        programme = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& application = *programme;
     try {
         return Executer(Arguments(application.arguments().mid(1), Options));
     } catch (const Erreur_Usage& erreur) {

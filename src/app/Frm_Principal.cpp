@@ -108,6 +108,8 @@ void Frm_Principal::Connecter_Menus() {
     connect(Mnu_Graph, &QAction::triggered, this, &Frm_Principal::Mnu_Graph_Click);
     connect(Mnu_Num, &QAction::triggered, this, &Frm_Principal::Mnu_Num_Click);
     connect(Mnu_Tools, &QAction::triggered, this, &Frm_Principal::Mnu_Tools_Click);
+    connect(Mnu_Statistiques, &QAction::triggered, this, &Frm_Principal::Mnu_Statistiques_Click);
+    connect(Mnu_Rapport, &QAction::triggered, this, &Frm_Principal::Mnu_Rapport_Click);
     connect(CWGraph_Enreg, &CWGraph::Pointeur_Zone_Trace, this,
             &Frm_Principal::CWGraph_Enreg_Pointeur_Zone_Trace);
 }
@@ -206,6 +208,7 @@ void Frm_Principal::Decharger_Fenetres() {
     Fenetre_Velor.Decharger_Fin_Programme();
     Fenetre_Calcul.Decharger_Fin_Programme();
     Fenetre_Patientez.Decharger_Fin_Programme();
+    Fenetre_Statistiques.Decharger_Fin_Programme();
 }
 
 void Frm_Principal::Txt_Commentaire_Change() {

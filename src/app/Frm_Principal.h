@@ -14,6 +14,7 @@
 #include "cooking/gui/Frm_Calcul.h"
 #include "logger/gui/Frm_Download.h"
 #include "logger/gui/Frm_UpLoad.h"
+#include "stats/gui/Frm_Statistiques.h"
 #include "table/Frm_Num_Data.h"
 #include "tools/Frm_Outils.h"
 
@@ -74,6 +75,9 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
 
     // The tools window and the cursor readout it turns on (src/tools/Frm_Principal_Outils.cpp).
     void Mnu_Tools_Click();
+    // The statistics of the range shown and the one-page report (Frm_Principal_Rapport.cpp).
+    void Mnu_Statistiques_Click();
+    void Mnu_Rapport_Click();
     void CWGraph_Enreg_Pointeur_Zone_Trace(int bouton, int shift, double x, double y);
 
     void Mnu_Quitter_Click();
@@ -97,6 +101,7 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_UpLoad> Fenetre_UpLoad;
     Fenetre<Frm_Num_Data> Fenetre_Num_Data;
     Fenetre<Frm_Outils> Fenetre_Outils;
+    Fenetre<Frm_Statistiques> Fenetre_Statistiques;
     // The last cooking value computed: it outlives the cooking window.
     Maximum_Cuisson Resultat_Cuisson;
 

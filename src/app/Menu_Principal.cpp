@@ -40,9 +40,11 @@ void Menu_Principal::Construire_Menus(QMenuBar& barre) {
     Mnu_Num_Data = Entree(barre, "Mnu_Num_Data", QStringLiteral("Tableau"));
     Mnu_Calcul = Entree(barre, "Mnu_Calcul", QStringLiteral("Calcul"));
     Mnu_Tools = Entree(barre, "Mnu_Tools", QStringLiteral("Outils"));
+    Mnu_Statistiques = Entree(barre, "Mnu_Statistiques", QStringLiteral("Statistiques"));
     Mnu_Print = Sous_Menu(barre, "Mnu_Print", QStringLiteral("Impression"));
     Mnu_Graph = Entree(*Mnu_Print, "Mnu_Graph", QStringLiteral("Graphique"));
     Mnu_Num = Entree(*Mnu_Print, "Mnu_Num", QStringLiteral("Numérique"));
+    Mnu_Rapport = Entree(*Mnu_Print, "Mnu_Rapport", QStringLiteral("Rapport PDF"));
     Mnu_Comm = Entree(barre, "Mnu_Comm", QStringLiteral("Comm"));
     Mnu_Aide = Sous_Menu(barre, "Mnu_Aide", QStringLiteral("?"));
     Mnu_Doc = Entree(*Mnu_Aide, "Mnu_Doc", QStringLiteral("Manuel"));

@@ -20,9 +20,11 @@ struct Menu_Principal {
     QAction* Mnu_Num_Data = nullptr;
     QAction* Mnu_Calcul = nullptr;
     QAction* Mnu_Tools = nullptr;
+    QAction* Mnu_Statistiques = nullptr;
     QMenu* Mnu_Print = nullptr;
     QAction* Mnu_Graph = nullptr;
     QAction* Mnu_Num = nullptr;
+    QAction* Mnu_Rapport = nullptr;
     QAction* Mnu_Comm = nullptr;
     QMenu* Mnu_Aide = nullptr;
     QAction* Mnu_Doc = nullptr;

@@ -1,5 +1,6 @@
 #include "cooking/Resultat_Cuisson.h"
 
+#include "core/Calculs_Fixes.h"
 #include "core/Etat.h"
 
 #include "core/Textes.h"
@@ -24,4 +25,30 @@ QString Refus_Calcul_Cuisson(const Etat& etat) {
             "deux mesures, il n'y a rien à calculer.");
     }
     return {};
+}
+
+std::optional<QString> Calcul_Enregistre(Etat& etat) {
+    const uint8_t recette = etat.Num_Recette;
+    if (recette < 1 || recette > Calculs_Fixes::Sterilisation.Num_Recette) return std::nullopt;
+    if (!Refus_Calcul_Cuisson(etat).isEmpty()) return std::nullopt;
+    QString libelle;
+    float temp_ref = 0, valeur_z = 0, temp_dep = 0;
+    if (recette <= Nb_Recettes_Max) {
+        const Recette& r = etat.Recettes(recette);
+        libelle = r.Nom;
+        temp_ref = r.Temp_Ref;
+        valeur_z = r.Valeur_Z;
+        temp_dep = r.Temp_Dep;
+    } else {
+        const Calcul_Fixe& fixe = recette == Calculs_Fixes::Pasteurisation.Num_Recette
+                                      ? Calculs_Fixes::Pasteurisation
+                                      : Calculs_Fixes::Sterilisation;
+        libelle = QString::fromUtf8(fixe.Libelle);
+        temp_ref = fixe.Temp_Ref;
+        valeur_z = fixe.Valeur_Z;
+        temp_dep = fixe.Temp_Dep;
+    }
+    Maximum_Cuisson maximum;
+    if (!Calcul_Valeur_Cuisson(etat, maximum, temp_ref, valeur_z, temp_dep)) return std::nullopt;
+    return Texte_Resultat_Cuisson(libelle, maximum, temp_ref, valeur_z, temp_dep);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "cooking/Calcul_Cuisson.h"
 
@@ -12,3 +13,9 @@ QString Texte_Resultat_Cuisson(const QString& libelle, const Maximum_Cuisson& ma
 // Why no cooking value can be computed for the recording held in `etat`, as the user is told
 // it (model 7307, fewer than two measures); an empty text when it can be.
 QString Refus_Calcul_Cuisson(const Etat& etat);
+
+// The cooking calculation a recording carries (Num_Recette: 100 pasteurisation, 101
+// sterilisation, 1 to 99 a recipe of etat.Recettes) computed again over it, as opening its
+// file replays it: the status line, or empty when it carries none or none can be computed.
+// Humidite of `etat` takes the running value, as after the cooking window's OK.
+std::optional<QString> Calcul_Enregistre(Etat& etat);

@@ -1,5 +1,4 @@
 #include "curves/Graphique.h"
-#include "curves/Numeros_Graphe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +7,7 @@
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Interaction_Graphe.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "table/Frm_Num_Data.h"
-#include "curves/Numeros_Graphe.h"
 
 #include "controls/Polices.h"
+#include "curves/Numeros_Graphe.h"
 
 #include <QListWidget>
 #include <QMenuBar>

@@ -1,10 +1,10 @@
 #include "tools/Affiche_Valeur_Curseur.h"
-#include "curves/Numeros_Graphe.h"
 
 #include "core/Etat.h"
 #include "core/Sorties.h"
 #include "curves/CWGraph.h"
 #include "curves/Curseur_Graphe.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 #include "tools/Textes_Outils.h"
 

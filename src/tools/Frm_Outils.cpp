@@ -1,5 +1,4 @@
 #include "tools/Frm_Outils.h"
-#include "curves/Numeros_Graphe.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,6 +18,7 @@
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Interaction_Graphe.h"
+#include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 #include "tools/Affiche_Valeur_Curseur.h"
 #include "tools/Saisie_Nombre.h"

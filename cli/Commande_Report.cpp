@@ -1,0 +1,81 @@
+#include <QFile>
+#include <QFileInfo>
+
+#include "Arguments.h"
+#include "Commandes.h"
+#include "Console.h"
+#include "cooking/Resultat_Cuisson.h"
+#include "core/Calculs_Fixes.h"
+#include "core/Etat.h"
+#include "core/Horloge.h"
+#include "files/Import_Export.h"
+#include "files/Texte_Fichier.h"
+#include "printing/Rapport.h"
+
+namespace {
+
+// The cooking calculation of the report: the one asked for, else the one the file carries.
+std::optional<uint8_t> Recette_Demandee(const Arguments& a) {
+    const int nb = int(a.A("pasteurisation")) + int(a.A("sterilisation")) + int(a.A("recipe"));
+    if (nb > 1) {
+        throw Erreur_Usage(
+            QStringLiteral("un seul calcul : --pasteurisation, --sterilisation ou --recipe K"));
+    }
+    if (a.A("pasteurisation")) return Calculs_Fixes::Pasteurisation.Num_Recette;
+    if (a.A("sterilisation")) return Calculs_Fixes::Sterilisation.Num_Recette;
+    if (!a.A("recipe")) return std::nullopt;
+    const int k = a.Entier("recipe");
+    if (k < 1 || k > Nb_Recettes_Max) throw Erreur_Usage(QStringLiteral("--recipe : de 1 à 99"));
+    return static_cast<uint8_t>(k);
+}
+
+}  // namespace
+
+int Commande_Report(Etat& etat, const Arguments& arguments) {
+    const QString sortie = arguments.Valeur("output");
+    if (!arguments.A("output") || !sortie.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        throw Erreur_Usage(QStringLiteral("--output RAPPORT.pdf est attendu"));
+    }
+    const std::optional<uint8_t> recette = Recette_Demandee(arguments);
+    if (!(arguments.A("high") && arguments.A("low"))) Lire_Reglages(etat);
+    Contenu_Rapport contenu;
+    contenu.parametres.seuil_haut =
+        arguments.A("high") ? arguments.Nombre("high") : etat.Seuil_Haut;
+    contenu.parametres.seuil_bas = arguments.A("low") ? arguments.Nombre("low") : etat.Seuil_Bas;
+    if (QFileInfo::exists(sortie) && !arguments.A("force")) {
+        Console::Erreur(
+            QStringLiteral("Le fichier existe déjà : %1 (--force pour le remplacer)").arg(sortie));
+        return Sortie_Fichier;
+    }
+    if (!Lire_Enregistrement(etat, arguments)) return Sortie_Fichier;
+
+    // The figures are the file's own: its exact bytes are the ones vouched for.
+    const QString fichier = QFileInfo(arguments.Fichiers().first()).absoluteFilePath();
+    QByteArray octets;
+    if (Import_Export::Lecture_Octets(fichier, octets) == Import_Export::Resultat_Lecture::Lu) {
+        contenu.sha256 = Rapport::Empreinte(octets);
+    }
+    contenu.fichier = fichier;
+    if (recette) etat.Num_Recette = *recette;
+    if (etat.Num_Recette >= 1 && etat.Num_Recette <= Nb_Recettes_Max) {
+        Import_Export::Lecture_Recettes(etat);
+    }
+    contenu.cuisson = Calcul_Enregistre(etat);
+    if (recette && !contenu.cuisson) {
+        const QString refus = Refus_Calcul_Cuisson(etat);
+        Console::Erreur(refus.isEmpty()
+                            ? QStringLiteral("Calcul impossible avec ces coefficients (Z nul ?)")
+                            : refus);
+        return Sortie_Usage;
+    }
+    contenu.etat = &etat;
+    contenu.edite_le = Horloge_Systeme().Maintenant();
+    if (Rapport::Ecrire(contenu, sortie) != Import_Export::Resultat_Ecriture::Ecrit) {
+        Console::Erreur(QStringLiteral("Impossible d'écrire le rapport %1 (dossier absent, disque "
+                                       "plein ou protégé) : rien n'a été remplacé.")
+                            .arg(sortie));
+        return Sortie_Fichier;
+    }
+    Console::Ligne(QStringLiteral("Rapport enregistré dans %1").arg(sortie));
+    return Sortie_Fait;
+}

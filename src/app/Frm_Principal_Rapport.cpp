@@ -1,0 +1,71 @@
+// "Statistiques" and "Rapport PDF": the figures and the report of the range the graph shows.
+#include <QFileInfo>
+
+#include "app/Barre_Etat.h"
+#include "app/Frm_Principal.h"
+#include "cooking/Resultat_Cuisson.h"
+#include "core/Dialogues.h"
+#include "core/Dossier_Programme.h"
+#include "core/Etat.h"
+#include "core/Horloge.h"
+#include "curves/Axe_Graphe.h"
+#include "curves/CWGraph.h"
+#include "curves/Numeros_Graphe.h"
+#include "files/Import_Export.h"
+#include "files/Texte_Fichier.h"
+#include "printing/Rapport.h"
+
+void Frm_Principal::Mnu_Statistiques_Click() {
+    // Loaded once: choosing the entry again only brings the open window back.
+    Frm_Statistiques& fenetre =
+        Fenetre_Statistiques.Charger(etat_, *CWGraph_Enreg, [this] { Mnu_Rapport_Click(); });
+    fenetre.show();
+    fenetre.raise();
+}
+
+void Frm_Principal::Mnu_Rapport_Click() {
+    Dialogues::Choix_Fichier choix;
+    choix.Titre = QStringLiteral("Rapport d'enregistrement");
+    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
+    choix.Filtre = QStringLiteral("(*.pdf)|*.pdf");
+    choix.Extension_Defaut = QStringLiteral(".pdf");
+    const QString nom = dialogues_.Fichier_Sauvegarder(choix);
+    if (!nom.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return;
+
+    // The cooking value is computed again on a copy: the curves on screen stay as they are.
+    const auto copie = Etat::Nouveau();
+    *copie = etat_;
+    if (copie->Num_Recette >= 1 && copie->Num_Recette <= Nb_Recettes_Max) {
+        Import_Export::Lecture_Recettes(*copie);
+    }
+    Contenu_Rapport contenu;
+    contenu.cuisson = Calcul_Enregistre(*copie);
+    contenu.etat = copie.get();
+    const Axe_Graphe& temps = CWGraph_Enreg->Axes(Numeros_Graphe::XAxis);
+    contenu.vue = Statistiques::Plage{temps.Minimum(), temps.Maximum()};
+    contenu.parametres.seuil_haut = etat_.Seuil_Haut;
+    contenu.parametres.seuil_bas = etat_.Seuil_Bas;
+    contenu.parametres.plage = contenu.vue;
+    contenu.edite_le = horloge_.Maintenant();
+    // The file vouches for the figures only while it holds exactly the recording shown.
+    if (!etat_.Nom_Fichier.isEmpty()) {
+        contenu.fichier = etat_.Nom_Fichier;
+        QByteArray octets;
+        const bool lu = Import_Export::Lecture_Octets(etat_.Nom_Fichier, octets) ==
+                        Import_Export::Resultat_Lecture::Lu;
+        if (lu && octets == Import_Export::Contenu_Fichier_Enreg(etat_)) {
+            contenu.sha256 = Rapport::Empreinte(octets);
+        } else {
+            contenu.remarque_fichier =
+                QStringLiteral("l'enregistrement affiché n'est plus celui de ce fichier");
+        }
+    }
+    if (Rapport::Ecrire(contenu, nom) != Import_Export::Resultat_Ecriture::Ecrit) {
+        dialogues_.Message(QStringLiteral("Le rapport %1 n'a pas pu être écrit (dossier absent, "
+                                          "disque plein ou protégé). Rien n'a été remplacé.")
+                               .arg(nom),
+                           Dialogues::Icone::Exclamation);
+        return;
+    }
+    StatusBar->Afficher_Etat(QStringLiteral("Rapport enregistré dans ") + nom);
+}

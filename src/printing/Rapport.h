@@ -1,0 +1,40 @@
+// The one-page report of a recording, to sign and file at an inspection: what logger, when, the
+// curves with the two thresholds, the figures, the cooking value when there is one, and a box
+// for the visa. An A4 page of vectors and texts (a PDF a reader can search and copy from),
+// made the same way by the desktop program and by caldrix-cli.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "files/Resultats_Fichiers.h"
+#include "stats/Statistiques.h"
+
+struct Etat;
+
+struct Contenu_Rapport {
+    const Etat* etat = nullptr;  // the recording; its thresholds are the ones drawn
+    Statistiques::Parametres parametres;
+    // The time range drawn, the view of the graph; empty: the whole recording.
+    std::optional<Statistiques::Plage> vue;
+    QString fichier;  // the recordings file it comes from; empty when none
+    QString sha256;   // of that file's bytes, lowercase hexadecimal; empty when unknown
+    // Said instead of the SHA-256 when the recording held no longer matches its file.
+    QString remarque_fichier;
+    std::optional<QString> cuisson;  // the cooking result line
+    double edite_le = 0;
+};
+
+namespace Rapport {
+
+// The bytes of the PDF file.
+QByteArray Pages(const Contenu_Rapport& contenu);
+
+// Writes the report whole or not at all (an existing file stays as it was on failure).
+Import_Export::Resultat_Ecriture Ecrire(const Contenu_Rapport& contenu, const QString& chemin);
+
+// The lowercase hexadecimal SHA-256 of a file's bytes.
+QString Empreinte(const QByteArray& octets);
+
+}  // namespace Rapport

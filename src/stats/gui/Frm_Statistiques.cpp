@@ -1,0 +1,79 @@
+#include "stats/gui/Frm_Statistiques.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "controls/Controles.h"
+#include "core/Etat.h"
+#include "curves/Axe_Graphe.h"
+#include "curves/CWGraph.h"
+#include "curves/Numeros_Graphe.h"
+#include "stats/Statistiques.h"
+#include "stats/Statistiques_Texte.h"
+
+Frm_Statistiques::Frm_Statistiques(const Etat& etat, const CWGraph& graphe,
+                                   std::function<void()> rapport)
+    : Fenetre_Chargeable(Qt::Window), etat_(etat), graphe_(graphe), rapport_(std::move(rapport)) {
+    setObjectName(QStringLiteral("Frm_Statistiques"));
+    setWindowTitle(QStringLiteral("Statistiques"));
+    auto* disposition = new QVBoxLayout(this);
+    grille_ = new QGridLayout;
+    grille_->setHorizontalSpacing(18);
+    disposition->addLayout(grille_);
+    disposition->addStretch();
+    auto* boutons = new QHBoxLayout;
+    Cmd_Rapport =
+        Controles::Nomme(new QPushButton(QStringLiteral("Rapport PDF…"), this), "Cmd_Rapport");
+    Cmd_Fermer = Controles::Nomme(new QPushButton(QStringLiteral("Fermer"), this), "Cmd_Fermer");
+    boutons->addStretch();
+    boutons->addWidget(Cmd_Rapport);
+    boutons->addWidget(Cmd_Fermer);
+    disposition->addLayout(boutons);
+    connect(Cmd_Rapport, &QPushButton::clicked, this, &Frm_Statistiques::Cmd_Rapport_Click);
+    connect(Cmd_Fermer, &QPushButton::clicked, this, &Frm_Statistiques::Cmd_Fermer_Click);
+}
+
+void Frm_Statistiques::Form_Load() {
+    const Axe_Graphe& temps = graphe_.Axes(Numeros_Graphe::XAxis);
+    Statistiques::Parametres parametres;
+    parametres.seuil_haut = etat_.Seuil_Haut;
+    parametres.seuil_bas = etat_.Seuil_Bas;
+    parametres.plage = Statistiques::Plage{temps.Minimum(), temps.Maximum()};
+    const QList<Statistiques::Ligne> lignes =
+        Statistiques::Lignes_Statistiques(Statistiques::Calcul_Statistiques(etat_, parametres));
+    int rangee = 0;
+    for (const Statistiques::Ligne& ligne : lignes) {
+        auto* libelle = new QLabel(ligne.libelle, this);
+        libelle->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (ligne.valeur.isEmpty()) {
+            QFont gras = libelle->font();
+            gras.setBold(true);
+            libelle->setFont(gras);
+            grille_->addWidget(libelle, rangee++, 0, 1, 2);
+            lignes_ << ligne.libelle;
+            continue;
+        }
+        auto* valeur = new QLabel(ligne.valeur, this);
+        valeur->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grille_->addWidget(libelle, rangee, 0);
+        grille_->addWidget(valeur, rangee++, 1);
+        lignes_ << ligne.libelle + QLatin1Char('\t') + ligne.valeur;
+    }
+    adjustSize();
+    Centrer_Sur_Ecran();
+}
+
+QStringList Frm_Statistiques::Lignes() const {
+    return lignes_;
+}
+
+void Frm_Statistiques::Cmd_Rapport_Click() {
+    if (rapport_) rapport_();
+}
+
+void Frm_Statistiques::Cmd_Fermer_Click() {
+    Decharger();
+}

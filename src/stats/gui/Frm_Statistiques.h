@@ -1,0 +1,37 @@
+// "Statistiques": the figures of the recording over the time range the graph shows, in two
+// columns with their units, the thresholds used among them. Built when it opens, like the
+// numeric table: to see another range the user opens it again. Its "Rapport PDF…" button asks
+// the main window for the report of the same range.
+#pragma once
+
+#include <functional>
+
+#include "controls/Fenetre_Chargeable.h"
+
+class CWGraph;
+class QGridLayout;
+class QPushButton;
+struct Etat;
+
+class Frm_Statistiques : public Fenetre_Chargeable {
+    Q_OBJECT
+  public:
+    Frm_Statistiques(const Etat& etat, const CWGraph& graphe, std::function<void()> rapport);
+
+    void Form_Load();
+    void Cmd_Rapport_Click();
+    void Cmd_Fermer_Click();
+
+    // The rows shown, "label\tvalue" (a message alone when it spans both columns).
+    QStringList Lignes() const;
+
+    QPushButton* Cmd_Rapport;
+    QPushButton* Cmd_Fermer;
+
+  private:
+    const Etat& etat_;
+    const CWGraph& graphe_;
+    std::function<void()> rapport_;
+    QGridLayout* grille_;
+    QStringList lignes_;
+};
