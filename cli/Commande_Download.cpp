@@ -62,5 +62,6 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
     Console::Ligne(QStringLiteral("%1 mesures enregistrées dans %2")
                        .arg(Enregistrements_Lisibles(etat))
                        .arg(sortie));
+    Archiver_Telechargement(etat.Nom_Fichier);
     return Sortie_Fait;
 }

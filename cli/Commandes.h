@@ -1,6 +1,8 @@
 // The commands of caldrix-cli. Each returns the exit status (Console.h).
 #pragma once
 
+#include <QString>
+
 class Arguments;
 struct Etat;
 
@@ -11,6 +13,11 @@ int Commande_Cook(Etat& etat, const Arguments& arguments);
 int Commande_Export(Etat& etat, const Arguments& arguments);
 int Commande_Report(Etat& etat, const Arguments& arguments);
 int Commande_Stats(Etat& etat, const Arguments& arguments);
+int Commande_Archive(Etat& etat, const Arguments& arguments);
+
+// Archives the file a download has just written. The file comes first: when the archive cannot
+// take it, this only says so on standard error, and the download still succeeds.
+void Archiver_Telechargement(const QString& fichier);
 
 // Conf.ini into `etat` (port, thresholds, number of records); its absence is only a warning
 // here, the defaults then hold.

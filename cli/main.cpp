@@ -37,6 +37,8 @@ const QList<Option_Connue> Options = {
     {"from", true},
     {"to", true},
     {"delta-h", true},
+    {"logger", true},
+    {"text", true},
     {"json", false},
     {"help", false},
     {"version", false},
@@ -61,6 +63,7 @@ int Executer(const Arguments& arguments) {
     if (c == QStringLiteral("export")) return Commande_Export(*etat, arguments);
     if (c == QStringLiteral("report")) return Commande_Report(*etat, arguments);
     if (c == QStringLiteral("stats")) return Commande_Stats(*etat, arguments);
+    if (c == QStringLiteral("archive")) return Commande_Archive(*etat, arguments);
     throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
 }
 

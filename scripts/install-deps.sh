@@ -12,6 +12,9 @@ packages=(
     poppler-utils xvfb xauth
     # a CUPS scheduler of the printing test's own, with the cups-pdf virtual printer
     cups printer-driver-cups-pdf
+    # the archive: Qt SQL's SQLite and PostgreSQL drivers, and a PostgreSQL server the archive
+    # tests start for themselves
+    libqt6sql6-sqlite libqt6sql6-psql postgresql
 )
 
 missing=()

@@ -1,0 +1,196 @@
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+#include "Arguments.h"
+#include "Commandes.h"
+#include "Console.h"
+#include "archive/Archive.h"
+#include "core/Textes.h"
+#include "files/Import_Export.h"
+
+namespace {
+
+std::unique_ptr<Archive> Ouvrir_Archive() {
+    QString erreur;
+    auto archive = Archive::Ouvrir(erreur);
+    if (!archive) Console::Erreur(erreur);
+    return archive;
+}
+
+int Ajouter(const QStringList& fichiers) {
+    if (fichiers.isEmpty()) {
+        throw Erreur_Usage(QStringLiteral("archive add : un fichier d'enregistrements au moins"));
+    }
+    const auto archive = Ouvrir_Archive();
+    if (!archive) return Sortie_Fichier;
+    int code = Sortie_Fait;
+    for (const QString& fichier : fichiers) {
+        const Resultat_Ajout resultat = archive->Ajouter(fichier);
+        if (resultat.Issue == Issue_Ajout::Echec) {
+            Console::Erreur(resultat.Message);
+            code = Sortie_Fichier;
+        } else {
+            Console::Ligne(resultat.Message);
+        }
+    }
+    return code;
+}
+
+std::optional<double> Date_Option(const Arguments& arguments, const char* nom, bool fin) {
+    if (!arguments.A(nom)) return std::nullopt;
+    const QString texte = arguments.Valeur(nom).trimmed();
+    const auto date = Lecture_Date_ISO(texte);
+    if (!date) {
+        throw Erreur_Usage(
+            QStringLiteral("--%1 : « %2 » n'est pas une date (aaaa-mm-jj ou aaaa-mm-jjThh:mm:ss)")
+                .arg(QLatin1String(nom), texte));
+    }
+    // "--to 2026-12-05" means the whole of that day, as a technician reading it would think.
+    if (fin && texte.size() == 10) return *date + 1 - Une_Seconde;
+    return date;
+}
+
+QString Texte_Figure(const std::optional<double>& valeur) {
+    return valeur ? Texte_Single(static_cast<float>(*valeur)) : QStringLiteral("-");
+}
+
+QJsonValue Date_Json(const QString& date) {
+    return date.isEmpty() ? QJsonValue() : QJsonValue(date);
+}
+
+int Lister(const Arguments& arguments) {
+    Filtre_Archive filtre;
+    filtre.Identite = arguments.Valeur("logger");
+    filtre.Du = Date_Option(arguments, "from", false);
+    filtre.Au = Date_Option(arguments, "to", true);
+    filtre.Texte = arguments.Valeur("text");
+    const auto archive = Ouvrir_Archive();
+    if (!archive) return Sortie_Fichier;
+    const Resultat_Liste liste = archive->Lister(filtre);
+    if (!liste.Lu) {
+        Console::Erreur(liste.Message);
+        return Sortie_Fichier;
+    }
+    if (arguments.A("json")) {
+        QJsonArray tableau;
+        for (const Fiche_Archive& f : liste.Fiches) {
+            tableau.append(QJsonObject{
+                {QStringLiteral("id"), static_cast<qint64>(f.Id)},
+                {QStringLiteral("sha256"), f.Sha256},
+                {QStringLiteral("identite"), f.Identite},
+                {QStringLiteral("modele"), f.Modele},
+                {QStringLiteral("debut"), Date_Json(f.Debut)},
+                {QStringLiteral("fin"), Date_Json(f.Fin)},
+                {QStringLiteral("mesures"), f.Mesures},
+                {QStringLiteral("commentaire"), f.Commentaire},
+                {QStringLiteral("fichier"), f.Fichier},
+                {QStringLiteral("poste"), f.Poste},
+                {QStringLiteral("ajoute"), f.Ajoute},
+            });
+        }
+        const QByteArray json = QJsonDocument(tableau).toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+        return std::fflush(stdout) == 0 ? Sortie_Fait : Sortie_Fichier;
+    }
+    // One line a recording, tab separated: a comment may hold blanks.
+    for (const Fiche_Archive& f : liste.Fiches) {
+        const QStringList champs = {QString::number(f.Id),
+                                    f.Identite,
+                                    f.Modele,
+                                    f.Debut.isEmpty() ? QStringLiteral("-") : f.Debut,
+                                    f.Fin.isEmpty() ? QStringLiteral("-") : f.Fin,
+                                    QString::number(f.Mesures),
+                                    Texte_Figure(f.Minimum),
+                                    Texte_Figure(f.Maximum),
+                                    f.Commentaire,
+                                    f.Poste};
+        Console::Ligne(champs.join(QLatin1Char('\t')));
+    }
+    return Sortie_Fait;
+}
+
+int Exporter(const Arguments& arguments) {
+    const QStringList& f = arguments.Fichiers();
+    if (f.size() != 2) throw Erreur_Usage(QStringLiteral("archive export : un numéro est attendu"));
+    bool ok = false;
+    const qint64 id = f[1].toLongLong(&ok);
+    if (!ok || id < 1) {
+        throw Erreur_Usage(QStringLiteral("« %1 » n'est pas un numéro d'enregistrement").arg(f[1]));
+    }
+    const QString sortie = arguments.Valeur("output");
+    if (!arguments.A("output") || !Import_Export::Est_Nom_Fichier_Enreg(sortie)) {
+        throw Erreur_Usage(QStringLiteral("--output FICHIER.txt est attendu"));
+    }
+    // Refused as download refuses it, with the same status.
+    if (QFileInfo::exists(sortie) && !arguments.A("force")) {
+        Console::Erreur(
+            QStringLiteral("Le fichier existe déjà : %1 (--force pour le remplacer)").arg(sortie));
+        return Sortie_Fichier;
+    }
+    const auto archive = Ouvrir_Archive();
+    if (!archive) return Sortie_Fichier;
+    const Resultat_Export resultat = archive->Exporter(id, sortie);
+    if (resultat.Issue != Issue_Export::Exporte) {
+        Console::Erreur(resultat.Message);
+        return Sortie_Fichier;
+    }
+    Console::Ligne(resultat.Message);
+    return Sortie_Fait;
+}
+
+int Verifier() {
+    const auto archive = Ouvrir_Archive();
+    if (!archive) return Sortie_Fichier;
+    const Resultat_Verification verification = archive->Verifier();
+    if (!verification.Lu) {
+        Console::Erreur(verification.Message);
+        return Sortie_Fichier;
+    }
+    for (const Ecart_Archive& e : verification.Ecarts) {
+        const QString nature = e.Type == Ecart_Archive::Nature::Absent ? QStringLiteral("absent")
+                               : e.Type == Ecart_Archive::Nature::Modifie
+                                   ? QStringLiteral("modifié depuis l'archivage")
+                                   : QStringLiteral("illisible");
+        Console::Ligne(QStringLiteral("n° %1 : fichier %2 : %3")
+                           .arg(QString::number(e.Id), nature, e.Fichier));
+    }
+    Console::Ligne(
+        QStringLiteral("Enregistrements vérifiés : %1 ; fichiers absents ou modifiés : %2")
+            .arg(verification.Nb_Verifies)
+            .arg(verification.Ecarts.size()));
+    return verification.Ecarts.isEmpty() ? Sortie_Fait : Sortie_Fichier;
+}
+
+}  // namespace
+
+int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
+    const QString action = arguments.Fichiers().value(0);
+    if (action == QStringLiteral("add")) return Ajouter(arguments.Fichiers().mid(1));
+    if (action == QStringLiteral("list")) {
+        if (arguments.Fichiers().size() > 1) {
+            throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers()[1]);
+        }
+        return Lister(arguments);
+    }
+    if (action == QStringLiteral("export")) return Exporter(arguments);
+    if (action == QStringLiteral("verify")) return Verifier();
+    throw Erreur_Usage(QStringLiteral("archive : add, list, export ou verify est attendu"));
+}
+
+void Archiver_Telechargement(const QString& fichier) {
+    QString erreur;
+    const auto archive = Archive::Ouvrir(erreur);
+    const Resultat_Ajout resultat = archive ? archive->Ajouter(fichier) : Resultat_Ajout{};
+    if (resultat.Issue == Issue_Ajout::Echec) {
+        Console::Erreur(
+            QStringLiteral("Attention : l'enregistrement est sauvegardé dans %1 mais n'est pas "
+                           "archivé.")
+                .arg(fichier));
+        Console::Erreur(archive ? resultat.Message : erreur);
+        return;
+    }
+    Console::Ligne(resultat.Message);
+}

@@ -1,0 +1,58 @@
+// The archive of recordings: a database, through Qt SQL, holding each archived recordings file
+// byte for byte with what it records. The SQLite file of the program folder, or the PostgreSQL
+// server of the site (Adresse_Archive.h).
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "archive/Adresse_Archive.h"
+#include "archive/Resultats_Archive.h"
+
+class Archive {
+  public:
+    // Opens the archive, making its folder, its file or its tables, or upgrading them, as
+    // needed. Empty, with a French message in `erreur`, when it cannot be reached or prepared.
+    // Qt SQL needs a QCoreApplication to load its drivers.
+    static std::unique_ptr<Archive> Ouvrir(const Adresse_Archive& adresse, QString& erreur);
+    // The same for the archive this workstation is set to use (Adresse_Configuree).
+    static std::unique_ptr<Archive> Ouvrir(QString& erreur);
+    ~Archive();
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+
+    const Adresse_Archive& Adresse() const { return adresse_; }
+    // The version of the tables, as the base holds it (-1 when it cannot be read).
+    int Version_Schema();
+
+    // Archives the recordings file `chemin` in one transaction: whole or not at all. A file
+    // that is not a readable recordings file is refused.
+    Resultat_Ajout Ajouter(const QString& chemin);
+    // The recordings that pass the filter, newest first (first stamp, then number), without
+    // their bytes.
+    Resultat_Liste Lister(const Filtre_Archive& filtre);
+    // Writes the archived bytes of recording `id` to the file `sortie`, replacing it only once
+    // the new file is complete.
+    Resultat_Export Exporter(int64_t id, const QString& sortie);
+    // Checks that every archived recording's file is still where it was archived from, with
+    // the same bytes.
+    Resultat_Verification Verifier();
+
+    // For tests: called during an add, once everything is written and before the commit.
+    void Definir_Avant_Validation(std::function<void()> crochet) {
+        avant_validation_ = std::move(crochet);
+    }
+
+  private:
+    explicit Archive(const Adresse_Archive& adresse);
+    // Opens the connection when it is closed: after a failure it is closed, so the next call
+    // starts again on a fresh one (a server that came back, a file that was fixed).
+    bool Connecter(QString& erreur);
+    void Deconnecter();
+
+    Adresse_Archive adresse_;
+    QString connexion_;  // the Qt SQL connection name, this object's own
+    std::function<void()> avant_validation_;
+};

@@ -1,0 +1,53 @@
+#include "archive/Description_Archive.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+#include "archive/Figures_Archive.h"
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "files/Fichier_Enreg.h"
+#include "files/Texte_Fichier.h"
+
+std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur) {
+    Fichier_Decrit decrit;
+    switch (Import_Export::Lecture_Octets(chemin, decrit.Octets)) {
+        case Import_Export::Resultat_Lecture::Lu:
+            break;
+        case Import_Export::Resultat_Lecture::Introuvable:
+            erreur = QStringLiteral("Nom de fichier introuvable (%1)").arg(chemin);
+            return std::nullopt;
+        case Import_Export::Resultat_Lecture::Incorrect:
+            erreur = QStringLiteral("Fichier incorrect! (%1)").arg(chemin);
+            return std::nullopt;
+    }
+    // Described from the very bytes that are archived, not from a second reading of the file.
+    const auto etat = Etat::Nouveau();
+    if (Import_Export::Lecture_Contenu_Enreg(*etat, decrit.Octets) !=
+        Import_Export::Resultat_Lecture::Lu) {
+        erreur = QStringLiteral("Fichier incorrect! (%1)").arg(chemin);
+        return std::nullopt;
+    }
+    Fiche_Archive& fiche = decrit.Fiche;
+    fiche.Sha256 = Empreinte(decrit.Octets);
+    fiche.Identite = etat->Identite_Logger;
+    fiche.Modele = Modele(etat->Version_Logger);
+    fiche.Periode = etat->Periode_Enreg;
+    fiche.Mesures = Nb_Enregistrements(etat->Version_Logger, etat->Nb_Mesures);
+    if (fiche.Mesures > 0) {
+        fiche.Debut = Texte_Date_ISO(etat->Mesures(1).Date_Heure);
+        fiche.Fin = Texte_Date_ISO(etat->Mesures(fiche.Mesures).Date_Heure);
+    }
+    // The file says "[Mesures]" where a recording has no comment.
+    fiche.Commentaire =
+        etat->Commentaire == QStringLiteral("[Mesures]") ? QString() : etat->Commentaire;
+    fiche.Recette = etat->Num_Recette;
+    fiche.Fichier = QFileInfo(chemin).absoluteFilePath();
+    Remplir_Figures(*etat, fiche);
+    return decrit;
+}
+
+QString Empreinte(const QByteArray& octets) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(octets, QCryptographicHash::Sha256).toHex());
+}

@@ -1,0 +1,21 @@
+// A recordings file as the archive takes it: its bytes, exactly as they are on disk, and what
+// the archive keeps of it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "archive/Fiche_Archive.h"
+
+struct Fichier_Decrit {
+    QByteArray Octets;
+    Fiche_Archive Fiche;  // all but Id, Ajoute and Poste, which the archive gives
+};
+
+// Reads the file `chemin` and describes it. Empty, with the program's French message in
+// `erreur`, when the file is missing or is not a readable recordings file.
+std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur);
+
+// The SHA-256 of the bytes, in lowercase hexadecimal.
+QString Empreinte(const QByteArray& octets);

@@ -1,0 +1,61 @@
+// What the archive tells its caller. It never shows a message: the desktop program and
+// caldrix-cli each choose what the user sees, from the issue and the French message.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "archive/Fiche_Archive.h"
+
+enum class Issue_Ajout {
+    Archive,       // the recording is in the archive, whole
+    Deja_Archive,  // the same bytes were already there: nothing was added
+    Echec,         // nothing of it is in the archive
+};
+
+struct Resultat_Ajout {
+    Issue_Ajout Issue = Issue_Ajout::Echec;
+    int64_t Id = 0;  // the archived recording, new or already there
+    QString Message;
+};
+
+// Every field that is set narrows the list; an empty filter lists everything.
+struct Filtre_Archive {
+    QString Identite;          // exactly this logger
+    std::optional<double> Du;  // recordings whose span meets [Du, Au] (day counts)
+    std::optional<double> Au;
+    QString Texte;  // a word of the comment, whatever its case
+};
+
+struct Resultat_Liste {
+    bool Lu = false;
+    QList<Fiche_Archive> Fiches;  // newest first
+    QString Message;              // why it could not be read
+};
+
+enum class Issue_Export {
+    Exporte,  // the file holds the archived bytes
+    Inconnu,  // no recording has this number
+    Echec,    // nothing was written: an existing file keeps its contents
+};
+
+struct Resultat_Export {
+    Issue_Export Issue = Issue_Export::Echec;
+    QString Message;
+};
+
+struct Ecart_Archive {
+    enum class Nature { Absent, Modifie, Illisible };
+    int64_t Id = 0;
+    QString Fichier;
+    Nature Type = Nature::Absent;
+};
+
+struct Resultat_Verification {
+    bool Lu = false;  // false when the archive itself could not be read
+    int Nb_Verifies = 0;
+    QList<Ecart_Archive> Ecarts;  // the files missing, changed or unreadable, by number
+    QString Message;
+};

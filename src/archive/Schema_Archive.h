@@ -1,0 +1,18 @@
+// The archive's tables, and their version number kept in a table of its own. The program
+// creates them, or brings them up to its version, when it opens the archive.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include "archive/Adresse_Archive.h"
+
+// The version this program writes.
+constexpr int Version_Schema_Archive = 1;
+
+// The version the base holds: 0 when it has no archive tables yet, -1 when it cannot be read.
+int Lire_Version_Schema(const QSqlDatabase& base);
+
+// Creates the tables or upgrades them, all in one transaction, so a base is never left half
+// made. False, with a French message, when that fails or the base was made by a newer program.
+bool Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse, QString& erreur);
