@@ -28,6 +28,11 @@ QVariant Valeur_Facultative(const std::optional<double>& valeur) {
     return valeur ? QVariant(*valeur) : QVariant(QMetaType::fromType<double>());
 }
 
+// An empty text is bound as a null one by Qt SQL: the columns want the empty text.
+QVariant Texte(const QString& texte) {
+    return texte.isNull() ? QVariant(QStringLiteral("")) : QVariant(texte);
+}
+
 std::optional<double> Lire_Facultative(const QVariant& valeur) {
     if (valeur.isNull()) return std::nullopt;
     return valeur.toDouble();
@@ -76,19 +81,23 @@ std::optional<QSqlError> Inserer(const QSqlDatabase& base, Moteur moteur,
                                  const Fichier_Decrit& decrit, Insertion& insertion,
                                  const std::function<void()>& avant_validation) {
     const Fiche_Archive& f = decrit.Fiche;
+    // The statements are made before the transaction so that they outlive it: PostgreSQL frees
+    // a statement only once the transaction it failed in has been undone.
+    QSqlQuery fiche(base);
+    QSqlQuery numero(base);
+    QSqlQuery contenu(base);
     Transaction_Archive transaction(base, moteur);
     if (!transaction.Commencee()) return transaction.Erreur();
-    QSqlQuery fiche(base);
     fiche.prepare(QStringLiteral(
         "INSERT INTO enregistrements (sha256, identite, modele, periode, debut, fin, mesures, "
         "commentaire, commentaire_recherche, recette, fichier, ajoute, poste, minimum, maximum, "
         "moyenne, mkt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
         "ON CONFLICT (sha256) DO NOTHING"));
     for (const QVariant& v :
-         {QVariant(f.Sha256), QVariant(f.Identite), QVariant(f.Modele), QVariant(f.Periode),
-          QVariant(f.Debut), QVariant(f.Fin), QVariant(f.Mesures), QVariant(f.Commentaire),
-          QVariant(f.Commentaire.toCaseFolded()), QVariant(f.Recette), QVariant(f.Fichier),
-          QVariant(f.Ajoute), QVariant(f.Poste), Valeur_Facultative(f.Minimum),
+         {Texte(f.Sha256), Texte(f.Identite), Texte(f.Modele), QVariant(f.Periode), Texte(f.Debut),
+          Texte(f.Fin), QVariant(f.Mesures), Texte(f.Commentaire),
+          Texte(f.Commentaire.toCaseFolded()), QVariant(f.Recette), Texte(f.Fichier),
+          Texte(f.Ajoute), Texte(f.Poste), Valeur_Facultative(f.Minimum),
           Valeur_Facultative(f.Maximum), Valeur_Facultative(f.Moyenne),
           Valeur_Facultative(f.Mkt)}) {
         fiche.addBindValue(v);
@@ -98,7 +107,6 @@ std::optional<QSqlError> Inserer(const QSqlDatabase& base, Moteur moteur,
     // this insert wait for its commit, then add nothing.
     insertion.nouveau = fiche.numRowsAffected() > 0;
 
-    QSqlQuery numero(base);
     numero.prepare(QStringLiteral("SELECT id FROM enregistrements WHERE sha256 = ?"));
     numero.addBindValue(f.Sha256);
     if (!numero.exec()) return numero.lastError();
@@ -106,7 +114,6 @@ std::optional<QSqlError> Inserer(const QSqlDatabase& base, Moteur moteur,
     insertion.id = numero.value(0).toLongLong();
     if (!insertion.nouveau) return std::nullopt;  // undone: nothing was written
 
-    QSqlQuery contenu(base);
     contenu.prepare(QStringLiteral("INSERT INTO contenus (id, octets) VALUES (?, ?)"));
     contenu.addBindValue(QVariant::fromValue(static_cast<qlonglong>(insertion.id)));
     contenu.addBindValue(decrit.Octets);

@@ -1,0 +1,78 @@
+#include "Banc_Archive.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlDatabase>
+
+#include "Postgres_Prive.h"
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "files/Fichier_Enreg.h"
+
+namespace {
+
+// Qt SQL loads its drivers only under a QCoreApplication.
+class Application : public ::testing::Environment {
+  public:
+    void SetUp() override { application_ = std::make_unique<QCoreApplication>(argc_, argv_); }
+    void TearDown() override { application_.reset(); }
+
+  private:
+    int argc_ = 1;
+    char nom_[16] = "test_archive";
+    char* argv_[2] = {nom_, nullptr};
+    std::unique_ptr<QCoreApplication> application_;
+};
+
+[[maybe_unused]] ::testing::Environment* const enregistre =
+    ::testing::AddGlobalTestEnvironment(new Application);
+
+}  // namespace
+
+QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire) {
+    const auto etat = Etat::Nouveau();
+    etat->Identite_Logger = identite;
+    etat->Version_Logger = QStringLiteral("7307");
+    etat->Periode_Enreg = 60;
+    etat->Commentaire = commentaire;
+    etat->Nb_Mesures = 6;
+    for (int i = 1; i <= 3; ++i)
+        etat->Mesures(i) = {debut + (i - 1) / 1440.0, 4.0f + static_cast<float>(i), 60};
+    return Import_Export::Contenu_Fichier_Enreg(*etat);
+}
+
+void Banc_Archive::SetUp() {
+    ASSERT_TRUE(dossier_.isValid());
+    qputenv("CALDRIX_HOME", QFile::encodeName(dossier_.path()));
+    qunsetenv("CALDRIX_ARCHIVE");
+    if (GetParam() == Moteur::PostgreSQL) {
+        Postgres_Prive& serveur = Postgres_Prive::Commun();
+        if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
+        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+            GTEST_SKIP() << "pilote Qt SQL PostgreSQL absent (libqt6sql6-psql)";
+        }
+        qputenv("CALDRIX_ARCHIVE", serveur.Nouvelle_Base().toUtf8());
+    }
+}
+
+void Banc_Archive::TearDown() {
+    qunsetenv("CALDRIX_ARCHIVE");
+    qunsetenv("CALDRIX_HOME");
+}
+
+std::unique_ptr<Archive> Banc_Archive::Ouvrir() {
+    QString erreur;
+    auto archive = Archive::Ouvrir(erreur);
+    EXPECT_TRUE(archive) << erreur.toStdString();
+    return archive;
+}
+
+QString Banc_Archive::Ecrire(const QString& nom, const QByteArray& octets) const {
+    QFile fichier(Chemin(nom));
+    EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
+    return fichier.fileName();
+}
+
+std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info) {
+    return info.param == Moteur::SQLite ? "SQLite" : "PostgreSQL";
+}

@@ -1,0 +1,39 @@
+// A PostgreSQL server of the test program's own: a cluster made by initdb in a temporary
+// folder, listening on a free port of 127.0.0.1 only, trusting its one user, removed at the
+// end. As root (CI) the cluster belongs to the postgres system user, since initdb refuses root.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class Postgres_Prive {
+  public:
+    Postgres_Prive();
+    ~Postgres_Prive();
+    Postgres_Prive(const Postgres_Prive&) = delete;
+    Postgres_Prive& operator=(const Postgres_Prive&) = delete;
+
+    // The one server of the test program: started at the first call, stopped after the last
+    // test.
+    static Postgres_Prive& Commun();
+
+    // Why there is no server (PostgreSQL not installed, no postgres user...); empty when it runs.
+    const QString& Absence() const { return absence_; }
+    // A new empty base, as the address the archive takes.
+    QString Nouvelle_Base();
+    // A crash, as a pulled plug would give: no shutdown, connections cut.
+    bool Arreter_Brutalement();
+    bool Demarrer();
+
+  private:
+    bool Lancer(const QString& programme, const QStringList& arguments);
+
+    QTemporaryDir dossier_{QStringLiteral("/tmp/caldrix-postgres-XXXXXX")};
+    QString binaires_;
+    bool root_ = false;
+    int port_ = 0;
+    int bases_ = 0;
+    QString absence_;
+    QString sortie_;  // the last command's output, for the reason of a failure
+};
