@@ -12,7 +12,8 @@ Transaction_Archive::Transaction_Archive(const QSqlDatabase& base, Adresse_Archi
 }
 
 Transaction_Archive::~Transaction_Archive() {
-    if (commencee_) Executer(QStringLiteral("ROLLBACK"));
+    // A connection the server has cut has nothing left to undo.
+    if (commencee_ && base_.isOpen()) Executer(QStringLiteral("ROLLBACK"));
 }
 
 bool Transaction_Archive::Valider() {
@@ -20,7 +21,7 @@ bool Transaction_Archive::Valider() {
     commencee_ = false;
     if (Executer(QStringLiteral("COMMIT"))) return true;
     // A commit refused by SQLite may leave the transaction open: undo it.
-    QSqlQuery(base_).exec(QStringLiteral("ROLLBACK"));
+    if (base_.isOpen()) QSqlQuery(base_).exec(QStringLiteral("ROLLBACK"));
     return false;
 }
 

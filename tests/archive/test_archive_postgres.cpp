@@ -1,0 +1,64 @@
+// The site's server: one that goes down in the middle of an add, and two workstations adding
+// the same files at the same moment.
+#include <QProcess>
+#include <QSet>
+
+#include "Banc_Archive.h"
+#include "Postgres_Prive.h"
+
+using Archive_Serveur = Banc_Archive;
+
+TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    Postgres_Prive& serveur = Postgres_Prive::Commun();
+    archive->Definir_Avant_Validation([&] { EXPECT_TRUE(serveur.Arreter_Brutalement()); });
+    const QString a =
+        Ecrire(QStringLiteral("a.txt"), Fichier_Essai(QStringLiteral("A"), 46000, {}));
+    const Resultat_Ajout coupe = archive->Ajouter(a);
+    EXPECT_EQ(coupe.Issue, Issue_Ajout::Echec);
+    EXPECT_TRUE(coupe.Message.contains(
+        QStringLiteral("n'est pas archivé : le serveur des archives ne répond pas")))
+        << coupe.Message.toStdString();
+
+    ASSERT_TRUE(serveur.Demarrer());
+    archive->Definir_Avant_Validation({});
+    EXPECT_TRUE(Ouvrir()->Lister({}).Fiches.isEmpty());
+    // The same archive object starts again on a new connection.
+    EXPECT_EQ(archive->Ajouter(a).Issue, Issue_Ajout::Archive);
+    EXPECT_EQ(Ouvrir()->Lister({}).Fiches.size(), 1);
+}
+
+TEST_P(Archive_Serveur, TwoWorkstationsAddingOverlappingFilesAtOnceKeepEachOnce) {
+    QStringList fichiers;
+    for (int i = 0; i < 30; ++i) {
+        fichiers << Ecrire(QStringLiteral("%1.txt").arg(i),
+                           Fichier_Essai(QStringLiteral("L%1").arg(i), 46000 + i, {}));
+    }
+    // Both start on a new base: they also race to make its tables.
+    QStringList seconds = fichiers.mid(10);
+    std::reverse(seconds.begin(), seconds.end());
+    QProcess poste[2];
+    poste[0].start(
+        QStringLiteral(CALDRIX_CLI),
+        QStringList{QStringLiteral("archive"), QStringLiteral("add")} + fichiers.mid(0, 20));
+    poste[1].start(QStringLiteral(CALDRIX_CLI),
+                   QStringList{QStringLiteral("archive"), QStringLiteral("add")} + seconds);
+    QString sorties;
+    for (QProcess& p : poste) {
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        sorties += QString::fromUtf8(p.readAllStandardOutput());
+    }
+    EXPECT_EQ(sorties.count(QStringLiteral(" archivé (n° ")), 30);
+    EXPECT_EQ(sorties.count(QStringLiteral(" déjà dans les archives (n° ")), 10);
+    const Resultat_Liste liste = Ouvrir()->Lister({});
+    QSet<QString> archives;
+    for (const Fiche_Archive& f : liste.Fiches)
+        archives << f.Fichier;
+    EXPECT_EQ(liste.Fiches.size(), 30);
+    EXPECT_EQ(archives, QSet<QString>(fichiers.begin(), fichiers.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Serveur, Archive_Serveur, ::testing::Values(Moteur::PostgreSQL),
+                         Nom_Moteur);
