@@ -6,18 +6,14 @@
 
 #include "Postgres_Prive.h"
 #include "core/Etat.h"
-#include "core/Textes.h"
 #include "files/Fichier_Enreg.h"
 
 namespace {
 
 // Qt SQL loads its drivers only under a QCoreApplication.
 class Application : public ::testing::Environment {
-  public:
     void SetUp() override { application_ = std::make_unique<QCoreApplication>(argc_, argv_); }
     void TearDown() override { application_.reset(); }
-
-  private:
     int argc_ = 1;
     char nom_[16] = "test_archive";
     char* argv_[2] = {nom_, nullptr};
@@ -33,7 +29,6 @@ QByteArray Fichier_Essai(const QString& identite, double debut, const QString& c
     const auto etat = Etat::Nouveau();
     etat->Identite_Logger = identite;
     etat->Version_Logger = QStringLiteral("7307");
-    etat->Periode_Enreg = 60;
     etat->Commentaire = commentaire;
     etat->Nb_Mesures = 6;
     for (int i = 1; i <= 3; ++i)
@@ -44,15 +39,13 @@ QByteArray Fichier_Essai(const QString& identite, double debut, const QString& c
 void Banc_Archive::SetUp() {
     ASSERT_TRUE(dossier_.isValid());
     qputenv("CALDRIX_HOME", QFile::encodeName(dossier_.path()));
-    qunsetenv("CALDRIX_ARCHIVE");
-    if (GetParam() == Moteur::PostgreSQL) {
-        Postgres_Prive& serveur = Postgres_Prive::Commun();
-        if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
-        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-            GTEST_SKIP() << "pilote Qt SQL PostgreSQL absent (libqt6sql6-psql)";
-        }
-        qputenv("CALDRIX_ARCHIVE", serveur.Nouvelle_Base().toUtf8());
+    if (GetParam() == Moteur::SQLite) return;
+    Postgres_Prive& serveur = Postgres_Prive::Commun();
+    if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        GTEST_SKIP() << "pilote PostgreSQL de Qt SQL absent (libqt6sql6-psql)";
     }
+    qputenv("CALDRIX_ARCHIVE", serveur.Nouvelle_Base().toUtf8());
 }
 
 void Banc_Archive::TearDown() {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -13,7 +12,7 @@
 using Moteur = Adresse_Archive::Moteur;
 
 // A recordings file of logger `identite`: three model-7307 records a minute apart from `debut`.
-QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire);
+QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire = {});
 
 class Banc_Archive : public ::testing::TestWithParam<Moteur> {
   protected:
@@ -22,7 +21,7 @@ class Banc_Archive : public ::testing::TestWithParam<Moteur> {
 
     // The archive as the program opens it (CALDRIX_ARCHIVE names the server, or nothing does).
     std::unique_ptr<Archive> Ouvrir();
-    // Writes a file into the program folder and gives its path.
+    // Writes a file into the program folder; its path.
     QString Ecrire(const QString& nom, const QByteArray& octets) const;
     QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
 
@@ -30,5 +29,4 @@ class Banc_Archive : public ::testing::TestWithParam<Moteur> {
     QTemporaryDir dossier_;
 };
 
-// Names the engine in the test's name.
 std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info);

@@ -1,6 +1,5 @@
 #include "Postgres_Prive.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <pwd.h>
@@ -9,26 +8,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <algorithm>
 #include <memory>
 
 namespace {
 
-const QString Utilisateur = QStringLiteral("caldrix");
-
-// The newest PostgreSQL installed the Debian way.
-QString Dossier_Binaires() {
-    QStringList versions =
-        QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    std::sort(versions.begin(), versions.end(),
-              [](const QString& a, const QString& b) { return a.toInt() > b.toInt(); });
-    for (const QString& v : versions) {
-        const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin").arg(v);
-        if (QFileInfo::exists(bin + QStringLiteral("/initdb"))) return bin;
-    }
-    return {};
+QStringList Mots(const char* texte) {
+    return QString::fromLatin1(texte).split(QLatin1Char(' '));
 }
 
 // A port nobody listens on: the one the system gives to a socket bound to port 0.
@@ -38,117 +24,89 @@ int Port_Libre() {
     adresse.sin_family = AF_INET;
     adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t taille = sizeof adresse;
-    int port = 0;
-    if (bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
-        getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &taille) == 0) {
-        port = ntohs(adresse.sin_port);
-    }
+    const bool lie = bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
+                     getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &taille) == 0;
     close(s);
-    return port;
+    return lie ? ntohs(adresse.sin_port) : 0;
 }
 
-class Fin_Postgres : public ::testing::Environment {
-  public:
-    explicit Fin_Postgres(std::unique_ptr<Postgres_Prive>& serveur) : serveur_(serveur) {}
-    void TearDown() override { serveur_.reset(); }
-
-  private:
-    std::unique_ptr<Postgres_Prive>& serveur_;
+// Owns the server, so that it stops after the last test, while the program is still whole.
+struct Serveur_Commun : ::testing::Environment {
+    void TearDown() override { serveur.reset(); }
+    std::unique_ptr<Postgres_Prive> serveur;
 };
 
 }  // namespace
 
 Postgres_Prive& Postgres_Prive::Commun() {
-    static std::unique_ptr<Postgres_Prive> serveur;
-    if (!serveur) {
-        serveur = std::make_unique<Postgres_Prive>();
-        ::testing::AddGlobalTestEnvironment(new Fin_Postgres(serveur));
-    }
-    return *serveur;
+    static auto* commun =
+        static_cast<Serveur_Commun*>(::testing::AddGlobalTestEnvironment(new Serveur_Commun));
+    if (!commun->serveur) commun->serveur = std::make_unique<Postgres_Prive>();
+    return *commun->serveur;
 }
 
-Postgres_Prive::Postgres_Prive() : binaires_(Dossier_Binaires()), root_(geteuid() == 0) {
+Postgres_Prive::Postgres_Prive() {
+    // The newest version installed the Debian way.
+    QStringList versions =
+        QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::sort(versions.begin(), versions.end(),
+              [](auto& a, auto& b) { return a.toInt() > b.toInt(); });
+    for (const QString& v : versions) {
+        const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(v);
+        if (binaires_.isEmpty() && QFile::exists(bin + QStringLiteral("initdb"))) binaires_ = bin;
+    }
+    const passwd* postgres = getpwnam("postgres");
     if (binaires_.isEmpty()) {
         absence_ = QStringLiteral("PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)");
-        return;
-    }
-    if (root_) {
-        const passwd* postgres = getpwnam("postgres");
-        if (!postgres) {
-            absence_ = QStringLiteral("initdb refuse root et il n'y a pas d'utilisateur postgres");
-            return;
-        }
-        if (!dossier_.isValid() || chown(QFile::encodeName(dossier_.path()).constData(),
-                                         postgres->pw_uid, postgres->pw_gid) != 0) {
-            absence_ = QStringLiteral("dossier temporaire impossible à donner à postgres");
-            return;
-        }
-    }
-    port_ = Port_Libre();
-    if (!Lancer(
-            QStringLiteral("initdb"),
-            {QStringLiteral("-D"), dossier_.filePath(QStringLiteral("data")), QStringLiteral("-A"),
-             QStringLiteral("trust"), QStringLiteral("-U"), Utilisateur, QStringLiteral("-E"),
-             QStringLiteral("UTF8"), QStringLiteral("--no-locale"), QStringLiteral("--no-sync")}) ||
-        !Demarrer()) {
+    } else if (geteuid() == 0 && (!postgres || chown(QFile::encodeName(dossier_.path()).constData(),
+                                                     postgres->pw_uid, postgres->pw_gid) != 0)) {
+        absence_ = QStringLiteral("initdb refuse root, et le dossier ne peut aller à postgres");
+    } else if (port_ = Port_Libre();
+               !Lancer(Mots("initdb -A trust -U caldrix -E UTF8 --no-locale --no-sync -D")
+                       << donnees_) ||
+               !Demarrer()) {
         absence_ = QStringLiteral("le serveur PostgreSQL n'a pas démarré : ") + sortie_;
     }
 }
 
 Postgres_Prive::~Postgres_Prive() {
-    if (port_ != 0 && absence_.isEmpty()) {
-        Lancer(QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), dossier_.filePath(QStringLiteral("data")),
-                QStringLiteral("stop"), QStringLiteral("-m"), QStringLiteral("fast"),
-                QStringLiteral("-w")});
-    }
+    if (absence_.isEmpty()) Lancer(Mots("pg_ctl stop -m fast -w -D") << donnees_);
 }
 
 bool Postgres_Prive::Demarrer() {
     // The socket in our folder: the machine's own server, if any, is never disturbed.
-    const QString options = QStringLiteral(
-                                "-c listen_addresses=127.0.0.1 -p %1 -c "
-                                "unix_socket_directories=%2 -c fsync=off")
+    const QString options = QStringLiteral("-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2")
                                 .arg(QString::number(port_), dossier_.path());
-    return Lancer(QStringLiteral("pg_ctl"),
-                  {QStringLiteral("-D"), dossier_.filePath(QStringLiteral("data")),
-                   QStringLiteral("-l"), dossier_.filePath(QStringLiteral("journal.log")),
-                   QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("-t"),
-                   QStringLiteral("60"), QStringLiteral("start")});
+    return Lancer(Mots("pg_ctl start -w -t 60 -D")
+                  << donnees_ << QStringLiteral("-l")
+                  << dossier_.filePath(QStringLiteral("journal.log")) << QStringLiteral("-o")
+                  << options);
 }
 
 bool Postgres_Prive::Arreter_Brutalement() {
-    return Lancer(
-        QStringLiteral("pg_ctl"),
-        {QStringLiteral("-D"), dossier_.filePath(QStringLiteral("data")), QStringLiteral("stop"),
-         QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("-w")});
+    return Lancer(Mots("pg_ctl stop -m immediate -w -D") << donnees_);
 }
 
 QString Postgres_Prive::Nouvelle_Base() {
     const QString base = QStringLiteral("essai_%1").arg(++bases_);
-    if (!Lancer(QStringLiteral("createdb"),
-                {QStringLiteral("-h"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"),
-                 QString::number(port_), QStringLiteral("-U"), Utilisateur, base})) {
-        ADD_FAILURE() << "createdb : " << sortie_.toStdString();
-    }
-    return QStringLiteral("postgresql://%1@127.0.0.1:%2/%3")
-        .arg(Utilisateur, QString::number(port_), base);
+    EXPECT_TRUE(
+        Lancer(Mots("createdb -h 127.0.0.1 -U caldrix -p") << QString::number(port_) << base))
+        << sortie_.toStdString();
+    return QStringLiteral("postgresql://caldrix@127.0.0.1:%1/%2").arg(QString::number(port_), base);
 }
 
-bool Postgres_Prive::Lancer(const QString& programme, const QStringList& arguments) {
+bool Postgres_Prive::Lancer(QStringList arguments) {
+    arguments[0].prepend(binaires_);
+    QString programme = arguments.takeFirst();
+    if (geteuid() == 0) {
+        arguments = Mots("-u postgres --") << programme << arguments;
+        programme = QStringLiteral("runuser");
+    }
     QProcess commande;
     commande.setProcessChannelMode(QProcess::MergedChannels);
     // The postgres user may not enter the folder the tests were started from.
     commande.setWorkingDirectory(dossier_.path());
-    const QString chemin = binaires_ + QLatin1Char('/') + programme;
-    if (root_) {
-        commande.start(QStringLiteral("runuser"),
-                       QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
-                                   QStringLiteral("--"), chemin} +
-                           arguments);
-    } else {
-        commande.start(chemin, arguments);
-    }
+    commande.start(programme, arguments);
     const bool fini = commande.waitForFinished(90000);
     sortie_ = QString::fromLocal8Bit(commande.readAll()).trimmed();
     return fini && commande.exitStatus() == QProcess::NormalExit && commande.exitCode() == 0;

@@ -9,29 +9,26 @@
 
 class Postgres_Prive {
   public:
+    // The server of the test program: started at the first call, stopped after the last test.
+    static Postgres_Prive& Commun();
     Postgres_Prive();
     ~Postgres_Prive();
-    Postgres_Prive(const Postgres_Prive&) = delete;
-    Postgres_Prive& operator=(const Postgres_Prive&) = delete;
 
-    // The one server of the test program: started at the first call, stopped after the last
-    // test.
-    static Postgres_Prive& Commun();
-
-    // Why there is no server (PostgreSQL not installed, no postgres user...); empty when it runs.
+    // Why there is no server (not installed...); empty when it runs.
     const QString& Absence() const { return absence_; }
     // A new empty base, as the address the archive takes.
     QString Nouvelle_Base();
-    // A crash, as a pulled plug would give: no shutdown, connections cut.
-    bool Arreter_Brutalement();
     bool Demarrer();
+    // A crash, as a pulled plug gives it: no shutdown, connections cut.
+    bool Arreter_Brutalement();
 
   private:
-    bool Lancer(const QString& programme, const QStringList& arguments);
+    // One of the PostgreSQL programs, with its arguments.
+    bool Lancer(QStringList arguments);
 
-    QTemporaryDir dossier_{QStringLiteral("/tmp/caldrix-postgres-XXXXXX")};
+    QTemporaryDir dossier_{QStringLiteral("/tmp/caldrix-postgres-XXXXXX")};  // no blanks
+    QString donnees_ = dossier_.filePath(QStringLiteral("data"));
     QString binaires_;
-    bool root_ = false;
     int port_ = 0;
     int bases_ = 0;
     QString absence_;
