@@ -52,7 +52,7 @@ void BM_Archivage_7307_16000(benchmark::State& state) {
         etat->Commentaire = QStringLiteral("Serre n°4, passage %1").arg(++numero);
         const bool ecrit = Ecrire(nom, Import_Export::Contenu_Fichier_Enreg(*etat));
         state.ResumeTiming();
-        if (!ecrit || archive->Ajouter(nom).Issue != Issue_Ajout::Archive) {
+        if (!ecrit || archive->Ajouter(nom).Bilan != Bilan_Ajout::Archive) {
             state.SkipWithError("archivage refusé");
             return;
         }
@@ -85,7 +85,7 @@ Archive* Archive_Pleine() {
         for (int i = 1; i <= 3; ++i)
             etat->Mesures(i) = {Date_Depuis_Civil(2025, 1, 1) + n / 24.0 + i / 1440.0, 4.0f, 0};
         if (!Ecrire(nom, Import_Export::Contenu_Fichier_Enreg(*etat)) ||
-            archive->Ajouter(nom).Issue != Issue_Ajout::Archive) {
+            archive->Ajouter(nom).Bilan != Bilan_Ajout::Archive) {
             archive.reset();
             return nullptr;
         }

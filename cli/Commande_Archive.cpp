@@ -29,7 +29,7 @@ int Ajouter(const QStringList& fichiers) {
     int code = Sortie_Fait;
     for (const QString& fichier : fichiers) {
         const Resultat_Ajout resultat = archive->Ajouter(fichier);
-        if (resultat.Issue == Issue_Ajout::Echec) {
+        if (resultat.Bilan == Bilan_Ajout::Echec) {
             Console::Erreur(resultat.Message);
             code = Sortie_Fichier;
         } else {
@@ -133,7 +133,7 @@ int Exporter(const Arguments& arguments) {
     const auto archive = Ouvrir_Archive();
     if (!archive) return Sortie_Fichier;
     const Resultat_Export resultat = archive->Exporter(id, sortie);
-    if (resultat.Issue != Issue_Export::Exporte) {
+    if (resultat.Bilan != Bilan_Export::Exporte) {
         Console::Erreur(resultat.Message);
         return Sortie_Fichier;
     }
@@ -184,7 +184,7 @@ void Archiver_Telechargement(const QString& fichier) {
     QString erreur;
     const auto archive = Archive::Ouvrir(erreur);
     const Resultat_Ajout resultat = archive ? archive->Ajouter(fichier) : Resultat_Ajout{};
-    if (resultat.Issue == Issue_Ajout::Echec) {
+    if (resultat.Bilan == Bilan_Ajout::Echec) {
         Console::Erreur(
             QStringLiteral("Attention : l'enregistrement est sauvegardé dans %1 mais n'est pas "
                            "archivé.")

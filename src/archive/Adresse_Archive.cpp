@@ -14,8 +14,8 @@ QString Adresse_Archive::Description() const {
 
 namespace {
 
-// A part of the address with its %XY sequences decoded; empty when a sequence is malformed or
-// the part holds a character that must be encoded.
+// A field of the address with its %XY sequences decoded; empty when a sequence is malformed or
+// the field holds a character that must be encoded.
 std::optional<QString> Decoder(QStringView partie) {
     QByteArray octets = partie.toUtf8();
     for (qsizetype i = 0; i < octets.size(); ++i) {

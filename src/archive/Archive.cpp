@@ -229,11 +229,11 @@ Resultat_Ajout Archive::Ajouter(const QString& chemin) {
     }
     resultat.Id = insertion.id;
     if (insertion.nouveau) {
-        resultat.Issue = Issue_Ajout::Archive;
+        resultat.Bilan = Bilan_Ajout::Archive;
         resultat.Message =
             QStringLiteral("%1 archivé (n° %2)").arg(chemin, QString::number(insertion.id));
     } else {
-        resultat.Issue = Issue_Ajout::Deja_Archive;
+        resultat.Bilan = Bilan_Ajout::Deja_Archive;
         resultat.Message = QStringLiteral("%1 déjà dans les archives (n° %2)")
                                .arg(chemin, QString::number(insertion.id));
     }
@@ -311,7 +311,7 @@ Resultat_Export Archive::Exporter(int64_t id, const QString& sortie) {
         return resultat;
     }
     if (!trouve) {
-        resultat.Issue = Issue_Export::Inconnu;
+        resultat.Bilan = Bilan_Export::Inconnu;
         resultat.Message = QStringLiteral("Aucun enregistrement n° %1 dans les archives").arg(id);
         return resultat;
     }
@@ -327,7 +327,7 @@ Resultat_Export Archive::Exporter(int64_t id, const QString& sortie) {
         resultat.Message = QStringLiteral("Impossible d'écrire le fichier %1").arg(sortie);
         return resultat;
     }
-    resultat.Issue = Issue_Export::Exporte;
+    resultat.Bilan = Bilan_Export::Exporte;
     resultat.Message =
         QStringLiteral("Enregistrement n° %1 écrit dans %2").arg(QString::number(id), sortie);
     return resultat;

@@ -1,5 +1,5 @@
 // What the archive tells its caller. It never shows a message: the desktop program and
-// caldrix-cli each choose what the user sees, from the issue and the French message.
+// caldrix-cli each choose what the user sees, from the outcome and the French message.
 #pragma once
 
 #include <QList>
@@ -9,14 +9,14 @@
 
 #include "archive/Fiche_Archive.h"
 
-enum class Issue_Ajout {
+enum class Bilan_Ajout {
     Archive,       // the recording is in the archive, whole
     Deja_Archive,  // the same bytes were already there: nothing was added
     Echec,         // nothing of it is in the archive
 };
 
 struct Resultat_Ajout {
-    Issue_Ajout Issue = Issue_Ajout::Echec;
+    Bilan_Ajout Bilan = Bilan_Ajout::Echec;
     int64_t Id = 0;  // the archived recording, new or already there
     QString Message;
 };
@@ -35,14 +35,14 @@ struct Resultat_Liste {
     QString Message;              // why it could not be read
 };
 
-enum class Issue_Export {
+enum class Bilan_Export {
     Exporte,  // the file holds the archived bytes
     Inconnu,  // no recording has this number
     Echec,    // nothing was written: an existing file keeps its contents
 };
 
 struct Resultat_Export {
-    Issue_Export Issue = Issue_Export::Echec;
+    Bilan_Export Bilan = Bilan_Export::Echec;
     QString Message;
 };
 

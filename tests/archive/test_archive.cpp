@@ -33,15 +33,15 @@ TEST_P(Archive_Commune, KeepsEachRecordingOnceAndListsItNewestFirstThroughEachFi
           Ecrire(QStringLiteral("c.txt"),
                  Fichier_Essai(QStringLiteral("FOUR01"), 46361, QStringLiteral("Lot_12")))}) {
         const Resultat_Ajout r = archive->Ajouter(chemin);
-        ASSERT_EQ(r.Issue, Issue_Ajout::Archive) << r.Message.toStdString();
+        ASSERT_EQ(r.Bilan, Bilan_Ajout::Archive) << r.Message.toStdString();
         id << r.Id;
     }
     // The same bytes from another place are the same recording.
     const Resultat_Ajout copie = archive->Ajouter(Ecrire(QStringLiteral("copie.txt"), a));
-    EXPECT_EQ(copie.Issue, Issue_Ajout::Deja_Archive);
+    EXPECT_EQ(copie.Bilan, Bilan_Ajout::Deja_Archive);
     EXPECT_EQ(copie.Id, id[0]);
     const Resultat_Ajout faux = archive->Ajouter(Ecrire(QStringLiteral("faux.txt"), "bonjour"));
-    EXPECT_EQ(faux.Issue, Issue_Ajout::Echec);
+    EXPECT_EQ(faux.Bilan, Bilan_Ajout::Echec);
     EXPECT_TRUE(faux.Message.contains(QStringLiteral("Fichier incorrect! (") +
                                       Chemin(QStringLiteral("faux.txt"))));
 
@@ -88,13 +88,13 @@ TEST_P(Archive_Commune, VerifyNamesTheFilesChangedOrMissingAndExportGivesThemBac
     EXPECT_EQ(v.Ecarts[1].Type, Ecart_Archive::Nature::Absent);
     EXPECT_EQ(v.Ecarts[1].Fichier, Chemin(QStringLiteral("2.txt")));
 
-    EXPECT_EQ(archive->Exporter(id[1], Chemin(QStringLiteral("1.txt"))).Issue,
-              Issue_Export::Exporte);
+    EXPECT_EQ(archive->Exporter(id[1], Chemin(QStringLiteral("1.txt"))).Bilan,
+              Bilan_Export::Exporte);
     QFile relu(Chemin(QStringLiteral("1.txt")));
     ASSERT_TRUE(relu.open(QIODevice::ReadOnly));
     EXPECT_EQ(relu.readAll(), octets[1]);
-    EXPECT_EQ(archive->Exporter(id[2] + 1, Chemin(QStringLiteral("x.txt"))).Issue,
-              Issue_Export::Inconnu);
+    EXPECT_EQ(archive->Exporter(id[2] + 1, Chemin(QStringLiteral("x.txt"))).Bilan,
+              Bilan_Export::Inconnu);
     EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("x.txt"))));
 }
 

@@ -15,7 +15,7 @@ TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
     archive->Definir_Avant_Validation([&] { EXPECT_TRUE(serveur.Arreter_Brutalement()); });
     const QString a = Ecrire(QStringLiteral("a.txt"), Fichier_Essai({}, 46000));
     const Resultat_Ajout coupe = archive->Ajouter(a);
-    EXPECT_EQ(coupe.Issue, Issue_Ajout::Echec);
+    EXPECT_EQ(coupe.Bilan, Bilan_Ajout::Echec);
     EXPECT_TRUE(coupe.Message.contains(
         QStringLiteral("n'est pas archivé : le serveur des archives ne répond pas")))
         << coupe.Message.toStdString();
@@ -24,7 +24,7 @@ TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
     archive->Definir_Avant_Validation({});
     EXPECT_TRUE(Ouvrir()->Lister({}).Fiches.isEmpty());
     // The same archive object starts again on a new connection.
-    EXPECT_EQ(archive->Ajouter(a).Issue, Issue_Ajout::Archive);
+    EXPECT_EQ(archive->Ajouter(a).Bilan, Bilan_Ajout::Archive);
     EXPECT_EQ(Ouvrir()->Lister({}).Fiches.size(), 1);
 }
 

@@ -20,15 +20,15 @@ class Archive_Locale : public Banc_Archive {
 
 TEST_P(Archive_Locale, AReadOnlyFileRefusesTheAddAndKeepsWhatItHolds) {
     if (geteuid() == 0) GTEST_SKIP() << "root écrit malgré les droits : lecture seule intestable";
-    ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(QStringLiteral("a.txt"), Fichier_Essai({}, 46000))).Issue,
-              Issue_Ajout::Archive);
+    ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(QStringLiteral("a.txt"), Fichier_Essai({}, 46000))).Bilan,
+              Bilan_Ajout::Archive);
     QFile::setPermissions(Chemin(QStringLiteral("Archives/caldrix.sqlite")), QFile::ReadOwner);
     const QByteArray avant = Base();
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
     const Resultat_Ajout r =
         archive->Ajouter(Ecrire(QStringLiteral("b.txt"), Fichier_Essai({}, 46001)));
-    EXPECT_EQ(r.Issue, Issue_Ajout::Echec);
+    EXPECT_EQ(r.Bilan, Bilan_Ajout::Echec);
     EXPECT_TRUE(r.Message.contains(QStringLiteral("en lecture seule"))) << r.Message.toStdString();
     EXPECT_EQ(archive->Lister({}).Fiches.size(), 1);
     EXPECT_EQ(Base(), avant);
@@ -61,7 +61,7 @@ TEST_P(Archive_Locale, AMalformedAddressIsAnErrorNeverTheLocalFile) {
             erreur.startsWith(QStringLiteral("CALDRIX_ARCHIVE : Adresse des archives incorrecte")));
     }
     EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("Archives"))));
-    // Without the variable, the line of Archive.ini; each part percent-decoded.
+    // Without the variable, the line of Archive.ini; each field percent-decoded.
     qunsetenv("CALDRIX_ARCHIVE");
     Ecrire(QStringLiteral("Archive.ini"),
            "[Serveur]\r\npostgresql://labo%40site:p%3Ass@db:6543/haccp\r\n");
