@@ -193,6 +193,7 @@ TEST(FenetrePrincipale, MenusAvecLeursLibelles) {
                   QStringLiteral("Mnu_Num_Data=Tableau"),
                   QStringLiteral("Mnu_Calcul=Calcul"),
                   QStringLiteral("Mnu_Tools=Outils"),
+                  QStringLiteral("Mnu_Statistiques=Statistiques"),
                   QStringLiteral("Mnu_Print=Impression"),
                   QStringLiteral("Mnu_Comm=Comm"),
                   QStringLiteral("Mnu_Aide=?"),
@@ -206,7 +207,8 @@ TEST(FenetrePrincipale, MenusAvecLeursLibelles) {
                            QStringLiteral("Mnu_Save_Select=La sélection")}));
     EXPECT_EQ(
         libelles(fenetre.findChild<QMenu*>(QStringLiteral("Mnu_Print"))->actions()),
-        (QStringList{QStringLiteral("Mnu_Graph=Graphique"), QStringLiteral("Mnu_Num=Numérique")}));
+        (QStringList{QStringLiteral("Mnu_Graph=Graphique"), QStringLiteral("Mnu_Num=Numérique"),
+                     QStringLiteral("Mnu_Rapport=Rapport PDF")}));
     EXPECT_EQ(
         libelles(fenetre.findChild<QMenu*>(QStringLiteral("Mnu_Aide"))->actions()),
         (QStringList{QStringLiteral("Mnu_Doc=Manuel"), QStringLiteral("Mnu_Propos=A propos")}));
