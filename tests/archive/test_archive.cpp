@@ -53,6 +53,13 @@ TEST_P(Archive_Commune, KeepsEachRecordingOnceAndListsItNewestFirstThroughEachFi
                            QStringLiteral("2026-12-01T00:00:00"),
                            QStringLiteral("2026-12-01T00:02:00"), chemin_a}));
     EXPECT_EQ(f.Mesures, 3);
+    // Temperatures 5, 6 and 7: the figures lists show without decoding the file.
+    EXPECT_EQ(f.Minimum, 5);
+    EXPECT_EQ(f.Maximum, 7);
+    EXPECT_EQ(f.Moyenne, 6);
+    ASSERT_TRUE(f.Mkt);
+    EXPECT_GT(*f.Mkt, 6);
+    EXPECT_LT(*f.Mkt, 6.1);
 
     EXPECT_EQ(Numeros(archive->Lister({QStringLiteral("FOUR01"), {}, {}, {}})),
               (QList<int64_t>{id[2], id[0]}));
