@@ -7,6 +7,7 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
+#include "archive/Archivage.h"
 #include "archive/Archive.h"
 #include "core/Textes.h"
 #include "files/Import_Export.h"
@@ -181,15 +182,9 @@ int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
 }
 
 void Archiver_Telechargement(const QString& fichier) {
-    QString erreur;
-    const auto archive = Archive::Ouvrir(erreur);
-    const Resultat_Ajout resultat = archive ? archive->Ajouter(fichier) : Resultat_Ajout{};
+    const Resultat_Ajout resultat = Archivage::Archiver_Enregistrement(fichier);
     if (resultat.Bilan == Bilan_Ajout::Echec) {
-        Console::Erreur(
-            QStringLiteral("Attention : l'enregistrement est sauvegardé dans %1 mais n'est pas "
-                           "archivé.")
-                .arg(fichier));
-        Console::Erreur(archive ? resultat.Message : erreur);
+        Console::Erreur(QStringLiteral("Attention : ") + resultat.Message);
         return;
     }
     Console::Ligne(resultat.Message);

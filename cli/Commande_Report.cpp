@@ -6,6 +6,7 @@
 #include "Console.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Calculs_Fixes.h"
+#include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "files/Import_Export.h"
@@ -53,7 +54,7 @@ int Commande_Report(Etat& etat, const Arguments& arguments) {
     const QString fichier = QFileInfo(arguments.Fichiers().first()).absoluteFilePath();
     QByteArray octets;
     if (Import_Export::Lecture_Octets(fichier, octets) == Import_Export::Resultat_Lecture::Lu) {
-        contenu.sha256 = Rapport::Empreinte(octets);
+        contenu.sha256 = Empreinte(octets);
     }
     contenu.fichier = fichier;
     if (recette) etat.Num_Recette = *recette;

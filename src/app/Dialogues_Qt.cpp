@@ -125,6 +125,13 @@ QString Dialogues_Qt::Fichier_Ouvrir(const Choix_Fichier& choix) {
     return Choisir(*dialogue);
 }
 
+QStringList Dialogues_Qt::Fichiers_Ouvrir(const Choix_Fichier& choix) {
+    std::unique_ptr<QFileDialog> dialogue(Dialogue_Fichier(choix));
+    dialogue->setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue->setFileMode(QFileDialog::ExistingFiles);
+    return dialogue->exec() == QDialog::Accepted ? dialogue->selectedFiles() : QStringList();
+}
+
 QString Dialogues_Qt::Fichier_Sauvegarder(const Choix_Fichier& choix) {
     std::unique_ptr<QFileDialog> dialogue(Dialogue_Fichier(choix));
     dialogue->setAcceptMode(QFileDialog::AcceptSave);

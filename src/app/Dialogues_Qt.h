@@ -9,5 +9,6 @@ class Dialogues_Qt : public Dialogues {
     bool Question_Oui_Non(const QString& texte) override;
     QString Fichier_Ouvrir(const Choix_Fichier& choix) override;
     QString Fichier_Sauvegarder(const Choix_Fichier& choix) override;
+    QStringList Fichiers_Ouvrir(const Choix_Fichier& choix) override;
     bool Afficher_Document(const QString& chemin) override;
 };

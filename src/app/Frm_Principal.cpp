@@ -100,6 +100,7 @@ void Frm_Principal::Connecter_Menus() {
     connect(Mnu_Propos, &QAction::triggered, this, &Frm_Principal::Mnu_Propos_Click);
     connect(Download_Logger, &QAction::triggered, this, &Frm_Principal::Download_Logger_Click);
     connect(Mnu_Ouvrir, &QAction::triggered, this, &Frm_Principal::Mnu_Ouvrir_Click);
+    connect(Mnu_Archives, &QAction::triggered, this, &Frm_Principal::Mnu_Archives_Click);
     connect(Mnu_Save_All, &QAction::triggered, this, &Frm_Principal::Mnu_Save_All_Click);
     connect(Mnu_Save_Select, &QAction::triggered, this, &Frm_Principal::Mnu_Save_Select_Click);
     connect(Mnu_Calcul, &QAction::triggered, this, &Frm_Principal::Mnu_Calcul_Click);
@@ -209,6 +210,7 @@ void Frm_Principal::Decharger_Fenetres() {
     Fenetre_Calcul.Decharger_Fin_Programme();
     Fenetre_Patientez.Decharger_Fin_Programme();
     Fenetre_Statistiques.Decharger_Fin_Programme();
+    Fenetre_Archives.Decharger_Fin_Programme();
 }
 
 void Frm_Principal::Txt_Commentaire_Change() {

@@ -9,6 +9,7 @@
 #include "app/Frm_Patientez.h"
 #include "app/Frm_Velor.h"
 #include "app/Menu_Principal.h"
+#include "archive/gui/Frm_Archives.h"
 #include "controls/Fenetre_Chargeable.h"
 #include "cooking/Calcul_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
@@ -59,6 +60,10 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     // Recordings (Frm_Principal_Enregistrements.cpp): download, open, save, cooking value.
     void Download_Logger_Click();
     void Mnu_Ouvrir_Click();
+    // The opening of a recordings file as "Ouvrir" does it once the file is chosen: reading,
+    // curves, details, cooking replay.
+    void Ouvrir_Enregistrement(const QString& nom);
+    void Mnu_Archives_Click();
     void Sauvegarde_Enreg();
     void Mnu_Save_All_Click();
     void Mnu_Save_Select_Click();
@@ -102,6 +107,7 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_Num_Data> Fenetre_Num_Data;
     Fenetre<Frm_Outils> Fenetre_Outils;
     Fenetre<Frm_Statistiques> Fenetre_Statistiques;
+    Fenetre<Frm_Archives> Fenetre_Archives;
     // The last cooking value computed: it outlives the cooking window.
     Maximum_Cuisson Resultat_Cuisson;
 

@@ -6,6 +6,7 @@
 
 #include "app/Barre_Etat.h"
 #include "app/Frm_Principal.h"
+#include "archive/Archivage.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
 #include "core/Calculs_Fixes.h"
@@ -75,6 +76,11 @@ bool Frm_Principal::Ecriture_Enregistrement(const QString& nom) {
         return false;
     }
     etat_.Nom_Fichier = nom;
+    // The file comes first: an archive out of reach is told, the save stands.
+    const Resultat_Ajout archive = Archivage::Archiver_Enregistrement(nom);
+    if (archive.Bilan == Bilan_Ajout::Echec) {
+        dialogues_.Message(archive.Message, Dialogues::Icone::Exclamation);
+    }
     return true;
 }
 
@@ -98,8 +104,17 @@ void Frm_Principal::Mnu_Save_Select_Click() {
 void Frm_Principal::Mnu_Ouvrir_Click() {
     const QString nom = dialogues_.Fichier_Ouvrir(
         Choix_Enregistrements("Ouverture d'un fichier d'enregistrements", ""));
-    if (!Import_Export::Est_Nom_Fichier_Enreg(nom)) return;
+    if (Import_Export::Est_Nom_Fichier_Enreg(nom)) Ouvrir_Enregistrement(nom);
+}
 
+void Frm_Principal::Mnu_Archives_Click() {
+    Frm_Archives& fenetre = Fenetre_Archives.Charger(
+        dialogues_, [this](const QString& nom) { Ouvrir_Enregistrement(nom); });
+    fenetre.show();
+    fenetre.raise();
+}
+
+void Frm_Principal::Ouvrir_Enregistrement(const QString& nom) {
     Frm_Patientez& attente = Fenetre_Patientez.Charger();
     attente.show();
     attente.repaint();

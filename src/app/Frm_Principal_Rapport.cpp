@@ -6,6 +6,7 @@
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Dialogues.h"
 #include "core/Dossier_Programme.h"
+#include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "curves/Axe_Graphe.h"
@@ -54,7 +55,7 @@ void Frm_Principal::Mnu_Rapport_Click() {
         const bool lu = Import_Export::Lecture_Octets(etat_.Nom_Fichier, octets) ==
                         Import_Export::Resultat_Lecture::Lu;
         if (lu && octets == Import_Export::Contenu_Fichier_Enreg(etat_)) {
-            contenu.sha256 = Rapport::Empreinte(octets);
+            contenu.sha256 = Empreinte(octets);
         } else {
             contenu.remarque_fichier =
                 QStringLiteral("l'enregistrement affiché n'est plus celui de ce fichier");

@@ -1,6 +1,7 @@
 #include "archive/Description_Archive.h"
 
-#include <QCryptographicHash>
+#include "core/Empreinte.h"
+
 #include <QFileInfo>
 
 #include "archive/Figures_Archive.h"
@@ -45,9 +46,4 @@ std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& er
     fiche.Fichier = QFileInfo(chemin).absoluteFilePath();
     Remplir_Figures(*etat, fiche);
     return decrit;
-}
-
-QString Empreinte(const QByteArray& octets) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(octets, QCryptographicHash::Sha256).toHex());
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "archive/Fiche_Archive.h"
+#include "core/Empreinte.h"
 
 struct Fichier_Decrit {
     QByteArray Octets;
@@ -16,6 +17,3 @@ struct Fichier_Decrit {
 // Reads the file `chemin` and describes it. Empty, with the program's French message in
 // `erreur`, when the file is missing or is not a readable recordings file.
 std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur);
-
-// The SHA-256 of the bytes, in lowercase hexadecimal.
-QString Empreinte(const QByteArray& octets);

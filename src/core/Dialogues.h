@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Dialogues {
   public:
@@ -27,6 +28,11 @@ class Dialogues {
     // The name chosen, or an empty text when the dialog was cancelled.
     virtual QString Fichier_Ouvrir(const Choix_Fichier& choix) = 0;
     virtual QString Fichier_Sauvegarder(const Choix_Fichier& choix) = 0;
+    // Several files at once; none when cancelled.
+    virtual QStringList Fichiers_Ouvrir(const Choix_Fichier& choix) {
+        const QString nom = Fichier_Ouvrir(choix);
+        return nom.isEmpty() ? QStringList() : QStringList{nom};
+    }
     // Hands a document to the desktop's viewer, without waiting for it; false when no viewer
     // took it.
     virtual bool Afficher_Document(const QString& chemin) = 0;

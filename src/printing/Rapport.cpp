@@ -1,7 +1,6 @@
 #include "printing/Rapport.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -227,11 +226,6 @@ void Dessiner_Visa(Page& page) {
 }
 
 }  // namespace
-
-QString Empreinte(const QByteArray& octets) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(octets, QCryptographicHash::Sha256).toHex());
-}
 
 QByteArray Pages(const Contenu_Rapport& c) {
     QByteArray octets;

@@ -34,7 +34,4 @@ QByteArray Pages(const Contenu_Rapport& contenu);
 // Writes the report whole or not at all (an existing file stays as it was on failure).
 Import_Export::Resultat_Ecriture Ecrire(const Contenu_Rapport& contenu, const QString& chemin);
 
-// The lowercase hexadecimal SHA-256 of a file's bytes.
-QString Empreinte(const QByteArray& octets);
-
 }  // namespace Rapport

@@ -198,10 +198,11 @@ TEST(FenetrePrincipale, MenusAvecLeursLibelles) {
                   QStringLiteral("Mnu_Comm=Comm"),
                   QStringLiteral("Mnu_Aide=?"),
               }));
-    EXPECT_EQ(libelles(fenetre.findChild<QMenu*>(QStringLiteral("Mnu_Fichier"))->actions()),
-              (QStringList{QStringLiteral("Mnu_Ouvrir=Ouvrir"),
-                           QStringLiteral("Mnu_Sauvegarder=Sauvegarder"),
-                           QStringLiteral("Mnu_Quitter=Quitter")}));
+    EXPECT_EQ(
+        libelles(fenetre.findChild<QMenu*>(QStringLiteral("Mnu_Fichier"))->actions()),
+        (QStringList{QStringLiteral("Mnu_Ouvrir=Ouvrir"), QStringLiteral("Mnu_Archives=Archives"),
+                     QStringLiteral("Mnu_Sauvegarder=Sauvegarder"),
+                     QStringLiteral("Mnu_Quitter=Quitter")}));
     EXPECT_EQ(libelles(fenetre.findChild<QMenu*>(QStringLiteral("Mnu_Sauvegarder"))->actions()),
               (QStringList{QStringLiteral("Mnu_Save_All=Tout les points"),
                            QStringLiteral("Mnu_Save_Select=La sélection")}));
