@@ -67,9 +67,16 @@ int Executer(const Arguments& arguments) {
     throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
 }
 
+// Qt's own notes (a missing runtime folder, a database driver freeing a statement) mean nothing
+// to whoever reads caldrix-cli's messages, which say what failed in the program's words.
+void Sans_Notes_Qt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) Console::Erreur(message);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(Sans_Notes_Qt);
     // Only the report draws, with the graph control, on a screen of its own that nobody sees.
     const bool dessin = argc > 1 && std::strcmp(argv[1], "report") == 0;
     if (dessin && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
