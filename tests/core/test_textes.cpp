@@ -1,97 +1,95 @@
-// Number and date texts: French dates, shortest single-precision texts, half-to-even rounding.
+// Number and date texts: French and ISO dates, shortest single-precision texts, half-to-even
+// rounding.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 
 #include "core/Textes.h"
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(Arrondi_Pair(0.5), 0);
-    EXPECT_EQ(Arrondi_Pair(1.5), 2);
-    EXPECT_EQ(Arrondi_Pair(2.5), 2);
-    EXPECT_EQ(Arrondi_Pair(-2.5), -2);
-    EXPECT_EQ(Arrondi_Pair(122.5), 122);
-    EXPECT_EQ(Arrondi_Pair(127.5), 128);
-    EXPECT_EQ(Arrondi_Pair(2.5001), 3);
+TEST(Textes, ArrondiDesMoitiesAuPair) {
+    const std::pair<double, int64_t> cas[] = {{0.5, 0},     {1.5, 2},     {2.5, 2},    {-2.5, -2},
+                                              {122.5, 122}, {127.5, 128}, {2.5001, 3}, {-0.4, 0}};
+    for (const auto& [valeur, arrondi] : cas)
+        EXPECT_EQ(Arrondi_Pair(valeur), arrondi) << valeur;
 }
 
-TEST(DateTexts, DayCountsStartOn30December1899) {
-    EXPECT_EQ(Texte_Date(0), QStringLiteral("30/12/1899"));
-    EXPECT_EQ(Texte_Date(1), QStringLiteral("31/12/1899"));
-    EXPECT_EQ(Date_Depuis_Civil(2000, 1, 1), 36526.0);
-    EXPECT_EQ(Date_Depuis_Civil(2024, 2, 29) + 1, Date_Depuis_Civil(2024, 3, 1));
-}
-
-TEST(DateTexts, MidnightIsWrittenAsTheDateAlone) {
-    EXPECT_EQ(Texte_Date(Date_Depuis_Civil(2026, 12, 5, 14, 30, 0)),
-              QStringLiteral("05/12/2026 14:30:00"));
-    EXPECT_EQ(Texte_Date(Date_Depuis_Civil(2026, 12, 5)), QStringLiteral("05/12/2026"));
-    EXPECT_EQ(Texte_Date(Date_Depuis_Civil(2026, 12, 5, 0, 0, 1)),
-              QStringLiteral("05/12/2026 00:00:01"));
-}
-
-TEST(DateTexts, StampsBuiltFromSecondsRoundToTheNearestSecond) {
-    // A stamp one second before a full period lands exactly on :59 despite binary fractions.
-    const double debut = Date_Depuis_Civil(2025, 1, 1);
+// Day counts from 30/12/1899, their two texts, and the texts read back.
+TEST(Textes, DatesEcritesPuisRelues) {
+    struct Cas {
+        int annee, mois, jour, heure, minute, seconde;
+        double jours;  // of the date alone
+        const char *texte, *iso;
+    };
+    const Cas cas[] = {
+        {1899, 12, 30, 0, 0, 0, 0, "30/12/1899", "1899-12-30T00:00:00"},
+        {2000, 1, 1, 0, 0, 0, 36526, "01/01/2000", "2000-01-01T00:00:00"},
+        {2024, 2, 29, 0, 0, 0, 45351, "29/02/2024", "2024-02-29T00:00:00"},
+        {2024, 3, 1, 0, 0, 0, 45352, "01/03/2024", "2024-03-01T00:00:00"},
+        {2026, 12, 5, 14, 30, 0, 46361, "05/12/2026 14:30:00", "2026-12-05T14:30:00"},
+        {2026, 12, 5, 0, 0, 1, 46361, "05/12/2026 00:00:01", "2026-12-05T00:00:01"},
+        {9999, 12, 31, 23, 59, 59, 2958465, "31/12/9999 23:59:59", "9999-12-31T23:59:59"}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.texte);
+        EXPECT_EQ(Date_Depuis_Civil(c.annee, c.mois, c.jour), c.jours);
+        const double date =
+            Date_Depuis_Civil(c.annee, c.mois, c.jour, c.heure, c.minute, c.seconde);
+        EXPECT_EQ(Texte_Date(date), QLatin1String(c.texte));
+        EXPECT_EQ(Texte_Date_ISO(date), QLatin1String(c.iso));
+        EXPECT_EQ(Lecture_Date(QString::fromLatin1(c.texte)), date);
+        EXPECT_EQ(Lecture_Date_ISO(QString::fromLatin1(c.iso)), date);
+    }
+    // A stamp one second before a full period lands on :59 despite binary fractions.
     for (int i = 1; i <= 16000; i += 997) {
-        const double stamp = debut + (i * 60.0 - 1) / 86400.0;
-        const Date_Decomposee d = Date_Civile(stamp);
-        EXPECT_EQ(d.seconde, 59) << i;
-    }
-    EXPECT_EQ(Texte_Date(debut + 59.0 / 86400.0), QStringLiteral("01/01/2025 00:00:59"));
-}
-
-TEST(DateTexts, ReadBackWhatTheyWriteAndRefuseWhatIsNoDate) {
-    const double d = Date_Depuis_Civil(2026, 12, 5, 14, 30, 7);
-    EXPECT_EQ(Lecture_Date(Texte_Date(d)), d);
-    EXPECT_EQ(Lecture_Date(u"05/12/2026"), Date_Depuis_Civil(2026, 12, 5));
-    EXPECT_EQ(Lecture_Date(u" 5/1/2026 8:05 "), Date_Depuis_Civil(2026, 1, 5, 8, 5));
-    EXPECT_FALSE(Lecture_Date(u""));
-    EXPECT_FALSE(Lecture_Date(u"31/02/2026"));
-    EXPECT_FALSE(Lecture_Date(u"29/02/2026"));
-    EXPECT_TRUE(Lecture_Date(u"29/02/2024"));
-    EXPECT_FALSE(Lecture_Date(u"05/12/26"));
-    EXPECT_FALSE(Lecture_Date(u"05/12/2026 24:00:00"));
-    EXPECT_FALSE(Lecture_Date(u"05/12/2026 12:00:00x"));
-    EXPECT_FALSE(Lecture_Date(u"__/__/____ __:__:__"));
-}
-
-TEST(DateTexts, IsoFormForExports) {
-    EXPECT_EQ(Texte_Date_ISO(Date_Depuis_Civil(2026, 12, 5, 14, 30, 0)),
-              QStringLiteral("2026-12-05T14:30:00"));
-    EXPECT_EQ(Texte_Date_ISO(Date_Depuis_Civil(2026, 12, 5)),
-              QStringLiteral("2026-12-05T00:00:00"));
-}
-
-TEST(DateTexts, IsoFormIsReadBackWithOrWithoutTheTime) {
-    const double d = Date_Depuis_Civil(2026, 12, 5, 14, 30, 0);
-    EXPECT_EQ(Lecture_Date_ISO(Texte_Date_ISO(d)), d);
-    EXPECT_EQ(Lecture_Date_ISO(u" 2026-12-05 14:30 "), d);
-    EXPECT_EQ(Lecture_Date_ISO(u"2026-12-05"), Date_Depuis_Civil(2026, 12, 5));
-    for (const char16_t* faux : {u"", u"abc", u"2026-12-5", u"26-12-05", u"2026-02-29",
-                                 u"2026-12-05T24:00:00", u"2026-12-05T14", u"2026-12-05x"}) {
-        EXPECT_FALSE(Lecture_Date_ISO(faux)) << QString::fromUtf16(faux).toStdString();
+        EXPECT_EQ(Date_Civile(Date_Depuis_Civil(2025, 1, 1) + (i * 60.0 - 1) / 86400.0).seconde, 59)
+            << i;
     }
 }
 
-TEST(NumberTexts, SinglesAreWrittenInTheirShortestFormWithAPoint) {
-    EXPECT_EQ(Texte_Single(21.5f), QStringLiteral("21.5"));
-    EXPECT_EQ(Texte_Single(-1.5f), QStringLiteral("-1.5"));
-    EXPECT_EQ(Texte_Single(0.0f), QStringLiteral("0"));
+// The same date typed in both forms, or the same mistake made in both.
+TEST(Textes, DatesTapeesAccepteesOuRefusees) {
+    const struct {
+        const char16_t *texte, *iso;
+        double date;
+    } bonnes[] = {{u" 5/1/2026 8:05 ", u" 2026-01-05 08:05 ", Date_Depuis_Civil(2026, 1, 5, 8, 5)},
+                  {u"01/01/0100", u"0100-01-01", Date_Depuis_Civil(100, 1, 1)},
+                  {u"29/02/2000", u"2000-02-29", Date_Depuis_Civil(2000, 2, 29)},
+                  {u"31/12/2026 23:59:59", u"2026-12-31T23:59:59",
+                   Date_Depuis_Civil(2026, 12, 31, 23, 59, 59)}};
+    for (const auto& c : bonnes) {
+        EXPECT_EQ(Lecture_Date(c.texte), c.date) << QString::fromUtf16(c.texte).toStdString();
+        EXPECT_EQ(Lecture_Date_ISO(c.iso), c.date) << QString::fromUtf16(c.iso).toStdString();
+    }
+    for (const char16_t* texte :
+         {u"31/12/0099", u"00/12/2026", u"01/00/2026", u"01/13/2026", u"31/04/2026", u"29/02/2026",
+          u"29/02/2100", u"05/12/26", u"05/12/2026 24:00", u"05/12/2026 12:60",
+          u"05/12/2026 12:00:60", u"05/12/2026 14:30:007", u"05/12/2026 12:00:00x",
+          u"05/12/2026 14", u"__/__/____", u""}) {
+        EXPECT_FALSE(Lecture_Date(texte)) << QString::fromUtf16(texte).toStdString();
+    }
+    for (const char16_t* iso :
+         {u"0099-12-31", u"2026-12-00", u"2026-00-01", u"2026-13-01", u"2026-04-31", u"2026-02-29",
+          u"2100-02-29", u"26-12-05", u"2026-12-05T24:00", u"2026-12-05T12:60",
+          u"2026-12-05T12:00:60", u"2026-12-05T14:30:007", u"2026-12-05T12:00:00x",
+          u"2026-12-05T14", u"2026-12-5", u"abc", u""}) {
+        EXPECT_FALSE(Lecture_Date_ISO(iso)) << QString::fromUtf16(iso).toStdString();
+    }
+}
+
+TEST(Textes, SimplesEcritsSousLeurFormeLaPlusCourte) {
+    // Each text is the shortest of its single: read, it is written back the same. The last is
+    // shortest even where the single is coarser than seven digits.
+    for (const char* texte : {"21.5", "-1.5", "0", "10", "0.1", "-49", "1000000", "-0.05",
+                              "123.456", "0.001", "12345680", "0.3333333", "9007290000000000"}) {
+        EXPECT_EQ(Texte_Single(Lecture_Single(QString::fromLatin1(texte)).value()),
+                  QLatin1String(texte));
+    }
     EXPECT_EQ(Texte_Single(-0.0f), QStringLiteral("0"));
-    EXPECT_EQ(Texte_Single(10.0f), QStringLiteral("10"));
-    EXPECT_EQ(Texte_Single(0.1f), QStringLiteral("0.1"));
-    EXPECT_EQ(Texte_Single(-49.0f), QStringLiteral("-49"));
-    EXPECT_EQ(Texte_Single(194.0f), QStringLiteral("194"));
-    EXPECT_EQ(Texte_Single(1000000.0f), QStringLiteral("1000000"));
-    EXPECT_EQ(Texte_Single(1.0f / 3.0f), QStringLiteral("0.3333333"));
+    EXPECT_EQ(Texte_Single(1.0f / 3), QStringLiteral("0.3333333"));
     EXPECT_EQ(Texte_Single(12345678.0f), QStringLiteral("12345680"));
-    EXPECT_EQ(Texte_Single(-0.05f), QStringLiteral("-0.05"));
-    EXPECT_EQ(Texte_Single(123.456f), QStringLiteral("123.456"));
-    EXPECT_EQ(Texte_Single(0.001f), QStringLiteral("0.001"));
     // Tenths divided by ten, as every downloaded value is.
     for (int dixiemes = -600; dixiemes <= 1500; ++dixiemes) {
         const auto v = static_cast<float>(dixiemes / 10.0);
@@ -100,53 +98,35 @@ TEST(NumberTexts, SinglesAreWrittenInTheirShortestFormWithAPoint) {
     }
 }
 
-TEST(NumberTexts, AnySingleGetsItsShortestTextOfAtMostSevenDigits) {
+// The text of any single is the fewest digits (1 to 7) that read back as it, else 7 digits.
+TEST(Textes, ToutSimpleAuPlusSeptChiffresSansExposant) {
     std::mt19937 hasard(7306);
     std::uniform_real_distribution<float> mantisse(-1.0f, 1.0f);
-    std::uniform_int_distribution<int> exposant(-6, 9);
+    std::uniform_int_distribution<int> exposant(-20, 60);
     for (int n = 0; n < 20000; ++n) {
-        const float v = std::ldexp(mantisse(hasard), exposant(hasard) * 3);
+        const float v = std::ldexp(mantisse(hasard), exposant(hasard));
+        char court[32];
+        for (int chiffres = 1; chiffres <= 7; ++chiffres) {
+            std::snprintf(court, sizeof court, "%.*e", chiffres - 1, double(v));
+            if (std::strtof(court, nullptr) == v) break;
+        }
         const QString texte = Texte_Single(v);
         ASSERT_FALSE(texte.contains(QLatin1Char('e'))) << texte.toStdString();
-        int chiffres = 0;
-        bool significatif = false;
-        QString sans_zeros = texte;  // trailing zeros of a whole number are not significant
-        if (!texte.contains(QLatin1Char('.'))) {
-            while (sans_zeros.endsWith(QLatin1Char('0')))
-                sans_zeros.chop(1);
-        }
-        for (QChar c : sans_zeros) {
-            if (c.isDigit() && (significatif || c != QLatin1Char('0'))) {
-                significatif = true;
-                ++chiffres;
-            }
-        }
-        const float relu = *Lecture_Single(texte);
-        char sept[32];
-        std::snprintf(sept, sizeof sept, "%.6e", double(v));
-        if (std::strtof(sept, nullptr) == v) {
-            ASSERT_EQ(relu, v) << texte.toStdString();
-            // No shorter text would have done (trailing zeros of whole numbers aside).
-            if (chiffres > 1 && texte.contains(QLatin1Char('.'))) {
-                char court[32];
-                std::snprintf(court, sizeof court, "%.*e", chiffres - 2, double(v));
-                EXPECT_NE(std::strtof(court, nullptr), v) << texte.toStdString();
-            }
-        } else {
-            ASSERT_LE(chiffres, 7) << texte.toStdString();
-            ASSERT_EQ(relu, std::strtof(sept, nullptr)) << texte.toStdString();
-        }
+        ASSERT_EQ(Lecture_Double(texte), std::strtod(court, nullptr)) << texte.toStdString();
     }
 }
 
-TEST(NumberTexts, ReadingAcceptsBlanksSignsAndEitherSeparator) {
-    EXPECT_EQ(Lecture_Single(u" 12.5 "), 12.5f);
-    EXPECT_EQ(Lecture_Single(u"12,5"), 12.5f);
-    EXPECT_EQ(Lecture_Single(u"-3"), -3.0f);
-    EXPECT_EQ(Lecture_Double(u"1e3"), 1000.0);
-    EXPECT_FALSE(Lecture_Single(u""));
-    EXPECT_FALSE(Lecture_Single(u"abc"));
-    EXPECT_FALSE(Lecture_Single(u"12a"));
-    EXPECT_FALSE(Lecture_Single(u"1e60"));
-    EXPECT_FALSE(Lecture_Single(u"-"));
+TEST(Textes, NombresLusAvecBlancsSigneEtVirguleOuPoint) {
+    const std::optional<double> non;
+    const std::pair<const char16_t*, std::optional<double>> cas[] = {
+        {u" 12.5 ", 12.5}, {u"12,5", 12.5},    {u"-3", -3.0},
+        {u"1e3", 1000.0},  {u"+2.5E-1", 0.25}, {u"1234567890123456", 1234567890123456.0},
+        {u"", non},        {u"abc", non},      {u"12a", non},
+        {u"-", non},       {u"0x1A", non},     {u"1 2", non},
+        {u"1e400", non},
+    };
+    for (const auto& [texte, valeur] : cas)
+        EXPECT_EQ(Lecture_Double(texte), valeur) << QString::fromUtf16(texte).toStdString();
+    EXPECT_EQ(Lecture_Single(u"-12.5"), -12.5f);
+    EXPECT_FALSE(Lecture_Single(u"1e60")) << "beyond any single";
 }
