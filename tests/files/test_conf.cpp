@@ -1,10 +1,10 @@
 // Conf.ini on disk: defaults, the exact layout written, values that do not convert.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <tuple>
 
 #include "Dossier_Temporaire.h"
+#include "Limite_Taille_Fichier.h"
 #include "core/Etat.h"
 #include "files/Conf.h"
 
@@ -12,81 +12,73 @@ using namespace Import_Export;
 
 namespace {
 
-const QString Conf = QStringLiteral("Conf.ini");
-
-QByteArray Conf_Avec(const char* port, const char* haut, const char* bas, const char* nombre) {
+QByteArray Conf(const char* port, const char* haut, const char* bas, const char* nombre) {
     return QByteArray("[Num\xE9ro du port de communication]\r\n") + port + "\r\n[Seuil Haut]\r\n" +
            haut + "\r\n[Seuil Bas]\r\n" + bas + "\r\n[Nombre d'enregistrement]\r\n" + nombre +
            "\r\n";
 }
 
-class ConfFile : public Dossier_Temporaire {
-  protected:
-    std::unique_ptr<Etat> etat = Etat::Nouveau();
+// Port, high and low thresholds, number of records.
+using Valeurs = std::tuple<int, float, float, int32_t>;
 
-    void Valeurs_Changees() {
+class FichierConf : public Dossier_Temporaire {
+  protected:
+    // Reads Conf.ini into a record that holds none of the defaults.
+    Valeurs Lues() {
         etat->Num_Port = 7;
         etat->Seuil_Haut = -3.5f;
         etat->Seuil_Bas = 99;
         etat->Nb_Enreg_Max = 2;
-    }
-
-    // Port, high and low thresholds, number of records.
-    std::tuple<int, float, float, int32_t> Valeurs() const {
+        resultat = Lecture_Conf(*etat);
         return {etat->Num_Port, etat->Seuil_Haut, etat->Seuil_Bas, etat->Nb_Enreg_Max};
     }
+    QString Chemin_Conf() const { return Chemin(QStringLiteral("Conf.ini")); }
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
+    Resultat_Lecture resultat = Resultat_Lecture::Incorrect;
 };
 
-using Attendu = std::tuple<int, float, float, int32_t>;
-
-TEST_F(ConfFile, AMissingFileIsReportedAndLeavesTheDefaults) {
-    Valeurs_Changees();
-    EXPECT_EQ(Lecture_Conf(*etat), Resultat_Lecture::Introuvable);
-    EXPECT_EQ(Valeurs(), (Attendu{1, 10.0f, 0.0f, 1000}));
-    EXPECT_FALSE(Existe(Conf));
+TEST_F(FichierConf, AbsentLesValeursParDefaut) {
+    EXPECT_EQ(Lues(), (Valeurs{1, 10.0f, 0.0f, 1000}));
+    EXPECT_EQ(resultat, Resultat_Lecture::Introuvable);
+    EXPECT_FALSE(QFile::exists(Chemin_Conf()));
 }
 
-TEST_F(ConfFile, IsWrittenByteForByteAndReadsBack) {
+TEST_F(FichierConf, EcritOctetPourOctetPuisRelu) {
     etat->Num_Port = 3;
     etat->Seuil_Haut = 25.5f;
     etat->Seuil_Bas = -4;
     etat->Nb_Enreg_Max = 8000;
     ASSERT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Ecrit);
-    EXPECT_EQ(Lire(Conf), Conf_Avec("3", "25.5", "-4", "8000"));
-
-    Valeurs_Changees();
-    ASSERT_EQ(Lecture_Conf(*etat), Resultat_Lecture::Lu);
-    EXPECT_EQ(Valeurs(), (Attendu{3, 25.5f, -4.0f, 8000}));
+    EXPECT_EQ(Octets(Chemin_Conf()), Conf("3", "25.5", "-4", "8000"));
+    EXPECT_EQ(Lues(), (Valeurs{3, 25.5f, -4.0f, 8000}));
 }
 
-TEST_F(ConfFile, ValuesThatDoNotConvertKeepTheirDefaults) {
-    // 300 is no port number; the low threshold was written under a comma separator.
-    Ecrire(Conf, Conf_Avec("300", "chaud", " 12,5 ", "16000.5"));
-    Valeurs_Changees();
-    ASSERT_EQ(Lecture_Conf(*etat), Resultat_Lecture::Lu);
-    EXPECT_EQ(Valeurs(), (Attendu{1, 10.0f, 12.5f, 16000}));
-
-    Ecrire(Conf, Conf_Avec("2.5", "", "-0.1", "1e12"));
-    ASSERT_EQ(Lecture_Conf(*etat), Resultat_Lecture::Lu);
-    EXPECT_EQ(Valeurs(), (Attendu{2, 10.0f, -0.1f, 1000}));
-
-    // A file cut after the high threshold.
-    Ecrire(Conf, Conf_Avec("4", "30", "5", "2000").left(60));
-    Valeurs_Changees();
-    ASSERT_EQ(Lecture_Conf(*etat), Resultat_Lecture::Lu);
-    EXPECT_EQ(Valeurs(), (Attendu{4, 30.0f, 0.0f, 1000}));
+// A value that does not convert keeps its default; numbers may have the comma.
+TEST_F(FichierConf, ValeursQuiNeSeConvertissentPas) {
+    const std::pair<QByteArray, Valeurs> cas[] = {
+        {Conf("300", "chaud", " 12,5 ", "16000.5"), {1, 10.0f, 12.5f, 16000}},
+        {Conf("2.5", "", "-0.1", "1e12"), {2, 10.0f, -0.1f, 1000}},
+        {Conf("255", "1e39", "abc", "-2147483648"), {255, 10.0f, 0.0f, INT32_MIN}},
+        {Conf("256", "-1e38", "3", "2147483648"), {1, -1e38f, 3.0f, 1000}},
+        {Conf("0", "-1", "-2", "-3"), {0, -1.0f, -2.0f, -3}},
+        {Conf("-1", "30", "5", "2000").left(55), {1, 30.0f, 0.0f, 1000}},  // cut after "30"
+    };
+    for (const auto& [octets, valeurs] : cas) {
+        Ecrire(QStringLiteral("Conf.ini"), octets);
+        EXPECT_EQ(Lues(), valeurs) << octets.toStdString();
+        EXPECT_EQ(resultat, Resultat_Lecture::Lu);
+    }
 }
 
-TEST_F(ConfFile, AFailedWriteIsReportedAndLeavesTheGoodFileAlone) {
+TEST_F(FichierConf, UnEchecDEcritureLaisseLeBonFichier) {
     ASSERT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Ecrit);
-    const QByteArray bon = Lire(Conf);
-    Valeurs_Changees();
+    const QByteArray bon = Octets(Chemin_Conf());
+    etat->Seuil_Haut = 12345.5f;
     {
         const Limite_Taille_Fichier disque_plein(16);
         EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
     }
-    EXPECT_EQ(Lire(Conf), bon);
-
+    EXPECT_EQ(Octets(Chemin_Conf()), bon);
     qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(QStringLiteral("absent"))));
     EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
 }

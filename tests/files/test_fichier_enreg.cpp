@@ -1,11 +1,12 @@
-// Recordings files on disk: the exact layout written, what reads back, and the faults a user
-// can meet (cut files, stray lines, impossible counts, write failures).
+// Recordings files on disk: the fixtures read and written back byte for byte, what a changed or
+// cut file reads as, and the failures that must leave a good file alone.
 #include <gtest/gtest.h>
-
 #include <QDir>
-#include <memory>
 
 #include "Dossier_Temporaire.h"
+#include "Enregistrement_Essai.h"
+#include "Fixtures.h"
+#include "Limite_Taille_Fichier.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "files/Fichier_Enreg.h"
@@ -14,362 +15,173 @@ using namespace Import_Export;
 
 namespace {
 
-const QByteArray Exemple_7306 =
-    "[Identit\xE9 du Logger]\r\n"
-    "CUVE 3\r\n"
-    "[Version du Logger]\r\n"
-    "7306\r\n"
-    "[Recette]\r\n"
-    "0\r\n"
-    "[P\xE9riode d'enregistrement]\r\n"
-    " 60 \r\n"
-    "[Nombre de mesure]\r\n"
-    "3\r\n"
-    "[Mesures]\r\n"
-    "Date heure;Temp\xE9rature\r\n"
-    "05/12/2026 23:59:00;21.5\r\n"
-    "06/12/2026;-1.5\r\n"
-    "06/12/2026 00:01:00;0.1\r\n";
-
-// The header of a file whose count line reads `nombre`, ready for measure lines.
-QByteArray Entete(const char* version, const char* nombre) {
-    const bool humidite = QByteArray(version) == "7307";
-    return QByteArray("[Identit\xE9 du Logger]\r\nCUVE 3\r\n[Version du Logger]\r\n") + version +
-           "\r\n[Recette]\r\n0\r\n[P\xE9riode d'enregistrement]\r\n 60 \r\n"
-           "[Nombre de mesure]\r\n" +
-           nombre + "\r\n[Mesures]\r\n" +
-           (humidite ? "Date heure;Temp\xE9rature;Hygrom\xE9trie\r\n"
-                     : "Date heure;Temp\xE9rature\r\n");
-}
-
-// `nb` measure lines, one minute apart from 01/03/2026 08:00:59.
-QByteArray Lignes_Mesures(int nb, bool humidite) {
-    QByteArray lignes;
-    for (int i = 0; i < nb; ++i) {
-        const double date = Date_Depuis_Civil(2026, 3, 1, 8, 0, 59) + i / 1440.0;
-        lignes += Texte_Date(date).toLatin1() + ";" + QByteArray::number(i % 50) + ".5";
-        if (humidite) lignes += ";" + QByteArray::number(40 + i % 20);
-        lignes += "\r\n";
-    }
-    return lignes;
-}
-
-int Nb_Lignes(const QByteArray& octets) {
-    return static_cast<int>(octets.count("\r\n"));
-}
-
-class RecordingsFile : public Dossier_Temporaire {
+class FichierEnreg : public Dossier_Temporaire {
   protected:
-    std::unique_ptr<Etat> etat = Etat::Nouveau();
-
-    // A recording already in memory, as a download leaves it before a file is opened.
-    void Ancien_Enregistrement(int nb) {
-        etat->Version_Logger = QStringLiteral("7307");
-        etat->Nb_Mesures = static_cast<int16_t>(2 * nb);
-        for (int i = 1; i <= nb; ++i) {
-            etat->Mesures(i) = Mesure{40000.0 + i, 99.0f, 77.0f};
+    // An earlier recording in memory (a 7307, recipe 7, period 900, 40 values), then the
+    // fixture with every `avant` replaced by `apres`, or cut before `avant` when `apres` is null.
+    Resultat_Lecture Ouvrir(const char* fixture, const char* avant = "", const char* apres = "") {
+        Enregistrement_Essai(7307).Recette(7).Periode(900).Constante(20, 99).Remplir(*etat);
+        QByteArray octets = Octets(Fixture(fixture));
+        if (apres) {
+            octets.replace(avant, apres);
+        } else {
+            octets.truncate(octets.indexOf(avant));
         }
+        return Lecture_Fichier_Enreg(*etat, Ecrire(QStringLiteral("lu.txt"), octets));
     }
-
-    void Exemple_En_Memoire() {
-        etat->Identite_Logger = QStringLiteral("CUVE 3");
-        etat->Version_Logger = QStringLiteral("7306V1.09\r");
-        etat->Num_Recette = 0;
-        etat->Periode_Enreg = 60;
-        etat->Nb_Mesures = 3;
-        etat->Mesures(1) = Mesure{Date_Depuis_Civil(2026, 12, 5, 23, 59, 0), 21.5f, 0};
-        etat->Mesures(2) = Mesure{Date_Depuis_Civil(2026, 12, 6), -1.5f, 0};
-        etat->Mesures(3) = Mesure{Date_Depuis_Civil(2026, 12, 6, 0, 1, 0), 0.1f, 0};
+    // Measure i as its file line.
+    QString Ligne(int i) const {
+        const Mesure& m = etat->Mesures(i);
+        QString ligne = Texte_Date(m.Date_Heure) + QLatin1Char(';') + Texte_Single(m.Temperature);
+        if (Est_Modele_7307(etat->Version_Logger)) ligne += u';' + Texte_Single(m.Humidite);
+        return ligne;
     }
-
-    Resultat_Lecture Ouvrir(const QByteArray& octets) {
-        Ecrire(QStringLiteral("lu.txt"), octets);
-        return Lecture_Fichier_Enreg(*etat, Chemin(QStringLiteral("lu.txt")));
-    }
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
 };
 
-TEST_F(RecordingsFile, Model7306IsWrittenByteForByte) {
-    Exemple_En_Memoire();
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QStringLiteral("cuve.txt"))),
-              Resultat_Ecriture::Ecrit);
-    EXPECT_EQ(Lire(QStringLiteral("cuve.txt")), Exemple_7306);
-}
-
-TEST_F(RecordingsFile, Model7306FileReadsIntoTheRecord) {
-    Ancien_Enregistrement(10);
-    ASSERT_EQ(Ouvrir(Exemple_7306), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Identite_Logger, QStringLiteral("CUVE 3"));
-    EXPECT_EQ(etat->Version_Logger, QStringLiteral("7306"));
-    EXPECT_EQ(etat->Num_Recette, 0);
-    EXPECT_EQ(etat->Periode_Enreg, 60);
-    EXPECT_EQ(etat->Nb_Mesures, 3);
-    EXPECT_EQ(etat->Commentaire, QStringLiteral("[Mesures]"));
-    EXPECT_EQ(etat->Mesures(1).Date_Heure, Date_Depuis_Civil(2026, 12, 5, 23, 59, 0));
-    EXPECT_EQ(etat->Mesures(1).Temperature, 21.5f);
-    EXPECT_EQ(etat->Mesures(2).Date_Heure, Date_Depuis_Civil(2026, 12, 6));
-    EXPECT_EQ(etat->Mesures(2).Temperature, -1.5f);
-    EXPECT_EQ(etat->Mesures(3).Temperature, 0.1f);
-    // A temperature-only recording carries no humidity, whatever the table held before.
-    EXPECT_EQ(etat->Mesures(1).Humidite, 0.0f);
-}
-
-TEST_F(RecordingsFile, Model7307WritesOneLinePerTwoValuesWithTheHumidity) {
-    etat->Identite_Logger = QStringLiteral("SERRE");
-    etat->Version_Logger = QStringLiteral("7307V2.00\r");
-    etat->Num_Recette = 101;
-    etat->Periode_Enreg = 7200;
-    etat->Commentaire = QStringLiteral("Serre n°2");
-    for (int i = 1; i <= 4; ++i) {
-        etat->Mesures(i) = Mesure{Date_Depuis_Civil(2026, 6, 30, 2 * i, 0, 59),
-                                  -12.25f + static_cast<float>(i), 55.5f + static_cast<float>(i)};
-    }
-    etat->Nb_Mesures = 5;
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QStringLiteral("serre.txt"))),
-              Resultat_Ecriture::Ecrit);
-    EXPECT_EQ(Lire(QStringLiteral("serre.txt")),
-              QByteArray("[Identit\xE9 du Logger]\r\nSERRE\r\n[Version du Logger]\r\n7307\r\n"
-                         "[Recette]\r\n101\r\n[P\xE9riode d'enregistrement]\r\n 7200 \r\n"
-                         "[Nombre de mesure]\r\n5\r\nSerre n\xB0"
-                         "2\r\n"
-                         "Date heure;Temp\xE9rature;Hygrom\xE9trie\r\n"
-                         "30/06/2026 02:00:59;-11.25;56.5\r\n"
-                         "30/06/2026 04:00:59;-10.25;57.5\r\n"));
-
-    etat->Nb_Mesures = 7;
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QStringLiteral("serre.txt"))),
-              Resultat_Ecriture::Ecrit);
-    const QByteArray sept = Lire(QStringLiteral("serre.txt"));
-    EXPECT_EQ(Nb_Lignes(sept), 12 + 4);
-    EXPECT_TRUE(sept.endsWith("30/06/2026 08:00:59;-8.25;59.5\r\n"));
-}
-
-TEST_F(RecordingsFile, WriteThenReadGivesTheSameRecordingForBothModels) {
-    for (const QString& version : {QStringLiteral("7306"), QStringLiteral("7307")}) {
-        SCOPED_TRACE(version.toStdString());
-        const bool humidite = version == QStringLiteral("7307");
-        Etat& source = *etat;
-        source.Identite_Logger = QStringLiteral("LOT-") + version;
-        source.Version_Logger = version;
-        source.Num_Recette = 42;
-        source.Periode_Enreg = 17;
-        source.Commentaire = QStringLiteral("Autoclave à 121 °C; porte fermée");
-        const int nb = 1500;
-        for (int i = 1; i <= nb; ++i) {
-            Mesure& m = source.Mesures(i);
-            m.Date_Heure = Date_Depuis_Civil(2025, 12, 31, 23, 0, 0) + (i * 17 - 1) * Une_Seconde;
-            m.Temperature = static_cast<float>(i % 977 - 400) / 10.0f;
-            m.Humidite = humidite ? static_cast<float>(i % 1001) / 10.0f : 0.0f;
+TEST_F(FichierEnreg, FixturesLuesPuisReecritesOctetPourOctet) {
+    const struct {
+        const char* fixture;
+        Resultat_Lecture resultat;
+        const char *identite, *commentaire;
+        int nb_mesures, lues;
+        const char* derniere_lue;
+        const char* reecrit;  // the fixture the record writes back as
+    } cas[] = {
+        {"four_7306.txt", Resultat_Lecture::Lu, "FOUR01", "Cuisson jambon lot n°12 – été", 12, 12,
+         "06/12/2026 00:06:00;-1.5", "four_7306.txt"},
+        {"serre_7307.txt", Resultat_Lecture::Lu, "SERRE", "[Mesures]", 16, 8,
+         "30/11/2026 14:14:00;22;62", "serre_7307.txt"},
+        // Every measure is read before the empty line makes the file incorrect.
+        {"ligne_vide.txt", Resultat_Lecture::Incorrect, "FOUR01", "Cuisson jambon lot n°12 – été",
+         12, 12, "06/12/2026 00:06:00;-1.5", "four_7306.txt"},
+        {"tronque.txt", Resultat_Lecture::Incorrect, "FOUR01", "Cuisson jambon lot n°12 – été", 8,
+         8, "06/12/2026 00:02:00;72.6", nullptr},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.fixture);
+        ASSERT_EQ(Ouvrir(c.fixture), c.resultat);
+        EXPECT_EQ(etat->Identite_Logger, QLatin1String(c.identite));
+        EXPECT_EQ(etat->Commentaire, QString::fromUtf8(c.commentaire));
+        EXPECT_EQ(etat->Nb_Mesures, c.nb_mesures);
+        EXPECT_EQ(Ligne(c.lues), QString::fromUtf8(c.derniere_lue));
+        // A temperature-only recording carries no humidity, whatever the table held before.
+        if (!Est_Modele_7307(etat->Version_Logger)) {
+            EXPECT_EQ(etat->Mesures(1).Humidite, 0);
         }
-        // An odd count on 7307: the half is rounded to even, and must survive the trip.
-        source.Nb_Mesures = static_cast<int16_t>(humidite ? 2 * nb - 1 : nb);
-        const QString nom = Chemin(QStringLiteral("aller-retour.txt"));
-        ASSERT_EQ(Ecriture_Fichier_Enreg(source, nom), Resultat_Ecriture::Ecrit);
-
-        const auto relu = Etat::Nouveau();
-        ASSERT_EQ(Lecture_Fichier_Enreg(*relu, nom), Resultat_Lecture::Lu);
-        EXPECT_EQ(relu->Identite_Logger, source.Identite_Logger);
-        EXPECT_EQ(relu->Version_Logger, version);
-        EXPECT_EQ(relu->Num_Recette, 42);
-        EXPECT_EQ(relu->Periode_Enreg, 17);
-        EXPECT_EQ(relu->Nb_Mesures, source.Nb_Mesures);
-        EXPECT_EQ(relu->Commentaire, source.Commentaire);
-        for (int i = 1; i <= nb; ++i) {
-            ASSERT_EQ(Texte_Date(relu->Mesures(i).Date_Heure),
-                      Texte_Date(source.Mesures(i).Date_Heure))
-                << i;
-            ASSERT_NEAR(relu->Mesures(i).Date_Heure, source.Mesures(i).Date_Heure,
-                        Une_Seconde / 100)
-                << i;
-            ASSERT_EQ(relu->Mesures(i).Temperature, source.Mesures(i).Temperature) << i;
-            ASSERT_EQ(relu->Mesures(i).Humidite, source.Mesures(i).Humidite) << i;
+        if (c.reecrit) {
+            EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(Fixture(c.reecrit)));
         }
-        EXPECT_EQ(Contenu_Fichier_Enreg(*relu), Contenu_Fichier_Enreg(source));
     }
 }
 
-TEST_F(RecordingsFile, CommentsReadBackUnchanged) {
-    Exemple_En_Memoire();
-    const QString nom = Chemin(QStringLiteral("commentaire.txt"));
-    for (const QString& commentaire :
-         {QStringLiteral("Lot 12, four 3, cuisson à cœur"), QStringLiteral("  décalé à droite"),
-          QStringLiteral("[Mesures]"), QStringLiteral("\"entre guillemets\";point-virgule")}) {
-        etat->Commentaire = commentaire;
-        ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, nom), Resultat_Ecriture::Ecrit);
-        etat->Commentaire.clear();
-        ASSERT_EQ(Lecture_Fichier_Enreg(*etat, nom), Resultat_Lecture::Lu);
-        EXPECT_EQ(etat->Commentaire, commentaire);
+// What a file changed by hand reads as: the result, and what was read before any fault.
+TEST_F(FichierEnreg, FichiersModifiesOuCoupes) {
+    const auto Lu = Resultat_Lecture::Lu, Faux = Resultat_Lecture::Incorrect;
+    const struct {
+        const char *fixture, *avant, *apres;
+        Resultat_Lecture resultat;
+        int recette, periode, nb_mesures;
+    } cas[] = {
+        {"four_7306.txt", "\r\n100\r\n", "\r\n12.5\r\n", Lu, 12, 60, 12},
+        {"four_7306.txt", "\r\n100\r\n", "\r\n  42 mn\r\n", Lu, 42, 60, 12},
+        {"four_7306.txt", "\r\n100\r\n", "\r\naucune\r\n", Lu, 0, 60, 12},
+        {"four_7306.txt", "\r\n100\r\n", "\r\n255\r\n", Lu, 255, 60, 12},
+        {"four_7306.txt", "\r\n100\r\n", "\r\n-0.5\r\n", Lu, 0, 60, 12},
+        {"four_7306.txt", "\r\n100\r\n", "\r\n255.5\r\n", Faux, 7, 900, 0},
+        {"four_7306.txt", "\r\n100\r\n", "\r\n-1\r\n", Faux, 7, 900, 0},
+        {"four_7306.txt", " 60 ", "120", Lu, 100, 120, 12},
+        {"four_7306.txt", " 60 ", " soixante ", Faux, 100, 900, 0},
+        {"four_7306.txt", " 60 ", "40000", Faux, 100, 900, 0},
+        // Fewer measure lines than announced count only the lines read, more keep the count.
+        {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n20", Lu, 100, 60, 12},
+        {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n5", Lu, 100, 60, 5},
+        {"serre_7307.txt", "mesure]\r\n16", "mesure]\r\n15", Lu, 0, 120, 15},
+        {"serre_7307.txt", "mesure]\r\n16", "mesure]\r\n32001", Faux, 0, 120, 0},
+        {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n16001", Faux, 100, 60, 0},
+        {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n-1", Faux, 100, 60, 0},
+        {"four_7306.txt", "mesure]\r\n12", "mesure]\r\ndouze", Faux, 100, 60, 0},
+        // A measure field that does not convert or is missing.
+        {"four_7306.txt", "7306", "7307", Faux, 100, 60, 0},
+        {"four_7306.txt", ";72.4", ";abc", Faux, 100, 60, 6},
+        {"four_7306.txt", "06/12/2026 00:01", "31/02/2026 00:01", Faux, 100, 60, 6},
+        {"serre_7307.txt", ";22;62", ";22", Faux, 0, 120, 14},
+        {"four_7306.txt", "[Nombre", nullptr, Faux, 100, 60, 0},
+        {"four_7306.txt", "", nullptr, Faux, 7, 900, 0},
+        // Other systems' line ends, and a last line without one.
+        {"four_7306.txt", "\r\n", "\n", Lu, 100, 60, 12},
+        {"four_7306.txt", "\r\n", "\r", Lu, 100, 60, 12},
+        {"four_7306.txt", "-1.5\r\n", "-1.5", Lu, 100, 60, 12},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.avant) + " -> " + (c.apres ? c.apres : "(cut)"));
+        EXPECT_EQ(Ouvrir(c.fixture, c.avant, c.apres), c.resultat);
+        EXPECT_EQ(etat->Num_Recette, c.recette);
+        EXPECT_EQ(etat->Periode_Enreg, c.periode);
+        EXPECT_EQ(etat->Nb_Mesures, c.nb_mesures);
     }
-    // "œ" and "à" are single Windows-1252 bytes in the file.
-    etat->Commentaire = QStringLiteral("cœur à");
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, nom), Resultat_Ecriture::Ecrit);
-    EXPECT_TRUE(Lire(QStringLiteral("commentaire.txt"))
-                    .contains("\r\nc\x9C"
-                              "ur \xE0\r\n"));
-
-    // Without comment the file holds the label, and the label is what reads back.
-    etat->Commentaire.clear();
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, nom), Resultat_Ecriture::Ecrit);
-    ASSERT_EQ(Lecture_Fichier_Enreg(*etat, nom), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Commentaire, QStringLiteral("[Mesures]"));
 }
 
-TEST_F(RecordingsFile, LineBreaksInTheIdentityOrCommentCannotShiftTheLines) {
-    Exemple_En_Memoire();
-    etat->Identite_Logger = QStringLiteral("A\nB");
-    etat->Commentaire = QStringLiteral("ligne 1\r\nligne 2");
-    const QString nom = Chemin(QStringLiteral("sauts.txt"));
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, nom), Resultat_Ecriture::Ecrit);
-    EXPECT_EQ(Nb_Lignes(Lire(QStringLiteral("sauts.txt"))), 12 + 3);
-
-    const auto relu = Etat::Nouveau();
-    ASSERT_EQ(Lecture_Fichier_Enreg(*relu, nom), Resultat_Lecture::Lu);
-    EXPECT_EQ(relu->Identite_Logger, QStringLiteral("A B"));
-    EXPECT_EQ(relu->Commentaire, QStringLiteral("ligne 1  ligne 2"));
-    EXPECT_EQ(relu->Nb_Mesures, 3);
-    EXPECT_EQ(relu->Mesures(3).Temperature, 0.1f);
-}
-
-TEST_F(RecordingsFile, AnEmptyLineAfterTheMeasuresIsIncorrectOnceEverythingIsRead) {
-    EXPECT_EQ(Ouvrir(Exemple_7306 + "\r\n"), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(etat->Nb_Mesures, 3);
-    EXPECT_EQ(etat->Mesures(3).Temperature, 0.1f);
-    EXPECT_EQ(etat->Commentaire, QStringLiteral("[Mesures]"));
-}
-
-TEST_F(RecordingsFile, FewerMeasureLinesThanAnnouncedCountOnlyTheLinesRead) {
-    // The table still holds ten records of an earlier recording: none of them may be counted.
-    Ancien_Enregistrement(10);
-    ASSERT_EQ(Ouvrir(Entete("7306", "8") + Lignes_Mesures(3, false)), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Nb_Mesures, 3);
-    EXPECT_EQ(etat->Mesures(3).Temperature, 2.5f);
-
-    Ancien_Enregistrement(10);
-    ASSERT_EQ(Ouvrir(Entete("7307", "9") + Lignes_Mesures(3, true)), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Nb_Mesures, 6);
-    EXPECT_EQ(etat->Mesures(3).Humidite, 42.0f);
-
-    // A file with its header only holds no measure.
-    Ancien_Enregistrement(10);
-    ASSERT_EQ(Ouvrir(Entete("7306", "8")), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Nb_Mesures, 0);
-}
-
-TEST_F(RecordingsFile, ACutFileIsIncorrectAndKeepsOnlyWhatWasRead) {
-    // Cut in the middle of the third measure line.
-    Ancien_Enregistrement(10);
-    const QByteArray entier = Entete("7307", "10") + Lignes_Mesures(5, true);
-    const qsizetype coupe = entier.indexOf("01/03/2026 08:02:59") + 8;
-    EXPECT_EQ(Ouvrir(entier.left(coupe)), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(etat->Nb_Mesures, 4);
-    EXPECT_EQ(etat->Mesures(2).Temperature, 1.5f);
-
-    // Cut inside the header: the lines before the cut are read, no measure is counted.
-    Ancien_Enregistrement(10);
-    EXPECT_EQ(Ouvrir(entier.left(entier.indexOf("[Nombre"))), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(etat->Identite_Logger, QStringLiteral("CUVE 3"));
-    EXPECT_EQ(etat->Periode_Enreg, 60);
-    EXPECT_EQ(etat->Nb_Mesures, 0);
-
-    // A measure line missing its humidity, or holding a text where a number belongs.
-    EXPECT_EQ(Ouvrir(Entete("7307", "4") + "01/03/2026 08:00:59;21.5\r\n"),
-              Resultat_Lecture::Incorrect);
-    EXPECT_EQ(Ouvrir(Entete("7306", "2") + "01/03/2026 08:00:59;21.5\r\n01/03/2026;abc\r\n"),
-              Resultat_Lecture::Incorrect);
-    EXPECT_EQ(etat->Nb_Mesures, 1);
-    EXPECT_EQ(Ouvrir(Entete("7306", "1") + "31/02/2026 08:00:59;21.5\r\n"),
-              Resultat_Lecture::Incorrect);
-    EXPECT_EQ(Ouvrir(QByteArray()), Resultat_Lecture::Incorrect);
-}
-
-TEST_F(RecordingsFile, CountsTheTableCannotHoldAreIncorrect) {
-    EXPECT_EQ(Ouvrir(Entete("7306", "16001")), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(Ouvrir(Entete("7307", "32001")), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(Ouvrir(Entete("7306", "-1")), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(Ouvrir(Entete("7306", "douze")), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(etat->Nb_Mesures, 0);
-
-    // A full download of model 7307 counts two values for each of its 16000 measures.
-    ASSERT_EQ(Ouvrir(Entete("7307", "32000") + Lignes_Mesures(Nb_Mesures_Max, true)),
-              Resultat_Lecture::Lu);
+TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
+    const QString plein =
+        Enregistrement_Essai(7307).Constante(16000, 4.5f).Ecrire(Chemin(QStringLiteral("7307")));
+    ASSERT_EQ(Lecture_Fichier_Enreg(*etat, plein), Resultat_Lecture::Lu);
     EXPECT_EQ(etat->Nb_Mesures, 32000);
-    EXPECT_EQ(etat->Mesures(16000).Humidite, 59.0f);
-
-    // One measure line too many for the table.
-    EXPECT_EQ(Ouvrir(Entete("7306", "16000") + Lignes_Mesures(Nb_Mesures_Max + 1, false)),
-              Resultat_Lecture::Incorrect);
+    EXPECT_EQ(etat->Mesures(16000).Humidite, 16040.0f);
+    const QString trop =
+        Enregistrement_Essai().Constante(16000, 4.5f).Ecrire(Chemin(QStringLiteral("7306")));
+    Ecrire(QStringLiteral("7306"), Octets(trop) + "06/01/2027;1\r\n");
+    EXPECT_EQ(Lecture_Fichier_Enreg(*etat, trop), Resultat_Lecture::Incorrect);
     EXPECT_EQ(etat->Nb_Mesures, 16000);
 }
 
-TEST_F(RecordingsFile, HeaderNumbersAreReadAsTyped) {
-    QByteArray fichier = Exemple_7306;
-    const auto avec = [&](const char* avant, const char* apres) {
-        QByteArray copie = fichier;
-        return copie.replace(avant, apres);
+// A line break in the identity or the comment is written as a blank: it cannot shift the lines.
+TEST_F(FichierEnreg, IdentiteEtCommentaireRelusTelsQuels) {
+    const char* const cas[][4] = {
+        {"CUVE 3", "Lot 12, four 3, cuisson à cœur", "CUVE 3", "Lot 12, four 3, cuisson à cœur"},
+        {"CUVE 3", "  \"entre guillemets\";point-virgule", "CUVE 3",
+         "  \"entre guillemets\";point-virgule"},
+        {"CUVE 3", "[Mesures]", "CUVE 3", "[Mesures]"},
+        {"CUVE 3", "", "CUVE 3", "[Mesures]"},
+        {"A\nB", "ligne 1\r\nligne 2", "A B", "ligne 1  ligne 2"},
     };
-    ASSERT_EQ(Ouvrir(avec("[Recette]\r\n0\r\n", "[Recette]\r\n12.5\r\n")), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Num_Recette, 12);
-    ASSERT_EQ(Ouvrir(avec("[Recette]\r\n0\r\n", "[Recette]\r\n  100 mn\r\n")),
-              Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Num_Recette, 100);
-    ASSERT_EQ(Ouvrir(avec("[Recette]\r\n0\r\n", "[Recette]\r\naucune\r\n")), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Num_Recette, 0);
-    EXPECT_EQ(Ouvrir(avec("[Recette]\r\n0\r\n", "[Recette]\r\n300\r\n")),
-              Resultat_Lecture::Incorrect);
-
-    ASSERT_EQ(Ouvrir(avec(" 60 ", "120")), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Periode_Enreg, 120);
-    EXPECT_EQ(Ouvrir(avec(" 60 ", " soixante ")), Resultat_Lecture::Incorrect);
-    EXPECT_EQ(Ouvrir(avec(" 60 ", "40000")), Resultat_Lecture::Incorrect);
-}
-
-TEST_F(RecordingsFile, FilesWithUnixOrOldMacLineEndsOpen) {
-    for (const char* fin : {"\n", "\r"}) {
-        QByteArray autre = Exemple_7306;
-        autre.replace("\r\n", fin);
-        ASSERT_EQ(Ouvrir(autre), Resultat_Lecture::Lu);
+    for (const auto& [identite, commentaire, identite_lue, commentaire_lu] : cas) {
+        const QString nom = Enregistrement_Essai()
+                                .Identite(QString::fromUtf8(identite))
+                                .Commentaire(QString::fromUtf8(commentaire))
+                                .Constante(3, 21.5f)
+                                .Ecrire(Chemin(QStringLiteral("commentaire.txt")));
+        ASSERT_EQ(Lecture_Fichier_Enreg(*etat, nom), Resultat_Lecture::Lu) << commentaire;
+        EXPECT_EQ(etat->Identite_Logger, QString::fromUtf8(identite_lue));
+        EXPECT_EQ(etat->Commentaire, QString::fromUtf8(commentaire_lu));
         EXPECT_EQ(etat->Nb_Mesures, 3);
-        EXPECT_EQ(etat->Mesures(3).Temperature, 0.1f);
     }
-    // The last line may lack its line end.
-    ASSERT_EQ(Ouvrir(Exemple_7306.chopped(2)), Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Mesures(3).Temperature, 0.1f);
 }
 
-TEST_F(RecordingsFile, AMissingFileChangesNothing) {
-    Ancien_Enregistrement(10);
-    etat->Identite_Logger = QStringLiteral("AVANT");
+TEST_F(FichierEnreg, UnEchecNeChangeNiLaMemoireNiLeBonFichier) {
+    const QString bon = Ecrire(QStringLiteral("four.txt"), Octets(Fixture("four_7306.txt")));
+    ASSERT_EQ(Lecture_Fichier_Enreg(*etat, bon), Resultat_Lecture::Lu);
     EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(QStringLiteral("absent.txt"))),
               Resultat_Lecture::Introuvable);
-    EXPECT_EQ(etat->Identite_Logger, QStringLiteral("AVANT"));
-    EXPECT_EQ(etat->Nb_Mesures, 20);
-    EXPECT_EQ(etat->Mesures(10).Temperature, 99.0f);
-}
-
-TEST_F(RecordingsFile, AFailedWriteIsReportedAndLeavesTheGoodFileAlone) {
-    Exemple_En_Memoire();
-    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QStringLiteral("absent/cuve.txt"))),
+    EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(bon));
+    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QStringLiteral("absent/x.txt"))),
               Resultat_Ecriture::Echec);
-    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QString())), Resultat_Ecriture::Echec);
-
-    const QString nom = Chemin(QStringLiteral("cuve.txt"));
-    ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, nom), Resultat_Ecriture::Ecrit);
+    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, QString()), Resultat_Ecriture::Echec);
     etat->Nb_Mesures = Nb_Mesures_Max;
     {
         // The disk fills up while the new, larger file is being written.
-        const Limite_Taille_Fichier limite(4096);
-        EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, nom), Resultat_Ecriture::Echec);
+        const Limite_Taille_Fichier disque_plein(4096);
+        EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, bon), Resultat_Ecriture::Echec);
     }
-    EXPECT_EQ(Lire(QStringLiteral("cuve.txt")), Exemple_7306);
+    EXPECT_EQ(Octets(bon), Octets(Fixture("four_7306.txt")));
     EXPECT_EQ(QDir(Chemin(QString())).entryList(QDir::Files),
-              QStringList{QStringLiteral("cuve.txt")});
+              QStringList({QStringLiteral("four.txt")}));
 }
 
-TEST(RecordingsFileName, OnlyNamesEndingInLowerCaseTxtAreTaken) {
+TEST(NomFichierEnreg, SeulementLesNomsFinissantParTxtEnMinuscules) {
     EXPECT_TRUE(Est_Nom_Fichier_Enreg(QStringLiteral("/home/u/Caldrix/Sauvegardes/lot 12.txt")));
-    EXPECT_FALSE(Est_Nom_Fichier_Enreg(QStringLiteral("/home/u/Caldrix/Sauvegardes/LOT12.TXT")));
-    EXPECT_FALSE(Est_Nom_Fichier_Enreg(QStringLiteral("lot12.Txt")));
-    EXPECT_FALSE(Est_Nom_Fichier_Enreg(QStringLiteral("Nom du fichier")));
-    EXPECT_FALSE(Est_Nom_Fichier_Enreg(QString()));
+    for (const char* nom : {"/home/u/LOT12.TXT", "lot12.Txt", "Nom du fichier", ""})
+        EXPECT_FALSE(Est_Nom_Fichier_Enreg(QLatin1String(nom))) << nom;
 }
 
 }  // namespace
