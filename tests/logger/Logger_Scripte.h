@@ -2,41 +2,35 @@
 #pragma once
 
 #include <QHash>
-#include <QStringList>
 #include <memory>
 
+#include "Etats_Releves.h"
 #include "Horloge_Virtuelle.h"
 #include "Port_Scripte.h"
 #include "core/Etat.h"
-#include "core/Sorties.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
-
-struct Journal_Etat : Sortie_Etat {
-    void Afficher_Etat(const QString& texte) override { textes << texte; }
-    QStringList textes;
-};
-
-struct Journal_Progression : Sortie_Progression {
-    void Progess_Bar_Value(int32_t valeur) override { valeurs.push_back(valeur); }
-    std::vector<int32_t> valeurs;
-};
 
 class Logger_Scripte {
   public:
     // "Now" is 06/12/2026 12:00:00; the clock origin is then 01/01/2024.
-    Logger_Scripte();
-
+    Logger_Scripte() {
+        Origines_Horloge(*etat, Maintenant());
+        port.ouvert = true;
+        lien.Definir_Sortie_Etat(&releve);
+        lien.Definir_Sortie_Progression(&releve);
+        port.repondre = [this](const QByteArray& trame, int) {
+            if (reponses_.contains(trame.at(0))) port.Programmer(reponses_[trame.at(0)]);
+        };
+    }
     // The reply to every frame starting with `lettre`; no entry means silence.
     void Reponse(char lettre, const QByteArray& reponse) { reponses_[lettre] = reponse; }
-    QList<QByteArray> Trames() const { return port.trames; }
-
     static double Maintenant() { return Date_Depuis_Civil(2026, 12, 6, 12, 0, 0); }
 
     std::unique_ptr<Etat> etat = Etat::Nouveau();
     Horloge_Virtuelle horloge{Maintenant()};
     Port_Scripte port{horloge};
-    Journal_Etat journal;
+    Etats_Releves releve;
     Communication lien{*etat, port, horloge};
 
   private:

@@ -6,164 +6,118 @@
 
 namespace {
 
-void Poser(Etat& etat, const char* trame) {
+using Arrivees = std::vector<std::pair<long long, QByteArray>>;  // ms after the frame, bytes
+
+// Lays the frame in the emission buffer, with leftovers after its ending zero that must not go.
+void Poser(Etat& etat, const QByteArray& trame) {
     Fonctions_Logger::Vide_Trames(etat);
-    for (int i = 0; trame[i]; ++i)
-        etat.Trame_Emission[static_cast<std::size_t>(i)] = trame[i];
+    std::copy(trame.begin(), trame.end(), etat.Trame_Emission.begin());
+    etat.Trame_Emission[20] = 'X';
 }
 
-}  // namespace
+const QString En_Cours = QStringLiteral("Communication en cours");
 
-TEST(Echange, AReplyEndingWithACarriageReturnCompletesAtTheFirstAttempt) {
-    Logger_Scripte l;
-    l.Reponse('Q', ">\r");
-    Poser(*l.etat, "Q\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 0);
-    EXPECT_EQ(l.etat->Trame_Reception, QStringLiteral(">\r"));
-    EXPECT_EQ(l.port.envoye, QByteArray("Q\r"));
-    EXPECT_EQ(l.horloge.attentes, (std::vector<int>{250, 100, 100}));
-    EXPECT_EQ(l.horloge.evenements_traites, 1);
-    EXPECT_EQ(l.journal.textes,
-              (QStringList{QStringLiteral("Communication en cours"), QStringLiteral("Pret")}));
-}
-
-TEST(Echange, SilenceCostsThreeAttemptsAndAbout3Point9Seconds) {
-    Logger_Scripte l;
-    Poser(*l.etat, "M\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 1);
-    EXPECT_EQ(l.horloge.ecoule_ms, 250 + 3 * (100 + 100 + 1000));
-    EXPECT_EQ(l.port.trames.size(), 3);
-    EXPECT_EQ(l.journal.textes.last(), QStringLiteral("Pas de réponse"));
-    EXPECT_EQ(l.journal.textes.count(QStringLiteral("Communication en cours")), 3);
-}
-
-TEST(Echange, ALoggerAnsweringTheSecondAttemptIsHeardAndItsFirstScrapsDropped) {
-    Logger_Scripte l;
-    l.port.repondre = [&](const QByteArray&, int envoi) {
-        l.port.Programmer(envoi == 1 ? QByteArray("i AB") : QByteArray("i ABC 7306V1\r"));
+TEST(Echange, EssaisPausesEtEtatsAffiches) {
+    const struct {
+        const char* nom;
+        Arrivees premier, suivants;  // after the first sending, after the others
+        int code;
+        const char* recu;
+        long long ecoule_ms;  // 250 before, then 100 + 100 a reply, 100 + 100 + 1000 a failure
+        int envois;
+    } cas[] = {
+        {"premier essai", {{0, ">\r"}}, {{0, ">\r"}}, 0, ">\r", 450, 1},
+        {"silence", {}, {}, 1, "", 250 + 3 * 1200, 3},
+        {"sans retour chariot", {{0, ">"}}, {{0, ">"}}, 1, "", 3850, 3},
+        {"pause avant le retour chariot",
+         {{100, ">"}, {350, "\r"}},
+         {{100, ">"}, {350, "\r"}},
+         1,
+         "",
+         3850,
+         3},
+        {"deuxieme essai", {{0, "i AB"}}, {{0, "i ABC 7306V1\r"}}, 0, "i ABC 7306V1\r", 1650, 2},
+        {"morceaux a moins de 100 ms",
+         {{50, "i "}, {150, "ABC "}, {250, "7307V2\r"}},
+         {},
+         0,
+         "i ABC 7307V2\r",
+         650,
+         1},
     };
-    Poser(*l.etat, "I\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 0);
-    EXPECT_EQ(l.port.trames, (QList<QByteArray>{"I\r", "I\r"}));
-    EXPECT_EQ(l.etat->Trame_Reception, QStringLiteral("i ABC 7306V1\r"));
-    EXPECT_EQ(l.horloge.ecoule_ms, 250 + (100 + 100 + 1000) + (100 + 100));
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Logger_Scripte l;
+        l.port.repondre = [&](const QByteArray&, int envoi) {
+            for (const auto& [delai, octets] : envoi == 1 ? c.premier : c.suivants)
+                l.port.Programmer(octets, delai);
+        };
+        Poser(*l.etat, "I 1\r");
+        EXPECT_EQ(l.lien.Echange_Logger(), c.code);
+        EXPECT_EQ(l.etat->Trame_Reception, QLatin1String(c.recu));
+        EXPECT_EQ(l.horloge.ecoule_ms, c.ecoule_ms);
+        EXPECT_EQ(l.port.envoye, QByteArray("I 1\r").repeated(c.envois));
+        EXPECT_EQ(l.horloge.evenements_traites, 1);
+        EXPECT_EQ(l.releve.textes.count(En_Cours), c.envois);
+        EXPECT_EQ(l.releve.Dernier(), QString::fromUtf8(c.code == 0 ? "Pret" : "Pas de réponse"));
+        EXPECT_EQ(l.releve.textes.size(), 2 * c.envois);
+    }
 }
 
-TEST(Echange, AReplyWithoutItsCarriageReturnCountsAsNoReply) {
-    Logger_Scripte l;
-    l.Reponse('Q', ">");
-    Poser(*l.etat, "Q\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 1);
-    EXPECT_TRUE(l.etat->Trame_Reception.isEmpty());
-}
-
-TEST(Echange, APauseOverAHundredMillisecondsBeforeTheCarriageReturnFailsTheAttempt) {
-    Logger_Scripte l;
-    l.port.repondre = [&](const QByteArray&, int) {
-        l.port.Programmer(">", 100);
-        l.port.Programmer("\r", 350);
-    };
-    Poser(*l.etat, "C 0\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 1);
-    EXPECT_EQ(l.port.trames.size(), 3);
-}
-
-TEST(Echange, ReplyPiecesArrivingWithinAHundredMillisecondsAreCollectedTogether) {
-    Logger_Scripte l;
-    l.port.repondre = [&](const QByteArray&, int) {
-        l.port.Programmer("i ", 50);
-        l.port.Programmer("ABC ", 150);
-        l.port.Programmer("7307V2\r", 250);
-    };
-    Poser(*l.etat, "I\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 0);
-    EXPECT_EQ(l.etat->Trame_Reception, QStringLiteral("i ABC 7307V2\r"));
-}
-
-TEST(Echange, TheCommandIsSentUpToItsFirstZeroByte) {
-    Logger_Scripte l;
-    l.Reponse('A', ">\r");
-    Poser(*l.etat, "A 100 0\r");
-    l.etat->Trame_Emission[20] = 'X';  // after the zero that ends the command: never sent
-    l.lien.Echange_Logger();
-    EXPECT_EQ(l.port.envoye, QByteArray("A 100 0\r"));
-}
-
-TEST(Echange, DownloadProgressFollowsTheExpectedReplyLength) {
-    Logger_Scripte l;
-    Journal_Progression progression;
-    l.lien.Definir_Sortie_Progression(&progression);
-    l.etat->Version_Logger = QStringLiteral("7306V1\r");
-    l.etat->Nb_Mesures = 16000;  // k = 960 hundredths: 96100 characters make 100 %
-    const QByteArray morceau(9610, 'x');
-    l.port.repondre = [&](const QByteArray&, int) {
+// Hundredths of the expected reply length: 10 characters a 7307 measure, 6 otherwise.
+TEST(Echange, ProgressionDuSeulTelechargement) {
+    const Arrivees douze_morceaux = [] {
+        Arrivees a;
         for (int i = 0; i < 12; ++i)
-            l.port.Programmer(morceau, 50 + 90 * i);
-        l.port.Programmer("\r", 50 + 90 * 12);
+            a.push_back({50 + 90 * i, QByteArray(9610, 'x')});
+        a.push_back({50 + 90 * 12, "\r"});
+        return a;
+    }();
+    const struct {
+        const char* version;
+        int16_t nb_mesures;
+        const char* trame;
+        Arrivees reponse;
+        std::vector<int32_t> debut_fin;  // first and last value shown
+    } cas[] = {
+        {"7306V1\r", 16000, "D\r", douze_morceaux, {10, 120}},  // 961 characters a percent
+        {"7307V1\r", 16000, "D\r", {{0, QByteArray(80099, 'x') + '\r'}}, {100, 100}},
+        {"7307V1\r", 0, "D\r", {{0, "m 0 60\r"}}, {7, 7}},  // one percent a character
+        {"7306V1\r", 16000, "M\r", {{0, "m 0 60 C 0 0\r"}}, {}},
     };
-    Poser(*l.etat, "D\r");
-    EXPECT_EQ(l.lien.Echange_Logger(), 0);
-    ASSERT_FALSE(progression.valeurs.empty());
-    EXPECT_EQ(progression.valeurs.front(), 10);
-    EXPECT_TRUE(std::is_sorted(progression.valeurs.begin(), progression.valeurs.end()));
-    EXPECT_EQ(progression.valeurs.back(), Arrondi_Pair((12 * 9610 + 1) / 961.0));
+    for (const auto& c : cas) {
+        Logger_Scripte l;
+        l.etat->Version_Logger = QLatin1String(c.version);
+        l.etat->Nb_Mesures = c.nb_mesures;
+        l.port.repondre = [&](const QByteArray&, int) {
+            for (const auto& [delai, octets] : c.reponse)
+                l.port.Programmer(octets, delai);
+        };
+        Poser(*l.etat, c.trame);
+        EXPECT_EQ(l.lien.Echange_Logger(), 0);
+        const std::vector<int32_t>& p = l.releve.progression;
+        EXPECT_TRUE(std::is_sorted(p.begin(), p.end()));
+        const std::vector<int32_t> debut_fin =
+            p.empty() ? p : std::vector<int32_t>{p.front(), p.back()};
+        EXPECT_EQ(debut_fin, c.debut_fin) << c.version << " " << c.nb_mesures << " " << c.trame;
+    }
 }
 
-TEST(Echange, ProgressFor7307AndForAnEmptyCount) {
-    Logger_Scripte l;
-    Journal_Progression progression;
-    l.lien.Definir_Sortie_Progression(&progression);
-    l.etat->Version_Logger = QStringLiteral("7307V1\r");
-    l.etat->Nb_Mesures = 200;  // k = 10: 11 characters a percent
-    l.Reponse('D', QByteArray(54, 'x') + '\r');
-    Poser(*l.etat, "D\r");
-    l.lien.Echange_Logger();
-    EXPECT_EQ(progression.valeurs.back(), 5);
-
-    l.etat->Nb_Mesures = 0;  // k = 0: one percent a character
-    progression.valeurs.clear();
-    l.Reponse('D', "m 0 60\r");
-    Poser(*l.etat, "D\r");
-    l.lien.Echange_Logger();
-    EXPECT_EQ(progression.valeurs.back(), 7);
-}
-
-TEST(Echange, OtherCommandsReportNoProgress) {
-    Logger_Scripte l;
-    Journal_Progression progression;
-    l.lien.Definir_Sortie_Progression(&progression);
-    l.Reponse('M', "m 0 60 C 0 0\r");
-    Poser(*l.etat, "M\r");
-    l.lien.Echange_Logger();
-    EXPECT_TRUE(progression.valeurs.empty());
-}
-
-TEST(Ouverture, SetsTheLineUpAndRunsThePresenceTest) {
+TEST(Echange, OuvertureDuPortPuisTestDePresence) {
     Logger_Scripte l;
     l.port.ouvert = false;
+    l.port.Programmer("vieux\r");  // what the port had received before: thrown away
     l.Reponse('Q', ">\r");
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
     EXPECT_EQ(l.port.numero, 3);
     EXPECT_EQ(l.port.parametres, QStringLiteral("9600, N, 8, 1"));
     EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
+    EXPECT_EQ(l.etat->Trame_Reception, QStringLiteral(">\r"));
     l.lien.Fermeture_Port();
     EXPECT_FALSE(l.port.ouvert);
-}
-
-TEST(Ouverture, APortThatWillNotOpenGivesNoLogger) {
-    Logger_Scripte l;
-    l.port.ouvert = false;
     l.port.ouverture_possible = false;
-    l.Reponse('Q', ">\r");
     EXPECT_EQ(l.lien.Ouverture_Port(1), 2);
-    EXPECT_EQ(l.journal.textes.last(), QStringLiteral("Pas de réponse"));
+    EXPECT_EQ(l.releve.Dernier(), QStringLiteral("Pas de réponse"));
 }
 
-TEST(Ouverture, DiscardsWhatThePortHadReceivedBefore) {
-    Logger_Scripte l;
-    l.port.ouvert = false;
-    l.port.Programmer("vieux\r");
-    l.Reponse('Q', ">\r");
-    EXPECT_EQ(l.lien.Ouverture_Port(1), 0);
-    EXPECT_EQ(l.etat->Trame_Reception, QStringLiteral(">\r"));
-}
+}  // namespace

@@ -1,6 +1,7 @@
 // Reading a download reply into the measures, and the download sequence as a whole.
 #include <gtest/gtest.h>
 
+#include "Enregistrement_Essai.h"
 #include "Logger_Scripte.h"
 #include "logger/Fonctions_Logger.h"
 #include "logger/Sequence_Telechargement.h"
@@ -9,183 +10,122 @@ using namespace Fonctions_Logger;
 
 namespace {
 
-// Header for a recording started on 01/01/2025 00:00:00 (clock origin 01/01/2024).
-QString Entete(int nb, int periode) {
-    const int secondes = 366 * 86400;
-    return QStringLiteral("m %1 %2 C %3 %4\r")
-        .arg(nb)
-        .arg(periode)
-        .arg(QString::number(secondes >> 16, 16).toUpper())
-        .arg(QString::number(secondes & 0xFFFF, 16).toUpper().rightJustified(4, u'0'));
-}
-
-QString Lignes(int n, bool humidite) {
-    QString texte;
-    for (int i = 1; i <= n; ++i) {
-        texte += humidite ? QStringLiteral("t %1 %2\r").arg(200 + i).arg(500 + i)
-                          : QStringLiteral("t %1\r").arg(200 + i);
+// A recording started on 01/01/2025 00:00:00 (0x1E28500 s after the origin 01/01/2024): the
+// header announcing `nb` values, then `lignes` measure lines of 20.1, 20.2... (and 50.1...).
+QByteArray Reponse(int nb, int periode, int lignes, bool humidite) {
+    QByteArray texte =
+        "m " + QByteArray::number(nb) + ' ' + QByteArray::number(periode) + " C 1E2 8500\r";
+    for (int i = 1; i <= lignes; ++i) {
+        texte += "t " + QByteArray::number(200 + i);
+        texte += humidite ? ' ' + QByteArray::number(500 + i) + '\r' : QByteArray("\r");
     }
     return texte;
 }
 
-class LectureReponse : public ::testing::Test {
-  protected:
-    void SetUp() override { Origines_Horloge(*etat, Logger_Scripte::Maintenant()); }
-    uint8_t Lire(const QString& reponse) {
-        return Lecture_Reponse_Telechargement(*etat, reponse, Logger_Scripte::Maintenant());
+// Measure i as "date;temperature;humidity".
+QString Mesure_Texte(const Etat& etat, int i) {
+    const Mesure& m = etat.Mesures(i);
+    return Texte_Date(m.Date_Heure) + u';' + Texte_Single(m.Temperature) + u';' +
+           Texte_Single(m.Humidite);
+}
+
+// Stamped one second before the end of each period; the count is what arrived (two values a
+// 7307 measure), whatever the header announced. A reply that cannot be read changes nothing.
+TEST(Telechargement, ReponseLueDansLesMesures) {
+    const char* precedente = "05/12/2026 08:00:00;4.5;41";
+    const struct {
+        const char* version;
+        int nb, periode, lignes;
+        const char* suite;
+        int code, nb_mesures, i;
+        const char* mesure;
+    } cas[] = {
+        {"7306", 10, 60, 10, "", 0, 10, 1, "01/01/2025 00:00:59;20.1;0"},
+        {"7306", 10, 60, 10, "", 0, 10, 10, "01/01/2025 00:09:59;21;0"},
+        {"7306", 16000, 7200, 16000, "", 0, 16000, 16000, "26/08/2028 07:59:59;1620;0"},
+        {"7307", 6, 60, 3, "", 0, 6, 3, "01/01/2025 00:02:59;20.3;50.3"},
+        {"7307", 6, 60, 3, "", 0, 6, 4, "30/12/1899;0;0"},
+        {"7307", 10, 60, 3, "", 0, 6, 1, "01/01/2025 00:00:59;20.1;50.1"},
+        {"7306", 1, 60, 0, "t -15\r", 0, 1, 1, "01/01/2025 00:00:59;-1.5;0"},
+        {"7306", 20000, 60, 5, "", 0, 5, 5, "01/01/2025 00:04:59;20.5;0"},
+        {"7306", 2, 60, 4, "", 0, 4, 4, "01/01/2025 00:03:59;20.4;0"},
+        {"7306", 0, 60, 0, "", 0, 0, 1, "30/12/1899;0;0"},
+        {"7306", 3, 60, 3, "\r", 2, 10, 1, precedente},  // an empty line
+        {"7306", 3, 60, 0, "t 21x\r", 2, 10, 1, precedente},
+        {"7306", 3, 60, 0, "t\r", 2, 10, 1, precedente},
+        {"7306", 3, 60, 0, "t 99999\r", 2, 10, 1, precedente},
+        {"7307", 2, 60, 0, "t 215\r", 2, 10, 1, precedente},
+        {"7306", 16001, 1, 16001, "", 2, 10, 1, precedente},  // more than the table holds
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.version) + " " + std::to_string(c.nb) + " " + c.suite);
+        auto etat = Enregistrement_Essai(7307).Constante(5, 4.5f).Etat_Rempli();
+        Origines_Horloge(*etat, Logger_Scripte::Maintenant());
+        etat->Version_Logger = QLatin1String(c.version);
+        const bool humidite = Est_Modele_7307(etat->Version_Logger);
+        const QByteArray reponse = Reponse(c.nb, c.periode, c.lignes, humidite) + c.suite;
+        EXPECT_EQ(Lecture_Reponse_Telechargement(*etat, QString::fromLatin1(reponse),
+                                                 Logger_Scripte::Maintenant()),
+                  c.code);
+        EXPECT_EQ(etat->Nb_Mesures, c.nb_mesures);
+        EXPECT_EQ(etat->Periode_Enreg, c.code == 0 ? c.periode : 60);
+        EXPECT_EQ(Texte_Date(etat->Date_Debut_Enreg),
+                  QLatin1String(c.code == 0 ? "01/01/2025" : "05/12/2026 08:00:00"));
+        EXPECT_EQ(Mesure_Texte(*etat, c.i), QLatin1String(c.mesure));
     }
-    // A recording already in memory, which a failed download must leave as it is.
-    void Enregistrement_Precedent() {
-        etat->Version_Logger = QStringLiteral("7306V1\r");
-        etat->Nb_Mesures = 2;
-        etat->Periode_Enreg = 900;
-        etat->Date_Debut_Enreg = 45000;
-        etat->Mesures(1) = {45000.5, 4.5f, 0};
-        etat->Mesures(2) = {45000.6, 5.5f, 0};
+    // Unreadable lines, a header that is not one, and anything but "D"'s letter back.
+    for (const QByteArray& reponse :
+         {Reponse(3, 60, 0, false) + QByteArray(300, '7') + '\r', QByteArray("m x 60 C 0 14\r")}) {
+        auto etat = Enregistrement_Essai(7306).Constante(5, 4.5f).Etat_Rempli();
+        EXPECT_EQ(Lecture_Reponse_Telechargement(*etat, QString::fromLatin1(reponse), 0), 2);
+        EXPECT_EQ(Mesure_Texte(*etat, 1), QStringLiteral("05/12/2026 08:00:00;4.5;0"));
     }
-    void Verifier_Precedent() {
-        EXPECT_EQ(etat->Nb_Mesures, 2);
-        EXPECT_EQ(etat->Periode_Enreg, 900);
-        EXPECT_EQ(etat->Date_Debut_Enreg, 45000);
-        EXPECT_EQ(etat->Mesures(1).Temperature, 4.5f);
-        EXPECT_EQ(etat->Mesures(2).Date_Heure, 45000.6);
-        EXPECT_EQ(etat->Mesures(3).Temperature, 0.0f);
-    }
-    std::unique_ptr<Etat> etat = Etat::Nouveau();
-};
-
-}  // namespace
-
-TEST_F(LectureReponse, StampsEachMeasureOneSecondBeforeItsFullPeriod) {
-    ASSERT_EQ(Lire(Entete(10, 60) + Lignes(10, false)), 0);
-    EXPECT_EQ(Texte_Date(etat->Date_Debut_Enreg), QStringLiteral("01/01/2025"));
-    EXPECT_EQ(Texte_Date(etat->Mesures(1).Date_Heure), QStringLiteral("01/01/2025 00:00:59"));
-    EXPECT_EQ(Texte_Date(etat->Mesures(2).Date_Heure), QStringLiteral("01/01/2025 00:01:59"));
-    EXPECT_EQ(Texte_Date(etat->Mesures(10).Date_Heure), QStringLiteral("01/01/2025 00:09:59"));
-    EXPECT_EQ(etat->Periode_Enreg, 60);
-    EXPECT_EQ(etat->Mesures(1).Temperature, 20.1f);
-}
-
-TEST_F(LectureReponse, LongRecordingsAndLongPeriodsDoNotOverflow) {
-    ASSERT_EQ(Lire(Entete(16000, 7200) + Lignes(16000, false)), 0);
-    EXPECT_EQ(etat->Nb_Mesures, 16000);
-    // 16000 × 7200 s = 1333 days and 8 hours after the start, less one second.
-    EXPECT_EQ(Texte_Date(etat->Mesures(16000).Date_Heure), QStringLiteral("26/08/2028 07:59:59"));
-}
-
-TEST_F(LectureReponse, Model7307ReadsHumidityAndCountsTwoValuesAMeasure) {
-    etat->Version_Logger = QStringLiteral("7307V1\r");
-    ASSERT_EQ(Lire(Entete(6, 60) + Lignes(3, true)), 0);
-    EXPECT_EQ(etat->Nb_Mesures, 6);
-    EXPECT_EQ(etat->Mesures(3).Temperature, 20.3f);
-    EXPECT_EQ(etat->Mesures(3).Humidite, 50.3f);
-    EXPECT_EQ(etat->Mesures(4).Date_Heure, 0.0);
-}
-
-TEST_F(LectureReponse, NegativeTenthsAndNoHumidityForModel7306) {
-    etat->Version_Logger = QStringLiteral("7306V1\r");
-    ASSERT_EQ(Lire(Entete(1, 60) + QStringLiteral("t -15\r")), 0);
-    EXPECT_EQ(etat->Mesures(1).Temperature, -1.5f);
-    EXPECT_EQ(etat->Mesures(1).Humidite, 0.0f);
-}
-
-TEST_F(LectureReponse, TheCountIsWhatArrivedNotWhatTheHeaderAnnounced) {
-    etat->Version_Logger = QStringLiteral("7307V1\r");
-    ASSERT_EQ(Lire(Entete(10, 60) + Lignes(3, true)), 0);
-    EXPECT_EQ(etat->Nb_Mesures, 6);
-    etat->Version_Logger = QStringLiteral("7306V1\r");
-    ASSERT_EQ(Lire(Entete(20000, 60) + Lignes(5, false)), 0);
-    EXPECT_EQ(etat->Nb_Mesures, 5);
-    ASSERT_EQ(Lire(Entete(2, 60) + Lignes(4, false)), 0);
-    EXPECT_EQ(etat->Nb_Mesures, 4);
-}
-
-TEST_F(LectureReponse, AHeaderAloneEmptiesTheRecording) {
-    Enregistrement_Precedent();
-    ASSERT_EQ(Lire(Entete(0, 60)), 0);
-    EXPECT_EQ(etat->Nb_Mesures, 0);
-    EXPECT_EQ(etat->Mesures(1).Temperature, 0.0f);
-}
-
-TEST_F(LectureReponse, UnreadableRepliesFailAndLeaveThePreviousRecording) {
-    Enregistrement_Precedent();
-    const QString bon = Entete(3, 60) + Lignes(3, false);
-    EXPECT_EQ(Lire(bon + QStringLiteral("\r")), 2);                 // extra empty line
-    EXPECT_EQ(Lire(Entete(3, 60) + QStringLiteral("t 21x\r")), 2);  // not a number
-    EXPECT_EQ(Lire(Entete(3, 60) + QStringLiteral("t\r")), 2);      // missing field
-    EXPECT_EQ(Lire(Entete(3, 60) + QStringLiteral("t 99999\r")), 2);
-    EXPECT_EQ(Lire(Entete(3, 60) + QString(300, QLatin1Char('7')) + QStringLiteral("\r")), 2);
-    EXPECT_EQ(Lire(QStringLiteral("m x 60 C 0 14\r")), 2);
-    EXPECT_EQ(Lire(Entete(16001, 1) + Lignes(16001, false)), 2);  // more than the table holds
-    Verifier_Precedent();
-}
-
-TEST_F(LectureReponse, Model7307NeedsItsHumidityField) {
-    etat->Version_Logger = QStringLiteral("7307V1\r");
-    EXPECT_EQ(Lire(Entete(2, 60) + QStringLiteral("t 215\r")), 2);
-}
-
-TEST(Telechargement, SendsDAndChecksTheReplyLetter) {
     Logger_Scripte l;
-    l.Reponse('D', (Entete(2, 60) + Lignes(2, false)).toLatin1());
+    l.Reponse('D', Reponse(2, 60, 2, false));
     EXPECT_EQ(Telechargement(*l.etat, l.lien), 0);
-    EXPECT_EQ(l.Trames(), (QList<QByteArray>{"D\r"}));
-    EXPECT_EQ(l.etat->Mesures(2).Temperature, 20.2f);
     l.Reponse('D', "i ABC\r");
     EXPECT_EQ(Telechargement(*l.etat, l.lien), 2);
-    EXPECT_EQ(l.etat->Mesures(2).Temperature, 20.2f);
+    EXPECT_EQ(l.port.trames, (QList<QByteArray>{"D\r", "D\r"}));
+    EXPECT_EQ(Mesure_Texte(*l.etat, 2), QStringLiteral("01/01/2025 00:01:59;20.2;0"));
 }
 
-class SequenceTelechargement : public ::testing::Test {
-  protected:
-    void SetUp() override {
+// Presence test, identity, version, state, download: the first failure puts the recording
+// held before back whole, so a later save never mixes two recordings.
+TEST(Telechargement, SequenceCompleteOuRienNeChange) {
+    const QString avant = QStringLiteral("ANCIEN|7306V12\r|1|60|°F|05/12/2026 08:00:00");
+    const struct {
+        const char *reponse_m, *suite_d, *reponse_i;
+        int code;
+        QList<QByteArray> trames;
+    } cas[] = {
+        {"", "", "i NOUVEAU 7307V2\r", 0, {"Q\r", "I\r", "I\r", "M\r", "D\r"}},
+        {"", "\r", "i NOUVEAU 7307V2\r", 2, {"Q\r", "I\r", "I\r", "M\r", "D\r"}},
+        {"x\r", "", "i NOUVEAU 7307V2\r", 2, {"Q\r", "I\r", "I\r", "M\r"}},
+        {"", "", nullptr, 1, {"Q\r", "I\r", "I\r", "I\r"}},
+    };
+    for (const auto& c : cas) {
+        Logger_Scripte l;
+        Enregistrement_Essai()
+            .Identite(QStringLiteral("ANCIEN"))
+            .Constante(1, 98.5f)
+            .Remplir(*l.etat);
+        l.etat->Unite = QStringLiteral("°F");
         l.Reponse('Q', ">\r");
-        l.Reponse('I', "i NOUVEAU 7307V2\r");
-        l.Reponse('M', Entete(4, 60).toLatin1());
-        l.Reponse('D', (Entete(4, 60) + Lignes(2, true)).toLatin1());
-        Etat& e = *l.etat;
-        e.Identite_Logger = QStringLiteral("ANCIEN");
-        e.Version_Logger = QStringLiteral("7306V1\r");
-        e.Unite = QStringLiteral("°F");
-        e.Nb_Mesures = 1;
-        e.Periode_Enreg = 900;
-        e.Date_Debut_Enreg = 45000;
-        e.Mesures(1) = {45000.01, 98.5f, 0};
+        if (c.reponse_i) l.Reponse('I', c.reponse_i);
+        l.Reponse('M', *c.reponse_m ? QByteArray(c.reponse_m) : Reponse(4, 60, 0, true));
+        l.Reponse('D', Reponse(4, 60, 2, true) + c.suite_d);
+        EXPECT_EQ(Sequence_Telechargement::Telecharger(*l.etat, l.lien), c.code);
+        EXPECT_EQ(l.port.trames, c.trames);
+        const QString apres = QStringLiteral("NOUVEAU|7307V2\r|4|60|°C|01/01/2025");
+        const auto& e = *l.etat;
+        EXPECT_EQ(
+            QStringList({e.Identite_Logger, e.Version_Logger, QString::number(e.Nb_Mesures),
+                         QString::number(e.Periode_Enreg), e.Unite, Texte_Date(e.Date_Debut_Enreg)})
+                .join(u'|'),
+            c.code == 0 ? apres : avant);
+        EXPECT_EQ(Mesure_Texte(e, 1), QLatin1String(c.code == 0 ? "01/01/2025 00:00:59;20.1;50.1"
+                                                                : "05/12/2026 08:00:00;98.5;0"));
     }
-    void Verifier_Ancien() {
-        const Etat& e = *l.etat;
-        EXPECT_EQ(e.Identite_Logger, QStringLiteral("ANCIEN"));
-        EXPECT_EQ(e.Version_Logger, QStringLiteral("7306V1\r"));
-        EXPECT_EQ(e.Unite, QStringLiteral("°F"));
-        EXPECT_EQ(e.Nb_Mesures, 1);
-        EXPECT_EQ(e.Periode_Enreg, 900);
-        EXPECT_EQ(e.Date_Debut_Enreg, 45000);
-        EXPECT_EQ(e.Mesures(1).Temperature, 98.5f);
-    }
-    Logger_Scripte l;
-};
-
-TEST_F(SequenceTelechargement, RunsQIIMDAndReplacesTheRecording) {
-    EXPECT_EQ(Sequence_Telechargement::Telecharger(*l.etat, l.lien), 0);
-    EXPECT_EQ(l.Trames(), (QList<QByteArray>{"Q\r", "I\r", "I\r", "M\r", "D\r"}));
-    EXPECT_EQ(l.etat->Identite_Logger, QStringLiteral("NOUVEAU"));
-    EXPECT_EQ(l.etat->Nb_Mesures, 4);
-    EXPECT_EQ(l.etat->Mesures(2).Humidite, 50.2f);
 }
 
-TEST_F(SequenceTelechargement, AFailureAtAnyStepLeavesThePreviousRecordingWhole) {
-    l.Reponse('D', (Entete(4, 60) + Lignes(2, true) + QStringLiteral("\r")).toLatin1());
-    EXPECT_EQ(Sequence_Telechargement::Telecharger(*l.etat, l.lien), 2);
-    Verifier_Ancien();
-    l.Reponse('M', "x\r");
-    EXPECT_EQ(Sequence_Telechargement::Telecharger(*l.etat, l.lien), 2);
-    Verifier_Ancien();
-}
-
-TEST_F(SequenceTelechargement, AnUnansweredStepStopsTheChainWithItsCode) {
-    l.Reponse('I', "");
-    Logger_Scripte muet;
-    muet.Reponse('Q', ">\r");
-    EXPECT_EQ(Sequence_Telechargement::Telecharger(*muet.etat, muet.lien), 1);
-    EXPECT_EQ(muet.Trames(), (QList<QByteArray>{"Q\r", "I\r", "I\r", "I\r"}));
-}
+}  // namespace
