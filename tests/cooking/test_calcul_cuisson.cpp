@@ -13,7 +13,8 @@
 namespace {
 
 // Measures one minute apart unless `ecarts` gives the minutes before each; -1 in every field
-// the computation may write, and in the one after the last that it must not.
+// the computation may write. The measure after the last, which must not be read nor written, is
+// 1000 °C a minute later.
 void Mesures(Etat& etat, const std::vector<float>& temperatures, std::vector<double> ecarts = {}) {
     etat.Version_Logger = QStringLiteral("7306V1.00\r");
     ecarts.resize(temperatures.size(), 1);
@@ -23,7 +24,7 @@ void Mesures(Etat& etat, const std::vector<float>& temperatures, std::vector<dou
         etat.Mesures(static_cast<int>(i) + 1) = Mesure{date, temperatures[i], -1.0f};
     }
     etat.Nb_Mesures = static_cast<int16_t>(temperatures.size());
-    etat.Mesures(etat.Nb_Mesures + 1).Humidite = -1;
+    etat.Mesures(etat.Nb_Mesures + 1) = Mesure{date + 1 / 1440.0, 1000, -1};
 }
 
 std::vector<float> Valeurs_Ecrites(const Etat& etat) {
@@ -53,6 +54,12 @@ TEST(CalculCuisson, ValeursEcritesEtMaximum) {
          1000,
          {1000, 2000, 3000, 4000, 5500, 5500, 0, 1000, -1},
          5500,
+         6},
+        {{100, 100, 100, 100, 100, 100, 100},
+         {},
+         5000,
+         {1000, 2000, 3000, 4000, 5000, 5000, -1},
+         5000,
          6},
         // 12.4 is stored as 12, so 12.45 is a new maximum; 12.6 is stored as 13, 12.7 is not.
         {{70, 70, 70}, {12.4, 0.05}, 12, {12, 12, -1}, 12, 3},
@@ -89,16 +96,20 @@ TEST(CalculCuisson, RienNEstEcritQuandAucuneValeurNEstPossible) {
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, 70, 0, 55));
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, NAN, 10, 55));
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, 70, 10, INFINITY));
-    // Fine up to the fifth measure, then a rate beyond any single-precision number.
-    etat->Mesures(6).Temperature = 500;
+    // A rate beyond any single-precision number, from the first interval on.
+    etat->Mesures(2).Temperature = 500;
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, 70, 10, 55));
     EXPECT_EQ(Valeurs_Ecrites(*etat), std::vector<float>(6, -1));
     // A tiny Z value: one degree above the reference is already beyond any single.
     Mesures(*etat, {70, 70, 71});
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, 70, 1e-30f, 55));
     EXPECT_EQ(Valeurs_Ecrites(*etat), std::vector<float>(3, -1));
+    // Z = 0 is refused even where no temperature reaches the reference; Z = 1 is not.
+    Mesures(*etat, {60, 60});
+    EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, 70, 0, 55));
     EXPECT_EQ(maximum.Valeur_Max, 25);
     EXPECT_EQ(maximum.Date_Valeur_Max, 123.0);
+    EXPECT_EQ(Calcul_Valeur_Cuisson(*etat, maximum, 70, 1, 55), 0.0f);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 // rows then say.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
+#include "Enregistrement_Essai.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "stats/Statistiques.h"
@@ -17,34 +17,20 @@ namespace {
 
 using namespace Statistiques;
 
-const double Debut = Date_Depuis_Civil(2026, 12, 5, 8, 0, 0);
-constexpr double Minute = 1.0 / 1440.0;
-
-// Records one minute apart (period 60 s) unless `minutes` gives each stamp.
-std::unique_ptr<Etat> Enregistrement(std::initializer_list<float> temperatures,
-                                     std::vector<double> minutes = {},
-                                     std::vector<float> humidites = {}) {
-    auto etat = Etat::Nouveau();
-    etat->Version_Logger = QString::fromLatin1(humidites.empty() ? "7306V1.00\r" : "7307V2.00\r");
-    etat->Periode_Enreg = 60;
-    int i = 0;
-    for (float t : temperatures) {
-        const auto k = static_cast<std::size_t>(i++);
-        etat->Mesures(i) = {Debut + (minutes.empty() ? i - 1 : minutes[k]) * Minute, t,
-                            humidites.empty() ? 0 : humidites[k]};
-    }
-    etat->Nb_Mesures = static_cast<int16_t>(humidites.empty() ? i : 2 * i);
-    return etat;
+// Records one minute apart from 05/12/2026 08:00:00, humidities making it a 7307.
+std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures,
+                                     const std::vector<float>& humidites = {}) {
+    return Enregistrement_Essai(humidites.empty() ? 7306 : 7307)
+        .Temperatures(temperatures)
+        .Humidites(humidites)
+        .Etat_Rempli();
 }
 
 Parametres Seuils(float haut, float bas) {
-    Parametres p;
-    p.seuil_haut = haut;
-    p.seuil_bas = bas;
-    return p;
+    return {haut, bas, std::nullopt, Delta_H_Defaut};
 }
 
-double Date_Record(const Etat& etat, int i) {
+double Date(const Etat& etat, int i) {
     return etat.Mesures(i).Date_Heure;
 }
 
@@ -57,7 +43,7 @@ QString Valeur(const Resultat& r, const QString& libelle) {
 
 }  // namespace
 
-TEST(Statistics, AConstantRecordingHasItsValueAsMeanAndMktAndNoSpread) {
+TEST(Statistiques, EnregistrementConstantSaValeurPourMoyenneEtMkt) {
     const auto etat = Enregistrement({4.2f, 4.2f, 4.2f, 4.2f, 4.2f});
     const Resultat r = Calcul_Statistiques(*etat, {});
     EXPECT_EQ(r.mesures, 5);
@@ -70,7 +56,7 @@ TEST(Statistics, AConstantRecordingHasItsValueAsMeanAndMktAndNoSpread) {
     EXPECT_EQ(Valeur(r, QStringLiteral("Durée")), QStringLiteral("4 min"));
 }
 
-TEST(Statistics, MktOfThreeValuesAndWithoutUnderflowForALargeActivationEnergy) {
+TEST(Statistiques, MktDeTroisValeursSansSousDepassement) {
     const auto etat = Enregistrement({20, 25, 30});
     // 10000 / −ln((e^(−10000/293.15) + e^(−10000/298.15) + e^(−10000/303.15)) / 3) − 273.15
     EXPECT_NEAR(*Calcul_Statistiques(*etat, {}).mkt, 25.858208428, 1e-9);
@@ -83,7 +69,7 @@ TEST(Statistics, MktOfThreeValuesAndWithoutUnderflowForALargeActivationEnergy) {
     EXPECT_LE(mkt, 30);
 }
 
-TEST(Statistics, ExcursionsAreCountedStrictlyBeyondTheThresholds) {
+TEST(Statistiques, DepassementsStrictementAuDelaDesSeuils) {
     // Above 10: records 1-2, 4-6 and 8-10, the last two as long; below 0: records 11-12.
     const auto etat = Enregistrement({11, 12, 10, 11, 12, 13, 0, 15, 16, 17, -1, -2});
     const Resultat r = Calcul_Statistiques(*etat, Seuils(10, 0));
@@ -91,19 +77,22 @@ TEST(Statistics, ExcursionsAreCountedStrictlyBeyondTheThresholds) {
     EXPECT_EQ(r.au_dessus->duree_s, 480);
     EXPECT_EQ(r.au_dessus->depassements, 3);
     EXPECT_EQ(r.au_dessus->plus_long_s, 180);
-    EXPECT_EQ(r.au_dessus->plus_long_debut, Date_Record(*etat, 4));
+    EXPECT_EQ(r.au_dessus->plus_long_debut, Date(*etat, 4));
     EXPECT_EQ(r.en_dessous->mesures, 2);
     EXPECT_EQ(r.en_dessous->depassements, 1);
-    EXPECT_EQ(r.en_dessous->plus_long_debut, Date_Record(*etat, 11));
+    EXPECT_EQ(r.en_dessous->plus_long_debut, Date(*etat, 11));
     EXPECT_EQ(Valeur(r, QStringLiteral("Au-dessus du seuil haut")),
               QStringLiteral("8 min, 3 dépassements (8 mesures)"));
     EXPECT_EQ(Valeur(r, QStringLiteral("Plus long dépassement du seuil haut")),
               QStringLiteral("3 min, à partir du 05/12/2026 08:03:00"));
 }
 
-TEST(Statistics, GapsAreStampsMoreThanOneAndAHalfPeriodsApart) {
+TEST(Statistiques, TrousAPlusDUnePeriodeEtDemie) {
     // 2 → 5 and 6 → 8 minutes are gaps; 8 → 9.5 is exactly 1.5 periods and is not.
-    auto etat = Enregistrement({1, 1, 1, 1, 1, 1, 1}, {0, 1, 2, 5, 6, 8, 9.5});
+    auto etat = Enregistrement({1, 1, 1, 1, 1, 1, 1});
+    const double minutes[] = {0, 1, 2, 5, 6, 8, 9.5};
+    for (int i = 1; i <= 7; ++i)
+        etat->Mesures(i).Date_Heure = Date(*etat, 1) + minutes[i - 1] / 1440;
     EXPECT_EQ(Calcul_Statistiques(*etat, {}).trous, 2);
     // Without a period nothing can be called a gap, and durations beyond thresholds are unknown.
     etat->Periode_Enreg = 0;
@@ -114,16 +103,16 @@ TEST(Statistics, GapsAreStampsMoreThanOneAndAHalfPeriodsApart) {
     EXPECT_TRUE(Contenu_JSON(r).contains("\"duree_s\": null"));
 }
 
-TEST(Statistics, ARangeIncludesItsBoundsAndAnEmptyOneOnlyTellsTheThresholds) {
+TEST(Statistiques, PlageBornesComprisesEtPlageVide) {
     const auto etat = Enregistrement({1, 2, 3, 4, 5});
     Parametres p = Seuils(21.3f, -2.5f);
-    p.plage = Plage{Date_Record(*etat, 2), Date_Record(*etat, 4)};
+    p.plage = Plage{Date(*etat, 2), Date(*etat, 4)};
     Resultat r = Calcul_Statistiques(*etat, p);
     EXPECT_EQ(r.mesures, 3);
-    EXPECT_EQ(r.debut, Date_Record(*etat, 2));
+    EXPECT_EQ(r.debut, Date(*etat, 2));
     EXPECT_EQ(r.temperature->max, 4);
 
-    p.plage = Plage{Debut + 1, Debut + 2};
+    p.plage = Plage{Date(*etat, 1) + 1, Date(*etat, 1) + 2};
     r = Calcul_Statistiques(*etat, p);
     EXPECT_EQ(r.mesures, 0);
     EXPECT_FALSE(r.debut || r.fin || r.duree_s || r.temperature || r.mkt || r.au_dessus ||
@@ -141,19 +130,19 @@ TEST(Statistics, ARangeIncludesItsBoundsAndAnEmptyOneOnlyTellsTheThresholds) {
     EXPECT_EQ(Valeur(r, QStringLiteral("Seuil haut")), QStringLiteral("21.3 °C"));
 }
 
-TEST(Statistics, Model7307HumidityExtremesAreDatedByTheirFirstRecord) {
-    const auto etat = Enregistrement({20, 20, 20, 20, 20}, {}, {40.5f, 38.2f, 45, 38.2f, 45});
+TEST(Statistiques, HumiditeDu7307DateeParSonPremierEnregistrement) {
+    const auto etat = Enregistrement({20, 20, 20, 20, 20}, {40.5f, 38.2f, 45, 38.2f, 45});
     const Resultat r = Calcul_Statistiques(*etat, {});
     ASSERT_TRUE(r.humidite);
     EXPECT_EQ(r.humidite->min, 38.2f);
-    EXPECT_EQ(r.humidite->min_date, Date_Record(*etat, 2));
+    EXPECT_EQ(r.humidite->min_date, Date(*etat, 2));
     EXPECT_EQ(r.humidite->max, 45);
-    EXPECT_EQ(r.humidite->max_date, Date_Record(*etat, 3));
+    EXPECT_EQ(r.humidite->max_date, Date(*etat, 3));
     EXPECT_EQ(Valeur(r, QStringLiteral("Humidité minimale")), QStringLiteral("38.2 %Hr"));
     EXPECT_TRUE(Contenu_JSON(r).contains("\"min\": 38.2,"));
 }
 
-TEST(Statistics, DurationsAreWrittenExactlyInDaysHoursMinutesAndSeconds) {
+TEST(Statistiques, DureesEnJoursHeuresMinutesEtSecondes) {
     const std::pair<int64_t, const char*> cas[] = {{0, "0 s"},
                                                    {45, "45 s"},
                                                    {60, "1 min"},
