@@ -11,14 +11,17 @@
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "core/Textes.h"
-#include "files/Fichier_Enreg.h"
 #include "logger/Communication.h"
 #include "logger/Port_QSerialPort.h"
 #include "logger/Sequence_Telechargement.h"
 
 namespace {
 
-const QString Simulateur = QStringLiteral(CALDRIX_LOGGER_SIM);
+QProcess* Lancer(QProcess& sim, const QStringList& arguments) {
+    sim.start(QStringLiteral(CALDRIX_LOGGER_SIM), arguments);
+    EXPECT_TRUE(sim.waitForStarted());
+    return &sim;
+}
 
 TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
     static int argc = 1;
@@ -28,11 +31,9 @@ TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
     const QString journal = dossier.filePath(QStringLiteral("trames.txt"));
     const QString lien_port = dossier.filePath(QStringLiteral("ports/COM4"));
     QProcess sim;
-    sim.start(Simulateur,
-              {QStringLiteral("--load"), Fixture("four_7306.txt"), QStringLiteral("--port"),
-               QStringLiteral("4"), QStringLiteral("--dossier"), dossier.path(),
-               QStringLiteral("--journal"), journal});
-    ASSERT_TRUE(sim.waitForStarted());
+    Lancer(sim, QStringLiteral("--load|%1|--port|4|--dossier|%2|--journal|%3")
+                    .arg(Fixture("four_7306.txt"), dossier.path(), journal)
+                    .split(u'|'));
     while (!sim.canReadLine())
         ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
     const QString peripherique = QString::fromLocal8Bit(sim.readLine()).trimmed();
@@ -49,26 +50,20 @@ TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
     ASSERT_EQ(Sequence_Telechargement::Telecharger(*etat, lien), 0);
     lien.Fermeture_Port();
     qunsetenv("CALDRIX_HOME");
-
-    // The file's measures, stamped as in the file, in the tenths a logger holds (halves to even).
-    const auto fichier = Etat::Nouveau();
-    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*fichier, Fixture("four_7306.txt")),
-              Import_Export::Resultat_Lecture::Lu);
-    EXPECT_EQ(etat->Identite_Logger + u' ' + etat->Version_Logger,
-              QStringLiteral("FOUR01 7306V12\r"));
-    EXPECT_EQ(etat->Nb_Mesures, 12);
-    QStringList temperatures;
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(Texte_Date(etat->Mesures(i).Date_Heure),
-                  Texte_Date(fichier->Mesures(i).Date_Heure));
-        temperatures << Texte_Single(etat->Mesures(i).Temperature);
-    }
-    EXPECT_EQ(temperatures.join(u' '),
-              QStringLiteral("50 55.5 60.2 65 70 72.5 72.4 72.6 71.9 65 55 -1.5"));
+    // The file's measures and stamps, in the tenths a logger holds (halves to even).
+    QStringList mesures;
+    for (int i = 1; i <= etat->Nb_Mesures; ++i)
+        mesures << Texte_Date(etat->Mesures(i).Date_Heure) + u';' +
+                       Texte_Single(etat->Mesures(i).Temperature);
+    EXPECT_EQ(etat->Identite_Logger + u' ' + mesures.join(u' '),
+              QStringLiteral("FOUR01 05/12/2026 23:55:00;50 05/12/2026 23:56:00;55.5 05/12/2026 "
+                             "23:57:00;60.2 05/12/2026 23:58:00;65 05/12/2026 23:59:00;70 "
+                             "06/12/2026;72.5 06/12/2026 00:01:00;72.4 06/12/2026 00:02:00;72.6 "
+                             "06/12/2026 00:03:00;71.9 06/12/2026 00:04:00;65 06/12/2026 "
+                             "00:05:00;55 06/12/2026 00:06:00;-1.5"));
     QFile trames(journal);
-    ASSERT_TRUE(trames.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(trames.open(QIODevice::ReadOnly));
     EXPECT_EQ(trames.readAll(), QByteArray("Q\nQ\nI\nI\nM\nD\n"));
-
     sim.terminate();
     ASSERT_TRUE(sim.waitForFinished(10000));
     EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
@@ -77,22 +72,14 @@ TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
 }
 
 TEST(ExecutableSimulateur, AideEtOptionRefusee) {
-    QProcess aide;
-    aide.start(Simulateur, {QStringLiteral("--help")});
-    ASSERT_TRUE(aide.waitForFinished(10000));
+    QProcess aide, refuse;
+    ASSERT_TRUE(Lancer(aide, {QStringLiteral("--help")})->waitForFinished(10000));
     EXPECT_EQ(aide.exitCode(), 0);
     const QString texte = QString::fromLocal8Bit(aide.readAllStandardOutput());
-    QStringList attendus = Panne_Simulee::Noms();
-    for (const char* option : {"Usage", "--modele", "--identite", "--nombre", "--periode",
-                               "--debut", "--unite", "--horloge", "--panne", "--panne-commande",
-                               "--rythme-reel", "--port", "--dossier", "--journal", "--charger"})
-        attendus << QLatin1String(option);
-    for (const QString& attendu : attendus)
+    for (const QString& attendu : Panne_Simulee::Noms() << QStringLiteral("--charger"))
         EXPECT_TRUE(texte.contains(attendu)) << attendu.toStdString();
-
-    QProcess refuse;
-    refuse.start(Simulateur, {QStringLiteral("--modele"), QStringLiteral("9999")});
-    ASSERT_TRUE(refuse.waitForFinished(10000));
+    ASSERT_TRUE(Lancer(refuse, {QStringLiteral("--modele"), QStringLiteral("9999")})
+                    ->waitForFinished(10000));
     EXPECT_EQ(refuse.exitCode(), 2);
     EXPECT_TRUE(QString::fromLocal8Bit(refuse.readAllStandardError()).contains(u"--modele"));
     EXPECT_TRUE(refuse.readAllStandardOutput().isEmpty()) << "no device line on a refusal";
