@@ -1,21 +1,84 @@
-// The download as the user starts it, over the real serial link and its real pauses, against
-// each fault the simulated logger plays: the result, the frames the logger received, the
-// recording in memory (the logger's, or the one held before, whole), and a link clean again for
-// the next command.
+// The download as the user starts it, over the real serial link (QSerialPort, the system clock,
+// the program folder's port mapping) and its real pauses, against each fault the simulated
+// logger plays on a pseudo-terminal linked as ports/COM1: the result, the frames the logger
+// received, the recording in memory (the logger's, or the one held before, whole), and a link
+// clean again for the next command.
 #include <gtest/gtest.h>
-
+#include <QCoreApplication>
+#include <QTemporaryDir>
 #include <cmath>
 
-#include "Banc_Lien.h"
+#include "Courbe_Simulee.h"
 #include "Enregistrement_Essai.h"
+#include "Etats_Releves.h"
+#include "Options_Simulateur.h"
+#include "Terminal_Simule.h"
+#include "core/Horloge.h"
 #include "core/Textes.h"
 #include "files/Fichier_Enreg.h"
+#include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
+#include "logger/Port_QSerialPort.h"
 #include "logger/Sequence_Telechargement.h"
 
 namespace {
 
 using Trames = QList<QByteArray>;
+
+// Now, to the whole second the logger's clock counts. QSerialPort wants an application object,
+// as the program has one: it is made before any port.
+double Seconde_Presente() {
+    static int argc = 1;
+    static char nom[] = "caldrix-tests", *argv[] = {nom, nullptr};
+    if (!QCoreApplication::instance()) static QCoreApplication application(argc, argv);
+    return std::floor(Horloge_Systeme().Maintenant() * 86400.0) / 86400.0;
+}
+
+// A logger named BANC-01 whose `nb_mesures` generated measures, one a minute, unit F, ended an
+// hour ago, its clock at the present second, found by the program on its port 1.
+struct Banc_Lien {
+    Banc_Lien(int modele, int nb_mesures, Panne_Simulee panne = {})
+        : debut(Seconde_Presente() - (nb_mesures * 60.0 + 3600.0) / 86400.0),
+          sim(Logger_Simule(Memoire(modele, nb_mesures, debut))) {
+        sim.Avec_Logger([&](Logger_Simule& l) {
+            l.Regler_Horloge(
+                *Options_Simulateur::Compte_Horloge(Seconde_Presente(), Seconde_Presente()));
+            l.Definir_Panne(panne);
+        });
+        qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
+        QString erreur;
+        EXPECT_TRUE(sim.Ouvrir(erreur) && sim.Lier_Port(dossier.path(), 1, erreur))
+            << erreur.toStdString();
+        sim.Demarrer();
+        Origines_Horloge(*etat, horloge.Maintenant());
+        lien.Definir_Sortie_Progression(&releve);
+    }
+    ~Banc_Lien() {
+        lien.Fermeture_Port();
+        sim.Arreter();
+        qunsetenv("CALDRIX_HOME");
+    }
+    static Memoire_Logger Memoire(int modele, int nb_mesures, double debut) {
+        Memoire_Logger m = Memoire_Logger::Modele(modele);
+        m.identite = "BANC-01";
+        m.unite = 'F';
+        m.debut_enreg = *Options_Simulateur::Compte_Horloge(debut, Seconde_Presente());
+        m.mesures = Courbe_Simulee::Generer(nb_mesures, m.Est_7307());
+        return m;
+    }
+    Trames Recues() {
+        return sim.Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
+    }
+
+    QTemporaryDir dossier;  // the program folder
+    double debut;           // the date the logger's recording started
+    Terminal_Simule sim;
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
+    Etats_Releves releve;
+    Port_QSerialPort port;
+    Horloge_Systeme horloge;
+    Communication lien{*etat, port, horloge};
+};
 
 struct Cas_Panne {
     Panne panne;
@@ -31,25 +94,25 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     Banc_Lien banc(7307, cas.nb_mesures, {cas.panne, cas.commande});
     ASSERT_EQ(banc.lien.Ouverture_Port(1), 0);
     EXPECT_EQ(banc.port.Peripherique(), banc.dossier.filePath(QStringLiteral("ports/COM1")));
-    const Trames ouverture = banc.Trames();
+    const Trames ouverture = banc.Recues();
     Etat& etat = *banc.etat;
     Enregistrement_Essai().Identite(QStringLiteral("ANCIEN")).Constante(3, 4.5f).Remplir(etat);
     etat.Unite = QStringLiteral("°C & alarme %Hr");
     const QByteArray avant = Import_Export::Contenu_Fichier_Enreg(etat);
 
     EXPECT_EQ(Sequence_Telechargement::Telecharger(etat, banc.lien), cas.code);
-    EXPECT_EQ(banc.Trames(), ouverture + cas.trames);
+    EXPECT_EQ(banc.Recues(), ouverture + cas.trames);
     if (cas.code != 0) {
         EXPECT_EQ(Import_Export::Contenu_Fichier_Enreg(etat), avant);
-        EXPECT_EQ(etat.Unite, QStringLiteral("°C & alarme %Hr"));
-        EXPECT_EQ(Texte_Date(etat.Date_Debut_Enreg), QStringLiteral("05/12/2026 08:00:00"));
+        EXPECT_EQ(etat.Unite + u' ' + Texte_Date(etat.Date_Debut_Enreg),
+                  QStringLiteral("°C & alarme %Hr 05/12/2026 08:00:00"));
     } else {
-        EXPECT_EQ(etat.Identite_Logger, QStringLiteral("BANC-01"));
+        EXPECT_EQ(etat.Identite_Logger + u' ' + etat.Unite, QStringLiteral("BANC-01 °F"));
         EXPECT_EQ(etat.Nb_Mesures, 2 * cas.nb_mesures);
-        EXPECT_EQ(etat.Unite, QStringLiteral("°F"));
         EXPECT_NEAR(etat.Date_Debut_Enreg, banc.debut, 0.01 * Une_Seconde);
         // Each measure stamped one second before the end of its period.
-        const std::vector<Mesure_Simulee> envoyees = banc.Mesures();
+        const auto envoyees =
+            banc.sim.Avec_Logger([](Logger_Simule& l) { return l.Memoire().mesures; });
         int ecarts = 0;
         for (int i = 1; i <= cas.nb_mesures; ++i) {
             const Mesure& m = etat.Mesures(i);
