@@ -6,39 +6,37 @@
 
 TEST(Etat, TablesIndexeesDe1ALeurTaille) {
     const auto etat = Etat::Nouveau();
-    EXPECT_NO_THROW(etat->Mesures(1));
-    EXPECT_NO_THROW(etat->Mesures(16000));
-    EXPECT_NO_THROW(etat->Recettes(99));
+    EXPECT_NO_THROW((etat->Mesures(1), etat->Mesures(16000), etat->Recettes(99)));
     EXPECT_THROW(etat->Mesures(0), std::out_of_range);
     EXPECT_THROW(etat->Mesures(16001), std::out_of_range);
     EXPECT_THROW(etat->Recettes(100), std::out_of_range);
 }
 
-// The model is the version's first four characters; a 7307 counts two values a record.
+// The model is the version's first four characters; a 7307 counts two values a record (values
+// to records: halves to even). Whatever count a file left, the table holds 0 to 16000 records.
 TEST(Etat, ReglesDuModele) {
     const struct {
         const char* version;
         bool est_7306, est_7307;
-        int valeurs, enregistrements;  // records of `valeurs` values, halves to even
-    } cas[] = {
-        {"7307V10\r", false, true, 7, 4}, {"7307", false, true, 5, 2}, {"7307", false, true, 6, 3},
-        {"7306V10\r", true, false, 7, 7}, {"730", false, false, 7, 7}, {"", false, false, 7, 7},
-    };
+        const char* enregistrements;  // of 5, 6 and 7 values, of -3 and 32767 in the table
+    } cas[] = {{"7307V10\r", false, true, "2 3 4 0 16000"},
+               {"7306V10\r", true, false, "5 6 7 0 16000"},
+               {"730", false, false, "5 6 7 0 16000"},
+               {"", false, false, "5 6 7 0 16000"}};
     for (const auto& c : cas) {
-        const QString version = QLatin1String(c.version);
-        SCOPED_TRACE(c.version);
-        EXPECT_EQ(Est_Modele_7306(version), c.est_7306);
-        EXPECT_EQ(Est_Modele_7307(version), c.est_7307);
-        EXPECT_EQ(Nb_Enregistrements(version, c.valeurs), c.enregistrements);
-        EXPECT_EQ(Nb_Valeurs(version, 3), c.est_7307 ? 6 : 3);
-    }
-    // Whatever count a file left, only what the table holds is read.
-    Etat etat;
-    for (const auto& [version, nb, lisibles] :
-         {std::tuple{"7306", 20000, 16000}, {"7306", -3, 0}, {"7307", 32000, 16000}}) {
-        etat.Version_Logger = QLatin1String(version);
-        etat.Nb_Mesures = static_cast<int16_t>(nb);
-        EXPECT_EQ(Enregistrements_Lisibles(etat), lisibles) << version << " " << nb;
+        Etat etat;
+        etat.Version_Logger = QLatin1String(c.version);
+        QStringList enregistrements;
+        for (int valeurs : {5, 6, 7})
+            enregistrements << QString::number(Nb_Enregistrements(etat.Version_Logger, valeurs));
+        for (int16_t nb : {-3, 32767}) {
+            etat.Nb_Mesures = nb;
+            enregistrements << QString::number(Enregistrements_Lisibles(etat));
+        }
+        EXPECT_EQ(enregistrements.join(u' '), QLatin1String(c.enregistrements)) << c.version;
+        EXPECT_EQ(Est_Modele_7306(etat.Version_Logger), c.est_7306) << c.version;
+        EXPECT_EQ(Est_Modele_7307(etat.Version_Logger), c.est_7307) << c.version;
+        EXPECT_EQ(Nb_Valeurs(etat.Version_Logger, 3), c.est_7307 ? 6 : 3) << c.version;
     }
 }
 
@@ -48,24 +46,20 @@ TEST(Etat, LettresEtLibellesDesUnites) {
         EXPECT_EQ(Unite_Depuis_Lettre(QLatin1Char(lettre)), QString::fromUtf8(libelle));
         EXPECT_EQ(Lettre_Depuis_Unite(QString::fromUtf8(libelle)), QLatin1Char(lettre));
     }
-    EXPECT_EQ(Unite_Depuis_Lettre(QLatin1Char('x')), QStringLiteral("°C"));
-    EXPECT_EQ(Lettre_Depuis_Unite(QStringLiteral("Kelvin")), QLatin1Char('C'));
+    EXPECT_EQ(Unite_Depuis_Lettre(u'x') + Lettre_Depuis_Unite(QStringLiteral("Kelvin")),
+              QStringLiteral("°CC"));
 }
 
+// 2006 + 3 × ((year − 2006) / 3), the division truncating toward zero, and three years before.
 TEST(Etat, OriginesDeLHorlogeTousLesTroisAnsDepuis2006) {
-    const struct {
-        double maintenant;
-        const char *origine, *precedente;
-    } cas[] = {
-        {Date_Depuis_Civil(2026, 12, 31, 23, 59, 59), "01/01/2024", "01/01/2021"},
-        {Date_Depuis_Civil(2027, 1, 1), "01/01/2027", "01/01/2024"},
-        {Date_Depuis_Civil(2024, 1, 1), "01/01/2024", "01/01/2021"},
-        {Date_Depuis_Civil(2005, 6, 1), "01/01/2006", "01/01/2003"},  // truncation toward zero
-    };
-    for (const auto& c : cas) {
+    QStringList origines;
+    for (double maintenant :
+         {Date_Depuis_Civil(2026, 12, 31, 23, 59, 59), Date_Depuis_Civil(2027, 1, 1),
+          Date_Depuis_Civil(2024, 1, 1), Date_Depuis_Civil(2005, 6, 1)}) {
         Etat etat;
-        Origines_Horloge(etat, c.maintenant);
-        EXPECT_EQ(Texte_Date(etat.Date_Origine), QLatin1String(c.origine));
-        EXPECT_EQ(Texte_Date(etat.Date_Origine_Precedente), QLatin1String(c.precedente));
+        Origines_Horloge(etat, maintenant);
+        origines << Texte_Date(etat.Date_Origine) + u';' + Texte_Date(etat.Date_Origine_Precedente);
     }
+    EXPECT_EQ(origines.join(u' '), QStringLiteral("01/01/2024;01/01/2021 01/01/2027;01/01/2024 "
+                                                  "01/01/2024;01/01/2021 01/01/2006;01/01/2003"));
 }

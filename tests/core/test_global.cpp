@@ -7,28 +7,25 @@
 
 using namespace Global;
 
+namespace {
+
+// Fields `de` to `a` of a text, joined by '|'.
+QString Champs(const char* texte, char separateur, int de, int a) {
+    QStringList champs;
+    for (int n = de; n <= a; ++n)
+        champs << Extraire_Champ(n, QLatin1String(texte), QLatin1Char(separateur));
+    return champs.join(u'|');
+}
+
+}  // namespace
+
+// Nothing is trimmed: the last field keeps the carriage return; a one-character text has none.
 TEST(Reponses, ChampsCoupesSansRienRetirer) {
-    const struct {
-        int numero;
-        const char* texte;
-        char separateur;
-        const char* champ;
-    } cas[] = {{1, "i ABC 7307V10\r", ' ', "i"},
-               {2, "i ABC 7307V10\r", ' ', "ABC"},
-               {3, "i ABC 7307V10\r", ' ', "7307V10\r"},
-               {4, "i ABC 7307V10\r", ' ', ""},
-               {1, ">\r", '\r', ">"},
-               {1, ">", '\r', ""},
-               {2, "a  b", ' ', ""},
-               {3, "a  b", ' ', "b"},
-               {0, "a b", ' ', ""},
-               {-1, "a b", ' ', ""},
-               {2, "05/12/2026;21.5", ';', "21.5"}};
-    for (const auto& c : cas) {
-        EXPECT_EQ(Extraire_Champ(c.numero, QLatin1String(c.texte), QLatin1Char(c.separateur)),
-                  QLatin1String(c.champ))
-            << c.numero << " of " << c.texte;
-    }
+    EXPECT_EQ(Champs("i ABC 7307V10\r", ' ', -1, 4), QStringLiteral("||i|ABC|7307V10\r|"));
+    EXPECT_EQ(Champs("a  b", ' ', 1, 3), QStringLiteral("a||b"));
+    EXPECT_EQ(Champs(">\r", '\r', 1, 2), QStringLiteral(">|"));
+    EXPECT_EQ(Champs(">", '\r', 1, 1), QString());
+    EXPECT_EQ(Champs("05/12/2026;21.5", ';', 2, 2), QStringLiteral("21.5"));
 }
 
 TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
@@ -38,9 +35,8 @@ TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
         EXPECT_EQ(lecteur.Suivante(), QLatin1String(ligne));
         EXPECT_EQ(Extraire_Ligne(texte), QLatin1String(ligne));
     }
-    EXPECT_TRUE(lecteur.Fini());
-    EXPECT_TRUE(texte.isEmpty());
-    const QString x254(254, QLatin1Char('x')), x255(255, QLatin1Char('x'));
+    EXPECT_TRUE(lecteur.Fini() && texte.isEmpty());
+    const QString x254(254, u'x'), x255(255, u'x');
     for (const QString& bonne : {x254 + QStringLiteral("\ry"), x254}) {
         QString reste = bonne;
         EXPECT_EQ(Extraire_Ligne(reste).size(), std::min<qsizetype>(bonne.size(), 255));
@@ -53,32 +49,25 @@ TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
     }
 }
 
-class HorlogeLogger : public ::testing::Test {
-  protected:
-    void SetUp() override { Origines_Horloge(etat, maintenant); }
+TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
     Etat etat;
     const double maintenant = Date_Depuis_Civil(2026, 12, 6, 12, 0, 0);
-};
-
-TEST_F(HorlogeLogger, CompteHexadecimalLuDepuisLOrigine) {
+    Origines_Horloge(etat, maintenant);  // 01/01/2024, the previous one 01/01/2021
     const auto date = [&](const char* haut, const char* bas) {
-        return Conversion_Date(etat, QLatin1String(haut), QLatin1String(bas), maintenant);
+        return Texte_Date(
+            Conversion_Date(etat, QLatin1String(haut), QLatin1String(bas), maintenant));
     };
-    EXPECT_EQ(date("1", "5180\r"), etat.Date_Origine + 1);
-    // A low part shorter than four digits gets its leading zero back: 1 0B3C.
-    EXPECT_EQ(date("1", "B3C\r"), etat.Date_Origine + 0x10B3C / 86400.0);
-    EXPECT_EQ(date("0000", "0014\r"), etat.Date_Origine + 20 / 86400.0);
-    EXPECT_EQ(date("zz", "zz"), etat.Date_Origine);
-    // 0x5AA3200 s, 1100 days after 01/01/2024, is January 2027, later than now: the count
-    // belongs to the previous window.
-    EXPECT_EQ(Texte_Date(date("5AA", "3200\r")), QStringLiteral("06/01/2024"));
-}
-
-TEST_F(HorlogeLogger, DateEnSecondesDepuisLOrigine) {
-    const std::pair<double, const char*> cas[] = {
-        {1, "86400"}, {0, "0"}, {-1, "-86400"}, {0.5 / 86400, "0"}, {1.5 / 86400, "2"}};
-    for (const auto& [jours, texte] : cas)
-        EXPECT_EQ(Conversion_Secondes(etat, etat.Date_Origine + jours), QLatin1String(texte));
+    // A low part shorter than four digits gets its leading zero back: 1 0B3C. A count later
+    // than now (0x5AA3200 s, January 2027) belongs to the previous window.
+    EXPECT_EQ(QStringList({date("1", "5180\r"), date("1", "B3C\r"), date("0000", "0014\r"),
+                           date("zz", "zz"), date("5AA", "3200\r")})
+                  .join(u'|'),
+              QStringLiteral("02/01/2024|01/01/2024 19:00:12|01/01/2024 00:00:20|01/01/2024|"
+                             "06/01/2024"));
+    QStringList comptes;
+    for (double jours : {1.0, 0.0, -1.0, 0.5 / 86400, 1.5 / 86400})
+        comptes << Conversion_Secondes(etat, etat.Date_Origine + jours);
+    EXPECT_EQ(comptes.join(u' '), QStringLiteral("86400 0 -86400 0 2"));
     EXPECT_THROW(Conversion_Secondes(etat, etat.Date_Origine + 30000), Erreur_Conversion);
 }
 
@@ -93,11 +82,8 @@ TEST(Reponses, NombresSigneesSur16Bits) {
         EXPECT_THROW(Nombre_Reponse(mauvais), Erreur_Conversion)
             << QString::fromUtf16(mauvais).toStdString();
     }
-}
-
-TEST(Reponses, BlancsJusquAUnDePlusQueLaLargeur) {
-    EXPECT_EQ(Complete_Espaces(QStringLiteral("ab"), 5), QStringLiteral("ab    "));
-    EXPECT_EQ(Complete_Espaces(QStringLiteral("abcde"), 5), QStringLiteral("abcde "));
-    EXPECT_EQ(Complete_Espaces(QStringLiteral("abcdef"), 5), QStringLiteral("abcdef"));
-    EXPECT_EQ(Complete_Espaces(QString(), 0), QStringLiteral(" "));
+    EXPECT_EQ(Complete_Espaces(QStringLiteral("ab"), 5) + u'|' +
+                  Complete_Espaces(QStringLiteral("abcde"), 5) + u'|' +
+                  Complete_Espaces(QStringLiteral("abcdef"), 5) + u'|' + Complete_Espaces({}, 0),
+              QStringLiteral("ab    |abcde |abcdef| "));
 }
