@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "Enregistrement_Essai.h"
 #include "Logger_Scripte.h"
 #include "logger/Fonctions_Logger.h"
 
@@ -24,41 +25,39 @@ QString Releve(const Etat& e) {
 }
 
 TEST(Commandes, PresenceIdentiteVersionEtEtatLus) {
-    const char* avant = "AVANT|7306V1\r|7|900|°F|30/12/1899";
+    const char* avant = "AVANT|7306V12\r|1|60||05/12/2026 08:00:00";
     const struct {
         uint8_t (*lire)(Etat&, Communication&);
-        char lettre;
-        const char* reponse;  // none: silence
+        const char *reponse, *releve;  // no reply: silence
         int code;
-        const char* releve;
     } cas[] = {
-        {Test_Logger, 'Q', ">\r", 0, avant},
-        {Test_Logger, 'Q', ">OK 12\r", 0, avant},
-        {Test_Logger, 'Q', "i ABC\r", 2, avant},
-        {Test_Logger, 'Q', nullptr, 2, avant},  // never 1
-        {Lecture_Identite, 'I', "i FOUR-01 7307V10\r", 0, "FOUR-01|7306V1\r|7|900|°F|30/12/1899"},
-        {Lecture_Version, 'I', "i FOUR-01 7307V10\r", 0, "AVANT|7307V10\r|7|900|°F|30/12/1899"},
-        {Lecture_Identite, 'I', "m FOUR 7307\r", 2, avant},
-        {Lecture_Identite, 'I', "ix FOUR 7307\r", 2, avant},
-        {Lecture_Version, 'I', nullptr, 1, avant},
-        {Lecture_Etat, 'M', "m 120 60 c 1 5180\r", 0,
-         "AVANT|7306V1\r|120|60|°C & alarme %Hr|02/01/2024"},
-        {Lecture_Etat, 'M', "m 20000 900 x 0 14\r", 0,
-         "AVANT|7306V1\r|16000|900|°C|01/01/2024 00:00:20"},
-        {Lecture_Etat, 'M', "m 12a 60 C 0 14\r", 2, avant},
-        {Lecture_Etat, 'M', "m 12 60 C 123456789 14\r", 2, avant},
-        {Lecture_Etat, 'M', "i 12 60 C 0 14\r", 2, avant},
+        {Test_Logger, ">\r", avant, 0},
+        {Test_Logger, ">OK 12\r", avant, 0},
+        {Test_Logger, "i ABC\r", avant, 2},
+        {Test_Logger, nullptr, avant, 2},  // never 1
+        {Lecture_Identite, "i FOUR-01 7307V10\r", "FOUR-01|7306V12\r|1|60||05/12/2026 08:00:00", 0},
+        {Lecture_Version, "i FOUR-01 7307V10\r", "AVANT|7307V10\r|1|60||05/12/2026 08:00:00", 0},
+        {Lecture_Identite, "m FOUR 7307\r", avant, 2},
+        {Lecture_Identite, "ix FOUR 7307\r", avant, 2},
+        {Lecture_Version, nullptr, avant, 1},
+        {Lecture_Etat, "m 120 60 c 1 5180\r", "AVANT|7306V12\r|120|60|°C & alarme %Hr|02/01/2024",
+         0},
+        {Lecture_Etat, "m 20000 900 x 0 14\r", "AVANT|7306V12\r|16000|900|°C|01/01/2024 00:00:20",
+         0},
+        {Lecture_Etat, "m 12a 60 C 0 14\r", avant, 2},
+        {Lecture_Etat, "m 12 60 C 123456789 14\r", avant, 2},
+        {Lecture_Etat, "i 12 60 C 0 14\r", avant, 2},
     };
     for (const auto& c : cas) {
         Logger_Scripte l;
-        l.etat->Identite_Logger = QStringLiteral("AVANT");
-        l.etat->Version_Logger = QStringLiteral("7306V1\r");
-        l.etat->Nb_Mesures = 7;
-        l.etat->Periode_Enreg = 900;
-        l.etat->Unite = QStringLiteral("°F");
-        if (c.reponse) l.Reponse(c.lettre, c.reponse);
-        EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.lettre << " " << c.reponse;
-        EXPECT_EQ(l.port.trames.first(), QByteArray(1, c.lettre) + '\r');
+        Enregistrement_Essai()
+            .Identite(QStringLiteral("AVANT"))
+            .Constante(1, 4.5f)
+            .Remplir(*l.etat);
+        const char lettre = c.lire == Test_Logger ? 'Q' : c.lire == Lecture_Etat ? 'M' : 'I';
+        if (c.reponse) l.Reponse(lettre, c.reponse);
+        EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
+        EXPECT_EQ(l.port.trames.first(), QByteArray(1, lettre) + '\r');
         EXPECT_EQ(Releve(*l.etat), QString::fromUtf8(c.releve)) << c.reponse;
     }
 }
@@ -88,57 +87,49 @@ TEST(Commandes, IdentiteEtHorlogeEcrites) {
 // Tenths, high first, half to even; out of range (NaN too) the low one becomes -49 and the
 // high one 194, and the clamped values are kept.
 TEST(Commandes, SeuilsEnvoyesEtBornes) {
-    const float nan = std::nanf("");
-    const struct {
-        float bas, haut;
-        const char* trame;
-        float bas_garde, haut_garde;
-    } cas[] = {
-        {0, 10, "A 100 0\r", 0, 10},
-        {-5.5f, 12.25f, "A 122 -55\r", -5.5f, 12.25f},
-        {-5.5f, 12.75f, "A 128 -55\r", -5.5f, 12.75f},
-        {-60, 250, "A 1940 -490\r", -49, 194},
-        {200, -50, "A 1940 -490\r", -49, 194},
-        {nan, 10, "A 100 -490\r", -49, 10},
-    };
-    for (const auto& c : cas) {
+    const std::tuple<float, float, const char*> cas[] = {
+        {0, 10, "A 100 0\r 0 10"},
+        {-5.5f, 12.25f, "A 122 -55\r -5.5 12.25"},
+        {-5.5f, 12.75f, "A 128 -55\r -5.5 12.75"},
+        {-60, 250, "A 1940 -490\r -49 194"},
+        {200, -50, "A 1940 -490\r -49 194"},
+        {std::nanf(""), 10, "A 100 -490\r -49 10"}};
+    for (const auto& [bas, haut, attendu] : cas) {
         Logger_Scripte l;
         l.Reponse('A', ">\r");
-        l.etat->Seuil_Bas = c.bas;
-        l.etat->Seuil_Haut = c.haut;
+        l.etat->Seuil_Bas = bas;
+        l.etat->Seuil_Haut = haut;
         EXPECT_EQ(Ecriture_Alarmes(*l.etat, l.lien, l.etat->Seuil_Bas, l.etat->Seuil_Haut), 0);
-        EXPECT_EQ(l.port.trames, Trames{c.trame});
-        EXPECT_EQ(l.etat->Seuil_Bas, c.bas_garde);
-        EXPECT_EQ(l.etat->Seuil_Haut, c.haut_garde);
+        EXPECT_EQ(QString::fromLatin1(l.port.envoye) + u' ' + Texte_Single(l.etat->Seuil_Bas) +
+                      u' ' + Texte_Single(l.etat->Seuil_Haut),
+                  QLatin1String(attendu));
     }
 }
 
 TEST(Commandes, DemarrageEnvoye) {
-    const double maintenant = Logger_Scripte::Maintenant(), seconde = 1 / 86400.0;
-    const double origine = Date_Depuis_Civil(2024, 1, 1);
+    const double maintenant = Logger_Scripte::Maintenant(), origine = Date_Depuis_Civil(2024, 1, 1);
     const struct {
         int16_t periode;
-        const char* unite;
-        double depart;
         int32_t nb;
-        const char* trame;  // none: nothing sent, an unexpected reply
+        const char *unite, *trame;  // no frame: nothing sent, an unexpected reply
+        double depart = 0;
     } cas[] = {
         // Periods out of range become fifteen minutes.
-        {0, "°C", 0, 1000, "S 900 C 20 0\r"},
-        {7201, "°C", 0, 1000, "S 900 C 20 0\r"},
-        {1, "°C", 0, 1000, "S 1 C 20 0\r"},
-        {7200, "°C", 0, 1000, "S 7200 C 20 0\r"},
-        {60, "°F", 0, 2000, "S 60 F 20 1\r"},
-        {60, "°C & alarme %Hr", 0, 4000, "S 60 c 20 2\r"},
-        {60, "°F & alarme %Hr", 0, 8000, "S 60 f 20 3\r"},
-        {60, "", 0, 12000, "S 60 C 20 4\r"},
-        {60, "°C", 0, 16000, "S 60 C 20 5\r"},
-        {60, "°C", 0, 5000, "S 60 C 20 5\r"},
+        {0, 1000, "°C", "S 900 C 20 0\r"},
+        {7201, 1000, "°C", "S 900 C 20 0\r"},
+        {1, 1000, "°C", "S 1 C 20 0\r"},
+        {7200, 1000, "°C", "S 7200 C 20 0\r"},
+        {60, 2000, "°F", "S 60 F 20 1\r"},
+        {60, 4000, "°C & alarme %Hr", "S 60 c 20 2\r"},
+        {60, 8000, "°F & alarme %Hr", "S 60 f 20 3\r"},
+        {60, 12000, "", "S 60 C 20 4\r"},
+        {60, 16000, "°C", "S 60 C 20 5\r"},
+        {60, 5000, "°C", "S 60 C 20 5\r"},
         // Only a start in the future goes as its count; "20" starts at once.
-        {60, "°C", maintenant + 60 * seconde, 1000, "S 60 C 92491260 0\r"},
-        {60, "°C", maintenant, 1000, "S 60 C 20 0\r"},
-        {60, "°C", origine, 1000, "S 60 C 20 0\r"},
-        {60, "°C", origine + 30000, 1000, nullptr},
+        {60, 1000, "°C", "S 60 C 92491260 0\r", maintenant + 60 / 86400.0},
+        {60, 1000, "°C", "S 60 C 20 0\r", maintenant},
+        {60, 1000, "°C", "S 60 C 20 0\r", origine},
+        {60, 1000, "°C", nullptr, origine + 30000},
     };
     for (const auto& c : cas) {
         Logger_Scripte l;
