@@ -56,6 +56,15 @@ TEST(OptionsSimulateur, LoggerJoueParDefautOuDecritParLaLigneDeCommande) {
         ASSERT_TRUE(o) << ligne.toStdString();
         EXPECT_EQ(Joue(*o), QLatin1String(joue));
     }
+    // The file's temperatures in the tenths a logger holds, halves to even.
+    const std::optional<Options_Simulateur> fichier =
+        Lire(QStringLiteral("--load|") + Fixture("four_7306.txt"));
+    ASSERT_TRUE(fichier);
+    QStringList dixiemes;
+    for (const Mesure_Simulee& m : fichier->memoire.mesures)
+        dixiemes << QString::number(m.temperature);
+    EXPECT_EQ(dixiemes.join(u' '),
+              QStringLiteral("500 555 602 650 700 725 724 726 719 650 550 -15"));
     EXPECT_TRUE(Lire(QStringLiteral("--aide"))->aide);
 }
 
