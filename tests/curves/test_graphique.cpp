@@ -1,211 +1,131 @@
-// The measures of the shared record drawn on a real graph control.
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "core/Etat.h"
-#include "core/Textes.h"
-#include "curves/Axe_Graphe.h"
-#include "curves/CWGraph.h"
-#include "curves/Graphique.h"
-#include "curves/Numeros_Graphe.h"
-#include "curves/Trace_Graphe.h"
+// The measures of the shared record drawn on a bare graph control, and the selection of those
+// the graph shows.
+#include "Essai_Fenetres.h"
 
 namespace {
 
-const double Debut = Date_Depuis_Civil(2026, 12, 5, 8, 0, 0);
+double Date(int record) {
+    return Enregistrement_Essai().Date(record);
+}
 
-class Courbes : public ::testing::Test {
-  protected:
-    // Records one minute apart from 05/12/2026 08:00, with these temperatures (and humidities
-    // 50, 51, ... for model 7307, whose count holds two values a record).
-    void Enregistrement(const char* version, std::initializer_list<float> temperatures) {
-        etat->Version_Logger = QLatin1String(version);
-        int i = 0;
-        for (float t : temperatures) {
-            ++i;
-            etat->Mesures(i).Date_Heure = Debut + (i - 1) * 60 * Une_Seconde;
-            etat->Mesures(i).Temperature = t;
-            etat->Mesures(i).Humidite = static_cast<float>(49 + i);
-        }
-        etat->Nb_Mesures = static_cast<int16_t>(Est_Modele_7307(etat->Version_Logger) ? 2 * i : i);
-    }
+// The limits of axes 1 (time, in records from the first), 2 and 3.
+std::vector<double> Echelles(const CWGraph& g) {
+    return {(g.Axes(1).Minimum() - Date(1)) / (Date(2) - Date(1)),
+            (g.Axes(1).Maximum() - Date(1)) / (Date(2) - Date(1)),
+            g.Axes(2).Minimum(),
+            g.Axes(2).Maximum(),
+            g.Axes(3).Minimum(),
+            g.Axes(3).Maximum()};
+}
 
-    Trace_Graphe& Plot(int n) { return graphe.Plots(n); }
-    Axe_Graphe& Axe(int n) { return graphe.Axes(n); }
-
-    std::unique_ptr<Etat> etat = Etat::Nouveau();
-    CWGraph graphe;
-};
+void Verifier(const std::vector<double>& echelles, const std::vector<double>& attendues) {
+    for (std::size_t i = 0; i < attendues.size(); ++i)
+        EXPECT_NEAR(echelles[i], attendues[i], 1e-3) << "limite " << i;
+}
 
 }  // namespace
 
-TEST_F(Courbes, Modele7306UneCourbeEtLAxe3Masque) {
-    Enregistrement("7306V12", {20, 40, 80, 60, 30});
-
-    Graphique::Affiche_Courbes(*etat, graphe);
-
-    EXPECT_EQ(Plot(1).Nb_Points(), 5);
-    EXPECT_TRUE(Plot(1).Visible());
-    EXPECT_EQ(Plot(2).Nb_Points(), 0);
-    EXPECT_FALSE(Plot(2).Visible());
-    EXPECT_FALSE(Axe(3).Visible());
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut);
-    EXPECT_DOUBLE_EQ(Axe(1).Maximum(), etat->Mesures(5).Date_Heure);
-    // 20 to 80 widened by the program's margin rule.
-    EXPECT_DOUBLE_EQ(Axe(2).Minimum(), 0);
-    EXPECT_DOUBLE_EQ(Axe(2).Maximum(), 96);
-}
-
-TEST_F(Courbes, Modele7307LeNombreDeMesuresCompteDeuxValeursParEnregistrement) {
-    Enregistrement("7307V12", {20, 21, 22, 23, 24, 25, 26});
-
-    for (int nombre : {5, 7}) {
-        etat->Nb_Mesures = static_cast<int16_t>(nombre);
-        const int records = nombre == 5 ? 2 : 4;  // halves to even
+// The time axis from the first to the last record; the value axes fitted with the margin
+// 0.2 × | |minimum| + maximum |, below then above; for a 7307 the count holds two values a
+// record (halves to even) and the humidity (41, 42, ...) goes on axis 3.
+TEST(Courbes, ChaqueModeleSesCourbesEtSesEchelles) {
+    for (auto [modele, nb_mesures, temperatures, records, echelles] : {
+             std::tuple{7306, 5, std::vector<float>{20, 40, 80, 60, 30}, 5,
+                        std::vector<double>{0, 4, 0, 96}},
+             {7306, 3, {-10, 5, 30}, 3, {0, 2, -18, 39.6}},
+             {7307, 5, {20, 21, 22}, 2, {0, 1, 11.8, 27.56, 24.4, 55.28}},
+             {7307, 7, {20, 21, 22, 23}, 4, {0, 3, 11.4, 29.88, 24, 57.6}},
+         }) {
+        SCOPED_TRACE(nb_mesures);
+        auto etat = Enregistrement_Essai(modele).Temperatures(temperatures).Etat_Rempli();
+        etat->Nb_Mesures = static_cast<int16_t>(nb_mesures);
+        CWGraph graphe;
 
         Graphique::Affiche_Courbes(*etat, graphe);
 
-        EXPECT_EQ(Plot(1).Nb_Points(), records) << nombre;
-        EXPECT_EQ(Plot(2).Nb_Points(), records) << nombre;
-        EXPECT_TRUE(Plot(1).Visible());
-        EXPECT_TRUE(Plot(2).Visible());
-        EXPECT_TRUE(Axe(3).Visible());
-        EXPECT_EQ(Axe(3).Legende(), QStringLiteral("Hygrométrie %Hr"));
-        EXPECT_DOUBLE_EQ(Axe(1).Maximum(), etat->Mesures(records).Date_Heure) << nombre;
+        const bool hygro = modele == 7307;
+        EXPECT_EQ(graphe.Plots(1).Nb_Points(), records);
+        EXPECT_EQ(graphe.Plots(2).Nb_Points(), hygro ? records : 0);
+        EXPECT_TRUE(graphe.Plots(1).Visible());
+        EXPECT_EQ(graphe.Plots(2).Visible() + graphe.Axes(3).Visible(), 2 * hygro);
+        Verifier(Echelles(graphe), echelles);
+        EXPECT_TRUE(!hygro || graphe.Axes(3).Legende() == u"Hygrométrie %Hr"_s);
     }
-    // Humidities 50 to 53 on axis 3.
-    EXPECT_DOUBLE_EQ(Axe(3).Minimum(), 50 - 0.2 * 103);
-    EXPECT_DOUBLE_EQ(Axe(3).Maximum(), 53 + 0.2 * (std::abs(50 - 0.2 * 103) + 53));
 }
 
-TEST_F(Courbes, LaMargeSeCalculeSurLeMinimumEnValeurAbsolue) {
-    Enregistrement("7306V12", {-10, 5, 30});
-
-    Graphique::Affiche_Courbes(*etat, graphe);
-
-    EXPECT_DOUBLE_EQ(Axe(2).Minimum(), -18);
-    EXPECT_NEAR(Axe(2).Maximum(), 39.6, 1e-12);
-}
-
-TEST_F(Courbes, UnEnregistrementVideLaisseLesAxesCommeIlsEtaient) {
-    Graphique::Init_Graphique(graphe, Debut);
-    Axe(2).Definir_Minimum(-5);
-    Axe(2).Definir_Maximum(45);
-    Enregistrement("7306V12", {});
-    Plot(1).Ajouter_Point(Debut, 20);  // an older curve
-
-    Graphique::Affiche_Courbes(*etat, graphe);
-
-    EXPECT_EQ(Plot(1).Nb_Points(), 0);
-    EXPECT_TRUE(Plot(1).Visible());
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut - 1);
-    EXPECT_DOUBLE_EQ(Axe(1).Maximum(), Debut);
-    EXPECT_DOUBLE_EQ(Axe(2).Minimum(), -5);
-    EXPECT_DOUBLE_EQ(Axe(2).Maximum(), 45);
-}
-
-TEST_F(Courbes, LaMiseAEchelleCompteLesEnregistrementsPasLesValeurs) {
-    // A 7307 count of 1 holds no whole record: nothing is scaled.
-    Graphique::Init_Graphique(graphe, Debut + 10);
-    Enregistrement("7307V12", {20});
+// The scaling counts records, not values: a count of 1 holds no 7307 record, 24000 values are
+// 12000 of them; no record leaves the axes as they were, the older curve cleared.
+TEST(Courbes, LaMiseAEchelleCompteLesEnregistrements) {
+    CWGraph graphe;
+    Graphique::Init_Graphique(graphe, Date(11));
+    graphe.Axes(2).Definir_Minimum(-5);
+    graphe.Plots(1).Ajouter_Point(Date(1), 20);
+    auto etat = Enregistrement_Essai(7307).Temperatures({20}).Etat_Rempli();
     etat->Nb_Mesures = 1;
     Graphique::Affiche_Courbes(*etat, graphe);
-    EXPECT_EQ(Plot(1).Nb_Points(), 0);
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut + 9);
-    EXPECT_DOUBLE_EQ(Axe(1).Maximum(), Debut + 10);
+    EXPECT_EQ(graphe.Plots(1).Nb_Points(), 0);
+    Verifier(Echelles(graphe), {10 - 1440, 10, -5});
 
-    // 12000 records of a 7307 count 24000 values: scaled all the same, and again after a zoom.
-    for (int i = 1; i <= 12000; ++i) {
-        etat->Mesures(i).Date_Heure = Debut + i * 60 * Une_Seconde;
-        etat->Mesures(i).Temperature = i == 6000 ? 80.0f : 20.0f;
-        etat->Mesures(i).Humidite = 50;
-    }
-    etat->Nb_Mesures = 24000;
+    std::vector<float> temperatures(12000, 20);
+    temperatures[5999] = 80;
+    Enregistrement_Essai(7307).Temperatures(temperatures).Remplir(*etat);
+    ASSERT_EQ(etat->Nb_Mesures, 24000);
     Graphique::Affiche_Courbes(*etat, graphe);
-    Axe(1).Definir_Minimum(Debut + 2);
+    graphe.Axes(1).Definir_Minimum(Date(3));
     Graphique::Mise_Echelle(*etat, graphe);
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), etat->Mesures(1).Date_Heure);
-    EXPECT_DOUBLE_EQ(Axe(1).Maximum(), etat->Mesures(12000).Date_Heure);
-    EXPECT_DOUBLE_EQ(Axe(2).Minimum(), 0);
-    EXPECT_DOUBLE_EQ(Axe(2).Maximum(), 96);
+    Verifier(Echelles(graphe), {0, 11999, 0, 96});
 }
 
-TEST_F(Courbes, InitGraphiqueMontreLesDernieres24Heures) {
+// The start: chart length 16000, zoom mode, the last 24 hours.
+TEST(Courbes, InitGraphiqueMontreLesDernieres24Heures) {
+    CWGraph graphe;
     graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Panoramique);
     graphe.Definir_Longueur_Graphe(10);
-
-    Graphique::Init_Graphique(graphe, Debut);
-
+    Graphique::Init_Graphique(graphe, Date(1));
     EXPECT_EQ(graphe.Longueur_Graphe(), 16000);
     EXPECT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), Debut - 1);
-    EXPECT_DOUBLE_EQ(Axe(1).Maximum(), Debut);
+    Verifier(Echelles(graphe), {-1440, 0});
 }
 
-TEST_F(Courbes, LaCourbeDeCuissonVaSurLAxe3DepuisZero) {
-    Enregistrement("7306V12", {50, 60, 70, 80, 70, 50});
+// On axis 3 from 0 to 1.2 × its highest value, the temperature and the time axis left alone;
+// new measures put the humidity caption back.
+TEST(Courbes, LaCourbeDeCuissonVaSurLAxe3DepuisZero) {
+    auto etat = Enregistrement_Essai().Temperatures({50, 60, 70, 80, 70, 50}).Etat_Rempli();
+    CWGraph graphe;
     Graphique::Affiche_Courbes(*etat, graphe);
-    const double min_temps = Axe(1).Minimum();
-    const double max_temp = Axe(2).Maximum();
     const float cuisson[] = {0, 0, 1, 11, 12, 0};
     for (int i = 1; i <= 6; ++i)
         etat->Mesures(i).Humidite = cuisson[i - 1];
 
     Graphique::Affiche_Courbe_Cuisson(*etat, graphe);
 
-    EXPECT_EQ(Plot(2).Nb_Points(), 6);
-    EXPECT_TRUE(Plot(2).Visible());
-    EXPECT_TRUE(Axe(3).Visible());
-    EXPECT_EQ(Axe(3).Legende(), QStringLiteral("Valeur Cuisson (minutes)"));
-    EXPECT_DOUBLE_EQ(Axe(3).Minimum(), 0);
-    EXPECT_NEAR(Axe(3).Maximum(), 14.4, 1e-12);
-    // The temperature curve and the time axis are left alone.
-    EXPECT_EQ(Plot(1).Nb_Points(), 6);
-    EXPECT_DOUBLE_EQ(Axe(1).Minimum(), min_temps);
-    EXPECT_DOUBLE_EQ(Axe(2).Maximum(), max_temp);
-
-    // New measures put the humidity caption back.
-    Enregistrement("7307V12", {20, 21});
+    EXPECT_EQ(graphe.Plots(1).Nb_Points() + graphe.Plots(2).Nb_Points(), 12);
+    EXPECT_TRUE(graphe.Plots(2).Visible() && graphe.Axes(3).Visible());
+    EXPECT_EQ(graphe.Axes(3).Legende(), u"Valeur Cuisson (minutes)"_s);
+    Verifier(Echelles(graphe), {0, 5, 24, 100.8, 0, 14.4});
+    Enregistrement_Essai(7307).Temperatures({20, 21}).Remplir(*etat);
     Graphique::Affiche_Courbes(*etat, graphe);
-    EXPECT_EQ(Axe(3).Legende(), QStringLiteral("Hygrométrie %Hr"));
+    EXPECT_EQ(graphe.Axes(3).Legende(), u"Hygrométrie %Hr"_s);
 }
 
-TEST_F(Courbes, SelectionMesuresGardeLesMesuresDeLaPeriodeAffichee) {
-    Enregistrement("7306V12", {10, 20, 30, 40, 50});
-    Axe(1).Definir_Minimum(etat->Mesures(2).Date_Heure);
-    Axe(1).Definir_Maximum(etat->Mesures(4).Date_Heure);
+// Only the records within the time axis shown, both ends included, the humidity with them;
+// the records after the new count keep what they held.
+TEST(Courbes, LaSelectionGardeLesMesuresDeLaPeriodeAffichee) {
+    for (auto [modele, debut, fin, nb_mesures, premiere] :
+         {std::tuple{7306, Date(2), Date(4), 3, 20.0f},
+          {7307, Date(4), Date(5) + 1, 4, 40.0f},
+          {7306, Date(1) + 1, Date(1) + 2, 0, 10.0f}}) {
+        auto etat = Enregistrement_Essai(modele).Temperatures({10, 20, 30, 40, 50}).Etat_Rempli();
+        CWGraph graphe;
+        graphe.Axes(1).Definir_Minimum(debut);
+        graphe.Axes(1).Definir_Maximum(fin);
 
-    Graphique::Selection_Mesures(*etat, graphe);
+        Graphique::Selection_Mesures(*etat, graphe);
 
-    EXPECT_EQ(etat->Nb_Mesures, 3);
-    EXPECT_EQ(etat->Mesures(1).Temperature, 20);
-    EXPECT_EQ(etat->Mesures(3).Temperature, 40);
-    EXPECT_DOUBLE_EQ(etat->Mesures(1).Date_Heure, Debut + 60 * Une_Seconde);
-    // Records after the new count keep what they held.
-    EXPECT_EQ(etat->Mesures(4).Temperature, 40);
-    EXPECT_EQ(etat->Mesures(5).Temperature, 50);
-}
-
-TEST_F(Courbes, SelectionMesuresDe7307CopieLHumiditeEtCompteDeuxValeurs) {
-    Enregistrement("7307V12", {10, 20, 30, 40, 50});
-    Axe(1).Definir_Minimum(etat->Mesures(4).Date_Heure);
-    Axe(1).Definir_Maximum(etat->Mesures(5).Date_Heure + 1);
-
-    Graphique::Selection_Mesures(*etat, graphe);
-
-    EXPECT_EQ(etat->Nb_Mesures, 4);
-    EXPECT_EQ(etat->Mesures(1).Temperature, 40);
-    EXPECT_EQ(etat->Mesures(1).Humidite, 53);
-    EXPECT_EQ(etat->Mesures(2).Humidite, 54);
-}
-
-TEST_F(Courbes, SelectionMesuresSurUnePeriodeSansMesureNeGardeRien) {
-    Enregistrement("7306V12", {10, 20, 30});
-    Axe(1).Definir_Minimum(Debut + 1);
-    Axe(1).Definir_Maximum(Debut + 2);
-
-    Graphique::Selection_Mesures(*etat, graphe);
-
-    EXPECT_EQ(etat->Nb_Mesures, 0);
+        EXPECT_EQ(etat->Nb_Mesures, nb_mesures);
+        EXPECT_EQ(etat->Mesures(1).Temperature, premiere);
+        EXPECT_DOUBLE_EQ(etat->Mesures(1).Date_Heure, nb_mesures ? debut : Date(1));
+        EXPECT_EQ(etat->Mesures(1).Humidite, modele == 7307 ? 44 : 0);
+        EXPECT_EQ(etat->Mesures(5).Temperature, 50);
+    }
 }

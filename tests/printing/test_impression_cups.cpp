@@ -1,63 +1,113 @@
-// The table printed on a real default printer: a CUPS scheduler started by the test, whose
-// default printer is cups-pdf, and the PDF file it writes read back.
-#include <gtest/gtest.h>
+// The table printed on a real default printer: a CUPS scheduler of the test's own, in a
+// temporary folder, whose default printer is the cups-pdf virtual printer; the program prints
+// to "the default printer" as on a user's machine, and the PDF file it writes is read back.
+#include <pwd.h>
+#include <unistd.h>
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
-#include "Attente.h"
-#include "Cups_Prive.h"
-#include "Dialogues_Scriptes.h"
+#include "Essai_Fenetres.h"
 #include "Lecture_PDF.h"
-#include "Table_Essai.h"
-#include "core/Textes.h"
 #include "printing/Impression.h"
 #include "printing/Imprimante_Systeme.h"
+#include "table/Lignes_Tableau.h"
 
 namespace {
 
-// The PDF files written since `depuis` (cups-pdf names them after the job, so an older file of
-// the same name is written over).
-QStringList Fichiers_PDF_Depuis(const QString& dossier, const QDateTime& depuis) {
-    QStringList noms;
-    for (const QFileInfo& fichier :
-         QDir(dossier).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files)) {
-        if (fichier.lastModified() >= depuis) noms << fichier.absoluteFilePath();
+const QString Imprimante_Cups = u"Caldrix_PDF"_s;
+
+class Cups_Prive {
+  public:
+    // Empty when the scheduler runs; else why it could not be had (cups-pdf writes as root only).
+    QString absence;
+
+    Cups_Prive() {
+        const QString pilote = u"/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"_s;
+        if (!QFileInfo::exists(u"/usr/lib/cups/backend/cups-pdf"_s) || !QFileInfo::exists(pilote) ||
+            geteuid() != 0) {
+            absence = u"CUPS et cups-pdf, lancés par root, sont absents"_s;
+            return;
+        }
+        const QString racine = dossier_.path();
+        for (const char* sous_dossier : {"etc/ppd", "spool", "cache", "state", "log", "tmp"})
+            QDir(racine).mkpath(QLatin1String(sous_dossier));
+        // The filters run as another user: they must reach the spool and write their files.
+        QFile::setPermissions(racine, QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(racine + u"/tmp"_s, QFileDevice::Permissions(0x7777));
+        Ecrire(u"/etc/cupsd.conf"_s,
+               u"Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n<Location />\n"
+               "  Order allow,deny\n  Allow all\n</Location>\n"_s);
+        Ecrire(u"/etc/cups-files.conf"_s,
+               u"ServerRoot %1/etc\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+               "StateDir %1/state\nTempDir %1/tmp\nErrorLog %1/log/error_log\n"
+               "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
+               "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+               "SystemGroup root\nSandboxing Relaxed\n"_s);
+        cupsd_.start(u"/usr/sbin/cupsd"_s, {u"-f"_s, u"-c"_s, racine + u"/etc/cupsd.conf"_s,
+                                            u"-s"_s, racine + u"/etc/cups-files.conf"_s});
+        const QString prise = racine + u"/cups.sock"_s;
+        qputenv("CUPS_SERVER", QFile::encodeName(prise));
+        if (!cupsd_.waitForStarted() ||
+            !QTest::qWaitFor([&] { return QFileInfo::exists(prise); }, 10000) ||
+            QProcess::execute(u"lpadmin"_s, {u"-p"_s, Imprimante_Cups, u"-E"_s, u"-v"_s,
+                                             u"cups-pdf:/"_s, u"-P"_s, pilote}) != 0 ||
+            QProcess::execute(u"lpadmin"_s, {u"-d"_s, Imprimante_Cups}) != 0) {
+            absence = u"l'ordonnanceur CUPS n'a pas démarré : "_s +
+                      QString::fromLocal8Bit(cupsd_.readAllStandardError());
+        }
     }
-    return noms;
-}
+    ~Cups_Prive() {
+        cupsd_.terminate();
+        if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
+        qunsetenv("CUPS_SERVER");
+    }
+
+  private:
+    void Ecrire(const QString& nom, const QString& modele) {
+        QFile fichier(dossier_.path() + nom);
+        EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) &&
+                    fichier.write(modele.arg(dossier_.path()).toUtf8()) > 0);
+    }
+
+    QTemporaryDir dossier_;
+    QProcess cupsd_;
+};
 
 }  // namespace
 
 TEST(ImpressionCups, LeTableauSortSurLImprimanteParDefautDuSysteme) {
     Cups_Prive cups;
-    if (!cups.Absence().isEmpty()) GTEST_SKIP() << cups.Absence().toStdString();
-    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), QLatin1String(Cups_Prive::Imprimante));
-    const QString sortie = Cups_Prive::Dossier_Sortie();
+    if (!cups.absence.isEmpty()) GTEST_SKIP() << cups.absence.toStdString();
+    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), Imprimante_Cups);
+    // cups-pdf writes into the user's PDF folder, named after the job: an older file of the
+    // same name is written over.
+    const QDir sortie(QFile::decodeName(getpwuid(geteuid())->pw_dir) + u"/PDF"_s);
     const QDateTime debut = QDateTime::currentDateTime().addSecs(-1);
     Imprimante_Systeme imprimante;
     Dialogues_Scriptes dialogues;
 
-    Impression::Impression_Tableau(Table_Essai(500), Date_Depuis_Civil(2026, 12, 5, 15, 30),
-                                   imprimante, dialogues);
+    Impression::Impression_Tableau(
+        Lignes_Tableau::Lignes(*Enregistrement_Essai(7307).Constante(497, 20.5f).Etat_Rempli(),
+                               {0, 1e6, true}),
+        Date_Depuis_Civil(2026, 12, 5, 15, 30), imprimante, dialogues);
 
     EXPECT_TRUE(dialogues.affichages.isEmpty());
     QString produit;
-    ASSERT_TRUE(Attendre_Que(
+    ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const QStringList nouveaux = Fichiers_PDF_Depuis(sortie, debut);
-            if (nouveaux.isEmpty() || !cups.Travaux_Termines()) return false;
-            produit = nouveaux.first();
-            return true;
+            for (const QFileInfo& f : sortie.entryInfoList({u"*.pdf"_s}, QDir::Files)) {
+                if (f.lastModified() >= debut) produit = f.absoluteFilePath();
+            }
+            return !produit.isEmpty() &&
+                   Sortie_Outil(u"lpstat"_s, {u"-o"_s, Imprimante_Cups}).trimmed().isEmpty();
         },
         60000))
-        << "aucun PDF dans " << sortie.toStdString();
+        << "aucun PDF dans " << sortie.path().toStdString();
     // What cups-pdf makes of the pages keeps their number and the job's name; its text goes
     // through PostScript and can no longer be read back.
-    const Infos_PDF infos = Lire_Infos_PDF(produit);
+    const QString infos = Sortie_Outil(u"pdfinfo"_s, {produit});
     QFile::remove(produit);
-    EXPECT_EQ(infos.pages, 3);
-    EXPECT_EQ(infos.titre, QStringLiteral("(Caldrix)"));
+    EXPECT_TRUE(infos.contains(QRegularExpression(u"Pages: +3\n"_s)));
+    EXPECT_TRUE(infos.contains(QRegularExpression(u"Title: +\\(Caldrix\\)\n"_s)));
 }

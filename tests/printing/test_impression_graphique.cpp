@@ -1,159 +1,124 @@
-// The graph page printed into a PDF file and read back, and the main window as it was after.
-#include <gtest/gtest.h>
-
-#include <qcustomplot.h>
-#include <QFile>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <algorithm>
-
+// "Graphique", "Tableau" and "Numérique" from the main window's menus, printed into PDF files
+// read back: the graph page's caption and labels, the window as it was afterwards, the table.
 #include "Banc_Programme.h"
 #include "Lecture_PDF.h"
-#include "app/Frm_Principal.h"
-#include "core/Etat.h"
-#include "core/Textes.h"
-#include "curves/CWGraph.h"
-#include "curves/Graphique.h"
-#include "printing/Impression.h"
 #include "printing/Imprimante_PDF.h"
 
 namespace {
 
-const double Maintenant = Date_Depuis_Civil(2026, 12, 5, 15, 30, 0);
-
-class Impression_Graphe : public ::testing::Test {
+class Menus_Impression : public ::testing::Test {
   protected:
-    Impression_Graphe() : fenetre(banc.Construire()) {
-        Etat& etat = banc.Etat_Programme();
-        etat.Version_Logger = QStringLiteral("7306V12\r");
-        for (int i = 1; i <= 50; ++i) {
-            etat.Mesures(i) = {Date_Depuis_Civil(2026, 12, 5, 8) + i * 60 * Une_Seconde,
-                               static_cast<float>(20 + i % 7), 0};
-        }
-        etat.Nb_Mesures = 50;
-        etat.Identite_Logger = QStringLiteral("SERRE");
-        Graphique::Affiche_Courbes(etat, *fenetre.CWGraph_Enreg);
-        fenetre.Affiche_Infos_Enreg();
-        fenetre.Txt_Commentaire->setText(QStringLiteral("Four 3, lot 2026-118"));
-        fenetre.setGeometry(100, 80, 700, 500);
-        fenetre.show();
+    // Eight hours of a saved recording of the greenhouse logger, with a comment.
+    Menus_Impression() : f(banc.Construire()) {
+        std::vector<float> temperatures(480);
+        for (std::size_t i = 0; i < temperatures.size(); ++i)
+            temperatures[i] = static_cast<float>(20 + i % 7);
+        Enregistrement_Essai()
+            .Identite(u"SERRE"_s)
+            .Temperatures(temperatures)
+            .Remplir(banc.Etat_Programme());
+        banc.Etat_Programme().Nom_Fichier = u"/home/labo/Caldrix/Sauvegardes/serre.txt"_s;
+        Graphique::Affiche_Courbes(banc.Etat_Programme(), *f.CWGraph_Enreg);
+        f.Affiche_Infos_Enreg();
+        f.Txt_Commentaire->setText(u"Four 3, lot 2026-118"_s);
+        f.setGeometry(100, 80, 700, 500);
+        f.show();
+        f.Definir_Imprimante(std::make_unique<Imprimante_PDF>(pdf));
     }
-
-    QStringList Imprimer(const QString& nom_fichier) {
-        Imprimante_PDF pdf(dossier.filePath(QStringLiteral("graphe.pdf")));
-        Impression::Impression_Graphique(fenetre, *fenetre.CWGraph_Enreg, nom_fichier, Maintenant,
-                                         pdf, banc.dialogues);
-        EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
-        return Pages_PDF(pdf.Chemin());
-    }
-
     // The plot area as the user sees it once the graph has redrawn.
-    QImage Image_Zone_Trace() {
-        fenetre.CWGraph_Enreg->Redessiner_Maintenant();
-        QCustomPlot& trace = fenetre.CWGraph_Enreg->Trace_QCP();
+    QImage Zone_Trace() {
+        f.CWGraph_Enreg->Redessiner_Maintenant();
+        QCustomPlot& trace = f.CWGraph_Enreg->Trace_QCP();
         return trace.grab(trace.axisRect()->rect()).toImage();
+    }
+    // The caption, with the moment of the print; pdftotext lays out blanks as it likes.
+    void Verifier_Legende(const QString& fichier) {
+        const QStringList pages = Pages_PDF(pdf);
+        ASSERT_EQ(pages.size(), 1);
+        EXPECT_TRUE(pages[0].simplified().contains(
+            QRegularExpression(u"Caldrix - %1 - le"_s.arg(fichier).simplified() +
+                               uR"( \d\d/\d\d/\d{4} \d\d:\d\d:\d\d Logger : SERRE)"_s)))
+            << pages[0].toStdString();
+        EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
     }
 
     Banc_Programme banc;
-    Frm_Principal& fenetre;
+    Frm_Principal& f;
     QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(u"page.pdf"_s);
 };
-
-// pdftotext lays words out by their place on the page: runs of blanks come back as it likes.
-QString Mots(const QString& texte) {
-    return texte.simplified();
-}
 
 }  // namespace
 
-TEST_F(Impression_Graphe, UnePageAvecLaLegendeLeGrapheEtLeCommentaire) {
-    const QStringList pages = Imprimer(QStringLiteral("/home/labo/Caldrix/Sauvegardes/four3.txt"));
+TEST_F(Menus_Impression, GraphiqueImprimeLaFenetreEtLaRemetCommeElleEtait) {
+    const QRect geometrie = f.geometry(), place_graphe = f.CWGraph_Enreg->geometry();
+    const QColor fond = f.palette().color(QPalette::Window);
+    const QImage zone = Zone_Trace();
 
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(Mots(pages[0]).contains(QStringLiteral(
-        "Caldrix - /home/labo/Caldrix/Sauvegardes/four3.txt - le 05/12/2026 15:30:00 Logger : "
-        "SERRE")))
-        << pages[0].toStdString();
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("Température °C")));
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("Four 3, lot 2026-118")));
-}
+    f.Mnu_Graph->trigger();
 
-TEST_F(Impression_Graphe, SansFichierLaLegendeNAQueLesSeparateurs) {
-    const QStringList pages = Imprimer(QString());
-
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(Mots(pages[0]).contains(
-        QStringLiteral("Caldrix - - le 05/12/2026 15:30:00 Logger : SERRE")));
-}
-
-TEST_F(Impression_Graphe, LaFenetreEstRemiseCommeElleEtait) {
-    const QRect geometrie = fenetre.geometry();
-    const QColor fond = fenetre.palette().color(QPalette::Window);
-    const QRect place_graphe = fenetre.CWGraph_Enreg->geometry();
-    const QImage zone_avant = Image_Zone_Trace();
-
-    Imprimer(QString());
-
-    EXPECT_EQ(fenetre.geometry(), geometrie);
-    EXPECT_EQ(fenetre.CWGraph_Enreg->geometry(), place_graphe);
-    EXPECT_EQ(fenetre.palette().color(QPalette::Window), fond);
-    // The plot area had no fill of its own: it must not come back painted (black).
-    EXPECT_EQ(fenetre.CWGraph_Enreg->Pinceau_Zone_Trace().style(), Qt::NoBrush);
-    const QImage zone_apres = Image_Zone_Trace();
-    const QPoint centre(zone_avant.width() / 2, zone_avant.height() / 3);
-    EXPECT_EQ(zone_apres.pixelColor(centre), zone_avant.pixelColor(centre));
-    EXPECT_EQ(zone_apres, zone_avant);
-    EXPECT_EQ(fenetre.CWGraph_Enreg->Legende(), QStringLiteral("SERRE"));
-    EXPECT_FALSE(fenetre.isMaximized());
-}
-
-TEST_F(Impression_Graphe, UneFenetreAgrandieLeRedevient) {
-    fenetre.showMaximized();
-    ASSERT_TRUE(fenetre.isMaximized());
-
-    Imprimer(QString());
-
-    EXPECT_TRUE(fenetre.isMaximized());
-    EXPECT_EQ(fenetre.CWGraph_Enreg->Legende(), QStringLiteral("SERRE"));
-}
-
-// On the page as on the screen: the time axis' labels never run into each other, there are at
-// least four, and the first is the start of the recording.
-TEST_F(Impression_Graphe, LesDatesDeLaPageSeLisent) {
-    Etat& etat = banc.Etat_Programme();
-    for (int i = 1; i <= 480; ++i) {
-        etat.Mesures(i) = {Date_Depuis_Civil(2026, 12, 5, 8) + i * 60 * Une_Seconde, 20, 0};
-    }
-    etat.Nb_Mesures = 480;
-    Graphique::Affiche_Courbes(etat, *fenetre.CWGraph_Enreg);
-    Imprimante_PDF pdf(dossier.filePath(QStringLiteral("dates.pdf")));
-    Impression::Impression_Graphique(fenetre, *fenetre.CWGraph_Enreg, QString(), Maintenant, pdf,
-                                     banc.dialogues);
-
-    // The labels are the dates below the plot area (the caption at the top holds one too).
-    const QList<Mot_PDF> mots = Mots_PDF(pdf.Chemin());
-    static const QRegularExpression date(QStringLiteral(R"(^\d\d/\d\d/\d{4}$)"));
+    Verifier_Legende(u"/home/labo/Caldrix/Sauvegardes/serre.txt"_s);
+    const QString texte = Pages_PDF(pdf).value(0);
+    EXPECT_TRUE(texte.contains(u"Température °C"_s));
+    EXPECT_TRUE(texte.contains(u"Four 3, lot 2026-118"_s));
+    // The time labels below the plot area: at least four, the first the recording's start,
+    // each a date with its time right after it, never running into the next.
+    const QList<Mot_PDF> mots = Mots_PDF(pdf);
     QList<Mot_PDF> dates;
-    for (const Mot_PDF& m : mots) {
-        if (date.match(m.texte).hasMatch() && m.haut > 100) dates.append(m);
-    }
+    std::copy_if(mots.begin(), mots.end(), std::back_inserter(dates), [](const Mot_PDF& m) {
+        return m.haut > 100 &&
+               QRegularExpression(uR"(^\d\d/\d\d/\d{4}$)"_s).match(m.texte).hasMatch();
+    });
     ASSERT_GE(dates.size(), 4);
-    std::sort(dates.begin(), dates.end(),
-              [](const Mot_PDF& a, const Mot_PDF& b) { return a.gauche < b.gauche; });
-    // Each label is its date and, right after it, its time.
-    const auto fin_label = [&](const Mot_PDF& d) {
-        double fin = d.droite;
-        for (const Mot_PDF& m : mots) {
-            if (m.texte.contains(QLatin1Char(':')) && std::abs(m.haut - d.haut) < 2 &&
-                m.gauche >= d.droite && m.gauche - d.droite < 10) {
-                fin = m.droite;
-            }
-        }
-        return fin;
-    };
+    std::sort(dates.begin(), dates.end(), [](auto& a, auto& b) { return a.gauche < b.gauche; });
+    EXPECT_EQ(dates.first().texte, u"05/12/2026"_s);
     for (qsizetype i = 1; i < dates.size(); ++i) {
-        EXPECT_GT(dates[i].gauche, fin_label(dates[i - 1]) + 2) << dates[i].texte.toStdString();
+        double fin = dates[i - 1].droite;
+        for (const Mot_PDF& m : mots) {
+            if (m.texte.contains(QLatin1Char(':')) && std::abs(m.haut - dates[i - 1].haut) < 2 &&
+                m.gauche >= dates[i - 1].droite && m.gauche - dates[i - 1].droite < 10)
+                fin = m.droite;
+        }
+        EXPECT_GT(dates[i].gauche, fin + 2) << dates[i].texte.toStdString();
     }
-    EXPECT_EQ(dates.first().texte, QStringLiteral("05/12/2026"));
+
+    EXPECT_EQ(f.geometry(), geometrie);
+    EXPECT_EQ(f.CWGraph_Enreg->geometry(), place_graphe);
+    EXPECT_EQ(f.palette().color(QPalette::Window), fond);
+    // The plot area had no fill of its own: it must not come back painted (black).
+    EXPECT_EQ(f.CWGraph_Enreg->Pinceau_Zone_Trace().style(), Qt::NoBrush);
+    EXPECT_EQ(Zone_Trace(), zone);
+    EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SERRE"_s);
+    EXPECT_FALSE(f.isMaximized());
+}
+
+TEST_F(Menus_Impression, SansFichierLaLegendeNAQueSesSeparateursEtLaFenetreResteAgrandie) {
+    banc.Etat_Programme().Nom_Fichier.clear();
+    f.showMaximized();
+    ASSERT_TRUE(f.isMaximized());
+
+    f.Mnu_Graph->trigger();
+
+    Verifier_Legende(QString());
+    EXPECT_TRUE(f.isMaximized());
+    EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SERRE"_s);
+}
+
+// "Tableau" opens the table once; "Numérique" prints the table it holds, then closes it.
+TEST_F(Menus_Impression, NumeriqueImprimeLeTableauPuisLeFerme) {
+    f.Mnu_Num_Data->trigger();
+    Frm_Num_Data* table = f.Fenetre_Num_Data.Chargee();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->isVisible());
+    f.Mnu_Num_Data->trigger();
+    EXPECT_EQ(f.Fenetre_Num_Data.Chargee(), table);
+
+    f.Mnu_Num->trigger();
+
+    EXPECT_FALSE(f.Fenetre_Num_Data.Est_Chargee());
+    const QStringList pages = Pages_PDF(pdf);
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages[0].contains(u"Nom du module : SERRE"_s));
+    EXPECT_TRUE(pages[2].contains(Texte_Date(Enregistrement_Essai().Date(480))));
+    EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
 }

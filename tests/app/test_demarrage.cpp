@@ -1,0 +1,129 @@
+// Start-up and shutdown of the whole program, with simulated loggers on real pseudo-terminals as
+// its serial ports; the first installation of its folder; the layout of the main window.
+#include "Banc_Programme.h"
+#include "app/Installation.h"
+
+namespace {
+
+bool Visible(const char* nom) {
+    const QWidgetList fenetres = QApplication::topLevelWidgets();
+    return std::any_of(fenetres.begin(), fenetres.end(), [&](const QWidget* f) {
+        return f->objectName() == QLatin1String(nom) && f->isVisible();
+    });
+}
+
+}  // namespace
+
+// Without Conf.ini the user is told over the start-up screen and the defaults (port 1) are
+// used; the shutdown writes the session's settings, closes the port and unloads every window.
+TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
+    Banc_Programme banc;
+    banc.Installer(4);
+    ASSERT_TRUE(QFile::remove(banc.Chemin(u"Conf.ini"_s)));
+    banc.Brancher_Logger(1);
+    bool ecran_de_demarrage = false, principale_visible = true;
+    banc.dialogues.pendant_message = [&] {
+        ecran_de_demarrage = Visible("Frm_Velor");
+        principale_visible = Visible("Frm_Principal");
+    };
+    const double avant = Date_Depuis_QDateTime(QDateTime::currentDateTime());
+
+    Frm_Principal& f = banc.Demarrer();
+
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Un fichier est manquant, réinstaller l'application !"_s});
+    EXPECT_TRUE(ecran_de_demarrage && !principale_visible);
+    EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur connecté com1"_s);
+    EXPECT_EQ(f.windowTitle(), u"Caldrix V1.09"_s);
+    EXPECT_TRUE(f.isVisible() && !f.Fenetre_Velor.Est_Chargee());
+    Etat& etat = banc.Etat_Programme();
+    EXPECT_EQ(etat.Nb_Enreg_Max, 1000);
+    // An empty graph of the last 24 hours, and the clock origins of this year's window.
+    EXPECT_NEAR(f.CWGraph_Enreg->Axes(1).Maximum(), avant, 10 * Une_Seconde);
+    EXPECT_DOUBLE_EQ(f.CWGraph_Enreg->Axes(1).Minimum(), f.CWGraph_Enreg->Axes(1).Maximum() - 1);
+    const int origine = 2006 + 3 * ((QDate::currentDate().year() - 2006) / 3);
+    EXPECT_DOUBLE_EQ(etat.Date_Origine, Date_Depuis_Civil(origine, 1, 1));
+    EXPECT_DOUBLE_EQ(etat.Date_Origine_Precedente, Date_Depuis_Civil(origine - 3, 1, 1));
+
+    etat.Seuil_Haut = 42.5f;
+    f.Mnu_Propos->trigger();
+    f.Mnu_Comm->trigger();
+    f.Fenetre_Patientez.Charger().show();
+    f.Mnu_Tools->trigger();
+    const QList<QByteArray> trames = banc.Trames(1);
+    f.Mnu_Quitter->trigger();
+
+    EXPECT_FALSE(f.isVisible());
+    const QByteArray conf = banc.Lire(u"Conf.ini"_s);
+    EXPECT_EQ(conf, Import_Export::Contenu_Conf(etat));
+    EXPECT_TRUE(conf.contains("]\r\n1\r\n[") && conf.contains("\r\n42.5\r\n"));
+    EXPECT_FALSE(banc.Lien().Port().Est_Ouvert());
+    EXPECT_FALSE(f.Fenetre_Outils.Est_Chargee() || f.Fenetre_Choix_Comm.Est_Chargee() ||
+                 f.Fenetre_Velor.Est_Chargee() || f.Fenetre_Patientez.Est_Chargee());
+    // The port window went without opening a port again after the shutdown closed it.
+    EXPECT_EQ(banc.Trames(1), trames);
+    EXPECT_EQ(banc.dialogues.Messages().size(), 1);
+}
+
+// A Conf.ini that cannot be read, nor written at the end, and no logger on its port.
+TEST(Demarrage, ConfIniIllisibleSansLoggerPuisReglagesImpossiblesAEcrire) {
+    Banc_Programme banc;
+    banc.Installer(1);
+    const QString conf = banc.Chemin(u"Conf.ini"_s);
+    ASSERT_TRUE(QFile::remove(conf) && QDir().mkdir(conf));
+
+    Frm_Principal& f = banc.Demarrer();
+    EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur non connecté"_s);
+    f.close();
+
+    EXPECT_EQ(banc.dialogues.Messages(),
+              (QStringList{u"Le fichier %1 ne peut pas être lu : les réglages par "
+                           "défaut sont utilisés."_s.arg(conf),
+                           u"Les réglages n'ont pas pu être enregistrés dans %1."_s.arg(conf)}));
+}
+
+// The folder is installed at the first start only, even where a simulated logger had linked its
+// port first, and even where the folder does not exist yet.
+TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
+    for (bool dossier_existe : {true, false}) {
+        Banc_Programme banc;
+        const QString dossier = banc.Chemin(dossier_existe ? u"Caldrix"_s : u"nouveau/Caldrix"_s);
+        ASSERT_TRUE(!dossier_existe || QDir().mkpath(dossier + u"/ports"_s));
+        qputenv("CALDRIX_HOME", QFile::encodeName(dossier));
+        const auto lire = [&](const char* fichier) {
+            QFile f(dossier + QLatin1Char('/') + QString::fromUtf8(fichier));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+        };
+
+        EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
+
+        EXPECT_TRUE(QFileInfo(dossier + u"/Sauvegardes"_s).isDir());
+        EXPECT_EQ(lire("Conf.ini"), Import_Export::Contenu_Conf(*Etat::Nouveau()));
+        const std::unique_ptr<Etat> recettes = Etat::Nouveau();
+        Import_Export::Recettes_Defaut(*recettes, 70, 10, 55);
+        EXPECT_EQ(lire("recettes.ini"), Import_Export::Contenu_Recettes(*recettes));
+        EXPECT_TRUE(lire("Documentation Caldrix.htm").contains("Caldrix V1.09"));
+        EXPECT_TRUE(QFileInfo(dossier + u"/Documentation Caldrix.htm"_s).isWritable());
+
+        // The user's changes survive the next starts.
+        ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
+        EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
+        EXPECT_EQ(lire("recettes.ini"), QByteArray("absent"));
+    }
+}
+
+// The graph at 1 % of the edges, 97 % wide and 80 % high, the comment box right under it, each
+// edge on its nearest pixel; the comment box keeps its 375 twips.
+TEST(Disposition, LaFenetreRedimensionneeSuitLesProportions) {
+    Banc_Programme banc;
+    Frm_Principal& f = banc.Construire();
+    f.show();
+    for (auto [taille, graphe] : {std::pair{QSize(1000, 800), QRect(10, 8, 970, 640)},
+                                  std::pair{QSize(1234, 567), QRect(12, 6, 1197, 453)}}) {
+        f.resize(taille);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.size() == taille; }));
+        EXPECT_EQ(f.CWGraph_Enreg->geometry(), graphe);
+        EXPECT_EQ(f.Txt_Commentaire->geometry(),
+                  QRect(graphe.left(), graphe.bottom() + 1, graphe.width(), 25));
+    }
+}

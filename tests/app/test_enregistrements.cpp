@@ -1,0 +1,202 @@
+// "Ouvrir", "Sauvegarder" and "Téléchargement" from the main window's menus, on real files and
+// against a simulated logger: the file dialogs, the curves, the cooking value replayed, the
+// selection, a full disk, a failing logger.
+#include "Banc_Programme.h"
+#include "Courbe_Simulee.h"
+#include "Limite_Taille_Fichier.h"
+
+namespace {
+
+class Enregistrements : public ::testing::Test {
+  protected:
+    Enregistrements() : f(banc.Construire()) {
+        banc.Installer(3);
+        f.show();
+    }
+    void Choisir(QAction* entree, const QString& chemin) {
+        banc.dialogues.reponses_fichiers = {chemin};
+        entree->trigger();
+    }
+    QString Sauvegarde(const char* nom) const {
+        return banc.Chemin(u"Sauvegardes/"_s + QLatin1String(nom));
+    }
+    Trace_Graphe& Plot(int n) { return f.CWGraph_Enreg->Plots(n); }
+    Etat& etat() { return banc.Etat_Programme(); }
+
+    Banc_Programme banc;
+    Frm_Principal& f;
+};
+
+}  // namespace
+
+// A name not ending in ".txt" is not read; a missing file is told over the wait window; a cut
+// file is told and what was read is drawn; the cooking value a file was saved with is computed
+// again as it was chosen, or refused: a 7307 file (its second curve the humidity), one measure.
+TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
+    ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), Sauvegarde("FOUR.TXT")));
+    std::unique_ptr<Etat> recettes = Etat::Nouveau();
+    Import_Export::Recettes_Defaut(*recettes, 70, 10, 55);
+    recettes->Recettes(5).Nom = u"Terrine"_s;
+    recettes->Recettes(5).Temp_Ref = 60;
+    ASSERT_EQ(Import_Export::Ecriture_Recettes(*recettes), Import_Export::Resultat_Ecriture::Ecrit);
+    const auto fichier = [&](int modele, uint8_t recette, std::vector<float> temperatures) {
+        return Enregistrement_Essai(modele)
+            .Recette(recette)
+            .Temperatures(temperatures)
+            .Ecrire(banc.Chemin(
+                u"Sauvegardes/%1_%2_%3.txt"_s.arg(modele).arg(recette).arg(temperatures.size())));
+    };
+    const std::vector<float> cuisson = {50, 60, 70, 80, 70, 50};
+    const struct {
+        QString chemin;
+        const char* message;
+        const char *debut, *suite;  // of the status line
+        int points, seconde;
+    } cas[] = {
+        {Sauvegarde("FOUR.TXT"), nullptr, "", "", 0, 0},
+        {Sauvegarde("absent.txt"), "Nom de fichier introuvable", "", "", 0, 0},
+        {Fixture("tronque.txt"), "Fichier incorrect!", "Pasteurisation Valeur : ", "", 8, 8},
+        {fichier(7306, 101, cuisson), nullptr,
+         "Stérilisation Valeur : ", " | Tref :121°c | Z :10°c | Tdép :100°c", 6, 6},
+        {fichier(7306, 5, cuisson), nullptr, "Terrine Valeur : ", " | Tref :60°c | Z :10°c", 6, 6},
+        {fichier(7307, 100, cuisson), "Calcul de cuisson impossible avec un enregistreur 7307",
+         "Nombre de mesures : 12", "", 6, 6},
+        {fichier(7306, 100, {50}),
+         "Calcul de cuisson impossible : l'enregistrement compte moins de deux mesures, il n'y a "
+         "rien à calculer.",
+         "Nombre de mesures : 1", "", 1, 0},
+        {Fixture("four_7306.txt"), nullptr,
+         "Pasteurisation Valeur : 9mn le : 06/12/2026 00:04:00 | Tref :70°c | Z :10°c | Tdép :55°c",
+         "", 12, 12},
+    };
+    bool attente = false;
+    banc.dialogues.pendant_message = [&] { attente = f.Fenetre_Patientez.Est_Chargee(); };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.chemin.toStdString());
+        banc.dialogues.affichages.clear();
+        attente = false;
+        Choisir(f.Mnu_Ouvrir, c.chemin);
+        EXPECT_EQ(banc.dialogues.Messages(),
+                  c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList());
+        EXPECT_EQ(attente, c.message != nullptr);
+        EXPECT_FALSE(f.Fenetre_Patientez.Est_Chargee() || f.Fenetre_Calcul.Est_Chargee());
+        EXPECT_TRUE(banc.Etat_Affiche().startsWith(QString::fromUtf8(c.debut)));
+        EXPECT_TRUE(banc.Etat_Affiche().contains(QString::fromUtf8(c.suite)));
+        EXPECT_EQ(Plot(1).Nb_Points(), c.points);
+        EXPECT_EQ(Plot(2).Nb_Points(), c.seconde);
+        EXPECT_EQ(etat().Nom_Fichier, c.points ? c.chemin : QString());
+        if (c.message && !c.points) {
+            EXPECT_EQ(banc.dialogues.affichages.last().icone, Dialogues::Icone::Exclamation);
+        }
+    }
+    const Dialogues::Choix_Fichier& choix = banc.dialogues.dialogues_fichiers.value(0);
+    EXPECT_EQ(
+        QStringList({choix.Titre, choix.Filtre, choix.Extension_Defaut, choix.Dossier_Initial}),
+        (QStringList{u"Ouverture d'un fichier d'enregistrements"_s, u"(*.txt)|*.txt"_s, u".txt"_s,
+                     banc.Chemin(u"Sauvegardes"_s)}));
+    EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"FOUR01"_s);
+    EXPECT_EQ(f.Txt_Commentaire->text(), u"Cuisson jambon lot n°12 – été"_s);
+    EXPECT_EQ(etat().Num_Recette, 100);
+    f.Mnu_Calcul->trigger();
+    EXPECT_TRUE(f.Fenetre_Calcul.Est_Chargee());
+}
+
+// A full disk is told and leaves the file that was there whole; a name not ending in ".txt"
+// writes and drops nothing; the file is written with the comment of the box; the selection
+// keeps the records shown, both ends included.
+TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
+    Choisir(f.Mnu_Ouvrir, Fixture("serre_7307.txt"));
+    const QString nom = Sauvegarde("serre.txt");
+    QFile ancien(nom);
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+    ancien.close();
+    {
+        const Limite_Taille_Fichier disque_plein(100);
+        Choisir(f.Mnu_Save_All, nom);
+    }
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Le fichier %1 n'a pas pu être écrit (dossier absent, "
+                          "disque plein ou protégé). Rien n'a été remplacé."_s.arg(nom)});
+    EXPECT_EQ(banc.Lire(u"Sauvegardes/serre.txt"_s), QByteArray("ancien"));
+    EXPECT_EQ(etat().Nom_Fichier, Fixture("serre_7307.txt"));
+    f.CWGraph_Enreg->Axes(1).Definir_Minimum(etat().Mesures(2).Date_Heure);
+    f.CWGraph_Enreg->Axes(1).Definir_Maximum(etat().Mesures(4).Date_Heure);
+    Choisir(f.Mnu_Save_All, Sauvegarde("SERRE.TXT"));
+    Choisir(f.Mnu_Save_Select, Sauvegarde("SERRE.TXT"));
+    EXPECT_FALSE(QFile::exists(Sauvegarde("SERRE.TXT")));
+    EXPECT_EQ(etat().Nb_Mesures, 16);
+
+    f.Txt_Commentaire->setText(u"Contrôle du 5"_s);
+    Choisir(f.Mnu_Save_All, nom);
+    const Dialogues::Choix_Fichier& choix = banc.dialogues.dialogues_fichiers.last();
+    EXPECT_EQ(choix.Titre, u"Sauvegarde des enregistrements"_s);
+    EXPECT_EQ(choix.Nom, u"Nom du fichier"_s);
+    EXPECT_EQ(choix.Dossier_Initial, banc.Chemin(u"Sauvegardes"_s));
+    const QByteArray fichier = banc.Lire(u"Sauvegardes/serre.txt"_s);
+    EXPECT_EQ(fichier, Import_Export::Contenu_Fichier_Enreg(etat()));
+    EXPECT_TRUE(fichier.contains("\r\nContr\xF4le du 5\r\n"));
+    EXPECT_EQ(etat().Nom_Fichier, nom);
+
+    Choisir(f.Mnu_Save_Select, Sauvegarde("selection.txt"));
+    EXPECT_EQ(etat().Nb_Mesures, 6);
+    auto relu = Etat::Nouveau();
+    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*relu, Sauvegarde("selection.txt")),
+              Import_Export::Resultat_Lecture::Lu);
+    EXPECT_EQ(relu->Nb_Mesures, 6);
+    EXPECT_EQ(Texte_Date(relu->Mesures(1).Date_Heure), u"30/11/2026 14:02:00"_s);
+    EXPECT_EQ(Texte_Date(relu->Mesures(3).Date_Heure), u"30/11/2026 14:06:00"_s);
+    EXPECT_EQ(relu->Mesures(3).Humidite, 58.0f);
+    EXPECT_EQ(banc.dialogues.Messages().size(), 1);
+}
+
+// Against a 7307 logger: the progress window and the curves, No keeps the recording unsaved,
+// Yes saves it; a failing logger leaves the recording on screen and in memory as it was.
+TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
+    Terminal_Simule& logger = banc.Brancher_Logger(3, 7307);
+    const std::vector<Mesure_Simulee> mesures = Courbe_Simulee::Generer(2000, true);
+    logger.Avec_Logger([&](Logger_Simule& l) { l.Memoire().mesures = mesures; });
+    banc.Relier(3);
+    f.Txt_Commentaire->setText(u"Four 2"_s);
+    // The progress window loaded now to watch its bar; the menus are off during the exchanges.
+    QProgressBar& barre = *f.Fenetre_Download.Charger().ProgressBar;
+    int progression = -1;
+    bool menus_pendant = true;
+    QObject::connect(&barre, &QProgressBar::valueChanged, [&](int valeur) {
+        progression = valeur;
+        menus_pendant = menus_pendant && f.menuBar()->isEnabled();
+    });
+    banc.dialogues.reponses_questions = {false, true};
+
+    f.Download_Logger->trigger();
+
+    EXPECT_EQ(banc.dialogues.affichages.value(0).texte, u"Voulez vous sauvegarder les données"_s);
+    EXPECT_EQ(progression, 100);
+    EXPECT_FALSE(menus_pendant);
+    EXPECT_FALSE(f.Fenetre_Download.Est_Chargee());
+    EXPECT_EQ(banc.Etat_Affiche(), u"Nombre de mesures : 4000"_s);
+    EXPECT_EQ(Plot(1).Nb_Points(), 2000);
+    EXPECT_EQ(Plot(2).Nb_Points(), 2000);
+    EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SIMUL01"_s);
+    EXPECT_EQ(f.Txt_Commentaire->text(), u"Four 2"_s);
+    EXPECT_TRUE(etat().Nom_Fichier.isEmpty() && banc.dialogues.dialogues_fichiers.isEmpty());
+
+    Choisir(f.Download_Logger, Sauvegarde("serre.txt"));
+    const QByteArray fichier = banc.Lire(u"Sauvegardes/serre.txt"_s);
+    EXPECT_EQ(fichier, Import_Export::Contenu_Fichier_Enreg(etat()));
+    for (int i : {1, 1000, 2000}) {
+        const Mesure_Simulee& attendue = mesures[std::size_t(i - 1)];
+        EXPECT_EQ(etat().Mesures(i).Temperature, float(attendue.temperature / 10.0));
+        EXPECT_EQ(etat().Mesures(i).Humidite, float(attendue.humidite / 10.0));
+    }
+    EXPECT_EQ(etat().Nom_Fichier, Sauvegarde("serre.txt"));
+
+    logger.Avec_Logger([](Logger_Simule& l) { l.Definir_Panne({Panne::Mauvaise_Lettre, 'M'}); });
+    banc.dialogues.affichages.clear();
+    f.Download_Logger->trigger();
+    EXPECT_EQ(banc.dialogues.Messages(), QStringList{u"Le logger ne répond pas - Erreur N° : 2"_s});
+    EXPECT_EQ(etat().Nb_Mesures, 4000);
+    EXPECT_EQ(etat().Mesures(7).Temperature, float(mesures[6].temperature / 10.0));
+    EXPECT_EQ(Plot(1).Nb_Points(), 2000);
+    EXPECT_TRUE(f.menuBar()->isEnabled());
+    EXPECT_TRUE(f.Fenetre_Download.Est_Chargee());  // until a download succeeds
+}

@@ -1,0 +1,195 @@
+// The windows the main window's menus open: about, manual, port choice, programming behind the
+// wait window, and tools, whose cursor mode reads the graph into the status line; and Qt's own
+// file dialog as the program sets it up.
+#include <QFileDialog>
+#include <QTimer>
+#include <QTreeView>
+
+#include "Banc_Programme.h"
+#include "app/Dialogues_Qt.h"
+
+namespace {
+
+int Visibles(const char* nom) {
+    const QWidgetList fenetres = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(fenetres.begin(), fenetres.end(), [&](const QWidget* f) {
+        return f->objectName() == QLatin1String(nom) && f->isVisible();
+    }));
+}
+
+}  // namespace
+
+TEST(Menus, AProposUneSeuleFenetreEtLeManuelConfieAuBureau) {
+    Banc_Programme banc;
+    Frm_Principal& f = banc.Construire();
+    f.Mnu_Propos->trigger();
+    f.Mnu_Propos->trigger();
+    EXPECT_EQ(Visibles("Frm_Velor"), 1);
+    ASSERT_TRUE(f.Fenetre_Velor.Est_Chargee());
+    EXPECT_EQ(f.Fenetre_Velor.Chargee()->Lbl_Nom_Logiciel->text(), u"Caldrix V1.09"_s);
+    QTest::mouseClick(f.Fenetre_Velor.Chargee()->Cmd_Ok, Qt::LeftButton);
+    EXPECT_FALSE(f.Fenetre_Velor.Est_Chargee());
+
+    // A desktop that cannot show the manual is told rather than left waiting.
+    const QString manuel = banc.Chemin(u"Documentation Caldrix.htm"_s);
+    f.Mnu_Doc->trigger();
+    banc.dialogues.document_affichable = false;
+    f.Mnu_Doc->trigger();
+    ASSERT_EQ(banc.dialogues.affichages.size(), 3);
+    EXPECT_EQ(banc.dialogues.affichages[0].texte, manuel);
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Le manuel n'a pas pu être ouvert : aucun programme du "
+                          "poste n'affiche %1."_s.arg(manuel)});
+}
+
+// The list holds the ports 1 to 16 that open, on the one in use; leaving, the port the box names
+// becomes the program's, opened and asked for its logger; a text that names none keeps the port
+// in use, said and opened again.
+TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
+    Banc_Programme banc;
+    banc.Installer(3);
+    for (int port : {1, 3, 4, 17})
+        banc.Brancher_Logger(port);
+    Frm_Principal& f = banc.Demarrer();
+    EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur connecté com3"_s);
+    const QString garde =
+        u"« port du four » n'est pas un port de communication : "
+        "le port COM 4 est conservé."_s;
+    const struct {
+        const char* texte;  // chosen in the list when empty; the close box leaves when "com1"
+        int port;
+        QStringList messages;
+    } choix[] = {{"", 4, {}}, {"port du four", 4, {garde}}, {"com1", 1, {}}};
+    for (const auto& c : choix) {
+        SCOPED_TRACE(c.texte);
+        banc.dialogues.affichages.clear();
+        f.Mnu_Comm->trigger();
+        Frm_Choix_Comm& fc = *f.Fenetre_Choix_Comm.Chargee();
+        QComboBox& liste = *fc.Cmb_Choix_Port;
+        EXPECT_EQ(liste.count(), 3);
+        EXPECT_EQ(liste.itemText(2), u"COM 4"_s);
+        EXPECT_EQ(liste.currentText(), u"COM %1"_s.arg(banc.Etat_Programme().Num_Port));
+        const qsizetype demandes = banc.Trames(c.port).count("Q");
+        *c.texte ? liste.setEditText(QLatin1String(c.texte)) : liste.setCurrentIndex(2);
+        c.port == 1 ? void(fc.close()) : QTest::mouseClick(fc.Cmd_Ok, Qt::LeftButton);
+
+        EXPECT_FALSE(f.Fenetre_Choix_Comm.Est_Chargee());
+        EXPECT_EQ(banc.Etat_Programme().Num_Port, c.port);
+        EXPECT_EQ(banc.Trames(c.port).count("Q"), demandes + 1);
+        EXPECT_TRUE(banc.Lien().Port().Est_Ouvert());
+        EXPECT_EQ(banc.dialogues.Messages(), c.messages);
+    }
+    // A port in use that is not in the list: the user is asked to choose, the box keeps its text.
+    banc.Etat_Programme().Num_Port = 5;
+    f.Mnu_Comm->trigger();
+    EXPECT_EQ(banc.dialogues.Messages().last(),
+              u"Choisir un port de communication dans la liste"_s);
+    EXPECT_EQ(f.Fenetre_Choix_Comm.Chargee()->Cmb_Choix_Port->currentText(), u"Combo1"_s);
+    EXPECT_FALSE(f.Fenetre_Choix_Comm.Chargee()->Test_Port(17));
+    EXPECT_FALSE(banc.Lien().Port().Est_Ouvert());
+}
+
+// The wait window stands while the programming window reads the logger; chosen again, the open
+// window is shown without reading the logger again.
+TEST(Menus, ProgrammationDerriereLaFenetreDAttente) {
+    Banc_Programme banc;
+    banc.Brancher_Logger(3, 7307);
+    Frm_Principal& f = banc.Construire();
+    banc.Relier(3);
+    int attente = 0, programmation = 1;
+    QTimer::singleShot(0, &f, [&] {
+        attente = Visibles("Frm_Patientez");
+        programmation = Visibles("Frm_UpLoad");
+    });
+
+    f.Mnu_Programmation->trigger();
+    f.Mnu_Programmation->trigger();
+
+    EXPECT_EQ(attente, 1);
+    EXPECT_EQ(programmation, 0);
+    EXPECT_FALSE(f.Fenetre_Patientez.Est_Chargee());
+    EXPECT_EQ(Visibles("Frm_UpLoad"), 1);
+    EXPECT_EQ(banc.Trames(3), (QList<QByteArray>{"I", "I", "M"}));
+    EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
+}
+
+// Loaded once, shown again by its menu entry; in cursor mode a click on the graph reads the
+// record under it into the status line.
+TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
+    Banc_Programme banc;
+    Frm_Principal& f = banc.Construire();
+    f.show();
+    Enregistrement_Essai(7307)
+        .Temperatures({21, 23.4f, 25})
+        .Humidites({50, 56.7f, 60})
+        .Remplir(banc.Etat_Programme());
+    Graphique::Affiche_Courbes(banc.Etat_Programme(), *f.CWGraph_Enreg);
+    f.Mnu_Tools->trigger();
+    Frm_Outils* outils = f.Fenetre_Outils.Chargee();
+    ASSERT_NE(outils, nullptr);
+    outils->hide();
+    f.Mnu_Tools->trigger();
+    EXPECT_EQ(f.Fenetre_Outils.Chargee(), outils);
+    EXPECT_TRUE(outils->isVisible());
+    outils->Chk_Curseur->click();
+
+    CWGraph& graphe = *f.CWGraph_Enreg;
+    graphe.Redessiner_Maintenant();
+    const double x = graphe.Axes(1).Vers_Trace(Enregistrement_Essai().Date(2));
+    QTest::mouseClick(&graphe.Trace_QCP(), Qt::LeftButton, {},
+                      QPoint(qRound(graphe.Axes(1).Axe_QCP()->coordToPixel(x)),
+                             graphe.Trace_QCP().axisRect()->center().y()));
+
+    EXPECT_EQ(banc.Etat_Affiche(), u"05/12/2026 08:01:00  23.4°C  56.7%Hr"_s);
+}
+
+// French throughout, whatever the machine's language, its filter shown once.
+TEST(Menus, LeChoixDeFichierParleFrancaisEtMontreSonFiltreUneFois) {
+    QTemporaryDir dossier;
+    QFile fichier(dossier.filePath(u"four.txt"_s));
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(QByteArray(12553, 'x')) &&
+                fichier.flush());
+    fichier.setFileTime(QDateTime(QDate(2026, 12, 5), QTime(14, 30)),
+                        QFileDevice::FileModificationTime);
+    fichier.close();
+    QStringList filtres, colonnes;
+    QTimer::singleShot(0, [&] {
+        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        filtres = dialogue->nameFilters();
+        auto* vue = dialogue->findChild<QTreeView*>(u"treeView"_s);
+        if (vue && QTest::qWaitFor([&] { return vue->model()->rowCount(vue->rootIndex()) > 0; })) {
+            for (int c = 0; c <= 3; ++c)
+                colonnes << vue->model()->index(0, c, vue->rootIndex()).data().toString();
+        }
+        dialogue->reject();
+    });
+
+    Dialogues_Qt dialogues;
+    EXPECT_TRUE(
+        dialogues
+            .Fichier_Ouvrir({u"Ouverture"_s, dossier.path(), u"(*.txt)|*.txt"_s, u".txt"_s, {}})
+            .isEmpty());
+
+    EXPECT_EQ(filtres, QStringList{u"(*.txt)"_s});
+    EXPECT_EQ(colonnes, (QStringList{u"four.txt"_s, u"12,26 Kio"_s, u"Fichier TXT"_s,
+                                     u"05/12/2026 14:30"_s}));
+}
+
+// Every menu with its documented captions, in order, submenus in brackets.
+TEST(Menus, LibellesDesMenus) {
+    Banc_Programme banc;
+    Frm_Principal& f = banc.Construire();
+    std::function<QString(const QList<QAction*>&)> arbre = [&](const QList<QAction*>& entrees) {
+        QStringList textes;
+        for (const QAction* e : entrees)
+            textes << e->text() + (e->menu() ? u" [" + arbre(e->menu()->actions()) + u']' : QString());
+        return textes.join(u", "_s);
+    };
+    EXPECT_EQ(arbre(f.menuBar()->actions()),
+              u"Fichier [Ouvrir, Archives, Sauvegarder [Tout les points, La sélection], Quitter], "
+              "Programmation, Téléchargement, Tableau, Calcul, Outils, Statistiques, "
+              "Impression [Graphique, Numérique, Rapport PDF], Comm, ? [Manuel, A propos]"_s);
+    EXPECT_EQ(f.StatusBar->Texte(), u"Communication en cours"_s);
+    EXPECT_EQ(f.Txt_Commentaire->text(), u"Commentaires"_s);
+}

@@ -1,0 +1,112 @@
+// The cooking window driven through its controls over a 7306 recording on a real graph: the
+// fixed sets, the recipes written to recettes.ini, and what it refuses to compute.
+#include "Banc_Programme.h"
+
+namespace {
+
+class Calcul : public ::testing::Test {
+  protected:
+    Calcul() {
+        banc.Installer(3);
+        Enregistrement_Essai().Temperatures({50, 60, 70, 80, 70, 50}).Remplir(*etat);
+    }
+    Frm_Calcul& Ouvrir() {
+        fenetre.Charger(*etat, graphe, etats, banc.dialogues, maximum).show();
+        return *fenetre.Chargee();
+    }
+    QStringList Coefficients(const Frm_Calcul& c) {
+        return Textes({c.Txt_Recette, c.Txt_Temp_Ref, c.Txt_Valeur_Z, c.Txt_Temp_Dep});
+    }
+
+    Banc_Programme banc;  // the program folder, with its recettes.ini
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
+    CWGraph graphe;
+    Etats_Releves etats;
+    Maximum_Cuisson maximum;
+    Fenetre<Frm_Calcul> fenetre;
+};
+
+}  // namespace
+
+// Pasteurisation at each opening; sterilisation to choose; "Annuler" stores nothing; OK computes,
+// draws the cooking curve, writes the result into the status line and closes.
+TEST_F(Calcul, LesCalculsFixes) {
+    Frm_Calcul& c = Ouvrir();
+    EXPECT_TRUE(c.Opt_Pasteurisation->isChecked());
+    EXPECT_FALSE(c.Frame_Coefficient_calcul->isEnabled() || c.Cmb_Recette->isEnabled());
+    EXPECT_EQ(c.Cmb_Recette->count(), 99);
+    c.Opt_Sterilisation->setChecked(true);
+    EXPECT_EQ(Coefficients(c), (QStringList{u"Formule n°1"_s, u"121"_s, u"10"_s, u"100"_s}));
+    c.Cmd_Annuler->click();
+    EXPECT_FALSE(fenetre.Est_Chargee());
+    EXPECT_EQ(etat->Num_Recette, 0);
+
+    Ouvrir().Cmd_Ok->click();
+    EXPECT_FALSE(fenetre.Est_Chargee());
+    EXPECT_EQ(etat->Num_Recette, 100);
+    EXPECT_EQ(etats.textes, QStringList{u"Pasteurisation Valeur : 12mn le : 05/12/2026 08:04:00 | "
+                                        "Tref :70°c | Z :10°c | Tdép :55°c"_s});
+    EXPECT_EQ(graphe.Plots(2).Nb_Points(), 6);
+    EXPECT_EQ(graphe.Axes(3).Legende(), u"Valeur Cuisson (minutes)"_s);
+
+    Frm_Calcul& s = Ouvrir();
+    s.Opt_Sterilisation->setChecked(true);
+    s.Cmd_Ok->click();
+    EXPECT_EQ(etat->Num_Recette, 101);
+    EXPECT_TRUE(etats.Dernier().startsWith(u"Stérilisation Valeur : "_s));
+    EXPECT_TRUE(etats.Dernier().endsWith(u"| Tref :121°c | Z :10°c | Tdép :100°c"_s));
+}
+
+TEST_F(Calcul, UneRecettePersonnaliseeEstEnregistreeEtRevientALOuvertureSuivante) {
+    Frm_Calcul& c = Ouvrir();
+    c.Opt_Personalise->setChecked(true);
+    EXPECT_TRUE(c.Frame_Coefficient_calcul->isEnabled());
+    c.Cmb_Recette->setCurrentIndex(4);
+    EXPECT_EQ(c.Txt_Recette->text(), u"Formule n°5"_s);
+    const QStringList recette = {u"Rillettes"_s, u"65.5"_s, u"8"_s, u"50"_s};
+    const std::array boites{c.Txt_Recette, c.Txt_Temp_Ref, c.Txt_Valeur_Z, c.Txt_Temp_Dep};
+    for (std::size_t i = 0; i < boites.size(); ++i)
+        boites[i]->setText(recette[qsizetype(i)]);
+    c.Cmd_Ok->click();
+    EXPECT_EQ(etat->Num_Recette, 5);
+    EXPECT_TRUE(etats.Dernier().startsWith(u"Rillettes Valeur : "_s));
+    EXPECT_TRUE(banc.Lire(u"recettes.ini"_s)
+                    .contains("[Recette 5]\r\n5\r\nRillettes\r\n65.5\r\n8\r\n50\r\n"));
+
+    Frm_Calcul& d = Ouvrir();
+    EXPECT_TRUE(d.Opt_Pasteurisation->isChecked());
+    d.Opt_Personalise->setChecked(true);
+    d.Cmb_Recette->setCurrentIndex(4);
+    EXPECT_EQ(Coefficients(d), recette);
+}
+
+// Nothing is stored or computed, and the window stays, until the coefficients can give a value.
+TEST_F(Calcul, DesCoefficientsSansValeurPossibleNeCalculentRien) {
+    Frm_Calcul& c = Ouvrir();
+    c.Opt_Personalise->setChecked(true);
+    c.Cmb_Recette->setCurrentIndex(2);
+    for (auto [temp_ref, valeur_z] :
+         {std::pair{"soixante-dix", "10"}, {"70", "0"}, {"70", "0.0001"}}) {
+        c.Txt_Temp_Ref->setText(QLatin1String(temp_ref));
+        c.Txt_Valeur_Z->setText(QLatin1String(valeur_z));
+        c.Cmd_Ok->click();
+    }
+    c.Txt_Valeur_Z->setText(u"10"_s);
+    etat->Nb_Mesures = 1;  // a recording of one measure opened meanwhile
+    c.Cmd_Ok->click();
+
+    EXPECT_EQ(banc.dialogues.Messages(),
+              (QStringList{u"La température de référence doit être un nombre : "
+                           "« soixante-dix »"_s,
+                           u"La valeur Z ne peut pas être nulle."_s,
+                           u"Calcul impossible avec ces coefficients : la valeur de "
+                           "cuisson deviendrait infinie."_s,
+                           u"Calcul de cuisson impossible : l'enregistrement compte "
+                           "moins de deux mesures, il n'y a rien à calculer."_s}));
+    EXPECT_EQ(banc.dialogues.affichages.last().icone, Dialogues::Icone::Exclamation);
+    EXPECT_TRUE(fenetre.Est_Chargee());
+    EXPECT_EQ(etat->Num_Recette, 0);
+    EXPECT_TRUE(etats.textes.isEmpty());
+    EXPECT_EQ(etat->Mesures(5).Humidite, 0.0f);
+    EXPECT_FALSE(banc.Lire(u"recettes.ini"_s).contains("soixante"));
+}

@@ -1,0 +1,245 @@
+// "Programmation" against a simulated logger on a pseudo-terminal, through the program's real
+// serial link: what the window shows from the logger, what it refuses to send, and the frames
+// the logger receives; and the download's progress window.
+#include "Banc_Programme.h"
+#include "core/Global.h"
+
+namespace {
+
+const QString Rien_Envoye = u"\nRien n'a été envoyé au logger."_s;
+
+class Programmation : public ::testing::Test {
+  protected:
+    // A logger of this model on port 3, set up by `reglage`, and the program linked to it.
+    void Brancher(int modele, const std::function<void(Memoire_Logger&)>& reglage = {}) {
+        logger = &banc.Brancher_Logger(3, modele);
+        if (reglage) logger->Avec_Logger([&](Logger_Simule& l) { reglage(l.Memoire()); });
+        banc.Construire();
+        banc.Relier(3);
+    }
+    // Loads the window, which reads the logger.
+    Frm_UpLoad& Ouvrir() {
+        fenetre.Charger(etat(), banc.Lien(), banc.dialogues, etats).show();
+        return *fenetre.Chargee();
+    }
+    void Panne(Panne_Simulee panne) {
+        logger->Avec_Logger([&](Logger_Simule& l) { l.Definir_Panne(panne); });
+    }
+    Memoire_Logger Memoire() {
+        return logger->Avec_Logger([](Logger_Simule& l) { return l.Memoire(); });
+    }
+    Etat& etat() { return banc.Etat_Programme(); }
+    double Maintenant() { return banc.Lien().Horloge_Lien().Maintenant(); }
+    // The frames after the reading (identity, version, state), the clock's time checked to a
+    // few seconds and written "C".
+    QList<QByteArray> Envois() {
+        QList<QByteArray> trames = banc.Trames(3);
+        EXPECT_EQ(trames.mid(0, 3), (QList<QByteArray>{"I", "I", "M"}));
+        for (QByteArray& trame : trames) {
+            if (!trame.startsWith("C ")) continue;
+            EXPECT_NEAR(trame.mid(2).toDouble(),
+                        Global::Conversion_Secondes(etat(), Maintenant()).toDouble(), 5);
+            trame = "C";
+        }
+        return trames.mid(3);
+    }
+    // The description of the recording in memory, which reading a logger must leave alone.
+    QStringList Entete() {
+        return {etat().Identite_Logger,
+                etat().Version_Logger,
+                etat().Unite,
+                QString::number(etat().Nb_Mesures),
+                QString::number(etat().Periode_Enreg),
+                QString::number(etat().Date_Debut_Enreg)};
+    }
+
+    Banc_Programme banc;
+    Etats_Releves etats;
+    Fenetre<Frm_UpLoad> fenetre;
+    Terminal_Simule* logger = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Programmation, Modele7307PlanifieSansVeilleAlarmesSurLHygrometrie) {
+    Brancher(7307, [](Memoire_Logger& m) {
+        m.identite = "SERRE";
+        m.unite = 'c';
+    });
+    Enregistrement_Essai().Identite(u"CHAMBRE2"_s).Periode(300).Constante(500, 20).Remplir(etat());
+    etat().Unite = u"°F"_s;
+    etat().Nb_Enreg_Max = 8000;
+    etat().Seuil_Haut = 85;
+    etat().Seuil_Bas = 30;
+    const QStringList enregistrement = Entete();
+
+    Frm_UpLoad& f = Ouvrir();
+
+    // Each step named in the status line, the recording in memory kept.
+    EXPECT_EQ(etats.textes, (QStringList{u"Lecture de l'identité du module"_s,
+                                         u"Lecture de la version du module"_s,
+                                         u"Lecture de l'état du module"_s}));
+    EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
+    EXPECT_EQ(Entete(), enregistrement);
+    EXPECT_EQ(f.Cmb_Units->count(), 4);
+    EXPECT_EQ(Textes({f.Cmb_Units, f.Frame_Alarm_High, f.Frame_Alarm_Low, f.Cmb_Nb_Max_Enreg,
+                      f.Txt_Saisi_ID, f.CW_Per_Enreg, f.CW_Alarm_High, f.CW_Alarm_Low}),
+              (QStringList{u"°C & alarme %Hr"_s, u"Alarme haute hygrométrie"_s,
+                           u"Alarme basse hygrométrie"_s, u"8000"_s, u"SERRE"_s, u"60"_s, u"85.0"_s,
+                           u"030.0"_s}));
+    EXPECT_DOUBLE_EQ(f.CW_Alarm_Low->maximum(), 84.9);
+    EXPECT_DOUBLE_EQ(f.CW_Alarm_High->minimum(), 30.1);
+    const double ouverture = Maintenant();
+    EXPECT_EQ(f.Msk_Start_Date->text(), Texte_Date(std::floor(ouverture)));
+    EXPECT_FALSE(f.Msk_Start_Date->isEnabled());
+    f.Cmb_Units->setCurrentText(u"°F"_s);
+    EXPECT_EQ(Textes({f.Frame_Alarm_High, f.Frame_Alarm_Low}),
+              (QStringList{u"Alarme haute température"_s, u"Alarme basse température"_s}));
+    f.Cmb_Units->setCurrentText(u"°F & alarme %Hr"_s);
+    EXPECT_EQ(f.Frame_Alarm_High->title(), u"Alarme haute hygrométrie"_s);
+
+    // A name of 8 characters at most, without blanks; 2 minutes, 4000 points, no sleep,
+    // tomorrow at 06:30.
+    f.Txt_Saisi_ID->clear();
+    f.Txt_Saisi_ID->setFocus();
+    QTest::keyClicks(f.Txt_Saisi_ID, u"SERRE NORD"_s);
+    EXPECT_EQ(f.Txt_Saisi_ID->text(), u"SERRENOR"_s);
+    f.CW_Per_Enreg->setValue(120);
+    f.Cmb_Nb_Max_Enreg->setCurrentText(u"4000"_s);
+    QTest::mouseClick(f.Opt_Sleep_Off, Qt::LeftButton);
+    QTest::mouseClick(f.Opt_Start_Mode_Shedule, Qt::LeftButton);
+    EXPECT_TRUE(f.Msk_Start_Date->isEnabled() && f.Msk_Start_Time->isEnabled());
+    const double depart = std::floor(ouverture) + 1 + 6.5 / 24;
+    f.Msk_Start_Date->setText(Texte_Date(std::floor(depart)));
+    f.Msk_Start_Time->setText(u"06:30:00"_s);
+
+    // The clock refused: the user is told, the window stays for another try.
+    Panne({Panne::Mauvaise_Lettre, 'C'});
+    QTest::mouseClick(f.Cmd_UpLoad, Qt::LeftButton);
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Le logger ne répond pas - Erreur N° : 2\nLa "
+                          "programmation n'est pas terminée : appuyer sur OK pour "
+                          "la reprendre."_s});
+    EXPECT_EQ(fenetre.Chargee(), &f);
+    Panne({});
+    QTest::mouseClick(f.Cmd_UpLoad, Qt::LeftButton);
+
+    EXPECT_FALSE(fenetre.Est_Chargee());
+    EXPECT_EQ(Envois(),
+              (QList<QByteArray>{
+                  "A 850 300", "C", "A 850 300", "C", "J SERRENOR 1",
+                  "S 120 f " + Global::Conversion_Secondes(etat(), depart).toLatin1() + " 2"}));
+    EXPECT_EQ(etats.Dernier(), u"Logger programmé : SERRENOR"_s);
+    EXPECT_EQ(etat().Nb_Enreg_Max, 4000);
+    EXPECT_EQ(Entete(), enregistrement);
+    const Memoire_Logger m = Memoire();
+    EXPECT_EQ(m.identite, "SERRENOR");
+    EXPECT_TRUE(m.sans_veille);
+    EXPECT_EQ(m.periode, 120);
+    EXPECT_EQ(m.unite, 'f');
+}
+
+// Thresholds and period the logger cannot take are brought within its limits; what cannot be
+// read is refused before anything is sent; a logger holding measures asks first.
+TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
+    Brancher(7306, [](Memoire_Logger& m) {
+        m.periode = 0;
+        m.mesures.resize(480, Mesure_Simulee{215, 0});
+    });
+    etat().Seuil_Haut = 12.25f;  // from Conf.ini or a setpoint typed in the tools window
+    etat().Seuil_Bas = -60;
+
+    Frm_UpLoad& f = Ouvrir();
+
+    EXPECT_EQ(f.Cmb_Units->count(), 2);
+    EXPECT_EQ(
+        Textes({f.Frame_Alarm_High, f.Cmb_Nb_Max_Enreg, f.CW_Per_Enreg, f.CW_Alarm_High,
+                f.CW_Alarm_Low}),
+        (QStringList{u"Alarme haute température"_s, u"1000"_s, u"900"_s, u"12.2"_s, u"-049.0"_s}));
+    EXPECT_TRUE(f.Opt_Start_Mode_Now->isChecked() && f.Opt_Sleep_On->isChecked());
+    // The alarms stay 0.1 apart.
+    f.CW_Alarm_Low->setValue(5);
+    EXPECT_DOUBLE_EQ(f.CW_Alarm_High->minimum(), 5.1);
+    f.CW_Alarm_High->setValue(30);
+    EXPECT_DOUBLE_EQ(f.CW_Alarm_Low->maximum(), 29.9);
+    f.CW_Alarm_High->setValue(12.25);
+
+    // A period wiped out and "OK" given before the box is left; a date, an hour that do not exist.
+    f.CW_Per_Enreg->setFocus();
+    QTest::keyClick(f.CW_Per_Enreg, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(f.CW_Per_Enreg, Qt::Key_Backspace);
+    f.Cmd_UpLoad->click();
+    QTest::keyClicks(f.CW_Per_Enreg, u"30"_s);
+    QTest::mouseClick(f.Opt_Start_Mode_Shedule, Qt::LeftButton);
+    f.Msk_Start_Date->setText(u"31/02/2030"_s);
+    f.Cmd_UpLoad->click();
+    f.Msk_Start_Date->setText(u"28/02/2030"_s);
+    f.Msk_Start_Time->setText(u"24:10:00"_s);
+    f.Cmd_UpLoad->click();
+    EXPECT_EQ(banc.dialogues.Messages(),
+              (QStringList{u"Période enregistrement (s) : la case est vide."_s + Rien_Envoye,
+                           u"Date de départ : « 31/02/2030 » n'est pas une date "
+                           "(jj/mm/aaaa)."_s +
+                               Rien_Envoye,
+                           u"Heure de départ : « 24:10:00 » n'est pas une heure "
+                           "(hh:mm:ss)."_s +
+                               Rien_Envoye}));
+    EXPECT_EQ(f.CW_Per_Enreg->text(), u"30"_s);  // what was typed is kept
+
+    // "Immédiat" after all: the logger starts now whatever the boxes hold. No to the question:
+    // nothing goes, the window stays; Yes: 12.25 goes out as 122, halves to even.
+    QTest::mouseClick(f.Opt_Start_Mode_Now, Qt::LeftButton);
+    EXPECT_FALSE(f.Msk_Start_Date->isEnabled() || f.Msk_Start_Time->isEnabled());
+    banc.dialogues.affichages.clear();
+    banc.dialogues.reponses_questions = {false, true};
+    f.Cmd_UpLoad->click();
+    EXPECT_TRUE(banc.dialogues.affichages.value(0).texte.startsWith(
+        u"Le logger contient 480 mesures. La programmation va les effacer"_s));
+    EXPECT_EQ(fenetre.Chargee(), &f);
+    EXPECT_TRUE(Envois().isEmpty());
+    f.Cmd_UpLoad->click();
+
+    EXPECT_FALSE(fenetre.Est_Chargee());
+    EXPECT_EQ(Envois(), (QList<QByteArray>{"A 122 50", "C", "J SIMUL01 0", "S 30 C 20 0"}));
+    EXPECT_FLOAT_EQ(etat().Seuil_Haut, 12.25f);
+    EXPECT_FLOAT_EQ(etat().Seuil_Bas, 5);
+    EXPECT_EQ(etat().Nb_Enreg_Max, 1000);
+    EXPECT_FALSE(Memoire().sans_veille);
+}
+
+// A logger that does not give its state: the window opens empty and refuses to send.
+TEST_F(Programmation, UnLoggerQuiNeRepondPasALEtatOuvreLaFenetreVide) {
+    Brancher(7307);
+    Panne({Panne::Mauvaise_Lettre, 'M'});
+    etat().Identite_Logger = u"CHAMBRE2"_s;
+
+    Frm_UpLoad& f = Ouvrir();
+
+    EXPECT_EQ(banc.dialogues.Messages(), QStringList{u"Le logger ne répond pas"_s});
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Cmb_Units->count() + f.Cmb_Nb_Max_Enreg->count(), 0);
+    EXPECT_TRUE(f.Txt_Saisi_ID->text().isEmpty());  // the identity read is not shown
+    EXPECT_EQ(f.Msk_Start_Date->text(), Texte_Date(std::floor(Maintenant())));
+    EXPECT_EQ(etat().Identite_Logger, u"CHAMBRE2"_s);
+    f.Cmd_UpLoad->click();
+    EXPECT_EQ(banc.dialogues.Messages().value(1),
+              u"Nombre de points avant arrêt : aucun nombre n'est choisi, le logger "
+              "n'a pas pu être lu."_s +
+                  Rien_Envoye);
+    EXPECT_EQ(fenetre.Chargee(), &f);
+    EXPECT_TRUE(Envois().isEmpty());
+}
+
+TEST(Progression, LeTauxSAfficheSansDepasser100) {
+    Frm_Download f;
+    f.Form_Load();
+    f.Affiche_Progress_Bar(true);
+    EXPECT_TRUE(f.isVisible() && f.ProgressBar->isVisible());
+    for (auto [valeur, affiche] : {std::pair{37, 37}, std::pair{250, 100}}) {
+        f.Progess_Bar_Value(valeur);
+        EXPECT_EQ(f.ProgressBar->value(), affiche);
+        EXPECT_EQ(f.Lbl_Taux_Telechargement->text(), u"%1 %"_s.arg(affiche));
+    }
+    f.Affiche_Progress_Bar(false);
+    EXPECT_FALSE(f.ProgressBar->isVisible());
+}

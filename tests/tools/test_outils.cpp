@@ -1,0 +1,288 @@
+// The tools window driven through its controls over a recording drawn on a real graph: what it
+// reads from the graph when it loads, and how its boxes, modes and zoom write back to the graph
+// and the thresholds.
+#include "Essai_Fenetres.h"
+
+namespace {
+
+// Dates read back from the graph went through its seconds since 1970.
+constexpr double Tolerance = Une_Seconde / 1000;
+
+double Date(int record) {
+    return Enregistrement_Essai().Date(record);
+}
+
+// Types into the box as the user does, over its whole text unless told.
+void Taper(QLineEdit& boite, const char* texte, bool tout = true) {
+    boite.setFocus();
+    if (tout) boite.selectAll();
+    if (!*texte) QTest::keyClick(&boite, Qt::Key_Delete);
+    QTest::keyClicks(&boite, QString::fromUtf8(texte));
+}
+
+struct Banc_Outils {
+    // The recording drawn as the program draws it, the thresholds given, the window loaded.
+    explicit Banc_Outils(const Enregistrement_Essai& enregistrement, float haut = 100,
+                         float bas = 0) {
+        enregistrement.Remplir(*etat);
+        Graphique::Affiche_Courbes(*etat, graphe);
+        etat->Seuil_Haut = haut;
+        etat->Seuil_Bas = bas;
+    }
+    Frm_Outils& Charger() {
+        outils.Charger(*etat, graphe, etats, dialogues).show();
+        return *outils.Chargee();
+    }
+    // The values of a setpoint line's points.
+    std::vector<double> Niveaux(int ligne) {
+        std::vector<double> niveaux;
+        for (const auto& p : *graphe.Plots(ligne).Graphe_QCP()->data())
+            niveaux.push_back(p.value);
+        return niveaux;
+    }
+
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
+    CWGraph graphe;
+    Etats_Releves etats;
+    Dialogues_Scriptes dialogues;
+    Fenetre<Frm_Outils> outils;
+};
+
+const Enregistrement_Essai Rampe = Enregistrement_Essai(7307).Temperatures({20, 22, 24, 26, 28});
+
+}  // namespace
+
+// The boxes take the graph's limits to a tenth and put them back as whole numbers; each write
+// of the thresholds redraws the dates, one second further each time; no line is left drawn.
+TEST(OuvertureOutils, UnEnregistrement7306SansSecondeEchelleNiConsigne) {
+    Banc_Outils b(Enregistrement_Essai().Temperatures({20, 25, 30}), 30, 5);
+    b.graphe.Axes(2).Definir_Minimum(12.34);
+    b.graphe.Axes(2).Definir_Maximum(37.86);
+
+    Frm_Outils& o = b.Charger();
+
+    EXPECT_EQ(o.windowTitle(), u"Outils Caldrix"_s);
+    EXPECT_TRUE(o.Frame_Echelle_Hygro->isHidden() && o.Opt_Hr->isHidden() && o.Opt_C->isChecked());
+    EXPECT_FALSE(o.Chk_Consigne->isChecked() || o.Chk_Curseur->isChecked() ||
+                 o.Chk_Pan->isChecked());
+    EXPECT_EQ(Textes({o.Txt_E_T_Mini, o.Txt_E_T_Maxi, o.Txt_Consigne_Maxi, o.Txt_Consigne_Mini,
+                      o.Msk_Date_Deb, o.Msk_Date_Fin}),
+              (QStringList{u"12.3"_s, u"37.9"_s, u"30"_s, u"5"_s, u"05/12/2026 08:00:00"_s,
+                           u"05/12/2026 08:02:02"_s}));
+    EXPECT_EQ(b.graphe.Axes(2).Minimum(), 12.0);
+    EXPECT_EQ(b.graphe.Axes(2).Maximum(), 38.0);
+    EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(3) + 3 * Une_Seconde);
+    EXPECT_EQ(b.etat->Seuil_Haut, 30.0f);
+    EXPECT_FALSE(b.graphe.Plots(3).Visible() || b.graphe.Plots(4).Visible());
+    EXPECT_EQ(b.graphe.Plots(3).Nb_Points() + b.graphe.Plots(4).Nb_Points(), 0);
+}
+
+// The second scale is shown for a second curve holding points: humidity or cooking value. Only
+// the cursor mode of the graph is taken up, with both cursors at the centre of the view.
+TEST(OuvertureOutils, LaSecondeEchelleEtLeModeDuGraphe) {
+    const struct {
+        Enregistrement_Essai enregistrement;
+        bool cuisson;
+        QStringList textes;  // title, minimum, maximum; none when hidden
+    } cas[] = {
+        {Enregistrement_Essai(7307).Temperatures({20, 22, 24}).Humidites({40, 50, 60}),
+         false,
+         {u"Echelle Hygrométrie"_s, u"20"_s, u"76"_s}},
+        {Enregistrement_Essai().Temperatures({50, 70, 80, 70, 50}),
+         true,
+         {u"Echelle calcul cuisson"_s, u"0"_s, u"6"_s}},
+        {Enregistrement_Essai(7307), false, {}},
+    };
+    for (const auto& c : cas) {
+        Banc_Outils b(c.enregistrement);
+        for (int i = 1; c.cuisson && i <= 5; ++i)
+            b.etat->Mesures(i).Humidite = static_cast<float>(i);
+        if (c.cuisson) Graphique::Affiche_Courbe_Cuisson(*b.etat, b.graphe);
+        Frm_Outils& o = b.Charger();
+        EXPECT_EQ(o.Frame_Echelle_Hygro->isVisible(), !c.textes.isEmpty());
+        EXPECT_EQ(o.Opt_Hr->isHidden(), c.textes.isEmpty());
+        if (!c.textes.isEmpty()) {
+            EXPECT_EQ(Textes({o.Frame_Echelle_Hygro, o.Txt_E_H_Mini, o.Txt_E_H_Maxi}), c.textes);
+        }
+    }
+
+    Banc_Outils b(Rampe);
+    b.graphe.Definir_Mode_Suivi(Interaction_Graphe::Mode_Curseur);
+    b.graphe.Cursors(1).Definir_X(Date(1));
+    EXPECT_TRUE(b.Charger().Chk_Curseur->isChecked());
+    EXPECT_EQ(b.graphe.Mode_Suivi(), Interaction_Graphe::Mode_Curseur);
+    for (int n : {1, 2})
+        EXPECT_NEAR(b.graphe.Cursors(n).X(), Date(3), Tolerance);
+    b.outils.Decharger();
+    b.graphe.Definir_Mode_Suivi(Interaction_Graphe::Mode_Panoramique);
+    EXPECT_FALSE(b.Charger().Chk_Pan->isChecked());
+    EXPECT_EQ(b.graphe.Mode_Suivi(), Interaction_Graphe::Mode_Panoramique);
+}
+
+// Each key that leaves an acceptable pair moves the box's own limit: a scale as a whole number
+// (halves to even) above the minimum or below the maximum, or with the other box empty; a date
+// once both hold whole, real dates, the end one second later. Letters are refused; a start not
+// before the end is told, naming the box being edited, and the graph does not move.
+TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
+    Banc_Outils b(Rampe);
+    Frm_Outils& o = b.Charger();
+    QLineEdit *mini = o.Txt_E_T_Mini, *maxi = o.Txt_E_T_Maxi, *debut = o.Msk_Date_Deb,
+              *fin = o.Msk_Date_Fin;
+    const QString debut_tard = u"La date de début doit être < à celle de fin!"_s;
+    const double h0930 = Date(1) + 1.5 / 24 + Une_Seconde, h0900 = Date(1) + 1.0 / 24;
+    const struct {
+        QLineEdit* boite;
+        int place;  // typed from this place, 0 over the whole text; -1 written by the program
+        const char *texte, *lu;
+        int axe;
+        double minimum, maximum;
+        QStringList messages = {};
+    } cas[] = {
+        {mini, 0, "0", "0", 2, 0, 36},
+        {maxi, 0, "4", "4", 2, 0, 4},
+        {maxi, 0, "45", "45", 2, 0, 45},
+        {mini, 0, "20", "20", 2, 20, 45},
+        {maxi, 0, "20.5", "20.5", 2, 20, 45},
+        {maxi, 0, "21", "21", 2, 20, 21},
+        {maxi, 0, "15", "15", 2, 20, 21},
+        {mini, 0, "", "", 2, 20, 21},
+        {maxi, 0, "10", "10", 2, 20, 10},
+        {maxi, 0, "4a5", "45", 2, 20, 45},
+        {mini, 0, "-2.5x", "-2.5", 2, -2, 45},
+        {o.Txt_E_H_Mini, 0, "10", "10", 3, 10, 59},
+        {o.Txt_E_H_Maxi, 0, "90", "90", 3, 10, 90},
+        {fin, 0, "05122026093000", "05/12/2026 09:30:00", 1, Date(1), h0930},
+        {debut, 0, "0612202", nullptr, 1, Date(1), h0930},
+        {fin, -1, "05/12/2026 10:00:00", nullptr, 1, Date(1), h0930},
+        {debut, 9, "6080000", "06/12/2026 08:00:00", 1, Date(1), h0930, {debut_tard}},
+        {debut, -1, "05/12/2026 09:00:00", nullptr, 1, h0900, h0930},
+        {fin,
+         -1,
+         "05/12/2026 09:00:00",
+         nullptr,
+         1,
+         h0900,
+         h0930,
+         {u"La date de fin doit être > à celle de début!"_s}},
+        {debut, -1, "31/02/2026 08:00:00", nullptr, 1, h0900, h0930},
+        {fin, -1, "05/12/2026 20:00:00", nullptr, 1, h0900, h0930},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.texte);
+        b.dialogues.affichages.clear();
+        if (c.place < 0) c.boite->setText(QLatin1String(c.texte));
+        if (c.place >= 0) {
+            c.boite->setFocus();
+            c.boite->setCursorPosition(c.place);
+            Taper(*c.boite, c.texte, c.place == 0);
+        }
+        EXPECT_TRUE(!c.lu || c.boite->text() == QLatin1String(c.lu))
+            << c.boite->text().toStdString();
+        EXPECT_NEAR(b.graphe.Axes(c.axe).Minimum(), c.minimum, Tolerance);
+        EXPECT_NEAR(b.graphe.Axes(c.axe).Maximum(), c.maximum, Tolerance);
+        EXPECT_EQ(b.dialogues.Messages(), c.messages);
+    }
+    EXPECT_EQ(b.graphe.Axes(2).Maximum(), 45.0);  // the second scale leaves the first alone
+    // Written by the program, the end goes one second further each time, with its time at
+    // midnight.
+    b.graphe.Axes(1).Definir_Minimum(Date(1));
+    b.graphe.Axes(1).Definir_Maximum(Date_Depuis_Civil(2026, 12, 6));
+    o.Affiche_Dates_Echelle();
+    EXPECT_EQ(fin->text(), u"06/12/2026 00:00:00"_s);
+    o.Affiche_Dates_Echelle();
+    EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date_Depuis_Civil(2026, 12, 6, 0, 0, 2));
+}
+
+// Without the lines the initial zoom leaves the boxes alone. Ticked, both lines go across the
+// dates shown, dashed, at the thresholds, which the boxes set; they follow the °C or %Hr scale;
+// the initial zoom fits them with the curves and draws them again.
+TEST(ConsignesOutils, LesLignesDesSeuils) {
+    Banc_Outils b(Rampe, 30, 10);
+    Frm_Outils& o = b.Charger();
+    Taper(*o.Txt_E_T_Maxi, "90");
+    const QStringList textes = Textes({o.Txt_E_T_Maxi, o.Msk_Date_Fin});
+    b.graphe.Axes(1).Definir_Maximum(Date(3));
+    o.Cmd_Zoom_Init->click();
+    EXPECT_EQ(Textes({o.Txt_E_T_Maxi, o.Msk_Date_Fin}), textes);
+    EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(5));
+    EXPECT_EQ(b.graphe.Plots(3).Nb_Points(), 0);
+
+    o.Chk_Consigne->setChecked(true);
+
+    EXPECT_TRUE(o.Frame_Consigne->isVisible());
+    for (auto [ligne, niveau] : {std::pair{3, 30.0}, std::pair{4, 10.0}}) {
+        Trace_Graphe& t = b.graphe.Plots(ligne);
+        EXPECT_TRUE(t.Visible());
+        EXPECT_EQ(t.Style_Ligne(), Trace_Graphe::Style_Tirets);
+        EXPECT_EQ(&t.Axe_Y(), &b.graphe.Axes(2));
+        EXPECT_EQ(t.Couleur(), b.graphe.Plots(1).Couleur());
+        EXPECT_EQ(b.Niveaux(ligne), (std::vector<double>{niveau, niveau}));
+        EXPECT_NEAR(t.Graphe_QCP()->data()->begin()->key, t.Axe_X().Vers_Trace(Date(1)), 1e-3);
+        EXPECT_NEAR(t.Graphe_QCP()->data()->at(1)->key, t.Axe_X().Vers_Trace(Date(5)), 1e-3);
+    }
+    // The curves and the lines: 10 - 0.2 × 40 = 2, 30 + 0.2 × 32 = 36.4.
+    b.graphe.Axes(1).Definir_Minimum(Date(2));
+    o.Cmd_Zoom_Init->click();
+    EXPECT_NEAR(b.graphe.Axes(1).Minimum(), Date(1), Tolerance);
+    EXPECT_DOUBLE_EQ(b.graphe.Axes(2).Minimum(), 2);
+    EXPECT_DOUBLE_EQ(b.graphe.Axes(2).Maximum(), 36.4);
+    o.Cmd_Zoom_Init->click();
+    EXPECT_EQ(b.Niveaux(3), std::vector<double>(6, 30));
+    EXPECT_EQ(b.Niveaux(4), std::vector<double>(6, 10));
+
+    // A text that is no number yet keeps the threshold; both lines are drawn again.
+    const struct {
+        QLineEdit* boite;
+        const char *tape, *lu;
+        float haut, bas;
+    } saisies[] = {{o.Txt_Consigne_Maxi, "8O", "8", 8, 10},
+                   {o.Txt_Consigne_Maxi, "abc", "8", 8, 10},
+                   {o.Txt_Consigne_Maxi, "72.5", "72.5", 72.5f, 10},
+                   {o.Txt_Consigne_Maxi, "-", "-", 72.5f, 10},
+                   {o.Txt_Consigne_Mini, "-5", "-5", 72.5f, -5}};
+    for (const auto& s : saisies) {
+        SCOPED_TRACE(s.tape);
+        Taper(*s.boite, s.tape);
+        EXPECT_EQ(s.boite->text(), QLatin1String(s.lu));
+        EXPECT_EQ(b.etat->Seuil_Haut, s.haut);
+        EXPECT_EQ(b.etat->Seuil_Bas, s.bas);
+        EXPECT_EQ(b.Niveaux(3), (std::vector<double>{s.haut, s.haut}));
+        EXPECT_EQ(b.Niveaux(4), (std::vector<double>{s.bas, s.bas}));
+    }
+    for (auto [option, axe, trace] : {std::tuple{o.Opt_Hr, 3, 2}, std::tuple{o.Opt_C, 2, 1}}) {
+        option->click();
+        EXPECT_EQ(&b.graphe.Plots(3).Axe_Y(), &b.graphe.Axes(axe));
+        EXPECT_EQ(b.graphe.Plots(4).Couleur(), b.graphe.Plots(trace).Couleur());
+    }
+    EXPECT_NE(b.graphe.Plots(2).Couleur(), b.graphe.Plots(1).Couleur());
+    o.Chk_Consigne->setChecked(false);
+    EXPECT_FALSE(o.Frame_Consigne->isVisible() || b.graphe.Plots(3).Visible());
+    EXPECT_EQ(b.graphe.Plots(3).Nb_Points() + b.graphe.Plots(4).Nb_Points(), 0);
+    EXPECT_TRUE(b.dialogues.affichages.isEmpty());
+}
+
+// "Curseur" and "Panoramique" exclude each other; the cursors come at the centre of the view,
+// the humidity one for a 7307 only; leaving the cursor mode clears the reading.
+TEST(ModesOutils, CurseurEtPanoramiqueSExcluent) {
+    for (int modele : {7307, 7306}) {
+        SCOPED_TRACE(modele);
+        Banc_Outils b(Enregistrement_Essai(modele).Temperatures({20, 22, 24, 26, 28}));
+        Frm_Outils& o = b.Charger();
+        o.Chk_Pan->click();
+        EXPECT_EQ(b.graphe.Mode_Suivi(), Interaction_Graphe::Mode_Panoramique);
+        o.Chk_Curseur->click();
+        EXPECT_FALSE(o.Chk_Pan->isChecked());
+        EXPECT_EQ(b.graphe.Mode_Suivi(), Interaction_Graphe::Mode_Curseur);
+        EXPECT_TRUE(b.graphe.Cursors(1).Visible());
+        EXPECT_EQ(b.graphe.Cursors(2).Visible(), modele == 7307);
+        EXPECT_NEAR(b.graphe.Cursors(1).X(), Date(3), Tolerance);
+
+        o.Chk_Pan->click();
+        EXPECT_FALSE(o.Chk_Curseur->isChecked());
+        EXPECT_EQ(b.etats.textes, QStringList{u"-"_s});
+        EXPECT_FALSE(b.graphe.Cursors(1).Visible() || b.graphe.Cursors(2).Visible());
+        EXPECT_EQ(b.graphe.Mode_Suivi(), Interaction_Graphe::Mode_Panoramique);
+        o.Chk_Pan->click();
+        EXPECT_EQ(b.graphe.Mode_Suivi(), Interaction_Graphe::Mode_Zoom);
+    }
+}
