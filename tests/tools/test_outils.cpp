@@ -33,12 +33,21 @@ struct Banc_Outils {
         outils.Charger(*etat, graphe, etats, dialogues).show();
         return *outils.Chargee();
     }
-    // The values of a setpoint line's points.
-    std::vector<double> Niveaux(int ligne) {
-        std::vector<double> niveaux;
-        for (const auto& p : *graphe.Plots(ligne).Graphe_QCP()->data())
-            niveaux.push_back(p.value);
-        return niveaux;
+    // A setpoint line as the user sees it: its value axis, the curve whose colour it takes, its
+    // style and its levels; "cachée" when not shown.
+    QString Ligne(int n) {
+        const Trace_Graphe& t = graphe.Plots(n);
+        const QColor couleur = t.Couleur();
+        QString texte = t.Visible() ? u"axe %1 couleur %2 style %3 :"_s
+                                          .arg(&t.Axe_Y() == &graphe.Axes(3) ? 3 : 2)
+                                          .arg(couleur == graphe.Plots(1).Couleur()   ? 1
+                                               : couleur == graphe.Plots(2).Couleur() ? 2
+                                                                                      : 0)
+                                          .arg(t.Style_Ligne())
+                                    : u"cachée :"_s;
+        for (const auto& p : *t.Graphe_QCP()->data())
+            texte += u' ' + QString::number(p.value);
+        return texte;
     }
 
     std::unique_ptr<Etat> etat = Etat::Nouveau();
@@ -73,8 +82,7 @@ TEST(OuvertureOutils, UnEnregistrement7306SansSecondeEchelleNiConsigne) {
     EXPECT_EQ(b.graphe.Axes(2).Maximum(), 38.0);
     EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(3) + 3 * Une_Seconde);
     EXPECT_EQ(b.etat->Seuil_Haut, 30.0f);
-    EXPECT_FALSE(b.graphe.Plots(3).Visible() || b.graphe.Plots(4).Visible());
-    EXPECT_EQ(b.graphe.Plots(3).Nb_Points() + b.graphe.Plots(4).Nb_Points(), 0);
+    EXPECT_EQ(b.Ligne(3) + b.Ligne(4), u"cachée :cachée :"_s);
 }
 
 // The second scale is shown for a second curve holding points: humidity or cooking value. Only
@@ -194,8 +202,8 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
 }
 
 // Without the lines the initial zoom leaves the boxes alone. Ticked, both lines go across the
-// dates shown, dashed, at the thresholds, which the boxes set; they follow the °C or %Hr scale;
-// the initial zoom fits them with the curves and draws them again.
+// dates shown, dashed, at the thresholds the boxes set, on the °C or %Hr scale; the initial zoom
+// fits them with the curves and draws them again.
 TEST(ConsignesOutils, LesLignesDesSeuils) {
     Banc_Outils b(Rampe, 30, 10);
     Frm_Outils& o = b.Charger();
@@ -205,59 +213,45 @@ TEST(ConsignesOutils, LesLignesDesSeuils) {
     o.Cmd_Zoom_Init->click();
     EXPECT_EQ(Textes({o.Txt_E_T_Maxi, o.Msk_Date_Fin}), textes);
     EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(5));
-    EXPECT_EQ(b.graphe.Plots(3).Nb_Points(), 0);
 
     o.Chk_Consigne->setChecked(true);
 
     EXPECT_TRUE(o.Frame_Consigne->isVisible());
-    for (auto [ligne, niveau] : {std::pair{3, 30.0}, std::pair{4, 10.0}}) {
-        Trace_Graphe& t = b.graphe.Plots(ligne);
-        EXPECT_TRUE(t.Visible());
-        EXPECT_EQ(t.Style_Ligne(), Trace_Graphe::Style_Tirets);
-        EXPECT_EQ(&t.Axe_Y(), &b.graphe.Axes(2));
-        EXPECT_EQ(t.Couleur(), b.graphe.Plots(1).Couleur());
-        EXPECT_EQ(b.Niveaux(ligne), (std::vector<double>{niveau, niveau}));
-        EXPECT_NEAR(t.Graphe_QCP()->data()->begin()->key, t.Axe_X().Vers_Trace(Date(1)), 1e-3);
-        EXPECT_NEAR(t.Graphe_QCP()->data()->at(1)->key, t.Axe_X().Vers_Trace(Date(5)), 1e-3);
-    }
+    EXPECT_EQ(b.Ligne(3) + b.Ligne(4),
+              u"axe 2 couleur 1 style 3 : 30 30axe 2 couleur 1 style 3 : 10 10"_s);
+    auto* points = b.graphe.Plots(4).Graphe_QCP()->data().data();
+    EXPECT_NEAR(points->constBegin()->key, b.graphe.Axes(1).Vers_Trace(Date(1)), 1e-3);
+    EXPECT_NEAR(points->at(1)->key, b.graphe.Axes(1).Vers_Trace(Date(5)), 1e-3);
     // The curves and the lines: 10 - 0.2 × 40 = 2, 30 + 0.2 × 32 = 36.4.
     b.graphe.Axes(1).Definir_Minimum(Date(2));
     o.Cmd_Zoom_Init->click();
     EXPECT_NEAR(b.graphe.Axes(1).Minimum(), Date(1), Tolerance);
-    EXPECT_DOUBLE_EQ(b.graphe.Axes(2).Minimum(), 2);
+    EXPECT_EQ(b.graphe.Axes(2).Minimum(), 2);
     EXPECT_DOUBLE_EQ(b.graphe.Axes(2).Maximum(), 36.4);
     o.Cmd_Zoom_Init->click();
-    EXPECT_EQ(b.Niveaux(3), std::vector<double>(6, 30));
-    EXPECT_EQ(b.Niveaux(4), std::vector<double>(6, 10));
+    EXPECT_EQ(b.Ligne(3), u"axe 2 couleur 1 style 3 : 30 30 30 30 30 30"_s);
 
     // A text that is no number yet keeps the threshold; both lines are drawn again.
-    const struct {
-        QLineEdit* boite;
-        const char *tape, *lu;
-        float haut, bas;
-    } saisies[] = {{o.Txt_Consigne_Maxi, "8O", "8", 8, 10},
-                   {o.Txt_Consigne_Maxi, "abc", "8", 8, 10},
-                   {o.Txt_Consigne_Maxi, "72.5", "72.5", 72.5f, 10},
-                   {o.Txt_Consigne_Maxi, "-", "-", 72.5f, 10},
-                   {o.Txt_Consigne_Mini, "-5", "-5", 72.5f, -5}};
-    for (const auto& s : saisies) {
-        SCOPED_TRACE(s.tape);
-        Taper(*s.boite, s.tape);
-        EXPECT_EQ(s.boite->text(), QLatin1String(s.lu));
-        EXPECT_EQ(b.etat->Seuil_Haut, s.haut);
-        EXPECT_EQ(b.etat->Seuil_Bas, s.bas);
-        EXPECT_EQ(b.Niveaux(3), (std::vector<double>{s.haut, s.haut}));
-        EXPECT_EQ(b.Niveaux(4), (std::vector<double>{s.bas, s.bas}));
+    for (auto [boite, tape, haut, bas] : {std::tuple{o.Txt_Consigne_Maxi, "8O", 8.0f, 10.0f},
+                                          {o.Txt_Consigne_Maxi, "abc", 8.0f, 10.0f},
+                                          {o.Txt_Consigne_Maxi, "72.5", 72.5f, 10.0f},
+                                          {o.Txt_Consigne_Maxi, "-", 72.5f, 10.0f},
+                                          {o.Txt_Consigne_Mini, "-5", 72.5f, -5.0f}}) {
+        Taper(*boite, tape);
+        EXPECT_EQ(b.etat->Seuil_Haut, haut);
+        EXPECT_EQ(b.etat->Seuil_Bas, bas);
+        EXPECT_EQ(
+            b.Ligne(3) + b.Ligne(4),
+            u"axe 2 couleur 1 style 3 : %1 %1axe 2 couleur 1 style 3 : %2 %2"_s.arg(haut).arg(bas));
     }
-    for (auto [option, axe, trace] : {std::tuple{o.Opt_Hr, 3, 2}, std::tuple{o.Opt_C, 2, 1}}) {
-        option->click();
-        EXPECT_EQ(&b.graphe.Plots(3).Axe_Y(), &b.graphe.Axes(axe));
-        EXPECT_EQ(b.graphe.Plots(4).Couleur(), b.graphe.Plots(trace).Couleur());
-    }
-    EXPECT_NE(b.graphe.Plots(2).Couleur(), b.graphe.Plots(1).Couleur());
+    EXPECT_EQ(Textes({o.Txt_Consigne_Maxi, o.Txt_Consigne_Mini}), (QStringList{u"-"_s, u"-5"_s}));
+    o.Opt_Hr->click();
+    EXPECT_EQ(b.Ligne(4), u"axe 3 couleur 2 style 3 : -5 -5"_s);
+    o.Opt_C->click();
+    EXPECT_EQ(b.Ligne(4), u"axe 2 couleur 1 style 3 : -5 -5"_s);
     o.Chk_Consigne->setChecked(false);
-    EXPECT_FALSE(o.Frame_Consigne->isVisible() || b.graphe.Plots(3).Visible());
-    EXPECT_EQ(b.graphe.Plots(3).Nb_Points() + b.graphe.Plots(4).Nb_Points(), 0);
+    EXPECT_FALSE(o.Frame_Consigne->isVisible());
+    EXPECT_EQ(b.Ligne(3) + b.Ligne(4), u"cachée :cachée :"_s);
     EXPECT_TRUE(b.dialogues.affichages.isEmpty());
 }
 

@@ -57,56 +57,48 @@ TEST_F(Calcul, LesCalculsFixes) {
     EXPECT_TRUE(etats.Dernier().endsWith(u"| Tref :121°c | Z :10°c | Tdép :100°c"_s));
 }
 
-TEST_F(Calcul, UneRecettePersonnaliseeEstEnregistreeEtRevientALOuvertureSuivante) {
+// Nothing is stored or computed, and the window stays, until the coefficients can give a value;
+// then the recipe is written to recettes.ini and comes back at the next opening.
+TEST_F(Calcul, UneRecettePersonnalisee) {
     Frm_Calcul& c = Ouvrir();
     c.Opt_Personalise->setChecked(true);
     EXPECT_TRUE(c.Frame_Coefficient_calcul->isEnabled());
     c.Cmb_Recette->setCurrentIndex(4);
     EXPECT_EQ(c.Txt_Recette->text(), u"Formule n°5"_s);
-    const QStringList recette = {u"Rillettes"_s, u"65.5"_s, u"8"_s, u"50"_s};
-    const std::array boites{c.Txt_Recette, c.Txt_Temp_Ref, c.Txt_Valeur_Z, c.Txt_Temp_Dep};
-    for (std::size_t i = 0; i < boites.size(); ++i)
-        boites[i]->setText(recette[qsizetype(i)]);
-    c.Cmd_Ok->click();
-    EXPECT_EQ(etat->Num_Recette, 5);
-    EXPECT_TRUE(etats.Dernier().startsWith(u"Rillettes Valeur : "_s));
-    EXPECT_TRUE(banc.Lire(u"recettes.ini"_s)
-                    .contains("[Recette 5]\r\n5\r\nRillettes\r\n65.5\r\n8\r\n50\r\n"));
-
-    Frm_Calcul& d = Ouvrir();
-    EXPECT_TRUE(d.Opt_Pasteurisation->isChecked());
-    d.Opt_Personalise->setChecked(true);
-    d.Cmb_Recette->setCurrentIndex(4);
-    EXPECT_EQ(Coefficients(d), recette);
-}
-
-// Nothing is stored or computed, and the window stays, until the coefficients can give a value.
-TEST_F(Calcul, DesCoefficientsSansValeurPossibleNeCalculentRien) {
-    Frm_Calcul& c = Ouvrir();
-    c.Opt_Personalise->setChecked(true);
-    c.Cmb_Recette->setCurrentIndex(2);
-    for (auto [temp_ref, valeur_z] :
-         {std::pair{"soixante-dix", "10"}, {"70", "0"}, {"70", "0.0001"}}) {
+    c.Txt_Recette->setText(u"Rillettes"_s);
+    c.Txt_Temp_Dep->setText(u"50"_s);
+    for (auto [temp_ref, valeur_z, mesures] : {std::tuple{"soixante-dix", "8", 6},
+                                               {"65.5", "0", 6},
+                                               {"65.5", "0.0001", 6},
+                                               {"65.5", "8", 1}}) {
         c.Txt_Temp_Ref->setText(QLatin1String(temp_ref));
         c.Txt_Valeur_Z->setText(QLatin1String(valeur_z));
+        etat->Nb_Mesures = static_cast<int16_t>(mesures);  // one: a recording opened meanwhile
         c.Cmd_Ok->click();
     }
-    c.Txt_Valeur_Z->setText(u"10"_s);
-    etat->Nb_Mesures = 1;  // a recording of one measure opened meanwhile
-    c.Cmd_Ok->click();
-
     EXPECT_EQ(banc.dialogues.Messages(),
-              (QStringList{u"La température de référence doit être un nombre : "
-                           "« soixante-dix »"_s,
+              (QStringList{u"La température de référence doit être un nombre : « soixante-dix »"_s,
                            u"La valeur Z ne peut pas être nulle."_s,
-                           u"Calcul impossible avec ces coefficients : la valeur de "
-                           "cuisson deviendrait infinie."_s,
-                           u"Calcul de cuisson impossible : l'enregistrement compte "
-                           "moins de deux mesures, il n'y a rien à calculer."_s}));
+                           u"Calcul impossible avec ces coefficients : la valeur de cuisson "
+                           "deviendrait infinie."_s,
+                           u"Calcul de cuisson impossible : l'enregistrement compte moins de "
+                           "deux mesures, il n'y a rien à calculer."_s}));
     EXPECT_EQ(banc.dialogues.affichages.last().icone, Dialogues::Icone::Exclamation);
     EXPECT_TRUE(fenetre.Est_Chargee());
     EXPECT_EQ(etat->Num_Recette, 0);
     EXPECT_TRUE(etats.textes.isEmpty());
     EXPECT_EQ(etat->Mesures(5).Humidite, 0.0f);
     EXPECT_FALSE(banc.Lire(u"recettes.ini"_s).contains("soixante"));
+
+    etat->Nb_Mesures = 6;
+    c.Cmd_Ok->click();
+    EXPECT_EQ(etat->Num_Recette, 5);
+    EXPECT_TRUE(etats.Dernier().startsWith(u"Rillettes Valeur : "_s));
+    EXPECT_TRUE(banc.Lire(u"recettes.ini"_s)
+                    .contains("[Recette 5]\r\n5\r\nRillettes\r\n65.5\r\n8\r\n50\r\n"));
+    Frm_Calcul& d = Ouvrir();
+    EXPECT_TRUE(d.Opt_Pasteurisation->isChecked());
+    d.Opt_Personalise->setChecked(true);
+    d.Cmb_Recette->setCurrentIndex(4);
+    EXPECT_EQ(Coefficients(d), (QStringList{u"Rillettes"_s, u"65.5"_s, u"8"_s, u"50"_s}));
 }
