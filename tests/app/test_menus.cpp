@@ -1,7 +1,10 @@
 // The windows the main window's menus open: about, manual, port choice, programming behind the
 // wait window, and tools, whose cursor mode reads the graph into the status line; and Qt's own
 // file dialog as the program sets it up.
+#include <functional>
+
 #include <QFileDialog>
+#include <QMenuBar>
 #include <QTimer>
 #include <QTreeView>
 
@@ -183,7 +186,8 @@ TEST(Menus, LibellesDesMenus) {
     std::function<QString(const QList<QAction*>&)> arbre = [&](const QList<QAction*>& entrees) {
         QStringList textes;
         for (const QAction* e : entrees)
-            textes << e->text() + (e->menu() ? u" [" + arbre(e->menu()->actions()) + u']' : QString());
+            textes << e->text() +
+                          (e->menu() ? u" ["_s + arbre(e->menu()->actions()) + u']' : QString());
         return textes.join(u", "_s);
     };
     EXPECT_EQ(arbre(f.menuBar()->actions()),
