@@ -1,0 +1,129 @@
+// The archive from the desktop program: every save archived (an archive out of reach is told and
+// the save stands), and the Archives window listing, filtering, verifying and opening.
+#include <QTableWidget>
+
+#include "Banc_Programme.h"
+#include "archive/gui/Frm_Archives.h"
+
+namespace {
+
+class FenetreArchives : public ::testing::Test {
+  protected:
+    FenetreArchives() : f(banc.Construire()) {
+        qunsetenv("CALDRIX_ARCHIVE");
+        banc.Installer(3);
+        f.show();
+    }
+    // Opens a fixture, then saves it with "Tout les points" under this name in Sauvegardes.
+    QString Sauver(const char* fixture, const QString& nom) {
+        banc.dialogues.reponses_fichiers = {Fixture(fixture)};
+        f.Mnu_Ouvrir->trigger();
+        const QString chemin = banc.Chemin(u"Sauvegardes/"_s + nom);
+        banc.dialogues.reponses_fichiers = {chemin};
+        f.Mnu_Save_All->trigger();
+        return chemin;
+    }
+    QStringList Colonne(int colonne) const {
+        QStringList textes;
+        const QTableWidget* liste = f.Fenetre_Archives.Chargee()->Lst_Archives;
+        for (int r = 0; r < liste->rowCount(); ++r)
+            textes << (liste->item(r, colonne) ? liste->item(r, colonne)->text() : QString());
+        return textes;
+    }
+
+    Banc_Programme banc;
+    Frm_Principal& f;
+};
+
+}  // namespace
+
+TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
+    const QString four = Sauver("four_7306.txt", u"four.txt"_s);
+    const QString serre = Sauver("serre_7307.txt", u"serre.txt"_s);
+    EXPECT_TRUE(banc.dialogues.Messages().isEmpty())
+        << banc.dialogues.Messages().join(u'\n').toStdString();
+    EXPECT_TRUE(QFileInfo(banc.Chemin(u"Archives/caldrix.sqlite"_s)).isFile());
+
+    f.Mnu_Archives->trigger();
+    Frm_Archives* a = f.Fenetre_Archives.Chargee();
+    ASSERT_TRUE(a && a->isVisible());
+    ASSERT_EQ(a->Lst_Archives->rowCount(), 2);
+    const QStringList loggers = Colonne(0);
+    EXPECT_EQ(Colonne(4).join(u' '), loggers.first() == u"FOUR01"_s ? u"12 8"_s : u"8 12"_s);
+
+    // By logger, then a word of the comment that no recording holds, then a date typed wrong.
+    a->Txt_Logger->setText(u"FOUR01"_s);
+    a->Cmd_Rechercher->click();
+    EXPECT_EQ(Colonne(0), QStringList{u"FOUR01"_s});
+    EXPECT_EQ(Colonne(5).join(u' ') + u' ' + Colonne(6).join(u' '), u"-1.5 72.6"_s);
+    a->Txt_Logger->clear();
+    a->Txt_Texte->setText(u"introuvable"_s);
+    a->Cmd_Rechercher->click();
+    EXPECT_EQ(a->Lst_Archives->rowCount(), 0);
+    a->Txt_Texte->clear();
+    a->Txt_Du->setText(u"32/13/2026"_s);
+    a->Cmd_Rechercher->click();
+    EXPECT_EQ(banc.dialogues.Messages().last(),
+              u"Du : « 32/13/2026 » n'est pas une date (jj/mm/aaaa ou jj/mm/aaaa hh:mm:ss)."_s);
+    a->Txt_Du->clear();
+    a->Cmd_Rechercher->click();
+    ASSERT_EQ(a->Lst_Archives->rowCount(), 2);
+
+    // One file edited after archiving, the other gone: "Vérifier" shows both.
+    QFile modifie(serre);
+    ASSERT_TRUE(modifie.open(QIODevice::Append));
+    modifie.write("\r\n");
+    modifie.close();
+    ASSERT_TRUE(QFile::remove(four));
+    a->Cmd_Verifier->click();
+    QStringList attendus;
+    for (const QString& l : Colonne(0))
+        attendus << (l == u"FOUR01"_s ? u"ABSENT"_s : u"MODIFIÉ"_s);
+    EXPECT_EQ(Colonne(9), attendus);
+    EXPECT_EQ(a->Lbl_Etat->text(), u"2 fichier(s) vérifié(s) : 1 absent(s), 1 modifié(s)"_s);
+
+    // A double-click opens what was archived, from a copy since the file is gone.
+    const int rangee = static_cast<int>(loggers.indexOf(u"FOUR01"_s));
+    a->Lst_Archives_DblClick(rangee);
+    EXPECT_EQ(banc.Etat_Programme().Identite_Logger, u"FOUR01"_s);
+    EXPECT_EQ(banc.Etat_Programme().Nb_Mesures, 12);
+    EXPECT_TRUE(banc.Etat_Programme().Nom_Fichier.startsWith(banc.Chemin(u"Archives/Ouverts/"_s)));
+    QFile copie(banc.Etat_Programme().Nom_Fichier), origine(Fixture("four_7306.txt"));
+    ASSERT_TRUE(copie.open(QIODevice::ReadOnly) && origine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copie.readAll(), origine.readAll());
+
+    // Older files: one new, one already there.
+    const QString ancien = banc.Chemin(u"Sauvegardes/ancien.txt"_s);
+    banc.Etat_Programme().Commentaire = u"Lot d'octobre"_s;
+    ASSERT_EQ(Import_Export::Ecriture_Fichier_Enreg(banc.Etat_Programme(), ancien),
+              Import_Export::Resultat_Ecriture::Ecrit);
+    banc.dialogues.reponses_fichiers = {ancien, banc.Etat_Programme().Nom_Fichier};
+    a->Cmd_Ajouter->click();
+    EXPECT_EQ(banc.dialogues.Messages().last(),
+              u"1 fichier(s) archivé(s), 0 déjà dans les archives."_s);
+    a->Cmd_Ajouter->click();
+    EXPECT_EQ(banc.dialogues.Messages().last(),
+              u"0 fichier(s) archivé(s), 1 déjà dans les archives."_s);
+    a->Txt_Texte->setText(u"octobre"_s);
+    a->Cmd_Rechercher->click();
+    EXPECT_EQ(Colonne(7), QStringList{u"Lot d'octobre"_s});
+}
+
+// An archive file that is not a database: the recording is saved byte for byte all the same,
+// and the user is told it is not archived.
+TEST_F(FenetreArchives, UneArchiveCorrompueNEmpechePasLaSauvegarde) {
+    ASSERT_TRUE(QDir().mkpath(banc.Chemin(u"Archives"_s)));
+    QFile corrompu(banc.Chemin(u"Archives/caldrix.sqlite"_s));
+    ASSERT_TRUE(corrompu.open(QIODevice::WriteOnly));
+    corrompu.write(QByteArray(4096, 'x'));
+    corrompu.close();
+
+    const QString chemin = Sauver("four_7306.txt", u"four.txt"_s);
+
+    EXPECT_EQ(banc.Lire(u"Sauvegardes/four.txt"_s),
+              Import_Export::Contenu_Fichier_Enreg(banc.Etat_Programme()));
+    ASSERT_EQ(banc.dialogues.Messages().size(), 1);
+    EXPECT_TRUE(banc.dialogues.Messages().first().startsWith(
+        u"L'enregistrement est sauvegardé dans %1 mais n'est pas archivé :\n"_s.arg(chemin)))
+        << banc.dialogues.Messages().first().toStdString();
+}
