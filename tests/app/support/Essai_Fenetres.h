@@ -5,20 +5,8 @@
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "Dialogues_Scriptes.h"
 #include "Enregistrement_Essai.h"
@@ -40,21 +28,22 @@
 // Texts as the tests write them: u"..."_s.
 using namespace Qt::StringLiterals;
 
+// How many windows of this name are shown.
+inline int Visibles(const char* nom) {
+    const QWidgetList fenetres = QApplication::topLevelWidgets();
+    return int(std::count_if(fenetres.begin(), fenetres.end(), [&](const QWidget* f) {
+        return f->objectName() == QLatin1String(nom) && f->isVisible();
+    }));
+}
+
 // What the user reads in each control: a box's text, a list's choice, a frame's title.
 inline QStringList Textes(std::initializer_list<const QWidget*> controles) {
     QStringList textes;
     for (const QWidget* c : controles) {
-        if (auto* boite = qobject_cast<const QLineEdit*>(c)) {
-            textes << boite->text();
-        } else if (auto* nombre = qobject_cast<const QAbstractSpinBox*>(c)) {
-            textes << nombre->text();
-        } else if (auto* liste = qobject_cast<const QComboBox*>(c)) {
-            textes << liste->currentText();
-        } else if (auto* cadre = qobject_cast<const QGroupBox*>(c)) {
-            textes << cadre->title();
-        } else if (auto* label = qobject_cast<const QLabel*>(c)) {
-            textes << label->text();
-        }
+        const QVariant texte = c->property("currentText").isValid() ? c->property("currentText")
+                               : c->property("title").isValid()     ? c->property("title")
+                                                                    : c->property("text");
+        textes << texte.toString();
     }
     return textes;
 }
