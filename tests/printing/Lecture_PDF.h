@@ -21,11 +21,6 @@ inline QStringList Pages_PDF(const QString& chemin) {
     return pages;
 }
 
-// The last line of a page that holds something.
-inline QString Derniere_Ligne(const QString& page) {
-    return page.trimmed().split(QLatin1Char('\n')).last().trimmed();
-}
-
 // The words of the first page and their boxes, in points from the top left.
 struct Mot_PDF {
     QString texte;

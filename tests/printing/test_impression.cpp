@@ -60,7 +60,7 @@ TEST(ImpressionTableau, LesPagesSuiventLaMiseEnPage) {
         for (int p = 1; p <= attendues; ++p) {
             SCOPED_TRACE(p);
             const QString& page = pages[p - 1];
-            EXPECT_EQ(Derniere_Ligne(page), u"page %1"_s.arg(p));
+            EXPECT_EQ(page.trimmed().split(u'\n').last().trimmed(), u"page %1"_s.arg(p));
             EXPECT_EQ(page.count(u"Date / Température"_s), 3);
             EXPECT_TRUE(p == 1 || page.trimmed().startsWith(u"Date / Température"_s));
             const int derniere = std::min(240 * p, nombre) - 1;

@@ -17,61 +17,57 @@ namespace {
 
 const QString Imprimante_Cups = u"Caldrix_PDF"_s;
 
-class Cups_Prive {
-  public:
-    // Empty when the scheduler runs; else why it could not be had (cups-pdf writes as root only).
-    QString absence;
-
+// Empty `absence` when the scheduler runs; else why it could not be had (cups-pdf writes as
+// root only).
+struct Cups_Prive {
     Cups_Prive() {
-        const QString pilote = u"/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"_s;
+        const QString pilote = u"/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"_s,
+                      racine = dossier.path();
         if (!QFileInfo::exists(u"/usr/lib/cups/backend/cups-pdf"_s) || !QFileInfo::exists(pilote) ||
             geteuid() != 0) {
             absence = u"CUPS et cups-pdf, lancés par root, sont absents"_s;
             return;
         }
-        const QString racine = dossier_.path();
         for (const char* sous_dossier : {"etc/ppd", "spool", "cache", "state", "log", "tmp"})
             QDir(racine).mkpath(QLatin1String(sous_dossier));
         // The filters run as another user: they must reach the spool and write their files.
         QFile::setPermissions(racine, QFileDevice::Permissions(0x7755));
         QFile::setPermissions(racine + u"/tmp"_s, QFileDevice::Permissions(0x7777));
-        Ecrire(u"/etc/cupsd.conf"_s,
-               u"Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n<Location />\n"
-               "  Order allow,deny\n  Allow all\n</Location>\n"_s);
-        Ecrire(u"/etc/cups-files.conf"_s,
-               u"ServerRoot %1/etc\nRequestRoot %1/spool\nCacheDir %1/cache\n"
-               "StateDir %1/state\nTempDir %1/tmp\nErrorLog %1/log/error_log\n"
-               "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
-               "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
-               "SystemGroup root\nSandboxing Relaxed\n"_s);
-        cupsd_.start(u"/usr/sbin/cupsd"_s, {u"-f"_s, u"-c"_s, racine + u"/etc/cupsd.conf"_s,
-                                            u"-s"_s, racine + u"/etc/cups-files.conf"_s});
+        for (auto [nom, modele] :
+             {std::pair{"cupsd.conf",
+                        "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n<Location />\n"
+                        "  Order allow,deny\n  Allow all\n</Location>\n"},
+              {"cups-files.conf",
+               "ServerRoot %1/etc\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+               "TempDir %1/tmp\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+               "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+               "SystemGroup root\nSandboxing Relaxed\n"}}) {
+            QFile fichier(racine + u"/etc/"_s + QLatin1String(nom));
+            EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) &&
+                        fichier.write(QString::fromUtf8(modele).arg(racine).toUtf8()) > 0);
+        }
+        cupsd.start(u"/usr/sbin/cupsd"_s, {u"-f"_s, u"-c"_s, racine + u"/etc/cupsd.conf"_s, u"-s"_s,
+                                           racine + u"/etc/cups-files.conf"_s});
         const QString prise = racine + u"/cups.sock"_s;
         qputenv("CUPS_SERVER", QFile::encodeName(prise));
-        if (!cupsd_.waitForStarted() ||
+        if (!cupsd.waitForStarted() ||
             !QTest::qWaitFor([&] { return QFileInfo::exists(prise); }, 10000) ||
             QProcess::execute(u"lpadmin"_s, {u"-p"_s, Imprimante_Cups, u"-E"_s, u"-v"_s,
                                              u"cups-pdf:/"_s, u"-P"_s, pilote}) != 0 ||
             QProcess::execute(u"lpadmin"_s, {u"-d"_s, Imprimante_Cups}) != 0) {
             absence = u"l'ordonnanceur CUPS n'a pas démarré : "_s +
-                      QString::fromLocal8Bit(cupsd_.readAllStandardError());
+                      QString::fromLocal8Bit(cupsd.readAllStandardError());
         }
     }
     ~Cups_Prive() {
-        cupsd_.terminate();
-        if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
+        cupsd.terminate();
+        if (!cupsd.waitForFinished(5000)) cupsd.kill();
         qunsetenv("CUPS_SERVER");
     }
 
-  private:
-    void Ecrire(const QString& nom, const QString& modele) {
-        QFile fichier(dossier_.path() + nom);
-        EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) &&
-                    fichier.write(modele.arg(dossier_.path()).toUtf8()) > 0);
-    }
-
-    QTemporaryDir dossier_;
-    QProcess cupsd_;
+    QString absence;
+    QTemporaryDir dossier;
+    QProcess cupsd;
 };
 
 }  // namespace
