@@ -3,8 +3,8 @@
 #include "tools/Affiche_Valeur_Curseur.h"
 
 // Both cursors go to the record nearest to the time, and the status line reads its date and
-// time, its temperature, and the second value when a second curve is shown: %Hr for a 7307,
-// minutes of cooking otherwise.
+// time, its temperature, and the minutes of cooking when that curve is shown (the %Hr of a 7307
+// are read through the main window's graph).
 TEST(LectureCurseur, LaBarreDEtatLitLEnregistrementLePlusProche) {
     const struct {
         Enregistrement_Essai enregistrement;
@@ -12,8 +12,6 @@ TEST(LectureCurseur, LaBarreDEtatLitLEnregistrementLePlusProche) {
         int record;
         const char* lecture;
     } cas[] = {
-        {Enregistrement_Essai(7307).Temperatures({21, 23.4f, 25}).Humidites({50, 56.7f, 60}), false,
-         2, "05/12/2026 08:01:00  23.4°C  56.7%Hr"},
         {Enregistrement_Essai().Temperatures({21, 23.4f, 25.25f}), false, 3,
          "05/12/2026 08:02:00  25.2°C"},
         {Enregistrement_Essai().Temperatures({50, 71.3f, 80}), true, 2,

@@ -136,7 +136,8 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
     Frm_Outils& o = b.Charger();
     QLineEdit *mini = o.Txt_E_T_Mini, *maxi = o.Txt_E_T_Maxi, *debut = o.Msk_Date_Deb,
               *fin = o.Msk_Date_Fin;
-    const QString debut_tard = u"La date de début doit être < à celle de fin!"_s;
+    const QString debut_tard = u"La date de début doit être < à celle de fin!"_s,
+                  fin_tot = u"La date de fin doit être > à celle de début!"_s;
     const double h0930 = Date(1) + 1.5 / 24 + Une_Seconde, h0900 = Date(1) + 1.0 / 24;
     const struct {
         QLineEdit* boite;
@@ -147,7 +148,6 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
         QStringList messages = {};
     } cas[] = {
         {mini, 0, "0", "0", 2, 0, 36},
-        {maxi, 0, "4", "4", 2, 0, 4},
         {maxi, 0, "45", "45", 2, 0, 45},
         {mini, 0, "20", "20", 2, 20, 45},
         {maxi, 0, "20.5", "20.5", 2, 20, 45},
@@ -164,14 +164,7 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
         {fin, -1, "05/12/2026 10:00:00", nullptr, 1, Date(1), h0930},
         {debut, 9, "6080000", "06/12/2026 08:00:00", 1, Date(1), h0930, {debut_tard}},
         {debut, -1, "05/12/2026 09:00:00", nullptr, 1, h0900, h0930},
-        {fin,
-         -1,
-         "05/12/2026 09:00:00",
-         nullptr,
-         1,
-         h0900,
-         h0930,
-         {u"La date de fin doit être > à celle de début!"_s}},
+        {fin, -1, "05/12/2026 09:00:00", nullptr, 1, h0900, h0930, {fin_tot}},
         {debut, -1, "31/02/2026 08:00:00", nullptr, 1, h0900, h0930},
         {fin, -1, "05/12/2026 20:00:00", nullptr, 1, h0900, h0930},
     };
