@@ -1,8 +1,6 @@
 // The windows the main window's menus open: about, manual, port choice, programming behind the
 // wait window, and tools, whose cursor mode reads the graph into the status line; and Qt's own
 // file dialog as the program sets it up.
-#include <functional>
-
 #include "Banc_Programme.h"
 #include "app/Dialogues_Qt.h"
 

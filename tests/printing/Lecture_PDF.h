@@ -1,9 +1,6 @@
 // What a printed PDF file says, as poppler's tools read it back.
 #pragma once
 
-#include <QProcess>
-#include <QRegularExpression>
-
 #include "Essai_Fenetres.h"
 
 inline QString Sortie_Outil(const QString& programme, const QStringList& arguments) {

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QPrinterInfo>
-#include <QTemporaryDir>
 
 #include "Essai_Fenetres.h"
 #include "Lecture_PDF.h"

@@ -71,9 +71,6 @@ TEST(OuvertureOutils, UnEnregistrement7306SansSecondeEchelleNiConsigne) {
     Frm_Outils& o = b.Charger();
 
     EXPECT_EQ(o.windowTitle(), u"Outils Caldrix"_s);
-    EXPECT_TRUE(o.Frame_Echelle_Hygro->isHidden() && o.Opt_Hr->isHidden() && o.Opt_C->isChecked());
-    EXPECT_FALSE(o.Chk_Consigne->isChecked() || o.Chk_Curseur->isChecked() ||
-                 o.Chk_Pan->isChecked());
     EXPECT_EQ(Textes({o.Txt_E_T_Mini, o.Txt_E_T_Maxi, o.Txt_Consigne_Maxi, o.Txt_Consigne_Mini,
                       o.Msk_Date_Deb, o.Msk_Date_Fin}),
               (QStringList{u"12.3"_s, u"37.9"_s, u"30"_s, u"5"_s, u"05/12/2026 08:00:00"_s,

@@ -3,7 +3,6 @@
 // with the scripted dialogs in place of the real ones.
 #pragma once
 
-#include <QTemporaryDir>
 #include <map>
 
 #include "Essai_Fenetres.h"
