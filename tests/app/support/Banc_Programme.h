@@ -28,8 +28,7 @@ class Banc_Programme {
         EXPECT_TRUE(fichier.open(QIODevice::ReadOnly)) << nom.toStdString();
         return fichier.readAll();
     }
-    // The installed folder: Conf.ini (this port, the default thresholds), recettes.ini and
-    // Sauvegardes/.
+    // The installed folder: Conf.ini (this port, default thresholds), recettes.ini, Sauvegardes/.
     void Installer(int port) {
         const std::unique_ptr<Etat> etat = Etat::Nouveau();
         etat->Num_Port = static_cast<uint8_t>(port);
@@ -57,8 +56,7 @@ class Banc_Programme {
     // The program built as main() does; Demarrer runs its start-up too. Ports are only the links
     // of ports/, whatever the machine's own serial ports.
     Frm_Principal& Construire() {
-        fenetre_ = std::make_unique<Frm_Principal>(*etat_, lien_, dialogues);
-        return *fenetre_;
+        return *(fenetre_ = std::make_unique<Frm_Principal>(*etat_, lien_, dialogues));
     }
     Frm_Principal& Demarrer() {
         Construire().Form_Load();
