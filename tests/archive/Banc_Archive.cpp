@@ -28,7 +28,7 @@ class Application : public ::testing::Environment {
 QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire) {
     const auto etat = Etat::Nouveau();
     etat->Identite_Logger = identite;
-    etat->Version_Logger = QStringLiteral("7307");
+    etat->Version_Logger = u"7307"_s;
     etat->Commentaire = commentaire;
     etat->Nb_Mesures = 6;
     for (int i = 1; i <= 3; ++i)
@@ -42,7 +42,7 @@ void Banc_Archive::SetUp() {
     if (GetParam() == Moteur::SQLite) return;
     Postgres_Prive& serveur = Postgres_Prive::Commun();
     if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+    if (!QSqlDatabase::isDriverAvailable(u"QPSQL"_s)) {
         GTEST_SKIP() << "pilote PostgreSQL de Qt SQL absent (libqt6sql6-psql)";
     }
     qputenv("CALDRIX_ARCHIVE", serveur.Nouvelle_Base().toUtf8());

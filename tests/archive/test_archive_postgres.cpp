@@ -13,11 +13,11 @@ TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
     ASSERT_TRUE(archive);
     Postgres_Prive& serveur = Postgres_Prive::Commun();
     archive->Definir_Avant_Validation([&] { EXPECT_TRUE(serveur.Arreter_Brutalement()); });
-    const QString a = Ecrire(QStringLiteral("a.txt"), Fichier_Essai({}, 46000));
+    const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
     const Resultat_Ajout coupe = archive->Ajouter(a);
     EXPECT_EQ(coupe.Bilan, Bilan_Ajout::Echec);
-    EXPECT_TRUE(coupe.Message.contains(
-        QStringLiteral("n'est pas archivé : le serveur des archives ne répond pas")))
+    EXPECT_TRUE(
+        coupe.Message.contains(u"n'est pas archivé : le serveur des archives ne répond pas"_s))
         << coupe.Message.toStdString();
 
     ASSERT_TRUE(serveur.Demarrer());
@@ -31,13 +31,13 @@ TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
 TEST_P(Archive_Serveur, TwoWorkstationsAddingOverlappingFilesAtOnceKeepEachOnce) {
     QStringList fichiers;
     for (int i = 0; i < 30; ++i)
-        fichiers << Ecrire(QStringLiteral("%1.txt").arg(i), Fichier_Essai({}, 46000 + i));
+        fichiers << Ecrire(u"%1.txt"_s.arg(i), Fichier_Essai({}, 46000 + i));
     // Both start on a new base, so they also race to make its tables; the second goes
     // backwards to meet the first on the shared files.
     QStringList seconds = fichiers.mid(10);
     std::reverse(seconds.begin(), seconds.end());
     QProcess poste[2];
-    const QStringList ajouter = {QStringLiteral("archive"), QStringLiteral("add")};
+    const QStringList ajouter = {u"archive"_s, u"add"_s};
     poste[0].start(QStringLiteral(CALDRIX_CLI), ajouter + fichiers.mid(0, 20));
     poste[1].start(QStringLiteral(CALDRIX_CLI), ajouter + seconds);
     QString sorties;
@@ -46,8 +46,8 @@ TEST_P(Archive_Serveur, TwoWorkstationsAddingOverlappingFilesAtOnceKeepEachOnce)
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
         sorties += QString::fromUtf8(p.readAllStandardOutput());
     }
-    EXPECT_EQ(sorties.count(QStringLiteral(" archivé (n° ")), 30);
-    EXPECT_EQ(sorties.count(QStringLiteral(" déjà dans les archives (n° ")), 10);
+    EXPECT_EQ(sorties.count(u" archivé (n° "_s), 30);
+    EXPECT_EQ(sorties.count(u" déjà dans les archives (n° "_s), 10);
     QStringList archives;
     for (const Fiche_Archive& f : Ouvrir()->Lister({}).Fiches)
         archives << f.Fichier;

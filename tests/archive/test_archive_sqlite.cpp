@@ -11,7 +11,7 @@ namespace {
 class Archive_Locale : public Banc_Archive {
   protected:
     QByteArray Base() const {
-        QFile f(Chemin(QStringLiteral("Archives/caldrix.sqlite")));
+        QFile f(Chemin(u"Archives/caldrix.sqlite"_s));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
@@ -20,32 +20,31 @@ class Archive_Locale : public Banc_Archive {
 
 TEST_P(Archive_Locale, AReadOnlyFileRefusesTheAddAndKeepsWhatItHolds) {
     if (geteuid() == 0) GTEST_SKIP() << "root écrit malgré les droits : lecture seule intestable";
-    ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(QStringLiteral("a.txt"), Fichier_Essai({}, 46000))).Bilan,
+    ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000))).Bilan,
               Bilan_Ajout::Archive);
-    QFile::setPermissions(Chemin(QStringLiteral("Archives/caldrix.sqlite")), QFile::ReadOwner);
+    QFile::setPermissions(Chemin(u"Archives/caldrix.sqlite"_s), QFile::ReadOwner);
     const QByteArray avant = Base();
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
-    const Resultat_Ajout r =
-        archive->Ajouter(Ecrire(QStringLiteral("b.txt"), Fichier_Essai({}, 46001)));
+    const Resultat_Ajout r = archive->Ajouter(Ecrire(u"b.txt"_s, Fichier_Essai({}, 46001)));
     EXPECT_EQ(r.Bilan, Bilan_Ajout::Echec);
-    EXPECT_TRUE(r.Message.contains(QStringLiteral("en lecture seule"))) << r.Message.toStdString();
+    EXPECT_TRUE(r.Message.contains(u"en lecture seule"_s)) << r.Message.toStdString();
     EXPECT_EQ(archive->Lister({}).Fiches.size(), 1);
     EXPECT_EQ(Base(), avant);
 }
 
 TEST_P(Archive_Locale, ACorruptFileOrAFolderThatCannotBeMadeIsToldAndNothingIsLost) {
-    Ecrire(QStringLiteral("Archives"), "un fichier à la place du dossier");
+    Ecrire(u"Archives"_s, "un fichier à la place du dossier");
     QString erreur;
     EXPECT_FALSE(Archive::Ouvrir(erreur));
-    EXPECT_TRUE(erreur.contains(QStringLiteral("Impossible de créer le dossier des archives")));
+    EXPECT_TRUE(erreur.contains(u"Impossible de créer le dossier des archives"_s));
 
-    QFile::remove(Chemin(QStringLiteral("Archives")));
-    ASSERT_TRUE(QDir(Chemin({})).mkpath(QStringLiteral("Archives")));
+    QFile::remove(Chemin(u"Archives"_s));
+    ASSERT_TRUE(QDir(Chemin({})).mkpath(u"Archives"_s));
     const QByteArray dechets(4096, 'Z');
-    Ecrire(QStringLiteral("Archives/caldrix.sqlite"), dechets);
+    Ecrire(u"Archives/caldrix.sqlite"_s, dechets);
     EXPECT_FALSE(Archive::Ouvrir(erreur));
-    EXPECT_TRUE(erreur.contains(QStringLiteral("est endommagé ou n'est pas une base SQLite")))
+    EXPECT_TRUE(erreur.contains(u"est endommagé ou n'est pas une base SQLite"_s))
         << erreur.toStdString();
     EXPECT_EQ(Base(), dechets);
 }
@@ -57,20 +56,17 @@ TEST_P(Archive_Locale, AMalformedAddressIsAnErrorNeverTheLocalFile) {
         qputenv("CALDRIX_ARCHIVE", faux);
         QString erreur;
         EXPECT_FALSE(Archive::Ouvrir(erreur)) << faux;
-        EXPECT_TRUE(
-            erreur.startsWith(QStringLiteral("CALDRIX_ARCHIVE : Adresse des archives incorrecte")));
+        EXPECT_TRUE(erreur.startsWith(u"CALDRIX_ARCHIVE : Adresse des archives incorrecte"_s));
     }
-    EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("Archives"))));
+    EXPECT_FALSE(QFile::exists(Chemin(u"Archives"_s)));
     // Without the variable, the line of Archive.ini; each field percent-decoded.
     qunsetenv("CALDRIX_ARCHIVE");
-    Ecrire(QStringLiteral("Archive.ini"),
-           "[Serveur]\r\npostgresql://labo%40site:p%3Ass@db:6543/haccp\r\n");
+    Ecrire(u"Archive.ini"_s, "[Serveur]\r\npostgresql://labo%40site:p%3Ass@db:6543/haccp\r\n");
     QString erreur;
     const auto a = Adresse_Configuree(erreur);
     ASSERT_TRUE(a) << erreur.toStdString();
     EXPECT_EQ(QStringList({a->Utilisateur, a->Mot_De_Passe, a->Hote, a->Base}),
-              QStringList({QStringLiteral("labo@site"), QStringLiteral("p:ss"),
-                           QStringLiteral("db"), QStringLiteral("haccp")}));
+              QStringList({u"labo@site"_s, u"p:ss"_s, u"db"_s, u"haccp"_s}));
     EXPECT_EQ(a->Port, 6543);
 }
 

@@ -16,7 +16,7 @@ namespace {
 // the computation may write. The measure after the last, which must not be read nor written, is
 // 1000 °C a minute later.
 void Mesures(Etat& etat, const std::vector<float>& temperatures, std::vector<double> ecarts = {}) {
-    etat.Version_Logger = QStringLiteral("7306V1.00\r");
+    etat.Version_Logger = u"7306V1.00\r"_s;
     ecarts.resize(temperatures.size(), 1);
     double date = Date_Depuis_Civil(2026, 1, 10, 8, 0, 0);
     for (std::size_t i = 0; i < temperatures.size(); ++i) {
@@ -88,7 +88,7 @@ TEST(CalculCuisson, RienNEstEcritQuandAucuneValeurNEstPossible) {
     const auto etat = Etat::Nouveau();
     Maximum_Cuisson maximum{25, 123.0};
     Mesures(*etat, {50, 60, 70, 80, 70, 50});
-    etat->Version_Logger = QStringLiteral("7307V1.00\r");  // a 7307 is left untouched
+    etat->Version_Logger = u"7307V1.00\r"_s;  // a 7307 is left untouched
     EXPECT_EQ(Calcul_Valeur_Cuisson(*etat, maximum, 70, 10, 55), 0.0f);
     EXPECT_EQ(maximum.Valeur_Max, 0);
     maximum.Valeur_Max = 25;

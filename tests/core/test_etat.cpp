@@ -46,8 +46,7 @@ TEST(Etat, LettresEtLibellesDesUnites) {
         EXPECT_EQ(Unite_Depuis_Lettre(QLatin1Char(lettre)), QString::fromUtf8(libelle));
         EXPECT_EQ(Lettre_Depuis_Unite(QString::fromUtf8(libelle)), QLatin1Char(lettre));
     }
-    EXPECT_EQ(Unite_Depuis_Lettre(u'x') + Lettre_Depuis_Unite(QStringLiteral("Kelvin")),
-              QStringLiteral("°CC"));
+    EXPECT_EQ(Unite_Depuis_Lettre(u'x') + Lettre_Depuis_Unite(u"Kelvin"_s), u"°CC"_s);
 }
 
 // 2006 + 3 × ((year − 2006) / 3), the division truncating toward zero, and three years before.
@@ -60,6 +59,7 @@ TEST(Etat, OriginesDeLHorlogeTousLesTroisAnsDepuis2006) {
         Origines_Horloge(etat, maintenant);
         origines << Texte_Date(etat.Date_Origine) + u';' + Texte_Date(etat.Date_Origine_Precedente);
     }
-    EXPECT_EQ(origines.join(u' '), QStringLiteral("01/01/2024;01/01/2021 01/01/2027;01/01/2024 "
-                                                  "01/01/2024;01/01/2021 01/01/2006;01/01/2003"));
+    EXPECT_EQ(origines.join(u' '),
+              u"01/01/2024;01/01/2021 01/01/2027;01/01/2024 "
+              "01/01/2024;01/01/2021 01/01/2006;01/01/2003"_s);
 }

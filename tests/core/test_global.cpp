@@ -21,15 +21,15 @@ QString Champs(const char* texte, char separateur, int de, int a) {
 
 // Nothing is trimmed: the last field keeps the carriage return; a one-character text has none.
 TEST(Reponses, ChampsCoupesSansRienRetirer) {
-    EXPECT_EQ(Champs("i ABC 7307V10\r", ' ', -1, 4), QStringLiteral("||i|ABC|7307V10\r|"));
-    EXPECT_EQ(Champs("a  b", ' ', 1, 3), QStringLiteral("a||b"));
-    EXPECT_EQ(Champs(">\r", '\r', 1, 2), QStringLiteral(">|"));
+    EXPECT_EQ(Champs("i ABC 7307V10\r", ' ', -1, 4), u"||i|ABC|7307V10\r|"_s);
+    EXPECT_EQ(Champs("a  b", ' ', 1, 3), u"a||b"_s);
+    EXPECT_EQ(Champs(">\r", '\r', 1, 2), u">|"_s);
     EXPECT_EQ(Champs(">", '\r', 1, 1), QString());
-    EXPECT_EQ(Champs("05/12/2026;21.5", ';', 2, 2), QStringLiteral("21.5"));
+    EXPECT_EQ(Champs("05/12/2026;21.5", ';', 2, 2), u"21.5"_s);
 }
 
 TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
-    QString texte = QStringLiteral("m 3 60\rt 215\r\rfin");
+    QString texte = u"m 3 60\rt 215\r\rfin"_s;
     Lecteur_Lignes lecteur(texte);
     for (const char* ligne : {"m 3 60\r", "t 215\r", "\r", "fin"}) {
         EXPECT_EQ(lecteur.Suivante(), QLatin1String(ligne));
@@ -37,12 +37,12 @@ TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
     }
     EXPECT_TRUE(lecteur.Fini() && texte.isEmpty());
     const QString x254(254, u'x'), x255(255, u'x');
-    for (const QString& bonne : {x254 + QStringLiteral("\ry"), x254}) {
+    for (const QString& bonne : {x254 + u"\ry"_s, x254}) {
         QString reste = bonne;
         EXPECT_EQ(Extraire_Ligne(reste).size(), std::min<qsizetype>(bonne.size(), 255));
         EXPECT_EQ(Lecteur_Lignes(bonne).Suivante().size(), std::min<qsizetype>(bonne.size(), 255));
     }
-    for (const QString& trop_longue : {x255 + QStringLiteral("\r"), x255}) {
+    for (const QString& trop_longue : {x255 + u"\r"_s, x255}) {
         QString reste = trop_longue;
         EXPECT_THROW(Extraire_Ligne(reste), Erreur_Debordement);
         EXPECT_THROW(Lecteur_Lignes(trop_longue).Suivante(), Erreur_Debordement);
@@ -62,12 +62,12 @@ TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
     EXPECT_EQ(QStringList({date("1", "5180\r"), date("1", "B3C\r"), date("0000", "0014\r"),
                            date("zz", "zz"), date("5AA", "3200\r")})
                   .join(u'|'),
-              QStringLiteral("02/01/2024|01/01/2024 19:00:12|01/01/2024 00:00:20|01/01/2024|"
-                             "06/01/2024"));
+              u"02/01/2024|01/01/2024 19:00:12|01/01/2024 00:00:20|01/01/2024|"
+              "06/01/2024"_s);
     QStringList comptes;
     for (double jours : {1.0, 0.0, -1.0, 0.5 / 86400, 1.5 / 86400})
         comptes << Conversion_Secondes(etat, etat.Date_Origine + jours);
-    EXPECT_EQ(comptes.join(u' '), QStringLiteral("86400 0 -86400 0 2"));
+    EXPECT_EQ(comptes.join(u' '), u"86400 0 -86400 0 2"_s);
     EXPECT_THROW(Conversion_Secondes(etat, etat.Date_Origine + 30000), Erreur_Conversion);
 }
 
@@ -82,8 +82,7 @@ TEST(Reponses, NombresSigneesSur16Bits) {
         EXPECT_THROW(Nombre_Reponse(mauvais), Erreur_Conversion)
             << QString::fromUtf16(mauvais).toStdString();
     }
-    EXPECT_EQ(Complete_Espaces(QStringLiteral("ab"), 5) + u'|' +
-                  Complete_Espaces(QStringLiteral("abcde"), 5) + u'|' +
-                  Complete_Espaces(QStringLiteral("abcdef"), 5) + u'|' + Complete_Espaces({}, 0),
-              QStringLiteral("ab    |abcde |abcdef| "));
+    EXPECT_EQ(Complete_Espaces(u"ab"_s, 5) + u'|' + Complete_Espaces(u"abcde"_s, 5) + u'|' +
+                  Complete_Espaces(u"abcdef"_s, 5) + u'|' + Complete_Espaces({}, 0),
+              u"ab    |abcde |abcdef| "_s);
 }

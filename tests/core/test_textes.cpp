@@ -87,9 +87,9 @@ TEST(Textes, SimplesEcritsSousLeurFormeLaPlusCourte) {
         EXPECT_EQ(Texte_Single(Lecture_Single(QString::fromLatin1(texte)).value()),
                   QLatin1String(texte));
     }
-    EXPECT_EQ(Texte_Single(-0.0f), QStringLiteral("0"));
-    EXPECT_EQ(Texte_Single(1.0f / 3), QStringLiteral("0.3333333"));
-    EXPECT_EQ(Texte_Single(12345678.0f), QStringLiteral("12345680"));
+    EXPECT_EQ(Texte_Single(-0.0f), u"0"_s);
+    EXPECT_EQ(Texte_Single(1.0f / 3), u"0.3333333"_s);
+    EXPECT_EQ(Texte_Single(12345678.0f), u"12345680"_s);
     // Tenths divided by ten, as every downloaded value is.
     for (int dixiemes = -600; dixiemes <= 1500; ++dixiemes) {
         const auto v = static_cast<float>(dixiemes / 10.0);
@@ -111,7 +111,7 @@ TEST(Textes, ToutSimpleAuPlusSeptChiffresSansExposant) {
             if (std::strtof(court, nullptr) == v) break;
         }
         const QString texte = Texte_Single(v);
-        ASSERT_FALSE(texte.contains(QLatin1Char('e'))) << texte.toStdString();
+        ASSERT_FALSE(texte.contains(u'e')) << texte.toStdString();
         ASSERT_EQ(Lecture_Double(texte), std::strtod(court, nullptr)) << texte.toStdString();
     }
 }

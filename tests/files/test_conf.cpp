@@ -32,7 +32,7 @@ class FichierConf : public Dossier_Temporaire {
         resultat = Lecture_Conf(*etat);
         return {etat->Num_Port, etat->Seuil_Haut, etat->Seuil_Bas, etat->Nb_Enreg_Max};
     }
-    QString Chemin_Conf() const { return Chemin(QStringLiteral("Conf.ini")); }
+    QString Chemin_Conf() const { return Chemin(u"Conf.ini"_s); }
     std::unique_ptr<Etat> etat = Etat::Nouveau();
     Resultat_Lecture resultat = Resultat_Lecture::Incorrect;
 };
@@ -64,7 +64,7 @@ TEST_F(FichierConf, ValeursQuiNeSeConvertissentPas) {
         {Conf("-1", "30", "5", "2000").left(55), {1, 30.0f, 0.0f, 1000}},  // cut after "30"
     };
     for (const auto& [octets, valeurs] : cas) {
-        Ecrire(QStringLiteral("Conf.ini"), octets);
+        Ecrire(u"Conf.ini"_s, octets);
         EXPECT_EQ(Lues(), valeurs) << octets.toStdString();
         EXPECT_EQ(resultat, Resultat_Lecture::Lu);
     }
@@ -79,7 +79,7 @@ TEST_F(FichierConf, UnEchecDEcritureLaisseLeBonFichier) {
         EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
     }
     EXPECT_EQ(Octets(Chemin_Conf()), bon);
-    qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(QStringLiteral("absent"))));
+    qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
     EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
 }
 

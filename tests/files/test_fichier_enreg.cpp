@@ -27,12 +27,12 @@ class FichierEnreg : public Dossier_Temporaire {
         } else {
             octets.truncate(octets.indexOf(avant));
         }
-        return Lecture_Fichier_Enreg(*etat, Ecrire(QStringLiteral("lu.txt"), octets));
+        return Lecture_Fichier_Enreg(*etat, Ecrire(u"lu.txt"_s, octets));
     }
     // Measure i as its file line.
     QString Ligne(int i) const {
         const Mesure& m = etat->Mesures(i);
-        QString ligne = Texte_Date(m.Date_Heure) + QLatin1Char(';') + Texte_Single(m.Temperature);
+        QString ligne = Texte_Date(m.Date_Heure) + u';' + Texte_Single(m.Temperature);
         if (Est_Modele_7307(etat->Version_Logger)) ligne += u';' + Texte_Single(m.Humidite);
         return ligne;
     }
@@ -124,13 +124,12 @@ TEST_F(FichierEnreg, FichiersModifiesOuCoupes) {
 
 TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
     const QString plein =
-        Enregistrement_Essai(7307).Constante(16000, 4.5f).Ecrire(Chemin(QStringLiteral("7307")));
+        Enregistrement_Essai(7307).Constante(16000, 4.5f).Ecrire(Chemin(u"7307"_s));
     ASSERT_EQ(Lecture_Fichier_Enreg(*etat, plein), Resultat_Lecture::Lu);
     EXPECT_EQ(etat->Nb_Mesures, 32000);
     EXPECT_EQ(etat->Mesures(16000).Humidite, 16040.0f);
-    const QString trop =
-        Enregistrement_Essai().Constante(16000, 4.5f).Ecrire(Chemin(QStringLiteral("7306")));
-    Ecrire(QStringLiteral("7306"), Octets(trop) + "06/01/2027;1\r\n");
+    const QString trop = Enregistrement_Essai().Constante(16000, 4.5f).Ecrire(Chemin(u"7306"_s));
+    Ecrire(u"7306"_s, Octets(trop) + "06/01/2027;1\r\n");
     EXPECT_EQ(Lecture_Fichier_Enreg(*etat, trop), Resultat_Lecture::Incorrect);
     EXPECT_EQ(etat->Nb_Mesures, 16000);
 }
@@ -150,7 +149,7 @@ TEST_F(FichierEnreg, IdentiteEtCommentaireRelusTelsQuels) {
                                 .Identite(QString::fromUtf8(identite))
                                 .Commentaire(QString::fromUtf8(commentaire))
                                 .Constante(3, 21.5f)
-                                .Ecrire(Chemin(QStringLiteral("commentaire.txt")));
+                                .Ecrire(Chemin(u"commentaire.txt"_s));
         ASSERT_EQ(Lecture_Fichier_Enreg(*etat, nom), Resultat_Lecture::Lu) << commentaire;
         EXPECT_EQ(etat->Identite_Logger, QString::fromUtf8(identite_lue));
         EXPECT_EQ(etat->Commentaire, QString::fromUtf8(commentaire_lu));
@@ -159,13 +158,11 @@ TEST_F(FichierEnreg, IdentiteEtCommentaireRelusTelsQuels) {
 }
 
 TEST_F(FichierEnreg, UnEchecNeChangeNiLaMemoireNiLeBonFichier) {
-    const QString bon = Ecrire(QStringLiteral("four.txt"), Octets(Fixture("four_7306.txt")));
+    const QString bon = Ecrire(u"four.txt"_s, Octets(Fixture("four_7306.txt")));
     ASSERT_EQ(Lecture_Fichier_Enreg(*etat, bon), Resultat_Lecture::Lu);
-    EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(QStringLiteral("absent.txt"))),
-              Resultat_Lecture::Introuvable);
+    EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(u"absent.txt"_s)), Resultat_Lecture::Introuvable);
     EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(bon));
-    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(QStringLiteral("absent/x.txt"))),
-              Resultat_Ecriture::Echec);
+    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(u"absent/x.txt"_s)), Resultat_Ecriture::Echec);
     EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, QString()), Resultat_Ecriture::Echec);
     etat->Nb_Mesures = Nb_Mesures_Max;
     {
@@ -174,12 +171,11 @@ TEST_F(FichierEnreg, UnEchecNeChangeNiLaMemoireNiLeBonFichier) {
         EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, bon), Resultat_Ecriture::Echec);
     }
     EXPECT_EQ(Octets(bon), Octets(Fixture("four_7306.txt")));
-    EXPECT_EQ(QDir(Chemin(QString())).entryList(QDir::Files),
-              QStringList({QStringLiteral("four.txt")}));
+    EXPECT_EQ(QDir(Chemin(QString())).entryList(QDir::Files), QStringList({u"four.txt"_s}));
 }
 
 TEST(NomFichierEnreg, SeulementLesNomsFinissantParTxtEnMinuscules) {
-    EXPECT_TRUE(Est_Nom_Fichier_Enreg(QStringLiteral("/home/u/Caldrix/Sauvegardes/lot 12.txt")));
+    EXPECT_TRUE(Est_Nom_Fichier_Enreg(u"/home/u/Caldrix/Sauvegardes/lot 12.txt"_s));
     for (const char* nom : {"/home/u/LOT12.TXT", "lot12.Txt", "Nom du fichier", ""})
         EXPECT_FALSE(Est_Nom_Fichier_Enreg(QLatin1String(nom))) << nom;
 }

@@ -20,7 +20,7 @@ QString Texte(const Recette& r) {
 
 class FichierRecettes : public Dossier_Temporaire {
   protected:
-    QByteArray Fichier() const { return Octets(Chemin(QStringLiteral("recettes.ini"))); }
+    QByteArray Fichier() const { return Octets(Chemin(u"recettes.ini"_s)); }
     std::unique_ptr<Etat> etat = Etat::Nouveau();
 };
 
@@ -35,14 +35,14 @@ TEST_F(FichierRecettes, AbsentIlEstCreeAvecLesRecettesParDefaut) {
     EXPECT_TRUE(
         fichier.endsWith("[Recette 99]\r\n99\r\nFormule n\xB0"
                          "99\r\n70\r\n10\r\n55\r\n"));
-    EXPECT_EQ(Texte(etat->Recettes(7)), QStringLiteral("7|Formule n°7|70|10|55"));
+    EXPECT_EQ(Texte(etat->Recettes(7)), u"7|Formule n°7|70|10|55"_s);
 }
 
 TEST_F(FichierRecettes, RecetteModifieeEcritePuisRelue) {
     Recettes_Defaut(*etat, 70, 10, 55);
-    etat->Recettes(5) = {5, QStringLiteral("Confit de canard, 3ème essai"), 8.5f, 121.1f, -0.5f};
+    etat->Recettes(5) = {5, u"Confit de canard, 3ème essai"_s, 8.5f, 121.1f, -0.5f};
     // A line break in a name is written as a blank: it cannot shift the blocks.
-    etat->Recettes(1).Nom = QStringLiteral("Pâté\r\nen croûte\n");
+    etat->Recettes(1).Nom = u"Pâté\r\nen croûte\n"_s;
     ASSERT_EQ(Ecriture_Recettes(*etat), Resultat_Ecriture::Ecrit);
     EXPECT_EQ(Fichier().count("\r\n"), 594);
     EXPECT_TRUE(
@@ -50,7 +50,7 @@ TEST_F(FichierRecettes, RecetteModifieeEcritePuisRelue) {
                            "\r\n121.1\r\n8.5\r\n-0.5\r\n[Recette 6]\r\n"));
     const auto relu = Etat::Nouveau();
     ASSERT_EQ(Lecture_Recettes(*relu), Resultat_Lecture::Lu);
-    EXPECT_EQ(relu->Recettes(1).Nom, QStringLiteral("Pâté  en croûte "));
+    EXPECT_EQ(relu->Recettes(1).Nom, u"Pâté  en croûte "_s);
     for (int k = 2; k <= Nb_Recettes_Max; ++k)
         EXPECT_EQ(Texte(relu->Recettes(k)), Texte(etat->Recettes(k))) << k;
 }
@@ -75,7 +75,7 @@ TEST_F(FichierRecettes, NombresLusCommeTapes) {
     };
     for (const auto& [avant, apres] : remplacements)
         fichier.replace(avant, apres);
-    Ecrire(QStringLiteral("recettes.ini"), fichier);
+    Ecrire(u"recettes.ini"_s, fichier);
     Recettes_Defaut(*etat, 1, 2, 3);
     ASSERT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Lu);
     const std::pair<int, const char*> attendues[] = {
@@ -90,18 +90,18 @@ TEST_F(FichierRecettes, NombresLusCommeTapes) {
 TEST_F(FichierRecettes, FichierCoupeLesRecettesManquantesRestentCommeAvant) {
     Recettes_Defaut(*etat, 70, 10, 55);
     const QByteArray fichier = Contenu_Recettes(*etat);
-    Ecrire(QStringLiteral("recettes.ini"), fichier.left(fichier.indexOf("[Recette 3]") + 20));
+    Ecrire(u"recettes.ini"_s, fichier.left(fichier.indexOf("[Recette 3]") + 20));
     Recettes_Defaut(*etat, 1, 2, 3);
     ASSERT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Lu);
-    EXPECT_EQ(Texte(etat->Recettes(2)), QStringLiteral("2|Formule n°2|70|10|55"));
-    EXPECT_EQ(Texte(etat->Recettes(3)), QStringLiteral("3|Form|1|2|3"));  // the cut line
-    EXPECT_EQ(Texte(etat->Recettes(99)), QStringLiteral("99|Formule n°99|1|2|3"));
+    EXPECT_EQ(Texte(etat->Recettes(2)), u"2|Formule n°2|70|10|55"_s);
+    EXPECT_EQ(Texte(etat->Recettes(3)), u"3|Form|1|2|3"_s);  // the cut line
+    EXPECT_EQ(Texte(etat->Recettes(99)), u"99|Formule n°99|1|2|3"_s);
 }
 
 TEST_F(FichierRecettes, DossierQuiNePeutPasLePrendre) {
-    qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(QStringLiteral("absent"))));
+    qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
     EXPECT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Introuvable);
-    EXPECT_EQ(Texte(etat->Recettes(99)), QStringLiteral("99|Formule n°99|70|10|55"));
+    EXPECT_EQ(Texte(etat->Recettes(99)), u"99|Formule n°99|70|10|55"_s);
     EXPECT_EQ(Ecriture_Recettes(*etat), Resultat_Ecriture::Echec);
 }
 

@@ -50,10 +50,7 @@ TEST(Commandes, PresenceIdentiteVersionEtEtatLus) {
     };
     for (const auto& c : cas) {
         Logger_Scripte l;
-        Enregistrement_Essai()
-            .Identite(QStringLiteral("AVANT"))
-            .Constante(1, 4.5f)
-            .Remplir(*l.etat);
+        Enregistrement_Essai().Identite(u"AVANT"_s).Constante(1, 4.5f).Remplir(*l.etat);
         const char lettre = c.lire == Test_Logger ? 'Q' : c.lire == Lecture_Etat ? 'M' : 'I';
         if (c.reponse) l.Reponse(lettre, c.reponse);
         EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
@@ -65,11 +62,11 @@ TEST(Commandes, PresenceIdentiteVersionEtEtatLus) {
 TEST(Commandes, IdentiteEtHorlogeEcrites) {
     Logger_Scripte l;
     l.Reponse('J', "i CHAMBRE1 7306V1\r");
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, QStringLiteral("CHAMBRE1-NORD"), true), 0);
+    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
     EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, QString(), false), 0);
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, QStringLiteral("Étuve"), false), 0);
+    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"Étuve"_s, false), 0);
     l.Reponse('J', ">\r");
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, QStringLiteral("A"), false), 2);
+    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"A"_s, false), 2);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".
     const double origine = l.etat->Date_Origine;
     l.Reponse('C', ">\r");
@@ -141,7 +138,7 @@ TEST(Commandes, DemarrageEnvoye) {
     }
     Logger_Scripte l;
     l.Reponse('S', ">\r");
-    EXPECT_EQ(Demarrage_Enreg(*l.etat, l.lien, 60, QStringLiteral("°C"), 0, 1000), 2);
+    EXPECT_EQ(Demarrage_Enreg(*l.etat, l.lien, 60, u"°C"_s, 0, 1000), 2);
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ QString Echange(Logger_Scripte& l, const QByteArray& trame, const Arrivees& prem
     const int code = l.lien.Echange_Logger();
     EXPECT_EQ(l.port.envoye, trame.repeated(static_cast<qsizetype>(l.port.trames.size())));
     EXPECT_EQ(l.horloge.evenements_traites, 1);
-    EXPECT_EQ(l.releve.textes.count(QStringLiteral("Communication en cours")) * 2,
-              l.releve.textes.size());
+    EXPECT_EQ(l.releve.textes.count(u"Communication en cours"_s) * 2, l.releve.textes.size());
     return QStringList{QString::number(code), l.etat->Trame_Reception,
                        QString::number(l.horloge.ecoule_ms), QString::number(l.port.trames.size()),
                        l.releve.Dernier()}
@@ -87,13 +86,13 @@ TEST(Echange, OuvertureDuPortPuisTestDePresence) {
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
     EXPECT_EQ(
         QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + l.etat->Trame_Reception,
-        QStringLiteral("3 9600, N, 8, 1 >\r"));
+        u"3 9600, N, 8, 1 >\r"_s);
     EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
     l.lien.Fermeture_Port();
     EXPECT_FALSE(l.port.ouvert);
     l.port.ouverture_possible = false;
     EXPECT_EQ(l.lien.Ouverture_Port(1), 2);
-    EXPECT_EQ(l.releve.Dernier(), QStringLiteral("Pas de réponse"));
+    EXPECT_EQ(l.releve.Dernier(), u"Pas de réponse"_s);
 }
 
 }  // namespace

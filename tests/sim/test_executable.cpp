@@ -28,16 +28,16 @@ TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
     static char nom[] = "caldrix-tests", *argv[] = {nom, nullptr};
     QCoreApplication application(argc, argv);  // QSerialPort wants one, as the program has
     QTemporaryDir dossier;
-    const QString journal = dossier.filePath(QStringLiteral("trames.txt"));
-    const QString lien_port = dossier.filePath(QStringLiteral("ports/COM4"));
+    const QString journal = dossier.filePath(u"trames.txt"_s);
+    const QString lien_port = dossier.filePath(u"ports/COM4"_s);
     QProcess sim;
-    Lancer(sim, QStringLiteral("--load|%1|--port|4|--dossier|%2|--journal|%3")
+    Lancer(sim, u"--load|%1|--port|4|--dossier|%2|--journal|%3"_s
                     .arg(Fixture("four_7306.txt"), dossier.path(), journal)
                     .split(u'|'));
     while (!sim.canReadLine())
         ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
     const QString peripherique = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    EXPECT_TRUE(peripherique.startsWith(QStringLiteral("/dev/pts/")));
+    EXPECT_TRUE(peripherique.startsWith(u"/dev/pts/"_s));
     EXPECT_EQ(QFileInfo(lien_port).symLinkTarget(), peripherique);
 
     qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
@@ -54,7 +54,7 @@ TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
     EXPECT_EQ(etat->Identite_Logger + u' ' + QString::number(etat->Nb_Mesures) + u' ' +
                   Texte_Date(etat->Mesures(1).Date_Heure) + u' ' +
                   Texte_Date(etat->Mesures(12).Date_Heure),
-              QStringLiteral("FOUR01 12 05/12/2026 23:55:00 06/12/2026 00:06:00"));
+              u"FOUR01 12 05/12/2026 23:55:00 06/12/2026 00:06:00"_s);
     QFile trames(journal);
     EXPECT_TRUE(trames.open(QIODevice::ReadOnly));
     EXPECT_EQ(trames.readAll(), QByteArray("Q\nQ\nI\nI\nM\nD\n"));
@@ -67,14 +67,13 @@ TEST(ExecutableSimulateur, RejoueUnFichierQueLeProgrammeTelecharge) {
 
 TEST(ExecutableSimulateur, AideEtOptionRefusee) {
     QProcess aide, refuse;
-    ASSERT_TRUE(Lancer(aide, {QStringLiteral("--help")})->waitForFinished(10000));
+    ASSERT_TRUE(Lancer(aide, {u"--help"_s})->waitForFinished(10000));
     EXPECT_EQ(aide.exitCode(), 0);
     const QString texte = QString::fromLocal8Bit(aide.readAllStandardOutput());
-    const QStringList attendus = Panne_Simulee::Noms() << QStringLiteral("--charger");
+    const QStringList attendus = Panne_Simulee::Noms() << u"--charger"_s;
     for (const QString& attendu : attendus)
         EXPECT_TRUE(texte.contains(attendu)) << attendu.toStdString();
-    ASSERT_TRUE(Lancer(refuse, {QStringLiteral("--modele"), QStringLiteral("9999")})
-                    ->waitForFinished(10000));
+    ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s})->waitForFinished(10000));
     EXPECT_EQ(refuse.exitCode(), 2);
     EXPECT_TRUE(QString::fromLocal8Bit(refuse.readAllStandardError()).contains(u"--modele"));
     EXPECT_TRUE(refuse.readAllStandardOutput().isEmpty()) << "no device line on a refusal";

@@ -44,10 +44,7 @@ TEST(LoggerSimule, ReponsesOctetPourOctetEtMemoire) {
                 << script[i];
         const Memoire_Logger& apres = logger.Memoire();
         // Thresholds in tenths and size code, as the logger keeps them.
-        EXPECT_EQ(QStringLiteral("%1 %2 %3")
-                      .arg(apres.seuil_haut)
-                      .arg(apres.seuil_bas)
-                      .arg(apres.code_taille),
+        EXPECT_EQ(u"%1 %2 %3"_s.arg(apres.seuil_haut).arg(apres.seuil_bas).arg(apres.code_taille),
                   QLatin1String(modele == 7306 ? "1940 -490 0" : "300 0 5"));
         EXPECT_TRUE(apres.mesures.empty() && !apres.sans_veille);
     }

@@ -50,40 +50,38 @@ TEST(OptionsSimulateur, LoggerJoueParDefautOuDecritParLaLigneDeCommande) {
     };
     for (const auto& [arguments, joue] : cas) {
         const QString ligne = arguments ? QString::fromUtf8(arguments)
-                                        : QStringLiteral("--charger|") + Fixture("four_7306.txt") +
-                                              QStringLiteral("|--debut|01/01/2024 00:00:30");
+                                        : u"--charger|"_s + Fixture("four_7306.txt") +
+                                              u"|--debut|01/01/2024 00:00:30"_s;
         const std::optional<Options_Simulateur> o = Lire(ligne);
         ASSERT_TRUE(o) << ligne.toStdString();
         EXPECT_EQ(Joue(*o), QLatin1String(joue));
     }
     // The file's temperatures in the tenths a logger holds, halves to even.
-    const std::optional<Options_Simulateur> fichier =
-        Lire(QStringLiteral("--load|") + Fixture("four_7306.txt"));
+    const std::optional<Options_Simulateur> fichier = Lire(u"--load|"_s + Fixture("four_7306.txt"));
     ASSERT_TRUE(fichier);
     QStringList dixiemes;
     for (const Mesure_Simulee& m : fichier->memoire.mesures)
         dixiemes << QString::number(m.temperature);
-    EXPECT_EQ(dixiemes.join(u' '),
-              QStringLiteral("500 555 602 650 700 725 724 726 719 650 550 -15"));
-    EXPECT_TRUE(Lire(QStringLiteral("--aide"))->aide);
+    EXPECT_EQ(dixiemes.join(u' '), u"500 555 602 650 700 725 724 726 719 650 550 -15"_s);
+    EXPECT_TRUE(Lire(u"--aide"_s)->aide);
 }
 
 TEST(OptionsSimulateur, OptionsRefuseesAvecUnMessageEnFrancais) {
     const std::pair<QString, const char*> cas[] = {
-        {QStringLiteral("--modele|7308"), "--modele : nombre entier de 7306 à 7307"},
-        {QStringLiteral("--nombre|16001"), "--nombre"},
-        {QStringLiteral("--periode|0"), "--periode"},
-        {QStringLiteral("--unite|K"), "--unite : C, F, c ou f attendu"},
-        {QStringLiteral("--debut|32/01/2024"), "--debut : date"},
-        {QStringLiteral("--debut|01/01/2019"), "hors de l'horloge"},
-        {QStringLiteral("--seuil-haut|chaud"), "--seuil-haut"},
-        {QStringLiteral("--panne|fumee"), "« fumee » inconnue"},
-        {QStringLiteral("--panne-commande|Z"), "--panne-commande"},
-        {QStringLiteral("--port|256"), "--port"},
-        {QStringLiteral("--inconnue"), "option inconnue : inconnue"},
-        {QStringLiteral("/dev/ttyS0"), "argument inattendu"},
-        {QStringLiteral("--charger|") + Fixture("absent.txt"), "fichier introuvable"},
-        {QStringLiteral("--load|") + Fixture("tronque.txt"), "fichier d'enregistrements incorrect"},
+        {u"--modele|7308"_s, "--modele : nombre entier de 7306 à 7307"},
+        {u"--nombre|16001"_s, "--nombre"},
+        {u"--periode|0"_s, "--periode"},
+        {u"--unite|K"_s, "--unite : C, F, c ou f attendu"},
+        {u"--debut|32/01/2024"_s, "--debut : date"},
+        {u"--debut|01/01/2019"_s, "hors de l'horloge"},
+        {u"--seuil-haut|chaud"_s, "--seuil-haut"},
+        {u"--panne|fumee"_s, "« fumee » inconnue"},
+        {u"--panne-commande|Z"_s, "--panne-commande"},
+        {u"--port|256"_s, "--port"},
+        {u"--inconnue"_s, "option inconnue : inconnue"},
+        {u"/dev/ttyS0"_s, "argument inattendu"},
+        {u"--charger|"_s + Fixture("absent.txt"), "fichier introuvable"},
+        {u"--load|"_s + Fixture("tronque.txt"), "fichier d'enregistrements incorrect"},
     };
     for (const auto& [arguments, message] : cas) {
         QString erreur;

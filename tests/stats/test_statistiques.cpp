@@ -38,7 +38,7 @@ QString Valeur(const Resultat& r, const QString& libelle) {
     for (const Ligne& l : Lignes_Statistiques(r)) {
         if (l.libelle == libelle) return l.valeur;
     }
-    return QStringLiteral("(absent)");
+    return u"(absent)"_s;
 }
 
 }  // namespace
@@ -51,9 +51,9 @@ TEST(Statistiques, EnregistrementConstantSaValeurPourMoyenneEtMkt) {
     EXPECT_EQ(r.temperature->moyenne, double{4.2f});
     EXPECT_EQ(r.temperature->ecart_type, 0);
     EXPECT_EQ(r.mkt, double{4.2f});
-    EXPECT_EQ(Valeur(r, QStringLiteral("Température cinétique moyenne (MKT)")),
-              QStringLiteral("4.2 °C (ΔH = 83.144 kJ/mol)"));
-    EXPECT_EQ(Valeur(r, QStringLiteral("Durée")), QStringLiteral("4 min"));
+    EXPECT_EQ(Valeur(r, u"Température cinétique moyenne (MKT)"_s),
+              u"4.2 °C (ΔH = 83.144 kJ/mol)"_s);
+    EXPECT_EQ(Valeur(r, u"Durée"_s), u"4 min"_s);
 }
 
 TEST(Statistiques, MktDeTroisValeursSansSousDepassement) {
@@ -81,10 +81,9 @@ TEST(Statistiques, DepassementsStrictementAuDelaDesSeuils) {
     EXPECT_EQ(r.en_dessous->mesures, 2);
     EXPECT_EQ(r.en_dessous->depassements, 1);
     EXPECT_EQ(r.en_dessous->plus_long_debut, Date(*etat, 11));
-    EXPECT_EQ(Valeur(r, QStringLiteral("Au-dessus du seuil haut")),
-              QStringLiteral("8 min, 3 dépassements (8 mesures)"));
-    EXPECT_EQ(Valeur(r, QStringLiteral("Plus long dépassement du seuil haut")),
-              QStringLiteral("3 min, à partir du 05/12/2026 08:03:00"));
+    EXPECT_EQ(Valeur(r, u"Au-dessus du seuil haut"_s), u"8 min, 3 dépassements (8 mesures)"_s);
+    EXPECT_EQ(Valeur(r, u"Plus long dépassement du seuil haut"_s),
+              u"3 min, à partir du 05/12/2026 08:03:00"_s);
 }
 
 TEST(Statistiques, TrousAPlusDUnePeriodeEtDemie) {
@@ -126,8 +125,8 @@ TEST(Statistiques, PlageBornesComprisesEtPlageVide) {
                                           "    \"seuil_bas\": -2.5\n"
                                           "  }\n"
                                           "}"));
-    EXPECT_EQ(Valeur(r, QStringLiteral("Aucune mesure dans la plage choisie")), QString());
-    EXPECT_EQ(Valeur(r, QStringLiteral("Seuil haut")), QStringLiteral("21.3 °C"));
+    EXPECT_EQ(Valeur(r, u"Aucune mesure dans la plage choisie"_s), QString());
+    EXPECT_EQ(Valeur(r, u"Seuil haut"_s), u"21.3 °C"_s);
 }
 
 TEST(Statistiques, HumiditeDu7307DateeParSonPremierEnregistrement) {
@@ -138,7 +137,7 @@ TEST(Statistiques, HumiditeDu7307DateeParSonPremierEnregistrement) {
     EXPECT_EQ(r.humidite->min_date, Date(*etat, 2));
     EXPECT_EQ(r.humidite->max, 45);
     EXPECT_EQ(r.humidite->max_date, Date(*etat, 3));
-    EXPECT_EQ(Valeur(r, QStringLiteral("Humidité minimale")), QStringLiteral("38.2 %Hr"));
+    EXPECT_EQ(Valeur(r, u"Humidité minimale"_s), u"38.2 %Hr"_s);
     EXPECT_TRUE(Contenu_JSON(r).contains("\"min\": 38.2,"));
 }
 

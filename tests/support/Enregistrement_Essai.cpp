@@ -8,53 +8,13 @@
 Enregistrement_Essai::Enregistrement_Essai(int modele)
     : modele_(modele), debut_(Date_Depuis_Civil(2026, 12, 5, 8, 0, 0)) {}
 
-Enregistrement_Essai& Enregistrement_Essai::Identite(const QString& identite) {
-    identite_ = identite;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Periode(int secondes) {
-    periode_ = secondes;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Debut(double date) {
-    debut_ = date;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Recette(uint8_t numero) {
-    recette_ = numero;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Commentaire(const QString& commentaire) {
-    commentaire_ = commentaire;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Temperatures(const std::vector<float>& valeurs) {
-    temperatures_ = valeurs;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Humidites(const std::vector<float>& valeurs) {
-    humidites_ = valeurs;
-    return *this;
-}
-
-Enregistrement_Essai& Enregistrement_Essai::Constante(int n, float temperature) {
-    temperatures_.assign(static_cast<std::size_t>(n), temperature);
-    return *this;
-}
-
 double Enregistrement_Essai::Date(int i) const {
     return debut_ + static_cast<double>(i - 1) * periode_ * Une_Seconde;
 }
 
 void Enregistrement_Essai::Remplir(Etat& etat) const {
     etat.Identite_Logger = identite_;
-    etat.Version_Logger = QString::number(modele_) + QStringLiteral("V12\r");
+    etat.Version_Logger = QString::number(modele_) + u"V12\r"_s;
     etat.Periode_Enreg = static_cast<int16_t>(periode_);
     etat.Num_Recette = recette_;
     etat.Commentaire = commentaire_;

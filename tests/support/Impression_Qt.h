@@ -5,6 +5,8 @@
 #include <QString>
 #include <ostream>
 
+using namespace Qt::StringLiterals;
+
 inline void PrintTo(const QString& texte, std::ostream* sortie) {
     *sortie << '"' << texte.toUtf8().toStdString() << '"';
 }

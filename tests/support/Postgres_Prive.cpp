@@ -14,7 +14,7 @@
 namespace {
 
 QStringList Mots(const char* texte) {
-    return QString::fromLatin1(texte).split(QLatin1Char(' '));
+    return QString::fromLatin1(texte).split(u' ');
 }
 
 // A port nobody listens on: the one the system gives to a socket bound to port 0.
@@ -48,24 +48,24 @@ Postgres_Prive& Postgres_Prive::Commun() {
 Postgres_Prive::Postgres_Prive() {
     // The newest version installed the Debian way.
     QStringList versions =
-        QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QDir(u"/usr/lib/postgresql"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     std::sort(versions.begin(), versions.end(),
               [](auto& a, auto& b) { return a.toInt() > b.toInt(); });
     for (const QString& v : versions) {
-        const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(v);
-        if (binaires_.isEmpty() && QFile::exists(bin + QStringLiteral("initdb"))) binaires_ = bin;
+        const QString bin = u"/usr/lib/postgresql/%1/bin/"_s.arg(v);
+        if (binaires_.isEmpty() && QFile::exists(bin + u"initdb"_s)) binaires_ = bin;
     }
     const passwd* postgres = getpwnam("postgres");
     if (binaires_.isEmpty()) {
-        absence_ = QStringLiteral("PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)");
+        absence_ = u"PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)"_s;
     } else if (geteuid() == 0 && (!postgres || chown(QFile::encodeName(dossier_.path()).constData(),
                                                      postgres->pw_uid, postgres->pw_gid) != 0)) {
-        absence_ = QStringLiteral("initdb refuse root, et le dossier ne peut aller à postgres");
+        absence_ = u"initdb refuse root, et le dossier ne peut aller à postgres"_s;
     } else if (port_ = Port_Libre();
                !Lancer(Mots("initdb -A trust -U caldrix -E UTF8 --no-locale --no-sync -D")
                        << donnees_) ||
                !Demarrer()) {
-        absence_ = QStringLiteral("le serveur PostgreSQL n'a pas démarré : ") + sortie_;
+        absence_ = u"le serveur PostgreSQL n'a pas démarré : "_s + sortie_;
     }
 }
 
@@ -75,11 +75,10 @@ Postgres_Prive::~Postgres_Prive() {
 
 bool Postgres_Prive::Demarrer() {
     // The socket in our folder: the machine's own server, if any, is never disturbed.
-    const QString options = QStringLiteral("-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2")
-                                .arg(QString::number(port_), dossier_.path());
+    const QString options = u"-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2"_s.arg(
+        QString::number(port_), dossier_.path());
     return Lancer(Mots("pg_ctl start -w -t 60 -D")
-                  << donnees_ << QStringLiteral("-l")
-                  << dossier_.filePath(QStringLiteral("journal.log")) << QStringLiteral("-o")
+                  << donnees_ << u"-l"_s << dossier_.filePath(u"journal.log"_s) << u"-o"_s
                   << options);
 }
 
@@ -88,11 +87,11 @@ bool Postgres_Prive::Arreter_Brutalement() {
 }
 
 QString Postgres_Prive::Nouvelle_Base() {
-    const QString base = QStringLiteral("essai_%1").arg(++bases_);
+    const QString base = u"essai_%1"_s.arg(++bases_);
     EXPECT_TRUE(
         Lancer(Mots("createdb -h 127.0.0.1 -U caldrix -p") << QString::number(port_) << base))
         << sortie_.toStdString();
-    return QStringLiteral("postgresql://caldrix@127.0.0.1:%1/%2").arg(QString::number(port_), base);
+    return u"postgresql://caldrix@127.0.0.1:%1/%2"_s.arg(QString::number(port_), base);
 }
 
 bool Postgres_Prive::Lancer(QStringList arguments) {
@@ -100,7 +99,7 @@ bool Postgres_Prive::Lancer(QStringList arguments) {
     QString programme = arguments.takeFirst();
     if (geteuid() == 0) {
         arguments = Mots("-u postgres --") << programme << arguments;
-        programme = QStringLiteral("runuser");
+        programme = u"runuser"_s;
     }
     QProcess commande;
     commande.setProcessChannelMode(QProcess::MergedChannels);

@@ -3,9 +3,9 @@
 // end. As root (CI) the cluster belongs to the postgres system user, since initdb refuses root.
 #pragma once
 
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include "Impression_Qt.h"
 
 class Postgres_Prive {
   public:
@@ -26,8 +26,8 @@ class Postgres_Prive {
     // One of the PostgreSQL programs, with its arguments.
     bool Lancer(QStringList arguments);
 
-    QTemporaryDir dossier_{QStringLiteral("/tmp/caldrix-postgres-XXXXXX")};  // no blanks
-    QString donnees_ = dossier_.filePath(QStringLiteral("data"));
+    QTemporaryDir dossier_{u"/tmp/caldrix-postgres-XXXXXX"_s};  // no blanks
+    QString donnees_ = dossier_.filePath(u"data"_s);
     QString binaires_;
     int port_ = 0;
     int bases_ = 0;
