@@ -25,6 +25,10 @@ class Cli_Test : public ::testing::Test {
     void Brancher(int modele, int mesures, Panne_Simulee panne = {});
     // Runs caldrix-cli; a `limite_octets` above 0 gives it a disk that fills up at that size.
     Execution Lancer(const QStringList& arguments, long limite_octets = 0);
+    // The same, the arguments blank separated (no path of the tests holds a blank).
+    Execution Lancer(const QString& ligne, long limite = 0) {
+        return Lancer(ligne.split(u' '), limite);
+    }
     QList<QByteArray> Trames();
     QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
     void Ecrire_Fichier(const QString& nom, const QByteArray& contenu) const;

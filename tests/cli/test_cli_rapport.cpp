@@ -13,8 +13,7 @@ namespace {
 // What a PDF viewer shows of the file: its text, and its number of pages.
 QString Texte_PDF(const QString& chemin) {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), chemin, QStringLiteral("-")});
+    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, chemin, u"-"_s});
     EXPECT_TRUE(pdftotext.waitForFinished(30000));
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
@@ -24,11 +23,9 @@ QString Texte_PDF(const QString& chemin) {
 using Rapport = Cli_Test;
 
 TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
-    const QString pdf = Chemin(QStringLiteral("rapport.pdf"));
-    const Execution e =
-        Lancer({QStringLiteral("report"), Fixture("four_7306.txt"), QStringLiteral("--output"), pdf,
-                QStringLiteral("--high"), QStringLiteral("70"), QStringLiteral("--low"),
-                QStringLiteral("0")});
+    const QString pdf = Chemin(u"rapport.pdf"_s);
+    const Execution e = Lancer(u"report "_s + Fixture("four_7306.txt") + u" --output "_s + pdf +
+                               u" --high 70 --low 0"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     const QString texte = Texte_PDF(pdf);
     EXPECT_EQ(texte.count(QChar(12)), 1);  // one page
@@ -37,13 +34,11 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
     const QString sha = QString::fromLatin1(
         QCryptographicHash::hash(fixture.readAll(), QCryptographicHash::Sha256).toHex());
     for (const QString& attendu :
-         {QStringLiteral("Rapport d'enregistrement"), QStringLiteral("Caldrix V1.09"),
-          QStringLiteral("FOUR01"), QStringLiteral("Cuisson jambon lot n°12 – été"), sha,
-          QStringLiteral("-1.5 °C"), QStringLiteral("72.6 °C"), QStringLiteral("65.7 °C"),
-          QStringLiteral("Seuil haut (70 °C)"), QStringLiteral("4 min, 1 dépassement"),
-          QStringLiteral("Pasteurisation Valeur : 9mn le : 06/12/2026 00:04:00"),
-          QStringLiteral("Visa"), QStringLiteral("Nom"), QStringLiteral("Date"),
-          QStringLiteral("Signature")}) {
+         {u"Rapport d'enregistrement"_s, u"Caldrix V1.09"_s, u"FOUR01"_s,
+          u"Cuisson jambon lot n°12 – été"_s, sha, u"-1.5 °C"_s, u"72.6 °C"_s, u"65.7 °C"_s,
+          u"Seuil haut (70 °C)"_s, u"4 min, 1 dépassement"_s,
+          u"Pasteurisation Valeur : 9mn le : 06/12/2026 00:04:00"_s, u"Visa"_s, u"Nom"_s, u"Date"_s,
+          u"Signature"_s}) {
         EXPECT_TRUE(texte.contains(attendu)) << attendu.toStdString();
     }
 }
@@ -52,35 +47,33 @@ TEST_F(Rapport, SeizeMilleEnregistrementsTiennentSurUnePage) {
     std::vector<float> temperatures(16000);
     for (std::size_t i = 0; i < temperatures.size(); ++i)
         temperatures[i] = 20.0f + static_cast<float>(i % 50) / 10;
-    const QString f = Enregistrement_Essai(7307)
-                          .Temperatures(temperatures)
-                          .Ecrire(Chemin(QStringLiteral("g.txt")));
-    const QString pdf = Chemin(QStringLiteral("g.pdf"));
-    const Execution e = Lancer({QStringLiteral("report"), f, QStringLiteral("--output"), pdf});
+    const QString f =
+        Enregistrement_Essai(7307).Temperatures(temperatures).Ecrire(Chemin(u"g.txt"_s));
+    const QString pdf = Chemin(u"g.pdf"_s);
+    const Execution e = Lancer(u"report "_s + f + u" --output "_s + pdf);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     const QString texte = Texte_PDF(pdf);
     EXPECT_EQ(texte.count(QChar(12)), 1);
-    EXPECT_TRUE(texte.contains(QStringLiteral("16000")));
-    EXPECT_TRUE(texte.contains(QStringLiteral("Humidité maximale")));
+    EXPECT_TRUE(texte.contains(u"16000"_s));
+    EXPECT_TRUE(texte.contains(u"Humidité maximale"_s));
 }
 
 TEST_F(Rapport, RienNeResteDUnRapportImpossibleAEcrire) {
-    Ecrire_Fichier(QStringLiteral("garde.pdf"), "ancien");
-    const QStringList vers_garde = {QStringLiteral("report"), Fixture("serre_7307.txt"),
-                                    QStringLiteral("--output"),
-                                    Chemin(QStringLiteral("garde.pdf"))};
+    Ecrire_Fichier(u"garde.pdf"_s, "ancien");
+    const QString vers_garde =
+        u"report "_s + Fixture("serre_7307.txt") + u" --output "_s + Chemin(u"garde.pdf"_s);
     Execution e = Lancer(vers_garde);
     EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("existe déjà")));
-    e = Lancer(vers_garde + QStringList{QStringLiteral("--force")}, 2048);  // a full disk
+    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
+    e = Lancer(vers_garde + u" --force"_s, 2048);  // a full disk
     EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("rien n'a été remplacé")));
-    EXPECT_EQ(Lire_Fichier(QStringLiteral("garde.pdf")), "ancien");
-    EXPECT_EQ(QDir(Chemin(QString())).entryList({QStringLiteral("garde.pdf*")}, QDir::Files),
-              QStringList{QStringLiteral("garde.pdf")});
-    e = Lancer({QStringLiteral("report"), Fixture("serre_7307.txt"), QStringLiteral("--output"),
-                Chemin(QStringLiteral("r.pdf")), QStringLiteral("--pasteurisation")});
+    EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s));
+    EXPECT_EQ(Lire_Fichier(u"garde.pdf"_s), "ancien");
+    EXPECT_EQ(QDir(Chemin({})).entryList({u"garde.pdf*"_s}, QDir::Files),
+              QStringList{u"garde.pdf"_s});
+    e = Lancer(u"report "_s + Fixture("serre_7307.txt") + u" --output "_s + Chemin(u"r.pdf"_s) +
+               u" --pasteurisation"_s);
     EXPECT_EQ(e.code, 4);  // a 7307 has no cooking value
-    EXPECT_TRUE(e.erreurs.contains(QStringLiteral("enregistreur 7307")));
-    EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("r.pdf"))));
+    EXPECT_TRUE(e.erreurs.contains(u"enregistreur 7307"_s));
+    EXPECT_FALSE(QFile::exists(Chemin(u"r.pdf"_s)));
 }

@@ -93,11 +93,11 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     const Cas_Panne& cas = GetParam();
     Banc_Lien banc(7307, cas.nb_mesures, {cas.panne, cas.commande});
     ASSERT_EQ(banc.lien.Ouverture_Port(1), 0);
-    EXPECT_EQ(banc.port.Peripherique(), banc.dossier.filePath(QStringLiteral("ports/COM1")));
+    EXPECT_EQ(banc.port.Peripherique(), banc.dossier.filePath(u"ports/COM1"_s));
     const Trames ouverture = banc.Recues();
     Etat& etat = *banc.etat;
-    Enregistrement_Essai().Identite(QStringLiteral("ANCIEN")).Constante(3, 4.5f).Remplir(etat);
-    etat.Unite = QStringLiteral("°C & alarme %Hr");
+    Enregistrement_Essai().Identite(u"ANCIEN"_s).Constante(3, 4.5f).Remplir(etat);
+    etat.Unite = u"°C & alarme %Hr"_s;
     const QByteArray avant = Import_Export::Contenu_Fichier_Enreg(etat);
 
     EXPECT_EQ(Sequence_Telechargement::Telecharger(etat, banc.lien), cas.code);
@@ -105,9 +105,9 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     if (cas.code != 0) {
         EXPECT_EQ(Import_Export::Contenu_Fichier_Enreg(etat), avant);
         EXPECT_EQ(etat.Unite + u' ' + Texte_Date(etat.Date_Debut_Enreg),
-                  QStringLiteral("°C & alarme %Hr 05/12/2026 08:00:00"));
+                  u"°C & alarme %Hr 05/12/2026 08:00:00"_s);
     } else {
-        EXPECT_EQ(etat.Identite_Logger + u' ' + etat.Unite, QStringLiteral("BANC-01 °F"));
+        EXPECT_EQ(etat.Identite_Logger + u' ' + etat.Unite, u"BANC-01 °F"_s);
         EXPECT_EQ(etat.Nb_Mesures, 2 * cas.nb_mesures);
         EXPECT_NEAR(etat.Date_Debut_Enreg, banc.debut, 0.01 * Une_Seconde);
         // Each measure stamped one second before the end of its period.
@@ -128,28 +128,26 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     }
     // Whatever came late was thrown away with the failed attempts.
     EXPECT_EQ(Fonctions_Logger::Test_Logger(etat, banc.lien), 0);
-    EXPECT_EQ(etat.Trame_Reception, QStringLiteral(">\r"));
+    EXPECT_EQ(etat.Trame_Reception, u">\r"_s);
 }
 
 const Trames Chaine = {"Q", "I", "I", "M", "D"};
+const Trames Deux_Fois = {"Q", "Q", "I", "I", "I", "I", "M", "M", "D", "D"};  // each frame twice
+
+const Cas_Panne Cas[] = {
+    {Panne::Aucune, 0, Nb_Mesures_Max, 0, Chaine},
+    {Panne::Deuxieme_Essai, 0, Nb_Mesures_Max, 0, Deux_Fois},
+    {Panne::Muet, 'I', 300, 1, {"Q", "I", "I", "I"}},
+    {Panne::Pause, 'I', 300, 1, {"Q", "I", "I", "I"}},
+    {Panne::Sans_Retour_Chariot, 'M', 300, 1, {"Q", "I", "I", "M", "M", "M"}},
+    {Panne::Mauvaise_Lettre, 'M', 300, 2, {"Q", "I", "I", "M"}},
+    {Panne::Mesure_Illisible, 'D', 300, 2, Chaine},
+    {Panne::Ligne_Trop_Longue, 0, 300, 2, Chaine},
+    {Panne::Trop_De_Lignes, 0, 300, 2, Chaine},
+};
 
 INSTANTIATE_TEST_SUITE_P(
-    Pannes, LienPty,
-    testing::Values(Cas_Panne{Panne::Aucune, 0, Nb_Mesures_Max, 0, Chaine},
-                    Cas_Panne{Panne::Deuxieme_Essai,
-                              0,
-                              Nb_Mesures_Max,
-                              0,
-                              {"Q", "Q", "I", "I", "I", "I", "M", "M", "D", "D"}},
-                    Cas_Panne{Panne::Muet, 'I', 300, 1, {"Q", "I", "I", "I"}},
-                    Cas_Panne{Panne::Pause, 'I', 300, 1, {"Q", "I", "I", "I"}},
-                    Cas_Panne{
-                        Panne::Sans_Retour_Chariot, 'M', 300, 1, {"Q", "I", "I", "M", "M", "M"}},
-                    Cas_Panne{Panne::Mauvaise_Lettre, 'M', 300, 2, {"Q", "I", "I", "M"}},
-                    Cas_Panne{Panne::Mesure_Illisible, 'D', 300, 2, Chaine},
-                    Cas_Panne{Panne::Ligne_Trop_Longue, 0, 300, 2, Chaine},
-                    Cas_Panne{Panne::Trop_De_Lignes, 0, 300, 2, Chaine}),
-    [](const testing::TestParamInfo<Cas_Panne>& p) {
+    Pannes, LienPty, testing::ValuesIn(Cas), [](const testing::TestParamInfo<Cas_Panne>& p) {
         return Panne_Simulee::Nom(p.param.panne).replace(u'-', u'_').toStdString();
     });
 
@@ -166,7 +164,7 @@ TEST(LienPty, LoggerDebrancheQuiRevientSurUnAutrePeripherique) {
         << erreur.toStdString();
     rebranche.Demarrer();
     EXPECT_EQ(Fonctions_Logger::Lecture_Version(*banc.etat, banc.lien), 0);
-    EXPECT_EQ(banc.etat->Version_Logger, QStringLiteral("7307V12\r"));
+    EXPECT_EQ(banc.etat->Version_Logger, u"7307V12\r"_s);
     EXPECT_EQ(rebranche.Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); }),
               Trames({"I"}));
     banc.lien.Fermeture_Port();
