@@ -150,7 +150,6 @@ TEST(Statistiques, DureesEnJoursHeuresMinutesEtSecondes) {
                                                    {266700, "3 j 2 h 05 min"},
                                                    {86401, "1 j 0 h 00 min 01 s"},
                                                    {-90, "-1 min 30 s"}};
-    for (const auto& [secondes, texte] : cas) {
+    for (const auto& [secondes, texte] : cas)
         EXPECT_EQ(Texte_Duree(secondes), QString::fromUtf8(texte)) << secondes;
-    }
 }
