@@ -1,7 +1,6 @@
 #include "Banc_Archive.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSqlDatabase>
 
 #include "Postgres_Prive.h"
@@ -37,9 +36,8 @@ QByteArray Fichier_Essai(const QString& identite, double debut, const QString& c
 }
 
 void Banc_Archive::SetUp() {
-    ASSERT_TRUE(dossier_.isValid());
-    qputenv("CALDRIX_HOME", QFile::encodeName(dossier_.path()));
-    if (GetParam() == Moteur::SQLite) return;
+    Dossier_Temporaire::SetUp();
+    if (HasFatalFailure() || GetParam() == Moteur::SQLite) return;
     Postgres_Prive& serveur = Postgres_Prive::Commun();
     if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
     if (!QSqlDatabase::isDriverAvailable(u"QPSQL"_s)) {
@@ -50,7 +48,7 @@ void Banc_Archive::SetUp() {
 
 void Banc_Archive::TearDown() {
     qunsetenv("CALDRIX_ARCHIVE");
-    qunsetenv("CALDRIX_HOME");
+    Dossier_Temporaire::TearDown();
 }
 
 std::unique_ptr<Archive> Banc_Archive::Ouvrir() {
@@ -58,12 +56,6 @@ std::unique_ptr<Archive> Banc_Archive::Ouvrir() {
     auto archive = Archive::Ouvrir(erreur);
     EXPECT_TRUE(archive) << erreur.toStdString();
     return archive;
-}
-
-QString Banc_Archive::Ecrire(const QString& nom, const QByteArray& octets) const {
-    QFile fichier(Chemin(nom));
-    EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
-    return fichier.fileName();
 }
 
 std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info) {

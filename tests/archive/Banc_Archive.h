@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <memory>
 
+#include "Dossier_Temporaire.h"
 #include "archive/Archive.h"
 
 using Moteur = Adresse_Archive::Moteur;
@@ -14,19 +14,13 @@ using Moteur = Adresse_Archive::Moteur;
 // A recordings file of logger `identite`: three model-7307 records a minute apart from `debut`.
 QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire = {});
 
-class Banc_Archive : public ::testing::TestWithParam<Moteur> {
+class Banc_Archive : public Dossier_Temporaire<::testing::TestWithParam<Moteur>> {
   protected:
     void SetUp() override;
     void TearDown() override;
 
     // The archive as the program opens it (CALDRIX_ARCHIVE names the server, or nothing does).
     std::unique_ptr<Archive> Ouvrir();
-    // Writes a file into the program folder; its path.
-    QString Ecrire(const QString& nom, const QByteArray& octets) const;
-    QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
-
-  private:
-    QTemporaryDir dossier_;
 };
 
 std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info);

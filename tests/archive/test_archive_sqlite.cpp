@@ -10,10 +10,7 @@ namespace {
 
 class Archive_Locale : public Banc_Archive {
   protected:
-    QByteArray Base() const {
-        QFile f(Chemin(u"Archives/caldrix.sqlite"_s));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray Base() const { return Octets(Chemin(u"Archives/caldrix.sqlite"_s)); }
 };
 
 }  // namespace

@@ -1,22 +1,14 @@
 #include "Cli_Test.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include "Courbe_Simulee.h"
 #include "Limite_Taille_Fichier.h"
 
-void Cli_Test::SetUp() {
-    ASSERT_TRUE(dossier_.isValid());
-    ancien_home_ = qgetenv("CALDRIX_HOME");
-    qputenv("CALDRIX_HOME", dossier_.path().toLocal8Bit());
-}
-
 void Cli_Test::TearDown() {
     if (logger) logger->Arreter();
     logger.reset();
-    qputenv("CALDRIX_HOME", ancien_home_);
+    Dossier_Temporaire::TearDown();
 }
 
 void Cli_Test::Brancher(int modele, int mesures, Panne_Simulee panne) {
@@ -27,7 +19,7 @@ void Cli_Test::Brancher(int modele, int mesures, Panne_Simulee panne) {
     logger = std::make_unique<Terminal_Simule>(std::move(simule));
     QString erreur;
     ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
-    ASSERT_TRUE(logger->Lier_Port(dossier_.path(), 3, erreur)) << erreur.toStdString();
+    ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();
     logger->Demarrer();
 }
 
@@ -47,15 +39,4 @@ Execution Cli_Test::Lancer(const QStringList& arguments, long limite_octets) {
 
 QList<QByteArray> Cli_Test::Trames() {
     return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
-}
-
-void Cli_Test::Ecrire_Fichier(const QString& nom, const QByteArray& contenu) const {
-    QFile f(Chemin(nom));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
-
-QByteArray Cli_Test::Lire_Fichier(const QString& nom) const {
-    QFile f(Chemin(nom));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
 
+#include "Dossier_Temporaire.h"
 #include "Terminal_Simule.h"
 
 struct Execution {
@@ -16,9 +16,8 @@ struct Execution {
     QString erreurs;
 };
 
-class Cli_Test : public ::testing::Test {
+class Cli_Test : public Dossier_Temporaire<> {
   protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
@@ -30,13 +29,7 @@ class Cli_Test : public ::testing::Test {
         return Lancer(ligne.split(u' '), limite);
     }
     QList<QByteArray> Trames();
-    QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
-    void Ecrire_Fichier(const QString& nom, const QByteArray& contenu) const;
-    QByteArray Lire_Fichier(const QString& nom) const;
+    QByteArray Lire_Fichier(const QString& nom) const { return Octets(Chemin(nom)); }
 
     std::unique_ptr<Terminal_Simule> logger;
-
-  private:
-    QTemporaryDir dossier_;
-    QByteArray ancien_home_;
 };

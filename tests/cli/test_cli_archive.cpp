@@ -17,8 +17,7 @@ TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
         etat->Version_Logger = u"7306"_s;
         etat->Nb_Mesures = 1;
         etat->Mesures(1).Date_Heure = 46000 + etat->Identite_Logger.back().digitValue();
-        Ecrire_Fichier(etat->Identite_Logger + u".txt"_s,
-                       Import_Export::Contenu_Fichier_Enreg(*etat));
+        Ecrire(etat->Identite_Logger + u".txt"_s, Import_Export::Contenu_Fichier_Enreg(*etat));
     }
     const QString a = Chemin(u"FOUR01.txt"_s);
     Execution e = Lancer((u"archive add %1 %2 %1"_s.arg(a, Chemin(u"FOUR02.txt"_s))));

@@ -12,7 +12,7 @@
 namespace {
 
 // One measure a minute from 05/12/2026 at midnight.
-QString Ecrire(const QString& chemin, int modele, const std::vector<float>& temperatures) {
+QString Ecrire_Essai(const QString& chemin, int modele, const std::vector<float>& temperatures) {
     return Enregistrement_Essai(modele)
         .Debut(Date_Depuis_Civil(2026, 12, 5))
         .Temperatures(temperatures)
@@ -29,7 +29,7 @@ QStringList Cles(const char* noms) {
 using Cook = Cli_Test;
 
 TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
-    const QString f = Ecrire(Chemin(u"cuisson.txt"_s), 7306, {50, 60, 70, 80, 70, 50});
+    const QString f = Ecrire_Essai(Chemin(u"cuisson.txt"_s), 7306, {50, 60, 70, 80, 70, 50});
     const QString fin = u" | Tref :70°c | Z :10°c | Tdép :55°c\n"_s;
     const std::pair<QString, QString> cas[] = {
         {u"--pasteurisation"_s, u"Pasteurisation Valeur : 12mn le : 05/12/2026 00:04:00"_s + fin},
@@ -50,9 +50,9 @@ TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
 }
 
 TEST_F(Cook, RefuseCeQuiNeSeCalculePasEtLesFichiersIllisibles) {
-    const QString hygro = Ecrire(Chemin(u"hygro.txt"_s), 7307, {50, 60});
-    const QString temp = Ecrire(Chemin(u"temp.txt"_s), 7306, {50, 60});
-    const QString seule = Ecrire(Chemin(u"seule.txt"_s), 7306, {80});
+    const QString hygro = Ecrire_Essai(Chemin(u"hygro.txt"_s), 7307, {50, 60});
+    const QString temp = Ecrire_Essai(Chemin(u"temp.txt"_s), 7306, {50, 60});
+    const QString seule = Ecrire_Essai(Chemin(u"seule.txt"_s), 7306, {80});
     const std::tuple<QString, int, QString> cas[] = {
         {hygro + u" --pasteurisation"_s, 4,
          u"Calcul de cuisson impossible avec un enregistreur 7307"_s},
@@ -90,8 +90,8 @@ TEST_F(Export, EcritDesDatesIsoEtDesPointsDecimaux) {
 }
 
 TEST_F(Export, UnDisquePleinLaisseLAncienFichierEtLeDit) {
-    const QString f = Ecrire(Chemin(u"long.txt"_s), 7306, std::vector<float>(400, 21.5f));
-    Ecrire_Fichier(u"long.csv"_s, "ancien\n");
+    const QString f = Ecrire_Essai(Chemin(u"long.txt"_s), 7306, std::vector<float>(400, 21.5f));
+    Ecrire(u"long.csv"_s, "ancien\n");
     const Execution e =
         Lancer(u"export "_s + f + u" --csv --output "_s + Chemin(u"long.csv"_s), 4096);
     EXPECT_EQ(e.code, 3);
@@ -104,7 +104,7 @@ TEST_F(Export, UnDisquePleinLaisseLAncienFichierEtLeDit) {
 using Stats = Cli_Test;
 
 TEST_F(Stats, LeJsonPorteExactementSesClesEtLHumiditePourLe7307Seulement) {
-    const QString f = Ecrire(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
+    const QString f = Ecrire_Essai(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
     Execution e = Lancer(u"stats "_s + f + u" --json --high 10.1 --low -2.7"_s);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.endsWith(u"}\n"_s));
@@ -132,7 +132,7 @@ TEST_F(Stats, LeTexteSuitConfIniEtLesMauvaisUsagesSontRefuses) {
     auto reglages = Etat::Nouveau();
     reglages->Seuil_Haut = 11.5f;
     ASSERT_EQ(Import_Export::Ecriture_Conf(*reglages), Import_Export::Resultat_Ecriture::Ecrit);
-    const QString f = Ecrire(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
+    const QString f = Ecrire_Essai(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
     Execution e = Lancer(u"stats "_s + f);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"\nSeuil haut : 11.5 °C\n"_s));

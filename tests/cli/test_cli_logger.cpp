@@ -30,7 +30,7 @@ TEST_F(Info, DecritLeLoggerParSonPortSonPeripheriqueOuConfIni) {
     EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
     e = Lancer(u"info --port "_s + logger->Peripherique());
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    Ecrire_Fichier(u"Conf.ini"_s, Conf_Port_3());
+    Ecrire(u"Conf.ini"_s, Conf_Port_3());
     e = Lancer(u"info"_s);
     EXPECT_TRUE(e.sortie.startsWith(u"Modèle : 7306\n"_s)) << e.erreurs.toStdString();
 }
@@ -72,7 +72,7 @@ TEST_F(Download, EcritLeFichierDuProgrammeAvecSonCommentaire) {
 
 TEST_F(Download, NeRemplaceRienSansForceNiNeLaisseDeFichierRate) {
     Brancher(7306, 20);
-    Ecrire_Fichier(u"garde.txt"_s, "ancien");
+    Ecrire(u"garde.txt"_s, "ancien");
     const QString vers = u"download --port 3 --output "_s;
     Execution e = Lancer(vers + Chemin(u"garde.txt"_s));
     EXPECT_EQ(e.code, 3);
@@ -122,7 +122,7 @@ TEST_F(Program, EnvoieAlarmesHorlogeIdentiteEtDepartEtNEffaceQuAvecForce) {
 
 TEST_F(Program, GardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
     Brancher(7306, 0);
-    Ecrire_Fichier(u"Conf.ini"_s, Conf_Port_3());
+    Ecrire(u"Conf.ini"_s, Conf_Port_3());
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
     Origines_Horloge(*etat, demain - 1);

@@ -59,7 +59,7 @@ TEST_F(Rapport, SeizeMilleEnregistrementsTiennentSurUnePage) {
 }
 
 TEST_F(Rapport, RienNeResteDUnRapportImpossibleAEcrire) {
-    Ecrire_Fichier(u"garde.pdf"_s, "ancien");
+    Ecrire(u"garde.pdf"_s, "ancien");
     const QString vers_garde =
         u"report "_s + Fixture("serre_7307.txt") + u" --output "_s + Chemin(u"garde.pdf"_s);
     Execution e = Lancer(vers_garde);

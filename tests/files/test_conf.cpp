@@ -21,7 +21,7 @@ QByteArray Conf(const char* port, const char* haut, const char* bas, const char*
 // Port, high and low thresholds, number of records.
 using Valeurs = std::tuple<int, float, float, int32_t>;
 
-class FichierConf : public Dossier_Temporaire {
+class FichierConf : public Dossier_Temporaire<> {
   protected:
     // Reads Conf.ini into a record that holds none of the defaults.
     Valeurs Lues() {

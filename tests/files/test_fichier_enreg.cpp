@@ -15,7 +15,7 @@ using namespace Import_Export;
 
 namespace {
 
-class FichierEnreg : public Dossier_Temporaire {
+class FichierEnreg : public Dossier_Temporaire<> {
   protected:
     // An earlier recording in memory (a 7307, recipe 7, period 900, 40 values), then the
     // fixture with every `avant` replaced by `apres`, or cut before `avant` when `apres` is null.

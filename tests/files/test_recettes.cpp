@@ -18,7 +18,7 @@ QString Texte(const Recette& r) {
         .join(u'|');
 }
 
-class FichierRecettes : public Dossier_Temporaire {
+class FichierRecettes : public Dossier_Temporaire<> {
   protected:
     QByteArray Fichier() const { return Octets(Chemin(u"recettes.ini"_s)); }
     std::unique_ptr<Etat> etat = Etat::Nouveau();

@@ -7,9 +7,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-class Dossier_Temporaire : public ::testing::Test {
+template <typename Base = ::testing::Test>
+class Dossier_Temporaire : public Base {
   protected:
-    void SetUp() override { qputenv("CALDRIX_HOME", QFile::encodeName(dossier_.path())); }
+    void SetUp() override {
+        ASSERT_TRUE(dossier_.isValid());
+        qputenv("CALDRIX_HOME", QFile::encodeName(dossier_.path()));
+    }
     void TearDown() override { qunsetenv("CALDRIX_HOME"); }
 
     QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
@@ -18,6 +22,7 @@ class Dossier_Temporaire : public ::testing::Test {
         QFile fichier(chemin);
         return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
     }
+    // Writes a file into the program folder; its path.
     QString Ecrire(const QString& nom, const QByteArray& octets) const {
         QFile fichier(Chemin(nom));
         EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
