@@ -36,7 +36,3 @@ Execution Cli_Test::Lancer(const QStringList& arguments, long limite_octets) {
             QString::fromUtf8(cli.readAllStandardOutput()),
             QString::fromUtf8(cli.readAllStandardError())};
 }
-
-QList<QByteArray> Cli_Test::Trames() {
-    return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
-}

@@ -28,7 +28,9 @@ class Cli_Test : public Dossier_Temporaire<> {
     Execution Lancer(const QString& ligne, long limite = 0) {
         return Lancer(ligne.split(u' '), limite);
     }
-    QList<QByteArray> Trames();
+    QList<QByteArray> Trames() {
+        return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
+    }
     QByteArray Lire_Fichier(const QString& nom) const { return Octets(Chemin(nom)); }
 
     std::unique_ptr<Terminal_Simule> logger;

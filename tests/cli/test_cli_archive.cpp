@@ -5,28 +5,25 @@
 #include <QJsonObject>
 
 #include "Cli_Test.h"
-#include "core/Etat.h"
-#include "files/Fichier_Enreg.h"
+#include "Enregistrement_Essai.h"
 
 using Archive_Cli = Cli_Test;
 
 TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
-    for (const char* identite : {"FOUR01", "FOUR02"}) {
-        const auto etat = Etat::Nouveau();
-        etat->Identite_Logger = QLatin1String(identite);
-        etat->Version_Logger = u"7306"_s;
-        etat->Nb_Mesures = 1;
-        etat->Mesures(1).Date_Heure = 46000 + etat->Identite_Logger.back().digitValue();
-        Ecrire(etat->Identite_Logger + u".txt"_s, Import_Export::Contenu_Fichier_Enreg(*etat));
-    }
+    for (int i : {1, 2})  // a day apart
+        Enregistrement_Essai()
+            .Identite(u"FOUR0%1"_s.arg(i))
+            .Debut(46000 + i)
+            .Constante(1, 0)
+            .Ecrire(Chemin(u"FOUR0%1.txt"_s.arg(i)));
     const QString a = Chemin(u"FOUR01.txt"_s);
-    Execution e = Lancer((u"archive add %1 %2 %1"_s.arg(a, Chemin(u"FOUR02.txt"_s))));
+    Execution e = Lancer(u"archive add %1 %2 %1"_s.arg(a, Chemin(u"FOUR02.txt"_s)));
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_EQ(e.sortie.count(u" archivé (n° "_s), 2);
     EXPECT_EQ(e.sortie.count(u" déjà dans les archives (n° 1)"_s), 1);
-    EXPECT_EQ(Lancer((u"archive add "_s + Chemin(u"absent.txt"_s))).code, 3);
+    EXPECT_EQ(Lancer(u"archive add "_s + Chemin(u"absent.txt"_s)).code, 3);
 
-    e = Lancer((u"archive list --json"_s));
+    e = Lancer(u"archive list --json"_s);
     const QJsonArray liste = QJsonDocument::fromJson(e.sortie.toUtf8()).array();
     ASSERT_EQ(liste.size(), 2) << e.erreurs.toStdString();
     EXPECT_EQ(
@@ -34,10 +31,10 @@ TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
         u"ajoute commentaire debut fichier fin id identite mesures modele poste sha256"_s.split(
             u' '));
     EXPECT_EQ(liste[0].toObject()[u"identite"_s], u"FOUR02"_s);
-    e = Lancer((u"archive list --logger FOUR01"_s));
+    e = Lancer(u"archive list --logger FOUR01"_s);
     EXPECT_TRUE(e.sortie.startsWith(u"1\tFOUR01\t7306\t"_s));
     EXPECT_EQ(e.sortie.count(u'\n'), 1);
-    e = Lancer((u"archive list --from hier"_s));
+    e = Lancer(u"archive list --from hier"_s);
     EXPECT_EQ(e.code, 4);
     EXPECT_TRUE(e.erreurs.contains(u"--from"_s));
 
@@ -49,9 +46,9 @@ TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
     EXPECT_EQ(Lancer(exporter + u" --force"_s).code, 0);
 
-    EXPECT_EQ(Lancer((u"archive verify"_s)).code, 0);
+    EXPECT_EQ(Lancer(u"archive verify"_s).code, 0);
     QFile::remove(a);
-    e = Lancer((u"archive verify"_s));
+    e = Lancer(u"archive verify"_s);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.sortie.contains(u"n° 1 : fichier absent : "_s + a));
 }
@@ -59,12 +56,12 @@ TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
 TEST_F(Archive_Cli, DownloadArchivesItsFileAndSavesItEvenWhenTheArchiveIsUnreachable) {
     Brancher(7306, 5);
     const QString telecharger = u"download --port 3 --output "_s;
-    Execution e = Lancer((telecharger + Chemin(u"local.txt"_s)));
+    Execution e = Lancer(telecharger + Chemin(u"local.txt"_s));
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_TRUE(Lancer((u"archive list"_s)).sortie.contains(u"\tSIMUL01\t"_s));
+    EXPECT_TRUE(Lancer(u"archive list"_s).sortie.contains(u"\tSIMUL01\t"_s));
 
     qputenv("CALDRIX_ARCHIVE", "postgresql://x@127.0.0.1:1/none");
-    e = Lancer((telecharger + Chemin(u"serveur.txt"_s)));
+    e = Lancer(telecharger + Chemin(u"serveur.txt"_s));
     qunsetenv("CALDRIX_ARCHIVE");
     EXPECT_EQ(e.code, 0);
     EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s));
