@@ -1,9 +1,10 @@
 #include "Cli_Test.h"
 
+#include <sys/resource.h>
 #include <QProcess>
+#include <csignal>
 
 #include "Courbe_Simulee.h"
-#include "Limite_Taille_Fichier.h"
 
 void Cli_Test::TearDown() {
     if (logger) logger->Arreter();
@@ -26,9 +27,14 @@ void Cli_Test::Brancher(int modele, int mesures, Panne_Simulee panne) {
 Execution Cli_Test::Lancer(const QStringList& arguments, long limite_octets) {
     QProcess cli;
     if (limite_octets > 0) {
-        // Kept until the child execs the program.
-        cli.setChildProcessModifier(
-            [limite_octets] { new Limite_Taille_Fichier(static_cast<rlim_t>(limite_octets)); });
+        // Between fork and exec: no allocation, only system calls.
+        cli.setChildProcessModifier([limite_octets] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limite{};
+            getrlimit(RLIMIT_FSIZE, &limite);
+            limite.rlim_cur = static_cast<rlim_t>(limite_octets);
+            setrlimit(RLIMIT_FSIZE, &limite);
+        });
     }
     cli.start(QStringLiteral(CALDRIX_CLI), arguments);
     EXPECT_TRUE(cli.waitForFinished(120000));
