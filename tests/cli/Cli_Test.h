@@ -34,4 +34,7 @@ class Cli_Test : public Dossier_Temporaire<> {
     QByteArray Lire_Fichier(const QString& nom) const { return Octets(Chemin(nom)); }
 
     std::unique_ptr<Terminal_Simule> logger;
+    // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
+    // permissions do not stop.
+    bool sans_privileges = false;
 };

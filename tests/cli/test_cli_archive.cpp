@@ -68,3 +68,31 @@ TEST_F(Archive_Cli, DownloadArchivesItsFileAndSavesItEvenWhenTheArchiveIsUnreach
     EXPECT_TRUE(e.erreurs.contains(u"n'est pas archivé"_s));
     EXPECT_TRUE(Lire_Fichier(u"serveur.txt"_s).startsWith("[Identit\xE9 du Logger]"));
 }
+
+// An archive the user may read but not write: the add is refused in French, the archive keeps
+// what it held, and listing still works.
+TEST_F(Archive_Cli, AReadOnlyArchiveRefusesTheAddAndKeepsWhatItHolds) {
+    Enregistrement_Essai().Debut(46001).Ecrire(Chemin(u"a.txt"_s));
+    Enregistrement_Essai().Debut(46002).Ecrire(Chemin(u"b.txt"_s));
+    ASSERT_EQ(Lancer(u"archive add "_s + Chemin(u"a.txt"_s)).code, 0);
+    const QString base = Chemin(u"Archives/caldrix.sqlite"_s);
+    const QByteArray avant = Octets(base);
+    using P = QFileDevice;
+    ASSERT_TRUE(QFile::setPermissions(
+        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(Chemin(u"Archives"_s),
+                                      P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(base, P::ReadOwner | P::ReadOther));
+    sans_privileges = true;
+
+    const Execution e = Lancer(u"archive add "_s + Chemin(u"b.txt"_s));
+    const Execution liste = Lancer(u"archive list"_s);
+    sans_privileges = false;
+    QFile::setPermissions(Chemin(u"Archives"_s), P::ReadOwner | P::WriteOwner | P::ExeOwner);
+
+    EXPECT_EQ(e.code, 3) << e.sortie.toStdString() << e.erreurs.toStdString();
+    EXPECT_TRUE(e.erreurs.contains(u"en lecture seule"_s)) << e.erreurs.toStdString();
+    EXPECT_EQ(Octets(base), avant);
+    EXPECT_EQ(liste.code, 0) << liste.erreurs.toStdString();
+    EXPECT_EQ(liste.sortie.count(u'\n'), 1);
+}
