@@ -15,9 +15,9 @@ QList<int64_t> Numeros(const Resultat_Liste& liste) {
 
 }  // namespace
 
-using Archive_Commune = Banc_Archive;
+using ArchiveCommune = Banc_Archive;
 
-TEST_P(Archive_Commune, KeepsEachRecordingOnceAndListsItNewestFirstThroughEachFilter) {
+TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFiltre) {
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
     EXPECT_EQ(archive->Version_Schema(), 1);
@@ -67,7 +67,7 @@ TEST_P(Archive_Commune, KeepsEachRecordingOnceAndListsItNewestFirstThroughEachFi
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"50%"_s})), QList<int64_t>{id[1]});
 }
 
-TEST_P(Archive_Commune, VerifyNamesTheFilesChangedOrMissingAndExportGivesThemBack) {
+TEST_P(ArchiveCommune, VerifierNommeLesFichiersModifiesOuAbsentsEtExporterLesRend) {
     QList<int64_t> id;
     QList<QByteArray> octets;
     for (int i = 0; i < 3; ++i) {
@@ -95,5 +95,5 @@ TEST_P(Archive_Commune, VerifyNamesTheFilesChangedOrMissingAndExportGivesThemBac
     EXPECT_FALSE(QFile::exists(Chemin(u"x.txt"_s)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Moteurs, Archive_Commune,
+INSTANTIATE_TEST_SUITE_P(Moteurs, ArchiveCommune,
                          ::testing::Values(Moteur::SQLite, Moteur::PostgreSQL), Nom_Moteur);

@@ -6,9 +6,9 @@
 #include "Banc_Archive.h"
 #include "Postgres_Prive.h"
 
-using Archive_Serveur = Banc_Archive;
+using ArchiveServeur = Banc_Archive;
 
-TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
+TEST_P(ArchiveServeur, UnServeurPerduAvantLaValidationNeGardeRienDeLAjout) {
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
     Postgres_Prive& serveur = Postgres_Prive::Commun();
@@ -28,7 +28,7 @@ TEST_P(Archive_Serveur, AServerGoneBeforeTheCommitKeepsNothingOfTheAdd) {
     EXPECT_EQ(Ouvrir()->Lister({}).Fiches.size(), 1);
 }
 
-TEST_P(Archive_Serveur, TwoWorkstationsAddingOverlappingFilesAtOnceKeepEachOnce) {
+TEST_P(ArchiveServeur, DeuxPostesAjoutantEnMemeTempsGardentChacunUneFois) {
     QStringList fichiers;
     for (int i = 0; i < 30; ++i)
         fichiers << Ecrire(u"%1.txt"_s.arg(i), Fichier_Essai({}, 46000 + i));
@@ -56,5 +56,5 @@ TEST_P(Archive_Serveur, TwoWorkstationsAddingOverlappingFilesAtOnceKeepEachOnce)
     EXPECT_EQ(archives, fichiers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Serveur, Archive_Serveur, ::testing::Values(Moteur::PostgreSQL),
+INSTANTIATE_TEST_SUITE_P(Serveur, ArchiveServeur, ::testing::Values(Moteur::PostgreSQL),
                          Nom_Moteur);

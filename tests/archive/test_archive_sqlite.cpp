@@ -8,14 +8,14 @@
 
 namespace {
 
-class Archive_Locale : public Banc_Archive {
+class ArchiveLocale : public Banc_Archive {
   protected:
     QByteArray Base() const { return Octets(Chemin(u"Archives/caldrix.sqlite"_s)); }
 };
 
 }  // namespace
 
-TEST_P(Archive_Locale, AReadOnlyFileRefusesTheAddAndKeepsWhatItHolds) {
+TEST_P(ArchiveLocale, UnFichierEnLectureSeuleRefuseLAjoutEtGardeCeQuIlTient) {
     if (geteuid() == 0) GTEST_SKIP() << "root écrit malgré les droits : lecture seule intestable";
     ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000))).Bilan,
               Bilan_Ajout::Archive);
@@ -30,7 +30,7 @@ TEST_P(Archive_Locale, AReadOnlyFileRefusesTheAddAndKeepsWhatItHolds) {
     EXPECT_EQ(Base(), avant);
 }
 
-TEST_P(Archive_Locale, ACorruptFileOrAFolderThatCannotBeMadeIsToldAndNothingIsLost) {
+TEST_P(ArchiveLocale, FichierCorrompuOuDossierImpossibleSontDitsEtRienNEstPerdu) {
     Ecrire(u"Archives"_s, "un fichier à la place du dossier");
     QString erreur;
     EXPECT_FALSE(Archive::Ouvrir(erreur));
@@ -46,7 +46,7 @@ TEST_P(Archive_Locale, ACorruptFileOrAFolderThatCannotBeMadeIsToldAndNothingIsLo
     EXPECT_EQ(Base(), dechets);
 }
 
-TEST_P(Archive_Locale, AMalformedAddressIsAnErrorNeverTheLocalFile) {
+TEST_P(ArchiveLocale, UneAdresseMalFormeeEstUneErreurJamaisLeFichierLocal) {
     for (const char* faux :
          {"mysql://u@h/b", "postgresql://h/b", "postgresql://u@h", "postgresql://u@:5432/b",
           "postgresql://u@h:0/b", "postgresql://u@h/", "postgresql://u%zz@h/b"}) {
@@ -67,4 +67,4 @@ TEST_P(Archive_Locale, AMalformedAddressIsAnErrorNeverTheLocalFile) {
     EXPECT_EQ(a->Port, 6543);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fichier, Archive_Locale, ::testing::Values(Moteur::SQLite), Nom_Moteur);
+INSTANTIATE_TEST_SUITE_P(Fichier, ArchiveLocale, ::testing::Values(Moteur::SQLite), Nom_Moteur);

@@ -7,9 +7,9 @@
 #include "Cli_Test.h"
 #include "Enregistrement_Essai.h"
 
-using Archive_Cli = Cli_Test;
+using ArchiveCli = Cli_Test;
 
-TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
+TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
     for (int i : {1, 2})  // a day apart
         Enregistrement_Essai()
             .Identite(u"FOUR0%1"_s.arg(i))
@@ -53,7 +53,7 @@ TEST_F(Archive_Cli, AddListExportAndVerifyWithTheirExitStatuses) {
     EXPECT_TRUE(e.sortie.contains(u"n° 1 : fichier absent : "_s + a));
 }
 
-TEST_F(Archive_Cli, DownloadArchivesItsFileAndSavesItEvenWhenTheArchiveIsUnreachable) {
+TEST_F(ArchiveCli, LeTelechargementArchiveSonFichierEtLeGardeMemeSansArchive) {
     Brancher(7306, 5);
     const QString telecharger = u"download --port 3 --output "_s;
     Execution e = Lancer(telecharger + Chemin(u"local.txt"_s));
@@ -71,7 +71,7 @@ TEST_F(Archive_Cli, DownloadArchivesItsFileAndSavesItEvenWhenTheArchiveIsUnreach
 
 // An archive the user may read but not write: the add is refused in French, the archive keeps
 // what it held, and listing still works.
-TEST_F(Archive_Cli, AReadOnlyArchiveRefusesTheAddAndKeepsWhatItHolds) {
+TEST_F(ArchiveCli, UneArchiveEnLectureSeuleRefuseLAjoutEtGardeCeQuElleTient) {
     Enregistrement_Essai().Debut(46001).Ecrire(Chemin(u"a.txt"_s));
     Enregistrement_Essai().Debut(46002).Ecrire(Chemin(u"b.txt"_s));
     ASSERT_EQ(Lancer(u"archive add "_s + Chemin(u"a.txt"_s)).code, 0);

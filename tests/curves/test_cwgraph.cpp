@@ -9,7 +9,7 @@ const double Une_Minute = 60 * Une_Seconde;
 
 // A shown graph of 800 × 500, a ramp of 20 to 80 one point a minute from 14:00 to 15:00, on axes
 // of 14:00 to 15:00 and 0 to 100.
-class Graphe_Affiche : public ::testing::Test {
+class GrapheAffiche : public ::testing::Test {
   protected:
     void SetUp() override {
         graphe.resize(800, 500);
@@ -83,7 +83,7 @@ TEST(Graphe, LongueurEtLimites) {
 // Mode 6 zooms on a rectangle drawn, the wheel on the time alone; mode 3 pans without shrinking
 // the view; mode 1 reports a press and each move with the button held, the view and the wheel
 // left alone (the cursors on the click are read through the main window).
-TEST_F(Graphe_Affiche, LesTroisModes) {
+TEST_F(GrapheAffiche, LesTroisModes) {
     ASSERT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
     Glisser(0.25, 0.75, 0.25, 0.75);
     Verifier_Vue({15, 45, 25, 75}, 1);

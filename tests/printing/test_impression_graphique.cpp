@@ -6,10 +6,10 @@
 
 namespace {
 
-class Menus_Impression : public ::testing::Test {
+class MenusImpression : public ::testing::Test {
   protected:
     // Eight hours of a saved recording of the greenhouse logger, with a comment.
-    Menus_Impression() : f(banc.Construire()) {
+    MenusImpression() : f(banc.Construire()) {
         std::vector<float> temperatures(480);
         for (std::size_t i = 0; i < temperatures.size(); ++i)
             temperatures[i] = static_cast<float>(20 + i % 7);
@@ -50,7 +50,7 @@ class Menus_Impression : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Menus_Impression, GraphiqueImprimeLaFenetreEtLaRemetCommeElleEtait) {
+TEST_F(MenusImpression, GraphiqueImprimeLaFenetreEtLaRemetCommeElleEtait) {
     const QRect geometrie = f.geometry(), place_graphe = f.CWGraph_Enreg->geometry();
     const QColor fond = f.palette().color(QPalette::Window);
     const QImage zone = Zone_Trace();
@@ -100,7 +100,7 @@ TEST_F(Menus_Impression, GraphiqueImprimeLaFenetreEtLaRemetCommeElleEtait) {
 }
 
 // "Numérique" prints the table "Tableau" opened, then closes it.
-TEST_F(Menus_Impression, NumeriqueImprimeLeTableauPuisLeFerme) {
+TEST_F(MenusImpression, NumeriqueImprimeLeTableauPuisLeFerme) {
     f.Mnu_Num_Data->trigger();
     ASSERT_TRUE(f.Fenetre_Num_Data.Est_Chargee());
 
