@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cooking/Calcul_Cuisson.h"
+#include "cooking/Resultat_Cuisson.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 
@@ -110,6 +111,30 @@ TEST(CalculCuisson, RienNEstEcritQuandAucuneValeurNEstPossible) {
     EXPECT_EQ(maximum.Valeur_Max, 25);
     EXPECT_EQ(maximum.Date_Valeur_Max, 123.0);
     EXPECT_EQ(Calcul_Valeur_Cuisson(*etat, maximum, 70, 1, 55), 0.0f);
+}
+
+// The calculation a recording carries, replayed as opening its file does: a recipe 1 to 99, the
+// pasteurisation 100 or the sterilisation 101 (by hand: 121.2, 12.1 and 0 minutes); any other
+// number carries none.
+TEST(CalculCuisson, LeCalculQuePorteUnEnregistrement) {
+    const auto etat = Etat::Nouveau();
+    for (int n : {1, Nb_Recettes_Max}) {
+        Recette& r = etat->Recettes(n);
+        r.Nom = u"Recette %1"_s.arg(n);
+        r.Temp_Ref = 60;
+        r.Valeur_Z = 10;
+        r.Temp_Dep = 50;
+    }
+    QStringList lignes;
+    for (int recette : {0, 1, Nb_Recettes_Max, 100, 101, 102}) {
+        Mesures(*etat, {50, 60, 70, 80, 70, 50});
+        etat->Num_Recette = static_cast<uint8_t>(recette);
+        lignes << Calcul_Enregistre(*etat).value_or(u"aucun"_s).section(u" le"_s, 0, 0);
+    }
+    EXPECT_EQ(lignes,
+              (QStringList{u"aucun"_s, u"Recette 1 Valeur : 121mn"_s,
+                           u"Recette 99 Valeur : 121mn"_s, u"Pasteurisation Valeur : 12mn"_s,
+                           u"Stérilisation Valeur : 0mn"_s, u"aucun"_s}));
 }
 
 }  // namespace
