@@ -11,7 +11,6 @@
 #include "cooking/gui/Frm_Calcul.h"
 #include "core/Calculs_Fixes.h"
 #include "core/Dialogues.h"
-#include "core/Dossier_Programme.h"
 #include "core/Etat.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
@@ -22,11 +21,8 @@
 namespace {
 
 Dialogues::Choix_Fichier Choix_Enregistrements(const char* titre, const char* nom) {
-    Dialogues::Choix_Fichier choix;
-    choix.Titre = QString::fromUtf8(titre);
-    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
-    choix.Filtre = QStringLiteral("(*.txt)|*.txt");
-    choix.Extension_Defaut = QStringLiteral(".txt");
+    Dialogues::Choix_Fichier choix = Dialogues::Choix_Fichier::Dans_Sauvegardes(
+        QString::fromUtf8(titre), QStringLiteral(".txt"));
     choix.Nom = QString::fromUtf8(nom);
     return choix;
 }

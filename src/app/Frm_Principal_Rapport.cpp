@@ -5,7 +5,6 @@
 #include "app/Frm_Principal.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Dialogues.h"
-#include "core/Dossier_Programme.h"
 #include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
@@ -25,12 +24,8 @@ void Frm_Principal::Mnu_Statistiques_Click() {
 }
 
 void Frm_Principal::Mnu_Rapport_Click() {
-    Dialogues::Choix_Fichier choix;
-    choix.Titre = QStringLiteral("Rapport d'enregistrement");
-    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
-    choix.Filtre = QStringLiteral("(*.pdf)|*.pdf");
-    choix.Extension_Defaut = QStringLiteral(".pdf");
-    const QString nom = dialogues_.Fichier_Sauvegarder(choix);
+    const QString nom = dialogues_.Fichier_Sauvegarder(Dialogues::Choix_Fichier::Dans_Sauvegardes(
+        QStringLiteral("Rapport d'enregistrement"), QStringLiteral(".pdf")));
     if (!nom.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return;
 
     // The cooking value is computed again on a copy: the curves on screen stay as they are.

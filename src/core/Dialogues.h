@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Dossier_Programme.h"
+
 class Dialogues {
   public:
     enum class Icone { Aucune, Exclamation, Information, Critique };
@@ -17,6 +19,12 @@ class Dialogues {
         QString Filtre;  // "(*.txt)|*.txt": description, bar, pattern
         QString Extension_Defaut;
         QString Nom;
+
+        // The program's files are chosen in Sauvegardes, of one extension (".txt", ".pdf").
+        static Choix_Fichier Dans_Sauvegardes(const QString& titre, const QString& extension) {
+            return {titre, Dossier_Programme::Fichier(QStringLiteral("Sauvegardes")),
+                    QStringLiteral("(*%1)|*%1").arg(extension), extension, QString()};
+        }
     };
 
     virtual ~Dialogues() = default;

@@ -6,7 +6,6 @@
 #include <QTemporaryFile>
 
 #include "core/Dialogues.h"
-#include "core/Dossier_Programme.h"
 #include "files/Texte_Fichier.h"
 #include "printing/Imprimante.h"
 #include "printing/Imprimante_PDF.h"
@@ -31,12 +30,8 @@ bool Tache_Impression::Preparer() {
                            "dans un fichier PDF ?"))) {
         return false;
     }
-    Dialogues::Choix_Fichier choix;
-    choix.Titre = QStringLiteral("Enregistrement de l'impression");
-    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
-    choix.Filtre = QStringLiteral("(*.pdf)|*.pdf");
-    choix.Extension_Defaut = QStringLiteral(".pdf");
-    const QString nom = dialogues_.Fichier_Sauvegarder(choix);
+    const QString nom = dialogues_.Fichier_Sauvegarder(Dialogues::Choix_Fichier::Dans_Sauvegardes(
+        QStringLiteral("Enregistrement de l'impression"), QStringLiteral(".pdf")));
     if (nom.isEmpty()) return false;
     tache_ = Imprimante_PDF(nom).Nouvelle_Tache();
     return true;

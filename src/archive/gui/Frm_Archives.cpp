@@ -205,12 +205,9 @@ void Frm_Archives::Cmd_Verifier_Click() {
 }
 
 void Frm_Archives::Cmd_Ajouter_Click() {
-    Dialogues::Choix_Fichier choix;
-    choix.Titre = QStringLiteral("Archivage de fichiers d'enregistrements");
-    choix.Dossier_Initial = Dossier_Programme::Fichier(QStringLiteral("Sauvegardes"));
-    choix.Filtre = QStringLiteral("(*.txt)|*.txt");
-    choix.Extension_Defaut = QStringLiteral(".txt");
-    const QStringList fichiers = dialogues_.Fichiers_Ouvrir(choix);
+    const QStringList fichiers =
+        dialogues_.Fichiers_Ouvrir(Dialogues::Choix_Fichier::Dans_Sauvegardes(
+            QStringLiteral("Archivage de fichiers d'enregistrements"), QStringLiteral(".txt")));
     if (fichiers.isEmpty() || !Archive_Ouverte()) return;
     int archives = 0, deja = 0;
     QStringList echecs;
