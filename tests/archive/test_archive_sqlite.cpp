@@ -1,6 +1,4 @@
-// The local archive file when it cannot be written or read, and addresses that name no server.
-#include <unistd.h>
-
+// The local archive file when it cannot be made or read, and addresses that name no server.
 #include <QDir>
 #include <QFile>
 
@@ -14,21 +12,6 @@ class ArchiveLocale : public Banc_Archive {
 };
 
 }  // namespace
-
-TEST_P(ArchiveLocale, UnFichierEnLectureSeuleRefuseLAjoutEtGardeCeQuIlTient) {
-    if (geteuid() == 0) GTEST_SKIP() << "root écrit malgré les droits : lecture seule intestable";
-    ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000))).Bilan,
-              Bilan_Ajout::Archive);
-    QFile::setPermissions(Chemin(u"Archives/caldrix.sqlite"_s), QFile::ReadOwner);
-    const QByteArray avant = Base();
-    const auto archive = Ouvrir();
-    ASSERT_TRUE(archive);
-    const Resultat_Ajout r = archive->Ajouter(Ecrire(u"b.txt"_s, Fichier_Essai({}, 46001)));
-    EXPECT_EQ(r.Bilan, Bilan_Ajout::Echec);
-    EXPECT_TRUE(r.Message.contains(u"en lecture seule"_s)) << r.Message.toStdString();
-    EXPECT_EQ(archive->Lister({}).Fiches.size(), 1);
-    EXPECT_EQ(Base(), avant);
-}
 
 TEST_P(ArchiveLocale, FichierCorrompuOuDossierImpossibleSontDitsEtRienNEstPerdu) {
     Ecrire(u"Archives"_s, "un fichier à la place du dossier");
