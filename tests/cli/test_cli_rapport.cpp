@@ -71,9 +71,4 @@ TEST_F(Rapport, RienNeResteDUnRapportImpossibleAEcrire) {
     EXPECT_EQ(Lire_Fichier(u"garde.pdf"_s), "ancien");
     EXPECT_EQ(QDir(Chemin({})).entryList({u"garde.pdf*"_s}, QDir::Files),
               QStringList{u"garde.pdf"_s});
-    e = Lancer(u"report "_s + Fixture("serre_7307.txt") + u" --output "_s + Chemin(u"r.pdf"_s) +
-               u" --pasteurisation"_s);
-    EXPECT_EQ(e.code, 4);  // a 7307 has no cooking value
-    EXPECT_TRUE(e.erreurs.contains(u"enregistreur 7307"_s));
-    EXPECT_FALSE(QFile::exists(Chemin(u"r.pdf"_s)));
 }
