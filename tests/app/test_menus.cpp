@@ -1,6 +1,5 @@
-// The windows the main window's menus open: about, manual, port choice, programming behind the
-// wait window, and tools, whose cursor mode reads the graph into the status line; and Qt's own
-// file dialog as the program sets it up.
+// The windows the main window's menus open: about, manual, port choice, and tools, whose cursor
+// mode reads the graph into the status line; and Qt's own file dialog as the program sets it up.
 #include "Banc_Programme.h"
 #include "app/Dialogues_Qt.h"
 
@@ -68,29 +67,6 @@ TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
     EXPECT_EQ(banc.dialogues.Messages().last(),
               u"Choisir un port de communication dans la liste"_s);
     EXPECT_EQ(f.Fenetre_Choix_Comm.Chargee()->Cmb_Choix_Port->currentText(), u"Combo1"_s);
-}
-
-// The wait window stands while the programming window reads the logger; chosen again, the open
-// window is shown without reading the logger again.
-TEST(Menus, ProgrammationDerriereLaFenetreDAttente) {
-    Banc_Programme banc;
-    banc.Brancher_Logger(3, 7307);
-    Frm_Principal& f = banc.Construire();
-    banc.Relier(3);
-    int attente = 0, programmation = 1;
-    QTimer::singleShot(0, &f, [&] {
-        attente = Visibles("Frm_Patientez");
-        programmation = Visibles("Frm_UpLoad");
-    });
-
-    f.Mnu_Programmation->trigger();
-    f.Mnu_Programmation->trigger();
-
-    EXPECT_EQ(attente, 1);
-    EXPECT_EQ(programmation, 0);
-    EXPECT_FALSE(f.Fenetre_Patientez.Est_Chargee());
-    EXPECT_EQ(Visibles("Frm_UpLoad"), 1);
-    EXPECT_EQ(banc.Trames(3), (QList<QByteArray>{"I", "I", "M"}));
 }
 
 // In cursor mode a click on the graph reads the record under it into the status line.
