@@ -4,11 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 #include <memory>
 
 #include "Dossier_Temporaire.h"
+#include "Enregistrement_Essai.h"
+#include "Fixtures.h"
 #include "Terminal_Simule.h"
+#include "core/Global.h"
+#include "core/Textes.h"
+#include "files/Import_Export.h"
 
 struct Execution {
     int code = -1;

@@ -1,11 +1,5 @@
 // caldrix-cli archive as a script uses it, and download archiving the file it wrote.
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "Cli_Test.h"
-#include "Enregistrement_Essai.h"
 
 using ArchiveCli = Cli_Test;
 

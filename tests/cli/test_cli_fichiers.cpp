@@ -1,13 +1,5 @@
 // caldrix-cli on recordings files: the cooking value, the CSV export, the statistics, usage.
-#include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "Cli_Test.h"
-#include "Enregistrement_Essai.h"
-#include "Fixtures.h"
-#include "core/Textes.h"
-#include "files/Import_Export.h"
 
 namespace {
 

@@ -1,12 +1,7 @@
 // caldrix-cli against the simulated logger, as a script uses it: info, download, program.
-#include <QFile>
 #include <cmath>
 
 #include "Cli_Test.h"
-#include "Enregistrement_Essai.h"
-#include "core/Global.h"
-#include "core/Textes.h"
-#include "files/Import_Export.h"
 
 namespace {
 

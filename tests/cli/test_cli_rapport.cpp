@@ -1,12 +1,8 @@
 // caldrix-cli report: the one-page PDF read back as a reader would, with pdftotext.
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include "Cli_Test.h"
-#include "Enregistrement_Essai.h"
-#include "Fixtures.h"
 
 namespace {
 
