@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSqlDatabase>
 
+#include "Enregistrement_Essai.h"
 #include "Postgres_Prive.h"
 #include "core/Etat.h"
 #include "files/Fichier_Enreg.h"
@@ -25,14 +26,12 @@ class Application : public ::testing::Environment {
 }  // namespace
 
 QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire) {
-    const auto etat = Etat::Nouveau();
-    etat->Identite_Logger = identite;
-    etat->Version_Logger = u"7307"_s;
-    etat->Commentaire = commentaire;
-    etat->Nb_Mesures = 6;
-    for (int i = 1; i <= 3; ++i)
-        etat->Mesures(i) = {debut + (i - 1) / 1440.0, 4.0f + static_cast<float>(i), 60};
-    return Import_Export::Contenu_Fichier_Enreg(*etat);
+    return Import_Export::Contenu_Fichier_Enreg(*Enregistrement_Essai(7307)
+                                                     .Identite(identite)
+                                                     .Debut(debut)
+                                                     .Commentaire(commentaire)
+                                                     .Temperatures({5, 6, 7})
+                                                     .Etat_Rempli());
 }
 
 void Banc_Archive::SetUp() {

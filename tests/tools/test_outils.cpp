@@ -150,7 +150,6 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
         {maxi, 0, "4a5", "45", 2, 20, 45},
         {mini, 0, "-2.5x", "-2.5", 2, -2, 45},
         {o.Txt_E_H_Mini, 0, "10", "10", 3, 10, 59},
-        {o.Txt_E_H_Maxi, 0, "90", "90", 3, 10, 90},
         {fin, 0, "05122026093000", "05/12/2026 09:30:00", 1, Date(1), h0930},
         {debut, 0, "0612202", nullptr, 1, Date(1), h0930},
         {fin, -1, "05/12/2026 10:00:00", nullptr, 1, Date(1), h0930},
