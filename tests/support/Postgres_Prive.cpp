@@ -1,14 +1,13 @@
 #include "Postgres_Prive.h"
 
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
 #include <memory>
 
 namespace {
@@ -17,17 +16,10 @@ QStringList Mots(const char* texte) {
     return QString::fromLatin1(texte).split(u' ');
 }
 
-// A port nobody listens on: the one the system gives to a socket bound to port 0.
+// A port nobody listens on: the one the system gives to a server asking for any.
 int Port_Libre() {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adresse{};
-    adresse.sin_family = AF_INET;
-    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t taille = sizeof adresse;
-    const bool lie = bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0 &&
-                     getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &taille) == 0;
-    close(s);
-    return lie ? ntohs(adresse.sin_port) : 0;
+    QTcpServer essai;
+    return essai.listen(QHostAddress::LocalHost) ? essai.serverPort() : 0;
 }
 
 // Owns the server, so that it stops after the last test, while the program is still whole.
