@@ -1,9 +1,8 @@
 // "Statistiques" and "Rapport PDF" from the main window, on a recordings file opened as the user
 // opens it: the figures of the range the graph shows, and the one-page report read back.
-#include <QCryptographicHash>
-
 #include "Banc_Programme.h"
 #include "Lecture_PDF.h"
+#include "core/Empreinte.h"
 #include "stats/gui/Frm_Statistiques.h"
 
 TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
@@ -33,10 +32,7 @@ TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
     banc.dialogues.reponses_fichiers = {rapport};
     fenetre->Cmd_Rapport->click();
     EXPECT_EQ(banc.Etat_Affiche(), u"Rapport enregistré dans "_s + rapport);
-    QFile octets(fichier);
-    ASSERT_TRUE(octets.open(QIODevice::ReadOnly));
-    const QString sha = QString::fromLatin1(
-        QCryptographicHash::hash(octets.readAll(), QCryptographicHash::Sha256).toHex());
+    const QString sha = Empreinte(banc.Lire(u"Sauvegardes/four.txt"_s));
     const QString page = Pages_PDF(rapport).join(u' ').simplified();
     for (const QString& attendu : {u"FOUR01"_s, sha, u"72.6"_s, u"-1.5"_s, u"Visa"_s})
         EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
