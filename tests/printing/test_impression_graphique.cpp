@@ -63,7 +63,6 @@ TEST(MenusImpression, LeGraphiqueRemetLaFenetreLeNumeriqueFermeLeTableau) {
     EXPECT_TRUE(f.isMaximized());
 
     f.Mnu_Num_Data->trigger();
-    ASSERT_TRUE(f.Fenetre_Num_Data.Est_Chargee());
     f.Mnu_Num->trigger();
     EXPECT_FALSE(f.Fenetre_Num_Data.Est_Chargee());
     EXPECT_TRUE(Pages_PDF(pdf).value(0).contains(u"Nom du module : SERRE"_s));

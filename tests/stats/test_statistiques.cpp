@@ -17,13 +17,9 @@ namespace {
 
 using namespace Statistiques;
 
-// Records one minute apart from 05/12/2026 08:00:00, humidities making it a 7307.
-std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures,
-                                     const std::vector<float>& humidites = {}) {
-    return Enregistrement_Essai(humidites.empty() ? 7306 : 7307)
-        .Temperatures(temperatures)
-        .Humidites(humidites)
-        .Etat_Rempli();
+// Records one minute apart from 05/12/2026 08:00:00.
+std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures) {
+    return Enregistrement_Essai().Temperatures(temperatures).Etat_Rempli();
 }
 
 double Date(const Etat& etat, int i) {
@@ -102,7 +98,10 @@ TEST(Statistiques, PlageBornesComprisesEtPlageVide) {
 }
 
 TEST(Statistiques, HumiditeDu7307DateeParSonPremierEnregistrement) {
-    const auto etat = Enregistrement({20, 20, 20, 20, 20}, {40.5f, 38.2f, 45, 38.2f, 45});
+    const auto etat = Enregistrement_Essai(7307)
+                          .Constante(5, 20)
+                          .Humidites({40.5f, 38.2f, 45, 38.2f, 45})
+                          .Etat_Rempli();
     const Resultat r = Calcul_Statistiques(*etat, {});
     ASSERT_TRUE(r.humidite);
     EXPECT_EQ(r.humidite->min_date, Date(*etat, 2));

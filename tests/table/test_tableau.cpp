@@ -36,10 +36,7 @@ TEST(FenetreTableau, ListeLeGrapheTelQuAuChargement) {
     const auto lignes = [&] {
         table.Charger(*etat, graphe).show();
         EXPECT_TRUE(QFontInfo(table.Chargee()->Lst_Data->font()).fixedPitch());
-        QStringList textes;
-        for (int i = 0; i < table.Chargee()->Lst_Data->count(); ++i)
-            textes << table.Chargee()->Lst_Data->item(i)->text();
-        return textes;
+        return table.Chargee()->Lignes();  // the list's items
     };
 
     const QStringList avant = lignes();
