@@ -1,5 +1,6 @@
 // The graph control itself: chart length, axes, the mouse in each track mode, the date labels
-// and the legend.
+// and the legend; the measures of the shared record drawn on it, and the selection of those it
+// shows.
 #include "Essai_Fenetres.h"
 
 namespace {
@@ -7,48 +8,18 @@ namespace {
 const double Debut = Date_Depuis_Civil(2026, 12, 5, 14, 0, 0);
 const double Une_Minute = 60 * Une_Seconde;
 
-// A shown graph of 800 × 500, a ramp of 20 to 80 one point a minute from 14:00 to 15:00, on axes
-// of 14:00 to 15:00 and 0 to 100.
-class GrapheAffiche : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        graphe.resize(800, 500);
-        graphe.show();
-        for (int i = 0; i <= 60; ++i)
-            graphe.Plots(1).Ajouter_Point(Debut + i * Une_Minute, 20 + i);
-        graphe.Axes(1).Definir_Minimum(Debut);
-        graphe.Axes(1).Definir_Maximum(Debut + 60 * Une_Minute);
-        graphe.Axes(2).Definir_Minimum(0);
-        graphe.Axes(2).Definir_Maximum(100);
-        graphe.Redessiner_Maintenant();
-    }
-    // The view: the time axis in minutes from 14:00, then the value axis.
-    void Verifier_Vue(std::vector<double> attendue, double tolerance) {
-        const std::vector<double> vue = {(graphe.Axes(1).Minimum() - Debut) / Une_Minute,
-                                         (graphe.Axes(1).Maximum() - Debut) / Une_Minute,
-                                         graphe.Axes(2).Minimum(), graphe.Axes(2).Maximum()};
-        for (std::size_t i = 0; i < vue.size(); ++i)
-            EXPECT_NEAR(vue[i], attendue[i], tolerance) << i;
-    }
-    QPoint Point(double fx, double fy = 0.5) {
-        const QRect r = graphe.Trace_QCP().axisRect()->rect();
-        return r.topLeft() + QPoint(int(fx * r.width()), int(fy * r.height()));
-    }
-    void Glisser(double de, double a, double fy_de = 0.5, double fy_a = 0.5) {
-        QTest::mousePress(&graphe.Trace_QCP(), Qt::LeftButton, {}, Point(de, fy_de));
-        QTest::mouseMove(&graphe.Trace_QCP(), Point((de + a) / 2, (fy_de + fy_a) / 2));
-        QTest::mouseMove(&graphe.Trace_QCP(), Point(a, fy_a));
-        QTest::mouseRelease(&graphe.Trace_QCP(), Qt::LeftButton, {}, Point(a, fy_a));
-    }
-    void Molette() {
-        QWheelEvent molette(Point(0.5), graphe.Trace_QCP().mapToGlobal(Point(0.5)), {}, {0, 120},
-                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&graphe.Trace_QCP(), &molette);
-    }
+double Date(int record) {
+    return Enregistrement_Essai().Date(record);
+}
 
-    CWGraph graphe;
-    QSignalSpy pointeur{&graphe, &CWGraph::Pointeur_Zone_Trace};
-};
+// Axes 1 (in records from the first), 2 and 3 against their expected limits.
+void Verifier(const CWGraph& g, const std::vector<double>& attendues) {
+    for (std::size_t i = 0; i < attendues.size(); ++i) {
+        const Axe_Graphe& axe = g.Axes(static_cast<int>(i) / 2 + 1);
+        const double v = i % 2 ? axe.Maximum() : axe.Minimum();
+        EXPECT_NEAR(i < 2 ? (v - Date(1)) / (Date(2) - Date(1)) : v, attendues[i], 1e-3) << i;
+    }
+}
 
 }  // namespace
 
@@ -58,15 +29,13 @@ class GrapheAffiche : public ::testing::Test {
 TEST(Graphe, LongueurEtLimites) {
     CWGraph graphe;
     Trace_Graphe& trace = graphe.Plots(1);
+    for (int i = 0; i <= 16000; ++i)
+        trace.Ajouter_Point(Debut + i * Une_Seconde, i);
+    EXPECT_EQ(trace.Nb_Points(), 16000);
+    graphe.Definir_Longueur_Graphe(10);
     double x = 0, y = 0;
-    for (auto [longueur, premier] : {std::pair{16000, 1}, {10, 15991}}) {
-        graphe.Definir_Longueur_Graphe(longueur);
-        for (int i = 0; longueur > 10 && i <= 16000; ++i)
-            trace.Ajouter_Point(Debut + i * Une_Seconde, i);
-        EXPECT_EQ(trace.Nb_Points(), longueur);
-        ASSERT_TRUE(trace.Point_Proche(Debut, x, y));
-        EXPECT_EQ(y, premier);
-    }
+    ASSERT_TRUE(trace.Nb_Points() == 10 && trace.Point_Proche(Debut, x, y));
+    EXPECT_EQ(y, 15991);
     Axe_Graphe& axe = graphe.Axes(2);
     axe.Definir_Minimum(40);  // above the maximum of 10 for a moment
     axe.Definir_Maximum(40);
@@ -82,62 +51,72 @@ TEST(Graphe, LongueurEtLimites) {
 
 // Mode 6 zooms on a rectangle drawn, the wheel on the time alone; mode 3 pans without shrinking
 // the view; mode 1 reports a press and each move with the button held, the view and the wheel
-// left alone (the cursors on the click are read through the main window).
-TEST_F(GrapheAffiche, LesTroisModes) {
-    ASSERT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
-    Glisser(0.25, 0.75, 0.25, 0.75);
-    Verifier_Vue({15, 45, 25, 75}, 1);
-    const double largeur = graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum();
-    const double bas = graphe.Axes(2).Minimum();
-    Molette();
-    EXPECT_GT(graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum(), 0.5 * largeur);
-    EXPECT_LT(graphe.Axes(1).Maximum() - graphe.Axes(1).Minimum(), 0.95 * largeur);
-    EXPECT_EQ(graphe.Axes(2).Minimum(), bas);
-
-    SetUp();
-    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Panoramique);
-    Glisser(0.5, 0.25);
-    Verifier_Vue({15, 75, 0, 100}, 0.5);
-    EXPECT_EQ(pointeur.count(), 0);
-
-    SetUp();
-    graphe.Definir_Mode_Suivi(Numeros_Graphe::Mode_Curseur);
-    Glisser(0.2, 0.8);
-    QTest::mouseMove(&graphe.Trace_QCP(), Point(0.4));
-    Molette();
-    ASSERT_EQ(pointeur.count(), 3);
-    EXPECT_NEAR((pointeur.last()[2].toDouble() - Debut) / Une_Minute, 48, 1);
-    EXPECT_NEAR(pointeur.last()[3].toDouble(), 50, 1);
-    Verifier_Vue({0, 60, 0, 100}, 1e-6);
-}
-
-// Whatever the graph's width, at least four date labels, the first one the start of the view,
-// none touching its neighbour nor leaving the graph.
-TEST(Graphe, LesDatesSeLisentATouteLargeur) {
-    for (int largeur : {CWGraph::Largeur_Minimum, 700, 1400}) {
-        SCOPED_TRACE(largeur);
+// left alone (the cursors on the click are read through the main window). Each on a shown graph
+// of 800 × 500 on axes of 14:00 to 15:00 and 0 to 100, zooming at first.
+TEST(Graphe, LesTroisModes) {
+    for (auto [mode, de, a, attendue, signaux] :
+         {std::tuple{Numeros_Graphe::Mode_Zoom, QPointF(0.25, 0.25), QPointF(0.75, 0.75),
+                     std::vector<long>{17, 43, 25, 75}, 0},
+          {Numeros_Graphe::Mode_Panoramique, {0.5, 0.5}, {0.25, 0.5}, {15, 75, 0, 100}, 0},
+          {Numeros_Graphe::Mode_Curseur, {0.2, 0.5}, {0.8, 0.5}, {0, 60, 0, 100}, 3}}) {
+        SCOPED_TRACE(mode);
         CWGraph graphe;
-        graphe.resize(largeur, 400);
+        QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
+        EXPECT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
+        graphe.resize(800, 500);
         graphe.show();
         graphe.Axes(1).Definir_Minimum(Debut);
-        graphe.Axes(1).Definir_Maximum(Debut + 8.0 / 24);
+        graphe.Axes(1).Definir_Maximum(Debut + 60 * Une_Minute);
+        graphe.Axes(2).Definir_Minimum(0);
+        graphe.Axes(2).Definir_Maximum(100);
+        graphe.Definir_Mode_Suivi(mode);
         graphe.Redessiner_Maintenant();
-        graphe.Redessiner_Maintenant();  // the margins settle on the labels' width
-        QCPAxis* temps = graphe.Trace_QCP().xAxis;
-        const QVector<QString> textes = temps->tickVectorLabels();
-        ASSERT_GE(textes.size(), 4);
-        EXPECT_EQ(QString(textes.first()).replace(u'\n', u' '), u"05/12/2026 14:00:00"_s);
-        double fin_precedent = -0.5;
-        for (qsizetype i = 0; i < textes.size(); ++i) {
-            const double x = temps->coordToPixel(temps->tickVector()[i]);
-            const double w = QFontMetrics(temps->tickLabelFont())
-                                 .boundingRect(QRect(), Qt::TextDontClip, textes[i])
-                                 .width();
-            EXPECT_GT(x - w / 2, fin_precedent) << textes[i].toStdString();
-            EXPECT_LE(x + w / 2, largeur);
-            fin_precedent = x + w / 2;
+        QCustomPlot& trace = graphe.Trace_QCP();
+        const QRect r = trace.axisRect()->rect();
+        const auto point = [&](QPointF f) {
+            return r.topLeft() + QPoint(int(f.x() * r.width()), int(f.y() * r.height()));
+        };
+        QTest::mousePress(&trace, Qt::LeftButton, {}, point(de));
+        QTest::mouseMove(&trace, point((de + a) / 2));
+        QTest::mouseMove(&trace, point(a));
+        QTest::mouseRelease(&trace, Qt::LeftButton, {}, point(a));
+        QTest::mouseMove(&trace, point({0.4, 0.5}));
+        QWheelEvent molette(point({0.5, 0.5}), trace.mapToGlobal(point({0.5, 0.5})), {}, {0, 120},
+                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&trace, &molette);
+        // The view to the nearest unit: the time axis in minutes from 14:00, then the values.
+        EXPECT_EQ((std::vector<long>{std::lround((graphe.Axes(1).Minimum() - Debut) / Une_Minute),
+                                     std::lround((graphe.Axes(1).Maximum() - Debut) / Une_Minute),
+                                     std::lround(graphe.Axes(2).Minimum()),
+                                     std::lround(graphe.Axes(2).Maximum())}),
+                  attendue);
+        ASSERT_EQ(pointeur.count(), signaux);
+        if (signaux) {
+            EXPECT_NEAR((pointeur.last()[2].toDouble() - Debut) / Une_Minute, 48, 1);
+            EXPECT_NEAR(pointeur.last()[3].toDouble(), 50, 1);
         }
     }
+}
+
+// Where four date labels no longer fit on one line each, they go on two, the last one still
+// inside the graph (how far apart they lie, and at the ends of the view, is read off the
+// printed graph).
+TEST(Graphe, AuPlusEtroitLesDatesPassentSurDeuxLignes) {
+    CWGraph graphe;
+    graphe.resize(CWGraph::Largeur_Minimum, 400);
+    graphe.show();
+    graphe.Axes(1).Definir_Minimum(Debut);
+    graphe.Axes(1).Definir_Maximum(Debut + 8.0 / 24);
+    graphe.Redessiner_Maintenant();
+    graphe.Redessiner_Maintenant();  // the margins settle on the labels' width
+    QCPAxis* temps = graphe.Trace_QCP().xAxis;
+    const QVector<QString> textes = temps->tickVectorLabels();
+    ASSERT_GE(textes.size(), 4);
+    EXPECT_EQ(textes.first(), u"05/12/2026\n14:00:00"_s);
+    const double w = QFontMetrics(temps->tickLabelFont())
+                         .boundingRect(QRect(), Qt::TextDontClip, textes.last())
+                         .width();
+    EXPECT_LE(temps->coordToPixel(temps->tickVector().last()) + w / 2, CWGraph::Largeur_Minimum);
 }
 
 TEST(Graphe, LaLegendeNommeLesCourbesMontrees) {
@@ -146,11 +125,10 @@ TEST(Graphe, LaLegendeNommeLesCourbesMontrees) {
     const auto legende = [&] {
         graphe.Redessiner_Maintenant();
         QStringList noms;
-        for (int i = 0; i < graphe.Trace_QCP().legend->itemCount(); ++i) {
-            if (auto* item =
-                    qobject_cast<QCPPlottableLegendItem*>(graphe.Trace_QCP().legend->item(i)))
-                noms << item->plottable()->name();
-        }
+        for (int i = 0; i < graphe.Trace_QCP().legend->itemCount(); ++i)
+            noms << qobject_cast<QCPPlottableLegendItem*>(graphe.Trace_QCP().legend->item(i))
+                        ->plottable()
+                        ->name();
         return noms.join(u',');
     };
     EXPECT_EQ(legende(), QString());  // nothing drawn yet
@@ -165,4 +143,65 @@ TEST(Graphe, LaLegendeNommeLesCourbesMontrees) {
         graphe.Plots(n).Definir_Visible(true);
     }
     EXPECT_EQ(legende(), u"Température,Valeur de cuisson,Consigne maxi,Consigne mini"_s);
+}
+
+// The time axis from the first to the last record; the value axes fitted with the margin
+// 0.2 × | |minimum| + maximum |, below then above; a 7307 count holds two values a record (halves
+// to even), its humidity (41, 42...) on axis 3; too few records leave the axes as they were.
+TEST(Courbes, ChaqueModeleSesCourbesEtSesEchelles) {
+    CWGraph graphe;
+    Graphique::Init_Graphique(graphe, Date(11));
+    EXPECT_EQ(graphe.Longueur_Graphe(), 16000);
+    EXPECT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
+    graphe.Plots(1).Ajouter_Point(Date(1), 20);  // an older curve
+    std::vector<float> douze_mille(12000, 20);
+    douze_mille[5999] = 80;
+    for (auto [modele, nb_mesures, temperatures, records, limites] : {
+             std::tuple{7307, 1, std::vector<float>{20}, 0,
+                        std::vector<double>{10 - 1440, 10, 0, 100}},
+             {7306, 3, {-10, 5, 30}, 3, {0, 2, -18, 39.6}},
+             {7307, 5, {20, 21, 22}, 2, {0, 1, 11.8, 27.56, 24.4, 55.28}},
+             {7307, 7, {20, 21, 22, 23}, 4, {0, 3, 11.4, 29.88, 24, 57.6}},
+             {7307, 24000, douze_mille, 12000, {0, 11999, 0, 96}},
+         }) {
+        SCOPED_TRACE(nb_mesures);
+        auto etat = Enregistrement_Essai(modele).Temperatures(temperatures).Etat_Rempli();
+        etat->Nb_Mesures = static_cast<int16_t>(nb_mesures);
+
+        Graphique::Affiche_Courbes(*etat, graphe);
+
+        const int hygro = modele == 7307;
+        EXPECT_EQ(graphe.Plots(1).Nb_Points() + graphe.Plots(2).Nb_Points(), (1 + hygro) * records);
+        EXPECT_EQ(graphe.Plots(2).Visible() + graphe.Axes(3).Visible(), 2 * hygro);
+        graphe.Axes(1).Definir_Minimum(records ? Date(3) : graphe.Axes(1).Minimum());
+        Graphique::Mise_Echelle(*etat, graphe);  // again after a zoom
+        Verifier(graphe, limites);
+    }
+}
+
+// On axis 3 from 0, the temperature and the time axis left alone; new measures put the humidity
+// caption back.
+TEST(Courbes, LaCourbeDeCuissonVaSurLAxe3DepuisZero) {
+    auto etat = Enregistrement_Essai().Temperatures({50, 60, 70, 80, 70, 50}).Etat_Rempli();
+    CWGraph graphe;
+    Graphique::Affiche_Courbes(*etat, graphe);
+    etat->Mesures(5).Humidite = 12;
+    Graphique::Affiche_Courbe_Cuisson(*etat, graphe);
+    Verifier(graphe, {0, 5, 24, 100.8, 0, 14.4});
+    Enregistrement_Essai(7307).Temperatures({20, 21}).Remplir(*etat);
+    Graphique::Affiche_Courbes(*etat, graphe);
+    EXPECT_EQ(graphe.Axes(3).Legende(), u"Hygrométrie %Hr"_s);
+}
+
+// Only the records within the time axis shown, both ends included; those after the new count
+// keep what they held.
+TEST(Courbes, LaSelectionGardeLesMesuresDeLaPeriodeAffichee) {
+    auto etat = Enregistrement_Essai().Temperatures({10, 20, 30, 40, 50}).Etat_Rempli();
+    CWGraph graphe;
+    graphe.Axes(1).Definir_Minimum(Date(2));
+    graphe.Axes(1).Definir_Maximum(Date(4));
+    Graphique::Selection_Mesures(*etat, graphe);
+    EXPECT_EQ(etat->Nb_Mesures, 3);
+    EXPECT_EQ(etat->Mesures(1).Temperature, 20);
+    EXPECT_EQ(etat->Mesures(4).Temperature + etat->Mesures(5).Temperature, 90);
 }

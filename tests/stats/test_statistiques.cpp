@@ -17,17 +17,9 @@ namespace {
 
 using namespace Statistiques;
 
-// Records one minute apart from 05/12/2026 08:00:00, humidities making it a 7307.
-std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures,
-                                     const std::vector<float>& humidites = {}) {
-    return Enregistrement_Essai(humidites.empty() ? 7306 : 7307)
-        .Temperatures(temperatures)
-        .Humidites(humidites)
-        .Etat_Rempli();
-}
-
-Parametres Seuils(float haut, float bas) {
-    return {haut, bas, std::nullopt, Delta_H_Defaut};
+// Records one minute apart from 05/12/2026 08:00:00.
+std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures) {
+    return Enregistrement_Essai().Temperatures(temperatures).Etat_Rempli();
 }
 
 double Date(const Etat& etat, int i) {
@@ -43,28 +35,21 @@ QString Valeur(const Resultat& r, const QString& libelle) {
 
 }  // namespace
 
-TEST(Statistiques, EnregistrementConstantSaValeurPourMoyenneEtMkt) {
-    const auto etat = Enregistrement({4.2f, 4.2f, 4.2f, 4.2f, 4.2f});
-    const Resultat r = Calcul_Statistiques(*etat, {});
-    EXPECT_EQ(r.mesures, 5);
-    EXPECT_EQ(r.duree_s, 240);
-    EXPECT_EQ(r.temperature->moyenne, double{4.2f});
-    EXPECT_EQ(r.temperature->ecart_type, 0);
-    EXPECT_EQ(r.mkt, double{4.2f});
-    EXPECT_EQ(Valeur(r, u"Température cinétique moyenne (MKT)"_s),
+// A constant recording has its value for mean and MKT; three values without the terms
+// underflowing, then with every e^(−1.2e6 / T) far below the smallest double.
+TEST(Statistiques, MktDUnEnregistrementConstantPuisDeTroisValeurs) {
+    const Resultat constant = Calcul_Statistiques(*Enregistrement({4.2f, 4.2f, 4.2f, 4.2f}), {});
+    EXPECT_EQ(constant.temperature->moyenne, double{4.2f});
+    EXPECT_EQ(constant.mkt, double{4.2f});
+    EXPECT_EQ(Valeur(constant, u"Température cinétique moyenne (MKT)"_s),
               u"4.2 °C (ΔH = 83.144 kJ/mol)"_s);
-    EXPECT_EQ(Valeur(r, u"Durée"_s), u"4 min"_s);
-}
+    EXPECT_EQ(Valeur(constant, u"Durée"_s), u"3 min"_s);
 
-TEST(Statistiques, MktDeTroisValeursSansSousDepassement) {
     const auto etat = Enregistrement({20, 25, 30});
     // 10000 / −ln((e^(−10000/293.15) + e^(−10000/298.15) + e^(−10000/303.15)) / 3) − 273.15
     EXPECT_NEAR(*Calcul_Statistiques(*etat, {}).mkt, 25.858208428, 1e-9);
     EXPECT_NEAR(Calcul_Statistiques(*etat, {}).temperature->ecart_type, 5.0, 1e-12);
-    // Every term e^(−1.2e6 / T) is far below the smallest double.
-    Parametres p;
-    p.delta_h = 10000;
-    const double mkt = Calcul_Statistiques(*etat, p).mkt.value_or(0);
+    const double mkt = Calcul_Statistiques(*etat, {10, 0, {}, 10000}).mkt.value_or(0);
     EXPECT_GT(mkt, 29.9);
     EXPECT_LE(mkt, 30);
 }
@@ -72,18 +57,11 @@ TEST(Statistiques, MktDeTroisValeursSansSousDepassement) {
 TEST(Statistiques, DepassementsStrictementAuDelaDesSeuils) {
     // Above 10: records 1-2, 4-6 and 8-10, the last two as long; below 0: records 11-12.
     const auto etat = Enregistrement({11, 12, 10, 11, 12, 13, 0, 15, 16, 17, -1, -2});
-    const Resultat r = Calcul_Statistiques(*etat, Seuils(10, 0));
-    EXPECT_EQ(r.au_dessus->mesures, 8);
-    EXPECT_EQ(r.au_dessus->duree_s, 480);
-    EXPECT_EQ(r.au_dessus->depassements, 3);
-    EXPECT_EQ(r.au_dessus->plus_long_s, 180);
-    EXPECT_EQ(r.au_dessus->plus_long_debut, Date(*etat, 4));
-    EXPECT_EQ(r.en_dessous->mesures, 2);
-    EXPECT_EQ(r.en_dessous->depassements, 1);
-    EXPECT_EQ(r.en_dessous->plus_long_debut, Date(*etat, 11));
+    const Resultat r = Calcul_Statistiques(*etat, {10, 0, {}});
     EXPECT_EQ(Valeur(r, u"Au-dessus du seuil haut"_s), u"8 min, 3 dépassements (8 mesures)"_s);
     EXPECT_EQ(Valeur(r, u"Plus long dépassement du seuil haut"_s),
               u"3 min, à partir du 05/12/2026 08:03:00"_s);
+    EXPECT_EQ(Valeur(r, u"En dessous du seuil bas"_s), u"2 min, 1 dépassement (2 mesures)"_s);
 }
 
 TEST(Statistiques, TrousAPlusDUnePeriodeEtDemie) {
@@ -95,61 +73,47 @@ TEST(Statistiques, TrousAPlusDUnePeriodeEtDemie) {
     EXPECT_EQ(Calcul_Statistiques(*etat, {}).trous, 2);
     // Without a period nothing can be called a gap, and durations beyond thresholds are unknown.
     etat->Periode_Enreg = 0;
-    const Resultat r = Calcul_Statistiques(*etat, Seuils(0.5f, 0));
+    const Resultat r = Calcul_Statistiques(*etat, {0.5f, 0, {}});
     EXPECT_EQ(r.trous, 0);
-    EXPECT_EQ(r.au_dessus->mesures, 7);
-    EXPECT_FALSE(r.au_dessus->duree_s);
+    EXPECT_EQ(Valeur(r, u"Au-dessus du seuil haut"_s),
+              u"durée inconnue, 1 dépassement (7 mesures)"_s);
     EXPECT_TRUE(Contenu_JSON(r).contains("\"duree_s\": null"));
 }
 
 TEST(Statistiques, PlageBornesComprisesEtPlageVide) {
     const auto etat = Enregistrement({1, 2, 3, 4, 5});
-    Parametres p = Seuils(21.3f, -2.5f);
-    p.plage = Plage{Date(*etat, 2), Date(*etat, 4)};
+    Parametres p = {21.3f, -2.5f, Plage{Date(*etat, 2), Date(*etat, 4)}};
     Resultat r = Calcul_Statistiques(*etat, p);
     EXPECT_EQ(r.mesures, 3);
-    EXPECT_EQ(r.debut, Date(*etat, 2));
     EXPECT_EQ(r.temperature->max, 4);
 
     p.plage = Plage{Date(*etat, 1) + 1, Date(*etat, 1) + 2};
     r = Calcul_Statistiques(*etat, p);
-    EXPECT_EQ(r.mesures, 0);
-    EXPECT_FALSE(r.debut || r.fin || r.duree_s || r.temperature || r.mkt || r.au_dessus ||
-                 r.en_dessous || r.humidite);
-    EXPECT_EQ(Contenu_JSON(r), QByteArray("{\n"
-                                          "  \"mesures\": 0,\n"
-                                          "  \"periode_s\": 60,\n"
-                                          "  \"trous\": 0,\n"
-                                          "  \"temperature\": {\n"
-                                          "    \"seuil_haut\": 21.3,\n"
-                                          "    \"seuil_bas\": -2.5\n"
-                                          "  }\n"
-                                          "}"));
+    EXPECT_EQ(Contenu_JSON(r),
+              QByteArray("{\n  \"mesures\": 0,\n  \"periode_s\": 60,\n  \"trous\": 0,\n"
+                         "  \"temperature\": {\n    \"seuil_haut\": 21.3,\n"
+                         "    \"seuil_bas\": -2.5\n  }\n}"));
     EXPECT_EQ(Valeur(r, u"Aucune mesure dans la plage choisie"_s), QString());
     EXPECT_EQ(Valeur(r, u"Seuil haut"_s), u"21.3 °C"_s);
 }
 
 TEST(Statistiques, HumiditeDu7307DateeParSonPremierEnregistrement) {
-    const auto etat = Enregistrement({20, 20, 20, 20, 20}, {40.5f, 38.2f, 45, 38.2f, 45});
+    const auto etat = Enregistrement_Essai(7307)
+                          .Constante(5, 20)
+                          .Humidites({40.5f, 38.2f, 45, 38.2f, 45})
+                          .Etat_Rempli();
     const Resultat r = Calcul_Statistiques(*etat, {});
     ASSERT_TRUE(r.humidite);
-    EXPECT_EQ(r.humidite->min, 38.2f);
     EXPECT_EQ(r.humidite->min_date, Date(*etat, 2));
-    EXPECT_EQ(r.humidite->max, 45);
     EXPECT_EQ(r.humidite->max_date, Date(*etat, 3));
-    EXPECT_EQ(Valeur(r, u"Humidité minimale"_s), u"38.2 %Hr"_s);
-    EXPECT_TRUE(Contenu_JSON(r).contains("\"min\": 38.2,"));
+    EXPECT_EQ(Valeur(r, u"Humidité maximale"_s), u"45 %Hr"_s);
 }
 
 TEST(Statistiques, DureesEnJoursHeuresMinutesEtSecondes) {
-    const std::pair<int64_t, const char*> cas[] = {{0, "0 s"},
-                                                   {45, "45 s"},
-                                                   {60, "1 min"},
-                                                   {90, "1 min 30 s"},
-                                                   {7500, "2 h 05 min"},
-                                                   {266700, "3 j 2 h 05 min"},
-                                                   {86401, "1 j 0 h 00 min 01 s"},
-                                                   {-90, "-1 min 30 s"}};
-    for (const auto& [secondes, texte] : cas)
+    for (auto [secondes, texte] : {std::pair{int64_t{45}, "45 s"},
+                                   {90, "1 min 30 s"},
+                                   {266700, "3 j 2 h 05 min"},
+                                   {86401, "1 j 0 h 00 min 01 s"},
+                                   {-90, "-1 min 30 s"}})
         EXPECT_EQ(Texte_Duree(secondes), QString::fromUtf8(texte)) << secondes;
 }
