@@ -75,7 +75,7 @@ TEST(Textes, DatesTapeesAccepteesOuRefusees) {
     }
 }
 
-TEST(Textes, SimplesEcritsSousLeurFormeLaPlusCourte) {
+TEST(Textes, SimplesEcritsSousLeurFormeLaPlusCourteSansExposant) {
     // Each text is the shortest of its single: read, it is written back the same; beyond seven
     // digits the value is rounded to seven.
     for (const char* texte : {"-1.5", "10", "0.1", "1000000", "123.456", "-0.05"}) {
@@ -90,10 +90,7 @@ TEST(Textes, SimplesEcritsSousLeurFormeLaPlusCourte) {
         EXPECT_EQ(Lecture_Single(Texte_Single(v)), v) << dixiemes;
         EXPECT_LE(Texte_Single(v).size(), 6) << dixiemes;
     }
-}
-
-// The text of any single is the fewest digits (1 to 7) that read back as it, else 7 digits.
-TEST(Textes, ToutSimpleAuPlusSeptChiffresSansExposant) {
+    // The text of any single is the fewest digits (1 to 7) that read back as it, else 7 digits.
     std::mt19937 hasard(7306);
     std::uniform_real_distribution<float> mantisse(-1.0f, 1.0f);
     std::uniform_int_distribution<int> exposant(-20, 60);

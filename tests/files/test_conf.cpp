@@ -1,10 +1,10 @@
-// Conf.ini on disk: defaults, the exact layout written, values that do not convert.
+// Conf.ini on disk: defaults, the exact layout written, values that do not convert. A write
+// that fails leaves the good file, as for every file (test_fichier_enreg.cpp).
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "Dossier_Temporaire.h"
-#include "Limite_Taille_Fichier.h"
 #include "core/Etat.h"
 #include "files/Conf.h"
 
@@ -48,6 +48,8 @@ TEST_F(FichierConf, AbsentLesValeursParDefautPuisEcritOctetPourOctet) {
     ASSERT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Ecrit);
     EXPECT_EQ(Octets(Chemin_Conf()), Conf("3", "25.5", "-4", "8000"));
     EXPECT_EQ(Lues(), (Valeurs{3, 25.5f, -4.0f, 8000}));
+    qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
+    EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
 }
 
 // A value that does not convert keeps its default; numbers may have the comma.
@@ -63,19 +65,6 @@ TEST_F(FichierConf, ValeursQuiNeSeConvertissentPas) {
         EXPECT_EQ(Lues(), valeurs) << octets.toStdString();
         EXPECT_EQ(resultat, Resultat_Lecture::Lu);
     }
-}
-
-TEST_F(FichierConf, UnEchecDEcritureLaisseLeBonFichier) {
-    ASSERT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Ecrit);
-    const QByteArray bon = Octets(Chemin_Conf());
-    etat->Seuil_Haut = 12345.5f;
-    {
-        const Limite_Taille_Fichier disque_plein(16);
-        EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
-    }
-    EXPECT_EQ(Octets(Chemin_Conf()), bon);
-    qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
-    EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
 }
 
 }  // namespace

@@ -124,21 +124,15 @@ TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
 
 // A line break in the identity or the comment is written as a blank: it cannot shift the lines.
 TEST_F(FichierEnreg, IdentiteEtCommentaireRelusTelsQuels) {
-    const char* const cas[][2] = {
-        {"  \"entre guillemets\";point-virgule", "  \"entre guillemets\";point-virgule"},
-        {"", "[Mesures]"},
-        {"ligne 1\r\nligne 2", "ligne 1  ligne 2"},
-    };
-    for (const auto& [commentaire, commentaire_lu] : cas) {
-        const QString nom = Enregistrement_Essai()
-                                .Identite(u"A\nB"_s)
-                                .Commentaire(QString::fromUtf8(commentaire))
-                                .Constante(3, 21.5f)
-                                .Ecrire(Chemin(u"commentaire.txt"_s));
-        ASSERT_EQ(Lecture_Fichier_Enreg(*etat, nom), Resultat_Lecture::Lu) << commentaire;
-        EXPECT_EQ(etat->Identite_Logger, u"A B"_s);
-        EXPECT_EQ(etat->Commentaire, QString::fromUtf8(commentaire_lu));
-        EXPECT_EQ(etat->Nb_Mesures, 3);
+    Enregistrement_Essai().Identite(u"A\nB"_s).Constante(3, 21.5f).Remplir(*etat);
+    for (const auto& [commentaire, lu] :
+         {std::pair{"  \"entre guillemets\";point-virgule", "  \"entre guillemets\";point-virgule"},
+          {"", "[Mesures]"},
+          {"ligne 1\r\nligne 2", "ligne 1  ligne 2"}}) {
+        etat->Commentaire = QLatin1String(commentaire);
+        ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(u"c.txt"_s)), Resultat_Ecriture::Ecrit);
+        ASSERT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(u"c.txt"_s)), Resultat_Lecture::Lu);
+        EXPECT_EQ(etat->Identite_Logger + u'|' + etat->Commentaire, u"A B|"_s + QLatin1String(lu));
     }
 }
 
