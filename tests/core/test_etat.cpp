@@ -15,28 +15,21 @@ TEST(Etat, TablesIndexeesDe1ALeurTaille) {
 // The model is the version's first four characters; a 7307 counts two values a record (values
 // to records: halves to even). Whatever count a file left, the table holds 0 to 16000 records.
 TEST(Etat, ReglesDuModele) {
-    const struct {
-        const char* version;
-        bool est_7306, est_7307;
-        const char* enregistrements;  // of 5, 6 and 7 values, of -3 and 32767 in the table
-    } cas[] = {{"7307V10\r", false, true, "2 3 4 0 16000"},
-               {"7306V10\r", true, false, "5 6 7 0 16000"},
-               {"730", false, false, "5 6 7 0 16000"},
-               {"", false, false, "5 6 7 0 16000"}};
-    for (const auto& c : cas) {
+    // 7306? 7307? the records of 5, 6 and 7 values, of -3 and 32767 in the table, the values of 3
+    for (const auto& [version, attendu] :
+         {std::pair{"7307V10\r", "0 1 2 3 4 0 16000 6"}, {"7306V10\r", "1 0 5 6 7 0 16000 3"}}) {
         Etat etat;
-        etat.Version_Logger = QLatin1String(c.version);
-        QStringList enregistrements;
+        etat.Version_Logger = QLatin1String(version);
+        QStringList regles{QString::number(Est_Modele_7306(etat.Version_Logger)),
+                           QString::number(Est_Modele_7307(etat.Version_Logger))};
         for (int valeurs : {5, 6, 7})
-            enregistrements << QString::number(Nb_Enregistrements(etat.Version_Logger, valeurs));
+            regles << QString::number(Nb_Enregistrements(etat.Version_Logger, valeurs));
         for (int16_t nb : {-3, 32767}) {
             etat.Nb_Mesures = nb;
-            enregistrements << QString::number(Enregistrements_Lisibles(etat));
+            regles << QString::number(Enregistrements_Lisibles(etat));
         }
-        EXPECT_EQ(enregistrements.join(u' '), QLatin1String(c.enregistrements)) << c.version;
-        EXPECT_EQ(Est_Modele_7306(etat.Version_Logger), c.est_7306) << c.version;
-        EXPECT_EQ(Est_Modele_7307(etat.Version_Logger), c.est_7307) << c.version;
-        EXPECT_EQ(Nb_Valeurs(etat.Version_Logger, 3), c.est_7307 ? 6 : 3) << c.version;
+        regles << QString::number(Nb_Valeurs(etat.Version_Logger, 3));
+        EXPECT_EQ(regles.join(u' '), QLatin1String(attendu)) << version;
     }
 }
 

@@ -29,49 +29,20 @@ class FichierEnreg : public Dossier_Temporaire<> {
         }
         return Lecture_Fichier_Enreg(*etat, Ecrire(u"lu.txt"_s, octets));
     }
-    // Measure i as its file line.
-    QString Ligne(int i) const {
-        const Mesure& m = etat->Mesures(i);
-        QString ligne = Texte_Date(m.Date_Heure) + u';' + Texte_Single(m.Temperature);
-        if (Est_Modele_7307(etat->Version_Logger)) ligne += u';' + Texte_Single(m.Humidite);
-        return ligne;
-    }
     std::unique_ptr<Etat> etat = Etat::Nouveau();
 };
 
+// Written back byte for byte, every field and measure was read: identity, comment with °, – and
+// é, counts, stamps across midnight.
 TEST_F(FichierEnreg, FixturesLuesPuisReecritesOctetPourOctet) {
-    const struct {
-        const char* fixture;
-        Resultat_Lecture resultat;
-        const char *identite, *commentaire;
-        int nb_mesures, lues;
-        const char* derniere_lue;
-        const char* reecrit;  // the fixture the record writes back as
-    } cas[] = {
-        {"four_7306.txt", Resultat_Lecture::Lu, "FOUR01", "Cuisson jambon lot n°12 – été", 12, 12,
-         "06/12/2026 00:06:00;-1.5", "four_7306.txt"},
-        {"serre_7307.txt", Resultat_Lecture::Lu, "SERRE", "[Mesures]", 16, 8,
-         "30/11/2026 14:14:00;22;62", "serre_7307.txt"},
-        // Every measure is read before the empty line makes the file incorrect.
-        {"ligne_vide.txt", Resultat_Lecture::Incorrect, "FOUR01", "Cuisson jambon lot n°12 – été",
-         12, 12, "06/12/2026 00:06:00;-1.5", "four_7306.txt"},
-        {"tronque.txt", Resultat_Lecture::Incorrect, "FOUR01", "Cuisson jambon lot n°12 – été", 8,
-         8, "06/12/2026 00:02:00;72.6", nullptr},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.fixture);
-        ASSERT_EQ(Ouvrir(c.fixture), c.resultat);
-        EXPECT_EQ(etat->Identite_Logger, QLatin1String(c.identite));
-        EXPECT_EQ(etat->Commentaire, QString::fromUtf8(c.commentaire));
-        EXPECT_EQ(etat->Nb_Mesures, c.nb_mesures);
-        EXPECT_EQ(Ligne(c.lues), QString::fromUtf8(c.derniere_lue));
+    for (const char* fixture : {"four_7306.txt", "serre_7307.txt"}) {
+        SCOPED_TRACE(fixture);
+        ASSERT_EQ(Ouvrir(fixture), Resultat_Lecture::Lu);
         // A temperature-only recording carries no humidity, whatever the table held before.
         if (!Est_Modele_7307(etat->Version_Logger)) {
             EXPECT_EQ(etat->Mesures(1).Humidite, 0);
         }
-        if (c.reecrit) {
-            EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(Fixture(c.reecrit)));
-        }
+        EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(Fixture(fixture)));
     }
 }
 
@@ -87,7 +58,6 @@ TEST_F(FichierEnreg, FichiersModifiesOuCoupes) {
         {"four_7306.txt", "\r\n100\r\n", "\r\n  42 mn\r\n", Lu, 42, 60, 12},
         {"four_7306.txt", "\r\n100\r\n", "\r\naucune\r\n", Lu, 0, 60, 12},
         {"four_7306.txt", "\r\n100\r\n", "\r\n255\r\n", Lu, 255, 60, 12},
-        {"four_7306.txt", "\r\n100\r\n", "\r\n-0.5\r\n", Lu, 0, 60, 12},
         {"four_7306.txt", "\r\n100\r\n", "\r\n255.5\r\n", Faux, 7, 900, 0},
         {"four_7306.txt", "\r\n100\r\n", "\r\n-1\r\n", Faux, 7, 900, 0},
         {"four_7306.txt", " 60 ", "120", Lu, 100, 120, 12},
@@ -97,15 +67,15 @@ TEST_F(FichierEnreg, FichiersModifiesOuCoupes) {
         {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n20", Lu, 100, 60, 12},
         {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n5", Lu, 100, 60, 5},
         {"serre_7307.txt", "mesure]\r\n16", "mesure]\r\n15", Lu, 0, 120, 15},
-        {"serre_7307.txt", "mesure]\r\n16", "mesure]\r\n32001", Faux, 0, 120, 0},
         {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n16001", Faux, 100, 60, 0},
         {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n-1", Faux, 100, 60, 0},
-        {"four_7306.txt", "mesure]\r\n12", "mesure]\r\ndouze", Faux, 100, 60, 0},
-        // A measure field that does not convert or is missing.
-        {"four_7306.txt", "7306", "7307", Faux, 100, 60, 0},
+        // A measure field that does not convert or is missing, an empty line after the last
+        // measure, a file cut in a measure line or in its header: what was read stays.
         {"four_7306.txt", ";72.4", ";abc", Faux, 100, 60, 6},
         {"four_7306.txt", "06/12/2026 00:01", "31/02/2026 00:01", Faux, 100, 60, 6},
         {"serre_7307.txt", ";22;62", ";22", Faux, 0, 120, 14},
+        {"four_7306.txt", "-1.5\r\n", "-1.5\r\n\r\n", Faux, 100, 60, 12},
+        {"four_7306.txt", "0:03:00;", nullptr, Faux, 100, 60, 8},
         {"four_7306.txt", "[Nombre", nullptr, Faux, 100, 60, 0},
         {"four_7306.txt", "", nullptr, Faux, 7, 900, 0},
         // Other systems' line ends, and a last line without one.
@@ -136,24 +106,15 @@ TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
 
 // A line break in the identity or the comment is written as a blank: it cannot shift the lines.
 TEST_F(FichierEnreg, IdentiteEtCommentaireRelusTelsQuels) {
-    const char* const cas[][4] = {
-        {"CUVE 3", "Lot 12, four 3, cuisson à cœur", "CUVE 3", "Lot 12, four 3, cuisson à cœur"},
-        {"CUVE 3", "  \"entre guillemets\";point-virgule", "CUVE 3",
-         "  \"entre guillemets\";point-virgule"},
-        {"CUVE 3", "[Mesures]", "CUVE 3", "[Mesures]"},
-        {"CUVE 3", "", "CUVE 3", "[Mesures]"},
-        {"A\nB", "ligne 1\r\nligne 2", "A B", "ligne 1  ligne 2"},
-    };
-    for (const auto& [identite, commentaire, identite_lue, commentaire_lu] : cas) {
-        const QString nom = Enregistrement_Essai()
-                                .Identite(QString::fromUtf8(identite))
-                                .Commentaire(QString::fromUtf8(commentaire))
-                                .Constante(3, 21.5f)
-                                .Ecrire(Chemin(u"commentaire.txt"_s));
-        ASSERT_EQ(Lecture_Fichier_Enreg(*etat, nom), Resultat_Lecture::Lu) << commentaire;
-        EXPECT_EQ(etat->Identite_Logger, QString::fromUtf8(identite_lue));
-        EXPECT_EQ(etat->Commentaire, QString::fromUtf8(commentaire_lu));
-        EXPECT_EQ(etat->Nb_Mesures, 3);
+    Enregistrement_Essai().Identite(u"A\nB"_s).Constante(3, 21.5f).Remplir(*etat);
+    for (const auto& [commentaire, lu] :
+         {std::pair{"  \"entre guillemets\";point-virgule", "  \"entre guillemets\";point-virgule"},
+          {"", "[Mesures]"},
+          {"ligne 1\r\nligne 2", "ligne 1  ligne 2"}}) {
+        etat->Commentaire = QLatin1String(commentaire);
+        ASSERT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(u"c.txt"_s)), Resultat_Ecriture::Ecrit);
+        ASSERT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(u"c.txt"_s)), Resultat_Lecture::Lu);
+        EXPECT_EQ(etat->Identite_Logger + u'|' + etat->Commentaire, u"A B|"_s + QLatin1String(lu));
     }
 }
 
@@ -163,7 +124,6 @@ TEST_F(FichierEnreg, UnEchecNeChangeNiLaMemoireNiLeBonFichier) {
     EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(u"absent.txt"_s)), Resultat_Lecture::Introuvable);
     EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(bon));
     EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(u"absent/x.txt"_s)), Resultat_Ecriture::Echec);
-    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, QString()), Resultat_Ecriture::Echec);
     etat->Nb_Mesures = Nb_Mesures_Max;
     {
         // The disk fills up while the new, larger file is being written.
@@ -176,8 +136,7 @@ TEST_F(FichierEnreg, UnEchecNeChangeNiLaMemoireNiLeBonFichier) {
 
 TEST(NomFichierEnreg, SeulementLesNomsFinissantParTxtEnMinuscules) {
     EXPECT_TRUE(Est_Nom_Fichier_Enreg(u"/home/u/Caldrix/Sauvegardes/lot 12.txt"_s));
-    for (const char* nom : {"/home/u/LOT12.TXT", "lot12.Txt", "Nom du fichier", ""})
-        EXPECT_FALSE(Est_Nom_Fichier_Enreg(QLatin1String(nom))) << nom;
+    EXPECT_FALSE(Est_Nom_Fichier_Enreg(u"lot12.Txt"_s) || Est_Nom_Fichier_Enreg(QString()));
 }
 
 }  // namespace

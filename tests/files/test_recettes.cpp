@@ -24,7 +24,8 @@ class FichierRecettes : public Dossier_Temporaire<> {
     std::unique_ptr<Etat> etat = Etat::Nouveau();
 };
 
-TEST_F(FichierRecettes, AbsentIlEstCreeAvecLesRecettesParDefaut) {
+// Created with the defaults when missing; a recipe changed is written back in its place.
+TEST_F(FichierRecettes, AbsentIlEstCreePuisRecetteModifieeEcriteEtRelue) {
     ASSERT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Lu);
     const QByteArray fichier = Fichier();
     EXPECT_EQ(fichier.count("\r\n"), 594);
@@ -35,16 +36,11 @@ TEST_F(FichierRecettes, AbsentIlEstCreeAvecLesRecettesParDefaut) {
     EXPECT_TRUE(
         fichier.endsWith("[Recette 99]\r\n99\r\nFormule n\xB0"
                          "99\r\n70\r\n10\r\n55\r\n"));
-    EXPECT_EQ(Texte(etat->Recettes(7)), u"7|Formule n°7|70|10|55"_s);
-}
-
-TEST_F(FichierRecettes, RecetteModifieeEcritePuisRelue) {
-    Recettes_Defaut(*etat, 70, 10, 55);
     etat->Recettes(5) = {5, u"Confit de canard, 3ème essai"_s, 8.5f, 121.1f, -0.5f};
     // A line break in a name is written as a blank: it cannot shift the blocks.
     etat->Recettes(1).Nom = u"Pâté\r\nen croûte\n"_s;
     ASSERT_EQ(Ecriture_Recettes(*etat), Resultat_Ecriture::Ecrit);
-    EXPECT_EQ(Fichier().count("\r\n"), 594);
+    EXPECT_EQ(Fichier().count('\n'), 594);
     EXPECT_TRUE(
         Fichier().contains("\r\n[Recette 5]\r\n5\r\nConfit de canard, 3\xE8me essai"
                            "\r\n121.1\r\n8.5\r\n-0.5\r\n[Recette 6]\r\n"));
@@ -55,47 +51,28 @@ TEST_F(FichierRecettes, RecetteModifieeEcritePuisRelue) {
         EXPECT_EQ(Texte(relu->Recettes(k)), Texte(etat->Recettes(k))) << k;
 }
 
-// Numbers rounded half to even; a value that does not convert, or a number beyond a byte,
-// keeps the previous one.
+// Numbers rounded half to even; a value that does not convert, a number beyond a byte, or a
+// recipe the file was cut before keeps the previous one.
 TEST_F(FichierRecettes, NombresLusCommeTapes) {
     Recettes_Defaut(*etat, 70, 10, 55);
     QByteArray fichier = Contenu_Recettes(*etat);
-    const std::pair<const char*, const char*> remplacements[] = {
-        {"[Recette 12]\r\n12\r\n", "[Recette 12]\r\n12.5\r\n"},
-        {"[Recette 13]\r\n13\r\n", "[Recette 13]\r\n13,5\r\n"},
-        {"[Recette 14]\r\n14\r\n", "[Recette 14]\r\n300\r\n"},
-        {"[Recette 16]\r\n16\r\n", "[Recette 16]\r\n255\r\n"},
-        {"[Recette 17]\r\n17\r\n", "[Recette 17]\r\n256\r\n"},
-        {"[Recette 18]\r\n18\r\n", "[Recette 18]\r\n-0.5\r\n"},
-        {"n\xB0"
-         "15\r\n70\r\n10\r\n",
-         "n\xB0"
-         "15\r\nti\xE8"
-         "de\r\n0\r\n"},
-    };
-    for (const auto& [avant, apres] : remplacements)
-        fichier.replace(avant, apres);
-    Ecrire(u"recettes.ini"_s, fichier);
+    for (const auto& [k, numero] :
+         {std::pair{12, "12.5"}, {13, "13,5"}, {16, "255"}, {17, "256"}, {18, "-0.5"}}) {
+        const QByteArray bloc = "[Recette " + QByteArray::number(k) + "]\r\n";
+        fichier.replace(bloc + QByteArray::number(k), bloc + numero);
+    }
+    fichier.replace("15\r\n70\r\n10\r\n", "15\r\nti\350de\r\n0\r\n");
+    // Cut in the name of recipe 20.
+    Ecrire(u"recettes.ini"_s, fichier.left(fichier.indexOf("[Recette 20]") + 22));
     Recettes_Defaut(*etat, 1, 2, 3);
     ASSERT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Lu);
-    const std::pair<int, const char*> attendues[] = {
-        {12, "12|Formule n°12|70|10|55"},  {13, "14|Formule n°13|70|10|55"},
-        {14, "14|Formule n°14|70|10|55"},  {15, "15|Formule n°15|1|0|55"},
-        {16, "255|Formule n°16|70|10|55"}, {17, "17|Formule n°17|70|10|55"},
-        {18, "0|Formule n°18|70|10|55"}};
-    for (const auto& [k, texte] : attendues)
-        EXPECT_EQ(Texte(etat->Recettes(k)), QString::fromUtf8(texte));
-}
-
-TEST_F(FichierRecettes, FichierCoupeLesRecettesManquantesRestentCommeAvant) {
-    Recettes_Defaut(*etat, 70, 10, 55);
-    const QByteArray fichier = Contenu_Recettes(*etat);
-    Ecrire(u"recettes.ini"_s, fichier.left(fichier.indexOf("[Recette 3]") + 20));
-    Recettes_Defaut(*etat, 1, 2, 3);
-    ASSERT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Lu);
-    EXPECT_EQ(Texte(etat->Recettes(2)), u"2|Formule n°2|70|10|55"_s);
-    EXPECT_EQ(Texte(etat->Recettes(3)), u"3|Form|1|2|3"_s);  // the cut line
-    EXPECT_EQ(Texte(etat->Recettes(99)), u"99|Formule n°99|1|2|3"_s);
+    QStringList lues;
+    for (int k : {12, 13, 15, 16, 17, 18, 20, 99})
+        lues << Texte(etat->Recettes(k));
+    EXPECT_EQ(lues.join(u' '),
+              u"12|Formule n°12|70|10|55 14|Formule n°13|70|10|55 15|Formule n°15|1|0|55 "
+              "255|Formule n°16|70|10|55 17|Formule n°17|70|10|55 0|Formule n°18|70|10|55 "
+              "20|Form|1|2|3 99|Formule n°99|1|2|3"_s);
 }
 
 TEST_F(FichierRecettes, DossierQuiNePeutPasLePrendre) {
