@@ -1,5 +1,6 @@
-// Reading a download reply into the measures. The download sequence around it, and what it puts
-// back when a step fails, runs against the simulated logger in test_lien_pty.cpp.
+// Reading a download reply into the measures. The download sequence around it, what it puts back
+// when a step fails, and the replies too garbled, too long or too many to read run against the
+// simulated logger in test_lien_pty.cpp.
 #include <gtest/gtest.h>
 
 #include "Enregistrement_Essai.h"
@@ -30,26 +31,13 @@ TEST(Telechargement, ReponseLueDansLesMesures) {
         int i;               // the measure shown
         const char* releve;  // count|period|start|measure i as "date;temperature;humidity"
     } cas[] = {
-        {"7306", Reponse(10, 60, 10), 1, "10|60|01/01/2025|01/01/2025 00:00:59;20.1;0"},
         {"7306", Reponse(10, 60, 10), 10, "10|60|01/01/2025|01/01/2025 00:09:59;21;0"},
         {"7306", Reponse(16000, 7200, 16000), 16000,
          "16000|7200|01/01/2025|26/08/2028 07:59:59;1620;0"},
-        {"7307", Reponse(6, 60, 3, true), 3, "6|60|01/01/2025|01/01/2025 00:02:59;20.3;50.3"},
+        {"7307", Reponse(10, 60, 3, true), 3, "6|60|01/01/2025|01/01/2025 00:02:59;20.3;50.3"},
         {"7307", Reponse(6, 60, 3, true), 4, "6|60|01/01/2025|30/12/1899;0;0"},
-        {"7307", Reponse(10, 60, 3, true), 1, "6|60|01/01/2025|01/01/2025 00:00:59;20.1;50.1"},
-        {"7306", Reponse(1, 60, 0) + "t -15\r", 1, "1|60|01/01/2025|01/01/2025 00:00:59;-1.5;0"},
-        {"7306", Reponse(20000, 60, 5), 5, "5|60|01/01/2025|01/01/2025 00:04:59;20.5;0"},
-        {"7306", Reponse(2, 60, 4), 4, "4|60|01/01/2025|01/01/2025 00:03:59;20.4;0"},
-        {"7306", Reponse(0, 60, 0), 1, "0|60|01/01/2025|30/12/1899;0;0"},
-        {"7306", Reponse(3, 60, 3) + "\r", 1, avant},  // an empty line
-        {"7306", Reponse(3, 60, 0) + "t 21x\r", 1, avant},
-        {"7306", Reponse(3, 60, 0) + "t\r", 1, avant},
-        {"7306", Reponse(3, 60, 0) + "t 99999\r", 1, avant},
-        {"7306", Reponse(3, 60, 0) + QByteArray(300, '7') + '\r', 1, avant},
-        {"7307", Reponse(2, 60, 0) + "t 215\r", 1, avant},
-        {"7306", Reponse(16001, 1, 16001), 1, avant},  // more than the table holds
+        {"7307", Reponse(2, 60, 0) + "t 215\r", 1, avant},  // no humidity
         {"7306", "m x 60 C 1E2 8500\r", 1, avant},
-        {"7306", "m 1 60 C 1E2 123456789\r", 1, avant},
     };
     for (const auto& c : cas) {
         auto etat = Enregistrement_Essai(7307).Constante(5, 4.5f).Etat_Rempli();
