@@ -1,10 +1,18 @@
-// Every logger command: the frame it sends, what it takes from the reply, its result code.
+// The logger's commands on a scripted port and a virtual clock: the attempts, pauses, status
+// texts and progress of one exchange, the frame each command sends, what it takes from the reply
+// and its result code. The faults a logger plays end to end run in test_lien_pty.cpp.
 #include <gtest/gtest.h>
 
+#include <QHash>
 #include <cmath>
 
 #include "Enregistrement_Essai.h"
-#include "Logger_Scripte.h"
+#include "Etats_Releves.h"
+#include "Horloge_Virtuelle.h"
+#include "Port_Scripte.h"
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
 
 using namespace Fonctions_Logger;
@@ -13,43 +21,169 @@ namespace {
 
 using Trames = QList<QByteArray>;
 
-// What the shared record says of the logger: identity|version|count|period|unit|start.
-QString Releve(const Etat& e) {
-    return QStringList{e.Identite_Logger,
-                       e.Version_Logger,
-                       QString::number(e.Nb_Mesures),
-                       QString::number(e.Periode_Enreg),
-                       e.Unite,
-                       Texte_Date(e.Date_Debut_Enreg)}
-        .join(u'|');
+// "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command letter gets a
+// canned reply, no entry meaning silence.
+class Logger_Scripte {
+  public:
+    Logger_Scripte() {
+        Origines_Horloge(*etat, Maintenant());
+        port.ouvert = true;
+        lien.Definir_Sortie_Etat(&releve);
+        lien.Definir_Sortie_Progression(&releve);
+        port.repondre = [this](const QByteArray& trame, int) {
+            if (reponses_.contains(trame.at(0))) port.Programmer(reponses_[trame.at(0)]);
+        };
+    }
+    void Reponse(char lettre, const QByteArray& reponse) { reponses_[lettre] = reponse; }
+    static double Maintenant() { return Date_Depuis_Civil(2026, 12, 6, 12, 0, 0); }
+
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
+    Horloge_Virtuelle horloge{Maintenant()};
+    Port_Scripte port{horloge};
+    Etats_Releves releve;
+    Communication lien{*etat, port, horloge};
+
+  private:
+    QHash<char, QByteArray> reponses_;
+};
+
+using Arrivees = std::vector<std::pair<long long, QByteArray>>;  // ms after the frame, bytes
+
+// Sends the frame (leftovers after its ending zero must not go), the logger answering each
+// sending with its arrivals. Gives "code|reply|ms elapsed|frames sent|last status".
+QString Echange(Logger_Scripte& l, const QByteArray& trame, const Arrivees& premier,
+                const Arrivees& suivants = {}) {
+    l.port.repondre = [&](const QByteArray&, int envoi) {
+        for (const auto& [delai, octets] : envoi == 1 ? premier : suivants)
+            l.port.Programmer(octets, delai);
+    };
+    Fonctions_Logger::Vide_Trames(*l.etat);
+    std::copy(trame.begin(), trame.end(), l.etat->Trame_Emission.begin());
+    l.etat->Trame_Emission[20] = 'X';
+    const int code = l.lien.Echange_Logger();
+    EXPECT_EQ(l.port.envoye, trame.repeated(static_cast<qsizetype>(l.port.trames.size())));
+    EXPECT_EQ(l.horloge.evenements_traites, 1);
+    EXPECT_EQ(l.releve.textes.count(u"Communication en cours"_s) * 2, l.releve.textes.size());
+    return u"%1|%2|%3|%4|%5"_s.arg(QString::number(code), l.etat->Trame_Reception,
+                                   QString::number(l.horloge.ecoule_ms),
+                                   QString::number(l.port.trames.size()), l.releve.Dernier());
 }
 
-TEST(Commandes, PresenceIdentiteVersionEtEtatLus) {
-    const char* avant = "AVANT|7306V12\r|1|60||05/12/2026 08:00:00";
+// 250 ms before the attempts, then 100 + 100 for a reply, 100 + 100 + 1000 for a failure.
+TEST(Echange, EssaisPausesEtEtatsAffiches) {
+    const struct {
+        Arrivees premier, suivants;
+        const char* resultat;
+    } cas[] = {
+        {{{0, ">\r"}}, {}, "0|>\r|450|1|Pret"},
+        {{}, {}, "1||3850|3|Pas de réponse"},
+        {{{0, "i AB"}}, {{0, "i ABC 7306V1\r"}}, "0|i ABC 7306V1\r|1650|2|Pret"},
+        // Pieces less than 100 ms apart make one reply.
+        {{{50, "i "}, {150, "ABC "}, {250, "7307V2\r"}}, {}, "0|i ABC 7307V2\r|650|1|Pret"},
+    };
+    for (const auto& c : cas) {
+        Logger_Scripte l;
+        EXPECT_EQ(Echange(l, "I 1\r", c.premier, c.suivants), QString::fromUtf8(c.resultat));
+    }
+}
+
+// Hundredths of the expected reply length: 10 characters a 7307 measure, 6 otherwise.
+TEST(Echange, ProgressionDuSeulTelechargement) {
+    const auto x = [](int n) { return QByteArray(n, 'x'); };
+    const struct {
+        const char *version, *trame;
+        int16_t nb_mesures;
+        Arrivees reponse;
+        std::vector<int32_t> debut_fin;  // first and last value shown
+    } cas[] = {
+        // 961 characters a percent: 10 % shown after the first piece.
+        {"7306V1\r", "D\r", 16000, {{50, x(9610)}, {140, x(105709) + '\r'}}, {10, 120}},
+        {"7307V1\r", "D\r", 16000, {{0, x(80099) + '\r'}}, {100, 100}},
+        {"7307V1\r", "D\r", 0, {{0, "m 0 60\r"}}, {7, 7}},  // one percent a character
+        {"7306V1\r", "M\r", 16000, {{0, "m 0 60 C 0 0\r"}}, {}},
+    };
+    for (const auto& c : cas) {
+        Logger_Scripte l;
+        l.etat->Version_Logger = QLatin1String(c.version);
+        l.etat->Nb_Mesures = c.nb_mesures;
+        Echange(l, c.trame, c.reponse);
+        const std::vector<int32_t>& p = l.releve.progression;
+        EXPECT_TRUE(std::is_sorted(p.begin(), p.end()));
+        EXPECT_EQ(p.empty() ? p : std::vector<int32_t>({p.front(), p.back()}), c.debut_fin)
+            << c.version << c.nb_mesures << c.trame;
+    }
+}
+
+TEST(Echange, OuvertureDuPortPuisTestDePresence) {
+    Logger_Scripte l;
+    l.port.ouvert = false;
+    l.port.Programmer("vieux\r");  // what the port had received before: thrown away
+    l.Reponse('Q', ">\r");
+    EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
+    EXPECT_EQ(
+        QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + l.etat->Trame_Reception,
+        u"3 9600, N, 8, 1 >\r"_s);
+    EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
+    l.lien.Fermeture_Port();
+    EXPECT_FALSE(l.port.ouvert);
+    l.port.ouverture_possible = false;
+    EXPECT_EQ(l.lien.Ouverture_Port(1), 2);
+    EXPECT_EQ(l.releve.Dernier(), u"Pas de réponse"_s);
+}
+
+// What the shared record says of the logger: identity|version|count|period|unit|start, then
+// measure i (from 1) as date;temperature;humidity.
+QString Releve(const Etat& e, int i) {
+    QString r = u"%1|%2|%3|%4|%5|%6"_s.arg(
+        e.Identite_Logger, e.Version_Logger, QString::number(e.Nb_Mesures),
+        QString::number(e.Periode_Enreg), e.Unite, Texte_Date(e.Date_Debut_Enreg));
+    if (i)
+        r += u"|%1;%2;%3"_s.arg(Texte_Date(e.Mesures(i).Date_Heure),
+                                Texte_Single(e.Mesures(i).Temperature),
+                                Texte_Single(e.Mesures(i).Humidite));
+    return r;
+}
+
+TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
+    const char* avant = "AVANT|7306V12\r|5|60||05/12/2026 08:00:00";
     const struct {
         uint8_t (*lire)(Etat&, Communication&);
         const char *reponse, *releve;  // no reply: silence
-        int code;
+        int code, i = 0, modele = 7306;
     } cas[] = {
         {Test_Logger, ">OK 12\r", avant, 0},
         {Test_Logger, nullptr, avant, 2},  // never 1
-        {Lecture_Identite, "i FOUR-01 7307V10\r", "FOUR-01|7306V12\r|1|60||05/12/2026 08:00:00", 0},
-        {Lecture_Version, "i FOUR-01 7307V10\r", "AVANT|7307V10\r|1|60||05/12/2026 08:00:00", 0},
+        {Lecture_Identite, "i FOUR-01 7307V10\r", "FOUR-01|7306V12\r|5|60||05/12/2026 08:00:00", 0},
+        {Lecture_Version, "i FOUR-01 7307V10\r", "AVANT|7307V10\r|5|60||05/12/2026 08:00:00", 0},
         {Lecture_Identite, "ix FOUR 7307\r", avant, 2},
         {Lecture_Etat, "m 120 60 c 1 5180\r", "AVANT|7306V12\r|120|60|°C & alarme %Hr|02/01/2024",
          0},
         {Lecture_Etat, "m 20000 900 x 0 14\r", "AVANT|7306V12\r|16000|900|°C|01/01/2024 00:00:20",
          0},
         {Lecture_Etat, "m 12 60 C 123456789 14\r", avant, 2},
+        // Stamped one second before the end of each period; the count is what arrived (two
+        // values a 7307 measure), whatever the header announced; the measures before all go.
+        {Telechargement, "m 2 60 C 1E2 8500\rt 201\rt 202\rt 215\r",
+         "AVANT|7306V12\r|3|60||01/01/2025|01/01/2025 00:02:59;21.5;0", 0, 3},
+        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 0 0\r",
+         "AVANT|7307V12\r|4|60||01/01/2025|01/01/2025 00:00:59;20.3;50.3", 0, 1, 7307},
+        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 0 0\r",
+         "AVANT|7307V12\r|4|60||01/01/2025|30/12/1899;0;0", 0, 3, 7307},
+        {Telechargement, "m 2 60 C 1E2 8500\rt 215\r", "AVANT|7307V12\r|10|60||05/12/2026 08:00:00",
+         2, 0, 7307},  // no humidity
+        {Telechargement, "m x 60 C 1E2 8500\r", avant, 2},
     };
     for (const auto& c : cas) {
         Logger_Scripte l;
-        Enregistrement_Essai().Identite(u"AVANT"_s).Constante(1, 4.5f).Remplir(*l.etat);
-        const char lettre = c.lire == Test_Logger ? 'Q' : c.lire == Lecture_Etat ? 'M' : 'I';
+        Enregistrement_Essai(c.modele).Identite(u"AVANT"_s).Constante(5, 4.5f).Remplir(*l.etat);
+        const char lettre = c.lire == Test_Logger      ? 'Q'
+                            : c.lire == Lecture_Etat   ? 'M'
+                            : c.lire == Telechargement ? 'D'
+                                                       : 'I';
         if (c.reponse) l.Reponse(lettre, c.reponse);
         EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
         EXPECT_EQ(l.port.trames.first(), QByteArray(1, lettre) + '\r');
-        EXPECT_EQ(Releve(*l.etat), QString::fromUtf8(c.releve)) << c.reponse;
+        EXPECT_EQ(Releve(*l.etat, c.i), QString::fromUtf8(c.releve)) << c.reponse;
     }
 }
 
@@ -58,8 +192,6 @@ TEST(Commandes, IdentiteEtHorlogeEcrites) {
     l.Reponse('J', "i CHAMBRE1 7306V1\r");
     EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
     EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"Étuve"_s, false), 0);
-    l.Reponse('J', ">\r");
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"A"_s, false), 2);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".
     const double origine = l.etat->Date_Origine;
     l.Reponse('C', ">\r");
@@ -68,8 +200,8 @@ TEST(Commandes, IdentiteEtHorlogeEcrites) {
     EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine + 40000), 2) << "beyond the logger's clock";
     l.Reponse('C', "> \r");
     EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine), 2);
-    EXPECT_EQ(l.port.trames, (Trames{"J CHAMBRE1 1\r", "J \xC9tuve 0\r", "J A 0\r", "C 86400\r",
-                                     "C 0\r", "C 0\r"}));
+    EXPECT_EQ(l.port.trames,
+              (Trames{"J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r", "C 0\r"}));
 }
 
 // Tenths, high first, half to even; out of range (NaN too) the low one becomes -49 and the

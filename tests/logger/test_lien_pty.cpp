@@ -10,7 +10,6 @@
 
 #include "Courbe_Simulee.h"
 #include "Enregistrement_Essai.h"
-#include "Etats_Releves.h"
 #include "Options_Simulateur.h"
 #include "Terminal_Simule.h"
 #include "core/Horloge.h"
@@ -39,8 +38,13 @@ double Seconde_Presente() {
 struct Banc_Lien {
     Banc_Lien(int modele, int nb_mesures, Panne_Simulee panne = {})
         : debut(Seconde_Presente() - (nb_mesures * 60.0 + 3600.0) / 86400.0),
-          sim(Logger_Simule(Memoire(modele, nb_mesures, debut))) {
+          sim(Logger_Simule(Memoire_Logger::Modele(modele))) {
         sim.Avec_Logger([&](Logger_Simule& l) {
+            Memoire_Logger& m = l.Memoire();
+            m.identite = "BANC-01";
+            m.unite = 'F';
+            m.debut_enreg = *Options_Simulateur::Compte_Horloge(debut, Seconde_Presente());
+            m.mesures = Courbe_Simulee::Generer(nb_mesures, m.Est_7307());
             l.Regler_Horloge(
                 *Options_Simulateur::Compte_Horloge(Seconde_Presente(), Seconde_Presente()));
             l.Definir_Panne(panne);
@@ -48,20 +52,11 @@ struct Banc_Lien {
         qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
         Brancher(sim);
         Origines_Horloge(*etat, horloge.Maintenant());
-        lien.Definir_Sortie_Progression(&releve);
     }
     ~Banc_Lien() {
         lien.Fermeture_Port();
         sim.Arreter();
         qunsetenv("CALDRIX_HOME");
-    }
-    static Memoire_Logger Memoire(int modele, int nb_mesures, double debut) {
-        Memoire_Logger m = Memoire_Logger::Modele(modele);
-        m.identite = "BANC-01";
-        m.unite = 'F';
-        m.debut_enreg = *Options_Simulateur::Compte_Horloge(debut, Seconde_Presente());
-        m.mesures = Courbe_Simulee::Generer(nb_mesures, m.Est_7307());
-        return m;
     }
     // A logger served on port 1 of the program folder.
     void Brancher(Terminal_Simule& terminal) {
@@ -78,7 +73,6 @@ struct Banc_Lien {
     double debut;           // the date the logger's recording started
     Terminal_Simule sim;
     std::unique_ptr<Etat> etat = Etat::Nouveau();
-    Etats_Releves releve;
     Port_QSerialPort port;
     Horloge_Systeme horloge;
     Communication lien{*etat, port, horloge};
