@@ -21,20 +21,18 @@ namespace {
 
 using Trames = QList<QByteArray>;
 
-// "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command letter gets a
-// canned reply, no entry meaning silence.
-class Logger_Scripte {
-  public:
+// "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command letter gets its
+// canned reply in `reponses`, no entry meaning silence.
+struct Logger_Scripte {
     Logger_Scripte() {
         Origines_Horloge(*etat, Maintenant());
         port.ouvert = true;
         lien.Definir_Sortie_Etat(&releve);
         lien.Definir_Sortie_Progression(&releve);
         port.repondre = [this](const QByteArray& trame, int) {
-            if (reponses_.contains(trame.at(0))) port.Programmer(reponses_[trame.at(0)]);
+            if (reponses.contains(trame.at(0))) port.Programmer(reponses[trame.at(0)]);
         };
     }
-    void Reponse(char lettre, const QByteArray& reponse) { reponses_[lettre] = reponse; }
     static double Maintenant() { return Date_Depuis_Civil(2026, 12, 6, 12, 0, 0); }
 
     std::unique_ptr<Etat> etat = Etat::Nouveau();
@@ -42,9 +40,7 @@ class Logger_Scripte {
     Port_Scripte port{horloge};
     Etats_Releves releve;
     Communication lien{*etat, port, horloge};
-
-  private:
-    QHash<char, QByteArray> reponses_;
+    QHash<char, QByteArray> reponses;
 };
 
 using Arrivees = std::vector<std::pair<long long, QByteArray>>;  // ms after the frame, bytes
@@ -52,7 +48,7 @@ using Arrivees = std::vector<std::pair<long long, QByteArray>>;  // ms after the
 // Sends the frame (leftovers after its ending zero must not go), the logger answering each
 // sending with its arrivals. Gives "code|reply|ms elapsed|frames sent|last status".
 QString Echange(Logger_Scripte& l, const QByteArray& trame, const Arrivees& premier,
-                const Arrivees& suivants = {}) {
+                const Arrivees& suivants) {
     l.port.repondre = [&](const QByteArray&, int envoi) {
         for (const auto& [delai, octets] : envoi == 1 ? premier : suivants)
             l.port.Programmer(octets, delai);
@@ -69,48 +65,36 @@ QString Echange(Logger_Scripte& l, const QByteArray& trame, const Arrivees& prem
                                    QString::number(l.port.trames.size()), l.releve.Dernier());
 }
 
-// 250 ms before the attempts, then 100 + 100 for a reply, 100 + 100 + 1000 for a failure.
-TEST(Echange, EssaisPausesEtEtatsAffiches) {
+// 250 ms before the attempts, then 100 + 100 for a reply, 100 + 100 + 1000 for a failure. The
+// download alone shows its progress, in hundredths of the expected reply length: 10 characters a
+// 7307 measure, 6 otherwise.
+TEST(Echange, EssaisPausesEtatsEtProgression) {
+    const auto x = [](int n) { return QByteArray(n, 'x'); };
     const struct {
         Arrivees premier, suivants;
-        const char* resultat;
+        const char* resultat;                 // not compared when null
+        std::vector<int32_t> debut_fin = {};  // first and last progress shown
+        const char *trame = "I 1\r", *version = "7306V1\r";
+        int16_t nb_mesures = 16000;
     } cas[] = {
         {{{0, ">\r"}}, {}, "0|>\r|450|1|Pret"},
         {{}, {}, "1||3850|3|Pas de réponse"},
         {{{0, "i AB"}}, {{0, "i ABC 7306V1\r"}}, "0|i ABC 7306V1\r|1650|2|Pret"},
         // Pieces less than 100 ms apart make one reply.
         {{{50, "i "}, {150, "ABC "}, {250, "7307V2\r"}}, {}, "0|i ABC 7307V2\r|650|1|Pret"},
-    };
-    for (const auto& c : cas) {
-        Logger_Scripte l;
-        EXPECT_EQ(Echange(l, "I 1\r", c.premier, c.suivants), QString::fromUtf8(c.resultat));
-    }
-}
-
-// Hundredths of the expected reply length: 10 characters a 7307 measure, 6 otherwise.
-TEST(Echange, ProgressionDuSeulTelechargement) {
-    const auto x = [](int n) { return QByteArray(n, 'x'); };
-    const struct {
-        const char *version, *trame;
-        int16_t nb_mesures;
-        Arrivees reponse;
-        std::vector<int32_t> debut_fin;  // first and last value shown
-    } cas[] = {
         // 961 characters a percent: 10 % shown after the first piece.
-        {"7306V1\r", "D\r", 16000, {{50, x(9610)}, {140, x(105709) + '\r'}}, {10, 120}},
-        {"7307V1\r", "D\r", 16000, {{0, x(80099) + '\r'}}, {100, 100}},
-        {"7307V1\r", "D\r", 0, {{0, "m 0 60\r"}}, {7, 7}},  // one percent a character
-        {"7306V1\r", "M\r", 16000, {{0, "m 0 60 C 0 0\r"}}, {}},
+        {{{50, x(9610)}, {140, x(105709) + '\r'}}, {}, nullptr, {10, 120}, "D\r"},
+        {{{0, x(80099) + '\r'}}, {}, nullptr, {100, 100}, "D\r", "7307V1\r"},
+        {{{0, "m 0 60\r"}}, {}, nullptr, {7, 7}, "D\r", "7307V1\r", 0},  // a percent a character
     };
     for (const auto& c : cas) {
         Logger_Scripte l;
         l.etat->Version_Logger = QLatin1String(c.version);
         l.etat->Nb_Mesures = c.nb_mesures;
-        Echange(l, c.trame, c.reponse);
+        const QString resultat = Echange(l, c.trame, c.premier, c.suivants);
+        EXPECT_EQ(c.resultat ? resultat : QString(), QString::fromUtf8(c.resultat));
         const std::vector<int32_t>& p = l.releve.progression;
-        EXPECT_TRUE(std::is_sorted(p.begin(), p.end()));
-        EXPECT_EQ(p.empty() ? p : std::vector<int32_t>({p.front(), p.back()}), c.debut_fin)
-            << c.version << c.nb_mesures << c.trame;
+        EXPECT_EQ(p.empty() ? p : std::vector<int32_t>({p.front(), p.back()}), c.debut_fin);
     }
 }
 
@@ -118,7 +102,7 @@ TEST(Echange, OuvertureDuPortPuisTestDePresence) {
     Logger_Scripte l;
     l.port.ouvert = false;
     l.port.Programmer("vieux\r");  // what the port had received before: thrown away
-    l.Reponse('Q', ">\r");
+    l.reponses['Q'] = ">\r";
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
     EXPECT_EQ(
         QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + l.etat->Trame_Reception,
@@ -126,9 +110,6 @@ TEST(Echange, OuvertureDuPortPuisTestDePresence) {
     EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
     l.lien.Fermeture_Port();
     EXPECT_FALSE(l.port.ouvert);
-    l.port.ouverture_possible = false;
-    EXPECT_EQ(l.lien.Ouverture_Port(1), 2);
-    EXPECT_EQ(l.releve.Dernier(), u"Pas de réponse"_s);
 }
 
 // What the shared record says of the logger: identity|version|count|period|unit|start, then
@@ -180,76 +161,51 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
                             : c.lire == Lecture_Etat   ? 'M'
                             : c.lire == Telechargement ? 'D'
                                                        : 'I';
-        if (c.reponse) l.Reponse(lettre, c.reponse);
+        if (c.reponse) l.reponses[lettre] = c.reponse;
         EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
         EXPECT_EQ(l.port.trames.first(), QByteArray(1, lettre) + '\r');
         EXPECT_EQ(Releve(*l.etat, c.i), QString::fromUtf8(c.releve)) << c.reponse;
     }
 }
 
-TEST(Commandes, IdentiteEtHorlogeEcrites) {
+// Identity, clock, thresholds and start as their frames go, one after the other.
+TEST(Commandes, ReglagesEnvoyes) {
     Logger_Scripte l;
-    l.Reponse('J', "i CHAMBRE1 7306V1\r");
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"Étuve"_s, false), 0);
+    Etat& e = *l.etat;
+    const double origine = e.Date_Origine, maintenant = Logger_Scripte::Maintenant();
+    l.reponses = {
+        {'J', "i CHAMBRE1 7306V1\r"}, {'C', ">\r"}, {'A', ">\r"}, {'S', "m 0 60 C 0 14\r"}};
+    EXPECT_EQ(Ecriture_Identite(e, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
+    EXPECT_EQ(Ecriture_Identite(e, l.lien, u"Étuve"_s, false), 0);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".
-    const double origine = l.etat->Date_Origine;
-    l.Reponse('C', ">\r");
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine + 1), 0);
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine - 10), 0);
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine + 40000), 2) << "beyond the logger's clock";
-    l.Reponse('C', "> \r");
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine), 2);
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine + 1), 0);
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine - 10), 0);
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine + 40000), 2) << "beyond the logger's clock";
+    // Tenths, high first, half to even; out of range (NaN too) the low one becomes -49 and the
+    // high one 194, and the clamped values are kept.
+    float bas = -5.25f, haut = 12.75f;
+    EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
+    bas = std::nanf("");
+    haut = 250;
+    EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
+    EXPECT_EQ(Texte_Single(bas) + u' ' + Texte_Single(haut), u"-49 194"_s);
+    // Periods out of range become fifteen minutes, an unknown size the largest; only a start in
+    // the future goes as its count, "20" starting at once.
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 0, u"°F"_s, 0, 2000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 7201, u"°C & alarme %Hr"_s, 0, 4000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 1, u"°F & alarme %Hr"_s, 0, 8000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 7200, QString(), 0, 12000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, 0, 16000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, maintenant + 60 / 86400.0, 5000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, maintenant, 1000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, origine + 30000, 1000), 2) << "nothing sent";
+    l.reponses['C'] = "> \r";
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine), 2);
     EXPECT_EQ(l.port.trames,
-              (Trames{"J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r", "C 0\r"}));
-}
-
-// Tenths, high first, half to even; out of range (NaN too) the low one becomes -49 and the
-// high one 194, and the clamped values are kept.
-TEST(Commandes, SeuilsEnvoyesEtBornes) {
-    const std::tuple<float, float, const char*> cas[] = {
-        {-5.25f, 12.75f, "A 128 -52\r -5.25 12.75"},
-        {200, -50, "A 1940 -490\r -49 194"},
-        {std::nanf(""), 250, "A 1940 -490\r -49 194"}};
-    for (const auto& [bas, haut, attendu] : cas) {
-        Logger_Scripte l;
-        l.Reponse('A', ">\r");
-        l.etat->Seuil_Bas = bas;
-        l.etat->Seuil_Haut = haut;
-        EXPECT_EQ(Ecriture_Alarmes(*l.etat, l.lien, l.etat->Seuil_Bas, l.etat->Seuil_Haut), 0);
-        EXPECT_EQ(QString::fromLatin1(l.port.envoye) + u' ' + Texte_Single(l.etat->Seuil_Bas) +
-                      u' ' + Texte_Single(l.etat->Seuil_Haut),
-                  QLatin1String(attendu));
-    }
-}
-
-TEST(Commandes, DemarrageEnvoye) {
-    const double maintenant = Logger_Scripte::Maintenant(), origine = Date_Depuis_Civil(2024, 1, 1);
-    const struct {
-        int16_t periode;
-        int32_t nb;
-        const char *unite, *trame;  // no frame: nothing sent, an unexpected reply
-        double depart = 0;
-    } cas[] = {
-        // Periods out of range become fifteen minutes; an unknown size the largest.
-        {0, 2000, "°F", "S 900 F 20 1\r"},
-        {7201, 4000, "°C & alarme %Hr", "S 900 c 20 2\r"},
-        {1, 8000, "°F & alarme %Hr", "S 1 f 20 3\r"},
-        {7200, 12000, "", "S 7200 C 20 4\r"},
-        {60, 16000, "°C", "S 60 C 20 5\r"},
-        // Only a start in the future goes as its count; "20" starts at once.
-        {60, 5000, "°C", "S 60 C 92491260 5\r", maintenant + 60 / 86400.0},
-        {60, 1000, "°C", "S 60 C 20 0\r", maintenant},
-        {60, 1000, "°C", nullptr, origine + 30000},
-    };
-    for (const auto& c : cas) {
-        Logger_Scripte l;
-        l.Reponse('S', "m 0 60 C 0 14\r");
-        EXPECT_EQ(
-            Demarrage_Enreg(*l.etat, l.lien, c.periode, QString::fromUtf8(c.unite), c.depart, c.nb),
-            c.trame ? 0 : 2);
-        EXPECT_EQ(l.port.trames, c.trame ? Trames{c.trame} : Trames{}) << c.trame;
-    }
+              (Trames{"J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r", "A 128 -52\r",
+                      "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r", "S 1 f 20 3\r",
+                      "S 7200 C 20 4\r", "S 60 C 20 5\r", "S 60 C 92491260 5\r", "S 60 C 20 0\r",
+                      "C 0\r"}));
 }
 
 }  // namespace

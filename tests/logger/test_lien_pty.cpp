@@ -34,7 +34,7 @@ double Seconde_Presente() {
 }
 
 // A logger named BANC-01 whose `nb_mesures` generated measures, one a minute, unit F, ended an
-// hour ago, its clock at the present second, found by the program on its port 1.
+// hour ago, found by the program on its port 1.
 struct Banc_Lien {
     Banc_Lien(int modele, int nb_mesures, Panne_Simulee panne = {})
         : debut(Seconde_Presente() - (nb_mesures * 60.0 + 3600.0) / 86400.0),
@@ -45,8 +45,6 @@ struct Banc_Lien {
             m.unite = 'F';
             m.debut_enreg = *Options_Simulateur::Compte_Horloge(debut, Seconde_Presente());
             m.mesures = Courbe_Simulee::Generer(nb_mesures, m.Est_7307());
-            l.Regler_Horloge(
-                *Options_Simulateur::Compte_Horloge(Seconde_Presente(), Seconde_Presente()));
             l.Definir_Panne(panne);
         });
         qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
