@@ -1,10 +1,18 @@
-// Every logger command: the frame it sends, what it takes from the reply, its result code.
+// The logger's commands on a scripted port and a virtual clock: the attempts, pauses, status
+// texts and progress of one exchange, the frame each command sends, what it takes from the reply
+// and its result code. The faults a logger plays end to end run in test_lien_pty.cpp.
 #include <gtest/gtest.h>
 
+#include <QHash>
 #include <cmath>
 
 #include "Enregistrement_Essai.h"
-#include "Logger_Scripte.h"
+#include "Etats_Releves.h"
+#include "Horloge_Virtuelle.h"
+#include "Port_Scripte.h"
+#include "core/Etat.h"
+#include "core/Textes.h"
+#include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
 
 using namespace Fonctions_Logger;
@@ -13,132 +21,191 @@ namespace {
 
 using Trames = QList<QByteArray>;
 
-// What the shared record says of the logger: identity|version|count|period|unit|start.
-QString Releve(const Etat& e) {
-    return QStringList{e.Identite_Logger,
-                       e.Version_Logger,
-                       QString::number(e.Nb_Mesures),
-                       QString::number(e.Periode_Enreg),
-                       e.Unite,
-                       Texte_Date(e.Date_Debut_Enreg)}
-        .join(u'|');
+// "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command letter gets its
+// canned reply in `reponses`, no entry meaning silence.
+struct Logger_Scripte {
+    Logger_Scripte() {
+        Origines_Horloge(*etat, Maintenant());
+        port.ouvert = true;
+        lien.Definir_Sortie_Etat(&releve);
+        lien.Definir_Sortie_Progression(&releve);
+        port.repondre = [this](const QByteArray& trame, int) {
+            if (reponses.contains(trame.at(0))) port.Programmer(reponses[trame.at(0)]);
+        };
+    }
+    static double Maintenant() { return Date_Depuis_Civil(2026, 12, 6, 12, 0, 0); }
+
+    std::unique_ptr<Etat> etat = Etat::Nouveau();
+    Horloge_Virtuelle horloge{Maintenant()};
+    Port_Scripte port{horloge};
+    Etats_Releves releve;
+    Communication lien{*etat, port, horloge};
+    QHash<char, QByteArray> reponses;
+};
+
+using Arrivees = std::vector<std::pair<long long, QByteArray>>;  // ms after the frame, bytes
+
+// Sends the frame (leftovers after its ending zero must not go), the logger answering each
+// sending with its arrivals. Gives "code|reply|ms elapsed|frames sent|last status".
+QString Echange(Logger_Scripte& l, const QByteArray& trame, const Arrivees& premier,
+                const Arrivees& suivants) {
+    l.port.repondre = [&](const QByteArray&, int envoi) {
+        for (const auto& [delai, octets] : envoi == 1 ? premier : suivants)
+            l.port.Programmer(octets, delai);
+    };
+    Fonctions_Logger::Vide_Trames(*l.etat);
+    std::copy(trame.begin(), trame.end(), l.etat->Trame_Emission.begin());
+    l.etat->Trame_Emission[20] = 'X';
+    const int code = l.lien.Echange_Logger();
+    EXPECT_EQ(l.port.envoye, trame.repeated(static_cast<qsizetype>(l.port.trames.size())));
+    EXPECT_EQ(l.horloge.evenements_traites, 1);
+    EXPECT_EQ(l.releve.textes.count(u"Communication en cours"_s) * 2, l.releve.textes.size());
+    return u"%1|%2|%3|%4|%5"_s.arg(QString::number(code), l.etat->Trame_Reception,
+                                   QString::number(l.horloge.ecoule_ms),
+                                   QString::number(l.port.trames.size()), l.releve.Dernier());
 }
 
-TEST(Commandes, PresenceIdentiteVersionEtEtatLus) {
-    const char* avant = "AVANT|7306V12\r|1|60||05/12/2026 08:00:00";
+// 250 ms before the attempts, then 100 + 100 for a reply, 100 + 100 + 1000 for a failure. The
+// download alone shows its progress, in hundredths of the expected reply length: 10 characters a
+// 7307 measure, 6 otherwise.
+TEST(Echange, EssaisPausesEtatsEtProgression) {
+    const auto x = [](int n) { return QByteArray(n, 'x'); };
+    const struct {
+        Arrivees premier, suivants;
+        const char* resultat;                 // not compared when null
+        std::vector<int32_t> debut_fin = {};  // first and last progress shown
+        const char *trame = "I 1\r", *version = "7306V1\r";
+        int16_t nb_mesures = 16000;
+    } cas[] = {
+        {{{0, ">\r"}}, {}, "0|>\r|450|1|Pret"},
+        {{}, {}, "1||3850|3|Pas de réponse"},
+        {{{0, "i AB"}}, {{0, "i ABC 7306V1\r"}}, "0|i ABC 7306V1\r|1650|2|Pret"},
+        // Pieces less than 100 ms apart make one reply.
+        {{{50, "i "}, {150, "ABC "}, {250, "7307V2\r"}}, {}, "0|i ABC 7307V2\r|650|1|Pret"},
+        // 961 characters a percent: 10 % shown after the first piece.
+        {{{50, x(9610)}, {140, x(105709) + '\r'}}, {}, nullptr, {10, 120}, "D\r"},
+        {{{0, x(80099) + '\r'}}, {}, nullptr, {100, 100}, "D\r", "7307V1\r"},
+        {{{0, "m 0 60\r"}}, {}, nullptr, {7, 7}, "D\r", "7307V1\r", 0},  // a percent a character
+    };
+    for (const auto& c : cas) {
+        Logger_Scripte l;
+        l.etat->Version_Logger = QLatin1String(c.version);
+        l.etat->Nb_Mesures = c.nb_mesures;
+        const QString resultat = Echange(l, c.trame, c.premier, c.suivants);
+        EXPECT_EQ(c.resultat ? resultat : QString(), QString::fromUtf8(c.resultat));
+        const std::vector<int32_t>& p = l.releve.progression;
+        EXPECT_EQ(p.empty() ? p : std::vector<int32_t>({p.front(), p.back()}), c.debut_fin);
+    }
+}
+
+TEST(Echange, OuvertureDuPortPuisTestDePresence) {
+    Logger_Scripte l;
+    l.port.ouvert = false;
+    l.port.Programmer("vieux\r");  // what the port had received before: thrown away
+    l.reponses['Q'] = ">\r";
+    EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
+    EXPECT_EQ(
+        QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + l.etat->Trame_Reception,
+        u"3 9600, N, 8, 1 >\r"_s);
+    EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
+    l.lien.Fermeture_Port();
+    EXPECT_FALSE(l.port.ouvert);
+}
+
+// What the shared record says of the logger: identity|version|count|period|unit|start, then
+// measure i (from 1) as date;temperature;humidity.
+QString Releve(const Etat& e, int i) {
+    QString r = u"%1|%2|%3|%4|%5|%6"_s.arg(
+        e.Identite_Logger, e.Version_Logger, QString::number(e.Nb_Mesures),
+        QString::number(e.Periode_Enreg), e.Unite, Texte_Date(e.Date_Debut_Enreg));
+    if (i)
+        r += u"|%1;%2;%3"_s.arg(Texte_Date(e.Mesures(i).Date_Heure),
+                                Texte_Single(e.Mesures(i).Temperature),
+                                Texte_Single(e.Mesures(i).Humidite));
+    return r;
+}
+
+TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
+    const char* avant = "AVANT|7306V12\r|5|60||05/12/2026 08:00:00";
     const struct {
         uint8_t (*lire)(Etat&, Communication&);
         const char *reponse, *releve;  // no reply: silence
-        int code;
+        int code, i = 0, modele = 7306;
     } cas[] = {
-        {Test_Logger, ">\r", avant, 0},
         {Test_Logger, ">OK 12\r", avant, 0},
-        {Test_Logger, "i ABC\r", avant, 2},
         {Test_Logger, nullptr, avant, 2},  // never 1
-        {Lecture_Identite, "i FOUR-01 7307V10\r", "FOUR-01|7306V12\r|1|60||05/12/2026 08:00:00", 0},
-        {Lecture_Version, "i FOUR-01 7307V10\r", "AVANT|7307V10\r|1|60||05/12/2026 08:00:00", 0},
-        {Lecture_Identite, "m FOUR 7307\r", avant, 2},
+        {Lecture_Identite, "i FOUR-01 7307V10\r", "FOUR-01|7306V12\r|5|60||05/12/2026 08:00:00", 0},
+        {Lecture_Version, "i FOUR-01 7307V10\r", "AVANT|7307V10\r|5|60||05/12/2026 08:00:00", 0},
         {Lecture_Identite, "ix FOUR 7307\r", avant, 2},
-        {Lecture_Version, nullptr, avant, 1},
         {Lecture_Etat, "m 120 60 c 1 5180\r", "AVANT|7306V12\r|120|60|°C & alarme %Hr|02/01/2024",
          0},
         {Lecture_Etat, "m 20000 900 x 0 14\r", "AVANT|7306V12\r|16000|900|°C|01/01/2024 00:00:20",
          0},
-        {Lecture_Etat, "m 12a 60 C 0 14\r", avant, 2},
         {Lecture_Etat, "m 12 60 C 123456789 14\r", avant, 2},
-        {Lecture_Etat, "i 12 60 C 0 14\r", avant, 2},
+        // Stamped one second before the end of each period; the count is what arrived (two
+        // values a 7307 measure), whatever the header announced; the measures before all go.
+        {Telechargement, "m 2 60 C 1E2 8500\rt 201\rt 202\rt 215\r",
+         "AVANT|7306V12\r|3|60||01/01/2025|01/01/2025 00:02:59;21.5;0", 0, 3},
+        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 0 0\r",
+         "AVANT|7307V12\r|4|60||01/01/2025|01/01/2025 00:00:59;20.3;50.3", 0, 1, 7307},
+        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 0 0\r",
+         "AVANT|7307V12\r|4|60||01/01/2025|30/12/1899;0;0", 0, 3, 7307},
+        {Telechargement, "m 2 60 C 1E2 8500\rt 215\r", "AVANT|7307V12\r|10|60||05/12/2026 08:00:00",
+         2, 0, 7307},  // no humidity
+        {Telechargement, "m x 60 C 1E2 8500\r", avant, 2},
     };
     for (const auto& c : cas) {
         Logger_Scripte l;
-        Enregistrement_Essai().Identite(u"AVANT"_s).Constante(1, 4.5f).Remplir(*l.etat);
-        const char lettre = c.lire == Test_Logger ? 'Q' : c.lire == Lecture_Etat ? 'M' : 'I';
-        if (c.reponse) l.Reponse(lettre, c.reponse);
+        Enregistrement_Essai(c.modele).Identite(u"AVANT"_s).Constante(5, 4.5f).Remplir(*l.etat);
+        const char lettre = c.lire == Test_Logger      ? 'Q'
+                            : c.lire == Lecture_Etat   ? 'M'
+                            : c.lire == Telechargement ? 'D'
+                                                       : 'I';
+        if (c.reponse) l.reponses[lettre] = c.reponse;
         EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
         EXPECT_EQ(l.port.trames.first(), QByteArray(1, lettre) + '\r');
-        EXPECT_EQ(Releve(*l.etat), QString::fromUtf8(c.releve)) << c.reponse;
+        EXPECT_EQ(Releve(*l.etat, c.i), QString::fromUtf8(c.releve)) << c.reponse;
     }
 }
 
-TEST(Commandes, IdentiteEtHorlogeEcrites) {
+// Identity, clock, thresholds and start as their frames go, one after the other.
+TEST(Commandes, ReglagesEnvoyes) {
     Logger_Scripte l;
-    l.Reponse('J', "i CHAMBRE1 7306V1\r");
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, QString(), false), 0);
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"Étuve"_s, false), 0);
-    l.Reponse('J', ">\r");
-    EXPECT_EQ(Ecriture_Identite(*l.etat, l.lien, u"A"_s, false), 2);
+    Etat& e = *l.etat;
+    const double origine = e.Date_Origine, maintenant = Logger_Scripte::Maintenant();
+    l.reponses = {
+        {'J', "i CHAMBRE1 7306V1\r"}, {'C', ">\r"}, {'A', ">\r"}, {'S', "m 0 60 C 0 14\r"}};
+    EXPECT_EQ(Ecriture_Identite(e, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
+    EXPECT_EQ(Ecriture_Identite(e, l.lien, u"Étuve"_s, false), 0);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".
-    const double origine = l.etat->Date_Origine;
-    l.Reponse('C', ">\r");
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine + 1), 0);
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine - 10), 0);
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine + 40000), 2) << "beyond the logger's clock";
-    l.Reponse('C', "> \r");
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine), 2);
-    l.Reponse('C', ">\rsuite\r");
-    EXPECT_EQ(Ecriture_Horloge(*l.etat, l.lien, origine), 0);
-    EXPECT_EQ(l.port.trames, (Trames{"J CHAMBRE1 1\r", "J  0\r", "J \xC9tuve 0\r", "J A 0\r",
-                                     "C 86400\r", "C 0\r", "C 0\r", "C 0\r"}));
-}
-
-// Tenths, high first, half to even; out of range (NaN too) the low one becomes -49 and the
-// high one 194, and the clamped values are kept.
-TEST(Commandes, SeuilsEnvoyesEtBornes) {
-    const std::tuple<float, float, const char*> cas[] = {
-        {0, 10, "A 100 0\r 0 10"},
-        {-5.5f, 12.25f, "A 122 -55\r -5.5 12.25"},
-        {-5.5f, 12.75f, "A 128 -55\r -5.5 12.75"},
-        {-60, 250, "A 1940 -490\r -49 194"},
-        {200, -50, "A 1940 -490\r -49 194"},
-        {std::nanf(""), 10, "A 100 -490\r -49 10"}};
-    for (const auto& [bas, haut, attendu] : cas) {
-        Logger_Scripte l;
-        l.Reponse('A', ">\r");
-        l.etat->Seuil_Bas = bas;
-        l.etat->Seuil_Haut = haut;
-        EXPECT_EQ(Ecriture_Alarmes(*l.etat, l.lien, l.etat->Seuil_Bas, l.etat->Seuil_Haut), 0);
-        EXPECT_EQ(QString::fromLatin1(l.port.envoye) + u' ' + Texte_Single(l.etat->Seuil_Bas) +
-                      u' ' + Texte_Single(l.etat->Seuil_Haut),
-                  QLatin1String(attendu));
-    }
-}
-
-TEST(Commandes, DemarrageEnvoye) {
-    const double maintenant = Logger_Scripte::Maintenant(), origine = Date_Depuis_Civil(2024, 1, 1);
-    const struct {
-        int16_t periode;
-        int32_t nb;
-        const char *unite, *trame;  // no frame: nothing sent, an unexpected reply
-        double depart = 0;
-    } cas[] = {
-        // Periods out of range become fifteen minutes.
-        {0, 1000, "°C", "S 900 C 20 0\r"},
-        {7201, 1000, "°C", "S 900 C 20 0\r"},
-        {1, 1000, "°C", "S 1 C 20 0\r"},
-        {7200, 1000, "°C", "S 7200 C 20 0\r"},
-        {60, 2000, "°F", "S 60 F 20 1\r"},
-        {60, 4000, "°C & alarme %Hr", "S 60 c 20 2\r"},
-        {60, 8000, "°F & alarme %Hr", "S 60 f 20 3\r"},
-        {60, 12000, "", "S 60 C 20 4\r"},
-        {60, 16000, "°C", "S 60 C 20 5\r"},
-        {60, 5000, "°C", "S 60 C 20 5\r"},
-        // Only a start in the future goes as its count; "20" starts at once.
-        {60, 1000, "°C", "S 60 C 92491260 0\r", maintenant + 60 / 86400.0},
-        {60, 1000, "°C", "S 60 C 20 0\r", maintenant},
-        {60, 1000, "°C", "S 60 C 20 0\r", origine},
-        {60, 1000, "°C", nullptr, origine + 30000},
-    };
-    for (const auto& c : cas) {
-        Logger_Scripte l;
-        l.Reponse('S', "m 0 60 C 0 14\r");
-        EXPECT_EQ(
-            Demarrage_Enreg(*l.etat, l.lien, c.periode, QString::fromUtf8(c.unite), c.depart, c.nb),
-            c.trame ? 0 : 2);
-        EXPECT_EQ(l.port.trames, c.trame ? Trames{c.trame} : Trames{}) << c.trame;
-    }
-    Logger_Scripte l;
-    l.Reponse('S', ">\r");
-    EXPECT_EQ(Demarrage_Enreg(*l.etat, l.lien, 60, u"°C"_s, 0, 1000), 2);
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine + 1), 0);
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine - 10), 0);
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine + 40000), 2) << "beyond the logger's clock";
+    // Tenths, high first, half to even; out of range (NaN too) the low one becomes -49 and the
+    // high one 194, and the clamped values are kept.
+    float bas = -5.25f, haut = 12.75f;
+    EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
+    bas = std::nanf("");
+    haut = 250;
+    EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
+    EXPECT_EQ(Texte_Single(bas) + u' ' + Texte_Single(haut), u"-49 194"_s);
+    // Periods out of range become fifteen minutes, an unknown size the largest; only a start in
+    // the future goes as its count, "20" starting at once.
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 0, u"°F"_s, 0, 2000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 7201, u"°C & alarme %Hr"_s, 0, 4000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 1, u"°F & alarme %Hr"_s, 0, 8000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 7200, QString(), 0, 12000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, 0, 16000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, maintenant + 60 / 86400.0, 5000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, maintenant, 1000), 0);
+    EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, origine + 30000, 1000), 2) << "nothing sent";
+    l.reponses['C'] = "> \r";
+    EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine), 2);
+    EXPECT_EQ(l.port.trames,
+              (Trames{"J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r", "A 128 -52\r",
+                      "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r", "S 1 f 20 3\r",
+                      "S 7200 C 20 4\r", "S 60 C 20 5\r", "S 60 C 92491260 5\r", "S 60 C 20 0\r",
+                      "C 0\r"}));
 }
 
 }  // namespace

@@ -18,22 +18,15 @@ std::optional<Options_Simulateur> Lire(const QString& arguments, QString* erreur
                                     erreur ? *erreur : message);
 }
 
-// Numbers in one text, blank separated.
-template <typename... Nombres>
-QString Nombres_Texte(Nombres... nombres) {
-    QStringList textes;
-    (textes << ... << QString::number(nombres));
-    return textes.join(u' ');
-}
-
 // Model, identity, unit; count, period, start, clock; thresholds, size, sleep; fault; port.
 QString Joue(const Options_Simulateur& o) {
     const Memoire_Logger& m = o.memoire;
-    return QString::fromLatin1(m.version + ' ' + m.identite + ' ' + m.unite) + u' ' +
-           Nombres_Texte(m.mesures.size(), m.periode, m.debut_enreg, o.horloge, m.seuil_haut,
-                         m.seuil_bas, m.code_taille, m.sans_veille, o.rythme_reel) +
-           u' ' + Panne_Simulee::Nom(o.panne.type) +
-           QLatin1Char(o.panne.commande ? o.panne.commande : '*') + u' ' + QString::number(o.port);
+    return QString::asprintf("%s %s %c %zu %d %d %d %d %d %d %d %d %s%c %d", m.version.constData(),
+                             m.identite.constData(), m.unite, m.mesures.size(), m.periode,
+                             m.debut_enreg, o.horloge, m.seuil_haut, m.seuil_bas, m.code_taille,
+                             m.sans_veille, o.rythme_reel,
+                             qPrintable(Panne_Simulee::Nom(o.panne.type)),
+                             o.panne.commande ? o.panne.commande : '*', o.port);
 }
 
 TEST(OptionsSimulateur, LoggerJoueParDefautOuDecritParLaLigneDeCommande) {
@@ -70,14 +63,12 @@ TEST(OptionsSimulateur, OptionsRefuseesAvecUnMessageEnFrancais) {
     const std::pair<QString, const char*> cas[] = {
         {u"--modele|7308"_s, "--modele : nombre entier de 7306 à 7307"},
         {u"--nombre|16001"_s, "--nombre"},
-        {u"--periode|0"_s, "--periode"},
         {u"--unite|K"_s, "--unite : C, F, c ou f attendu"},
         {u"--debut|32/01/2024"_s, "--debut : date"},
         {u"--debut|01/01/2019"_s, "hors de l'horloge"},
         {u"--seuil-haut|chaud"_s, "--seuil-haut"},
         {u"--panne|fumee"_s, "« fumee » inconnue"},
         {u"--panne-commande|Z"_s, "--panne-commande"},
-        {u"--port|256"_s, "--port"},
         {u"--inconnue"_s, "option inconnue : inconnue"},
         {u"/dev/ttyS0"_s, "argument inattendu"},
         {u"--charger|"_s + Fixture("absent.txt"), "fichier introuvable"},
