@@ -110,6 +110,7 @@ TEST(Textes, NombresLusAvecBlancsSigneEtVirguleOuPoint) {
         {u" 12.5 ", 12.5}, {u"12,5", 12.5}, {u"1234567890123456", 1234567890123456.0},
         {u"-3", -3.0},     {u"", non},      {u"+2.5E-1", 0.25},
         {u"12a", non},     {u"-", non},     {u"1e400", non},
+        {u"0x1A", non},
     };
     for (const auto& [texte, valeur] : cas)
         EXPECT_EQ(Lecture_Double(texte), valeur) << QString::fromUtf16(texte).toStdString();
