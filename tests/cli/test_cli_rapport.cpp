@@ -1,20 +1,8 @@
 // caldrix-cli report: the one-page PDF read back as a reader would, with pdftotext.
 #include <QCryptographicHash>
-#include <QProcess>
 
 #include "Cli_Test.h"
-
-namespace {
-
-// What a PDF viewer shows of the file: its text, and its number of pages.
-QString Texte_PDF(const QString& chemin) {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, chemin, u"-"_s});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
-}  // namespace
+#include "Lecture_PDF.h"
 
 using Rapport = Cli_Test;
 
@@ -23,8 +11,9 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
     const Execution e = Lancer(u"report "_s + Fixture("four_7306.txt") + u" --output "_s + pdf +
                                u" --high 70 --low 0"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QString texte = Texte_PDF(pdf);
-    EXPECT_EQ(texte.count(QChar(12)), 1);  // one page
+    const QStringList pages = Pages_PDF(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    const QString& texte = pages.first();
     QFile fixture(Fixture("four_7306.txt"));
     ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
     const QString sha = QString::fromLatin1(
@@ -48,8 +37,9 @@ TEST_F(Rapport, SeizeMilleEnregistrementsTiennentSurUnePage) {
     const QString pdf = Chemin(u"g.pdf"_s);
     const Execution e = Lancer(u"report "_s + f + u" --output "_s + pdf);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QString texte = Texte_PDF(pdf);
-    EXPECT_EQ(texte.count(QChar(12)), 1);
+    const QStringList pages = Pages_PDF(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    const QString& texte = pages.first();
     EXPECT_TRUE(texte.contains(u"16000"_s));
     EXPECT_TRUE(texte.contains(u"Humidité maximale"_s));
 }

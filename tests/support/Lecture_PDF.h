@@ -1,7 +1,10 @@
 // What a printed PDF file says, as poppler's tools read it back.
 #pragma once
 
-#include "Essai_Fenetres.h"
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
 
 inline QString Sortie_Outil(const QString& programme, const QStringList& arguments) {
     QProcess outil;
