@@ -98,20 +98,6 @@ TEST(Echange, EssaisPausesEtatsEtProgression) {
     }
 }
 
-TEST(Echange, OuvertureDuPortPuisTestDePresence) {
-    Logger_Scripte l;
-    l.port.ouvert = false;
-    l.port.Programmer("vieux\r");  // what the port had received before: thrown away
-    l.reponses['Q'] = ">\r";
-    EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
-    EXPECT_EQ(
-        QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + l.etat->Trame_Reception,
-        u"3 9600, N, 8, 1 >\r"_s);
-    EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
-    l.lien.Fermeture_Port();
-    EXPECT_FALSE(l.port.ouvert);
-}
-
 // What the shared record says of the logger: identity|version|count|period|unit|start, then
 // measure i (from 1) as date;temperature;humidity.
 QString Releve(const Etat& e, int i) {
@@ -145,11 +131,9 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
         // Stamped one second before the end of each period; the count is what arrived (two
         // values a 7307 measure), whatever the header announced; the measures before all go.
         {Telechargement, "m 2 60 C 1E2 8500\rt 201\rt 202\rt 215\r",
-         "AVANT|7306V12\r|3|60||01/01/2025|01/01/2025 00:02:59;21.5;0", 0, 3},
-        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 0 0\r",
-         "AVANT|7307V12\r|4|60||01/01/2025|01/01/2025 00:00:59;20.3;50.3", 0, 1, 7307},
-        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 0 0\r",
-         "AVANT|7307V12\r|4|60||01/01/2025|30/12/1899;0;0", 0, 3, 7307},
+         "AVANT|7306V12\r|3|60||01/01/2025|30/12/1899;0;0", 0, 4},
+        {Telechargement, "m 9 60 C 1E2 8500\rt 203 503\rt 215 567\r",
+         "AVANT|7307V12\r|4|60||01/01/2025|01/01/2025 00:01:59;21.5;56.7", 0, 2, 7307},
         {Telechargement, "m 2 60 C 1E2 8500\rt 215\r", "AVANT|7307V12\r|10|60||05/12/2026 08:00:00",
          2, 0, 7307},  // no humidity
         {Telechargement, "m x 60 C 1E2 8500\r", avant, 2},
@@ -168,13 +152,23 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
     }
 }
 
-// Identity, clock, thresholds and start as their frames go, one after the other.
-TEST(Commandes, ReglagesEnvoyes) {
+// The port opened, then identity, clock, thresholds and start as their frames go, one after the
+// other.
+TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     Logger_Scripte l;
     Etat& e = *l.etat;
     const double origine = e.Date_Origine, maintenant = Logger_Scripte::Maintenant();
-    l.reponses = {
-        {'J', "i CHAMBRE1 7306V1\r"}, {'C', ">\r"}, {'A', ">\r"}, {'S', "m 0 60 C 0 14\r"}};
+    l.reponses = {{'Q', ">\r"},
+                  {'J', "i CHAMBRE1 7306V1\r"},
+                  {'C', ">\r"},
+                  {'A', ">\r"},
+                  {'S', "m 0 60 C 0 14\r"}};
+    l.port.ouvert = false;
+    l.port.Programmer("vieux\r");  // what the port had received before: thrown away
+    EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
+    EXPECT_EQ(QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + e.Trame_Reception,
+              u"3 9600, N, 8, 1 >\r"_s);
+    EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"Étuve"_s, false), 0);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".
@@ -201,11 +195,13 @@ TEST(Commandes, ReglagesEnvoyes) {
     EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, origine + 30000, 1000), 2) << "nothing sent";
     l.reponses['C'] = "> \r";
     EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine), 2);
+    l.lien.Fermeture_Port();
+    EXPECT_FALSE(l.port.ouvert);
     EXPECT_EQ(l.port.trames,
-              (Trames{"J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r", "A 128 -52\r",
-                      "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r", "S 1 f 20 3\r",
-                      "S 7200 C 20 4\r", "S 60 C 20 5\r", "S 60 C 92491260 5\r", "S 60 C 20 0\r",
-                      "C 0\r"}));
+              (Trames{"Q\r", "J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r",
+                      "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r",
+                      "S 1 f 20 3\r", "S 7200 C 20 4\r", "S 60 C 20 5\r", "S 60 C 92491260 5\r",
+                      "S 60 C 20 0\r", "C 0\r"}));
 }
 
 }  // namespace

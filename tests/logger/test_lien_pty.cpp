@@ -1,7 +1,6 @@
-// The download as the user starts it, over the real serial link (QSerialPort, the system clock,
-// the program folder's port mapping) and its real pauses, against each fault the simulated
-// logger plays on a pseudo-terminal linked as ports/COM1: the result, the frames the logger
-// received, the recording in memory (the logger's, or the one held before, whole), and a link
+// The download as the user starts it, over the real serial link and its real pauses, against each
+// fault the simulated logger plays on a pseudo-terminal linked as ports/COM1: the result, the
+// frames received, the recording in memory (the logger's, or the one before, whole), and a link
 // clean again for the next command.
 #include <gtest/gtest.h>
 #include <QCoreApplication>

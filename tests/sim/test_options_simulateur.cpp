@@ -56,13 +56,11 @@ TEST(OptionsSimulateur, LoggerJoueParDefautOuDecritParLaLigneDeCommande) {
     for (const Mesure_Simulee& m : fichier->memoire.mesures)
         dixiemes << QString::number(m.temperature);
     EXPECT_EQ(dixiemes.join(u' '), u"500 555 602 650 700 725 724 726 719 650 550 -15"_s);
-    EXPECT_TRUE(Lire(u"--aide"_s)->aide);
 }
 
 TEST(OptionsSimulateur, OptionsRefuseesAvecUnMessageEnFrancais) {
     const std::pair<QString, const char*> cas[] = {
         {u"--modele|7308"_s, "--modele : nombre entier de 7306 à 7307"},
-        {u"--nombre|16001"_s, "--nombre"},
         {u"--unite|K"_s, "--unite : C, F, c ou f attendu"},
         {u"--debut|32/01/2024"_s, "--debut : date"},
         {u"--debut|01/01/2019"_s, "hors de l'horloge"},
