@@ -82,7 +82,7 @@ TEST(CalculCuisson, RienNEstEcritQuandAucuneValeurNEstPossible) {
     EXPECT_EQ(maximum.Valeur_Max, 0);
     maximum.Valeur_Max = 25;
     Mesures(*etat, {50, 60, 70, 80, 70, 50});
-    EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, NAN, 10, 55));
+    EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, INFINITY, 10, 55));
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, 70, 10, INFINITY));
     // A rate beyond any single-precision number, from the first interval on.
     etat->Mesures(2).Temperature = 500;

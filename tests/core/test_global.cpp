@@ -65,9 +65,8 @@ TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
 }
 
 TEST(Reponses, NombresSigneesSur16Bits) {
-    const std::pair<const char16_t*, int> bons[] = {{u"215\r", 215},   {u" -15 \r", -15},
-                                                    {u"32767", 32767}, {u"-32768", -32768},
-                                                    {u"2.5", 2},       {u"3.5", 4}};
+    const std::pair<const char16_t*, int> bons[] = {
+        {u"215\r", 215}, {u" -15 \r", -15}, {u"32767", 32767}, {u"-32768", -32768}, {u"2.5", 2}};
     for (const auto& [texte, nombre] : bons)
         EXPECT_EQ(Nombre_Reponse(texte), nombre);
     for (const char16_t* mauvais : {u"32768", u"\r", u"21a", u"99999999999999999999"})

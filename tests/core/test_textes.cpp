@@ -15,7 +15,8 @@ TEST(Textes, ArrondiDesMoitiesAuPair) {
         EXPECT_EQ(Arrondi_Pair(valeur), arrondi) << valeur;
 }
 
-// Day counts from 30/12/1899, their two texts, and the texts read back.
+// Day counts from 30/12/1899, their two texts, and the texts read back, from the first year
+// read to the last.
 TEST(Textes, DatesEcritesPuisRelues) {
     struct Cas {
         int annee, mois, jour, heure, minute, seconde;
@@ -24,7 +25,8 @@ TEST(Textes, DatesEcritesPuisRelues) {
     };
     const Cas cas[] = {
         {1899, 12, 30, 0, 0, 0, 0, "30/12/1899", "1899-12-30T00:00:00"},
-        {2024, 2, 29, 0, 0, 0, 45351, "29/02/2024", "2024-02-29T00:00:00"},
+        {100, 1, 1, 0, 0, 0, -657434, "01/01/0100", "0100-01-01T00:00:00"},
+        {2000, 2, 29, 0, 0, 0, 36585, "29/02/2000", "2000-02-29T00:00:00"},
         {2026, 12, 5, 0, 0, 1, 46361, "05/12/2026 00:00:01", "2026-12-05T00:00:01"},
         {9999, 12, 31, 23, 59, 59, 2958465, "31/12/9999 23:59:59", "9999-12-31T23:59:59"}};
     for (const Cas& c : cas) {
@@ -46,16 +48,9 @@ TEST(Textes, DatesEcritesPuisRelues) {
 
 // The same date typed in both forms, or the same mistake made in both.
 TEST(Textes, DatesTapeesAccepteesOuRefusees) {
-    const struct {
-        const char16_t *texte, *iso;
-        double date;
-    } bonnes[] = {{u" 5/1/2026 8:05 ", u" 2026-01-05 08:05 ", Date_Depuis_Civil(2026, 1, 5, 8, 5)},
-                  {u"01/01/0100", u"0100-01-01", Date_Depuis_Civil(100, 1, 1)},
-                  {u"29/02/2000", u"2000-02-29", Date_Depuis_Civil(2000, 2, 29)}};
-    for (const auto& c : bonnes) {
-        EXPECT_EQ(Lecture_Date(c.texte), c.date) << QString::fromUtf16(c.texte).toStdString();
-        EXPECT_EQ(Lecture_Date_ISO(c.iso), c.date) << QString::fromUtf16(c.iso).toStdString();
-    }
+    const double date = Date_Depuis_Civil(2026, 1, 5, 8, 5);
+    EXPECT_EQ(Lecture_Date(u" 5/1/2026 8:05 "), date);
+    EXPECT_EQ(Lecture_Date_ISO(u" 2026-01-05 08:05 "), date);
     // A day, month or time that does not exist, a short year, a field with one digit too many.
     for (const char16_t* texte :
          {u"31/12/0099", u"00/12/2026", u"01/00/2026", u"01/13/2026", u"31/04/2026", u"29/02/2026",

@@ -37,17 +37,15 @@ class FichierConf : public Dossier_Temporaire<> {
     Resultat_Lecture resultat = Resultat_Lecture::Incorrect;
 };
 
-TEST_F(FichierConf, AbsentLesValeursParDefautPuisEcritOctetPourOctet) {
+TEST_F(FichierConf, AbsentLesValeursParDefautPuisLuEtReecritOctetPourOctet) {
     EXPECT_EQ(Lues(), (Valeurs{1, 10.0f, 0.0f, 1000}));
     EXPECT_EQ(resultat, Resultat_Lecture::Introuvable);
     EXPECT_FALSE(QFile::exists(Chemin_Conf()));
-    etat->Num_Port = 3;
-    etat->Seuil_Haut = 25.5f;
-    etat->Seuil_Bas = -4;
-    etat->Nb_Enreg_Max = 8000;
+    Ecrire(u"Conf.ini"_s, Conf("3", "25.5", "-4", "8000"));
+    EXPECT_EQ(Lues(), (Valeurs{3, 25.5f, -4.0f, 8000}));
+    ASSERT_TRUE(QFile::remove(Chemin_Conf()));
     ASSERT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Ecrit);
     EXPECT_EQ(Octets(Chemin_Conf()), Conf("3", "25.5", "-4", "8000"));
-    EXPECT_EQ(Lues(), (Valeurs{3, 25.5f, -4.0f, 8000}));
     qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
     EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
 }
