@@ -1,9 +1,32 @@
-// What a technician does with the archive, the same on the SQLite file and on the server.
+// What a technician does with the archive, on the SQLite file and on a new base of the test
+// program's own PostgreSQL server; the server going down in the middle of an add, and two
+// workstations adding the same files at the same moment.
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <algorithm>
 
-#include "Banc_Archive.h"
+#include "Dossier_Temporaire.h"
+#include "Enregistrement_Essai.h"
+#include "Postgres_Prive.h"
+#include "archive/Archive.h"
+#include "core/Etat.h"
+#include "files/Fichier_Enreg.h"
 
 namespace {
+
+using Moteur = Adresse_Archive::Moteur;
+
+// A recordings file of logger `identite`: three model-7307 records a minute apart from `debut`.
+QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire = {}) {
+    return Import_Export::Contenu_Fichier_Enreg(*Enregistrement_Essai(7307)
+                                                     .Identite(identite)
+                                                     .Debut(debut)
+                                                     .Commentaire(commentaire)
+                                                     .Temperatures({5, 6, 7})
+                                                     .Etat_Rempli());
+}
 
 QList<int64_t> Numeros(const Resultat_Liste& liste) {
     EXPECT_TRUE(liste.Lu) << liste.Message.toStdString();
@@ -13,9 +36,38 @@ QList<int64_t> Numeros(const Resultat_Liste& liste) {
     return numeros;
 }
 
-}  // namespace
+class ArchiveCommune : public Dossier_Temporaire<::testing::TestWithParam<Moteur>> {
+  protected:
+    void SetUp() override {
+        Dossier_Temporaire::SetUp();
+        if (HasFatalFailure() || GetParam() == Moteur::SQLite) return;
+        Postgres_Prive& serveur = Postgres_Prive::Commun();
+        if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
+        if (!QSqlDatabase::isDriverAvailable(u"QPSQL"_s)) {
+            GTEST_SKIP() << "pilote PostgreSQL de Qt SQL absent (libqt6sql6-psql)";
+        }
+        qputenv("CALDRIX_ARCHIVE", serveur.Nouvelle_Base().toUtf8());
+    }
+    void TearDown() override {
+        qunsetenv("CALDRIX_ARCHIVE");
+        Dossier_Temporaire::TearDown();
+    }
+    // The archive as the program opens it (CALDRIX_ARCHIVE names the server, or nothing does).
+    std::unique_ptr<Archive> Ouvrir() {
+        QString erreur;
+        auto archive = Archive::Ouvrir(erreur);
+        EXPECT_TRUE(archive) << erreur.toStdString();
+        return archive;
+    }
+};
+using ArchiveServeur = ArchiveCommune;
+using ArchiveLocale = ArchiveCommune;
 
-using ArchiveCommune = Banc_Archive;
+std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info) {
+    return info.param == Moteur::SQLite ? "SQLite" : "PostgreSQL";
+}
+
+}  // namespace
 
 TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFiltre) {
     const auto archive = Ouvrir();
@@ -46,11 +98,10 @@ TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFil
     EXPECT_EQ(QStringList({f.Identite, f.Modele, f.Debut, f.Fin, f.Fichier}),
               QStringList({u"FOUR01"_s, u"7307"_s, u"2026-12-01T00:00:00"_s,
                            u"2026-12-01T00:02:00"_s, chemin_a}));
-    EXPECT_EQ(f.Mesures, 3);
     // Temperatures 5, 6 and 7: the figures lists show without decoding the file.
-    EXPECT_EQ(f.Minimum, 5);
-    EXPECT_EQ(f.Maximum, 7);
-    EXPECT_EQ(f.Moyenne, 6);
+    EXPECT_EQ(f.Mesures, 3);
+    EXPECT_EQ((std::vector{f.Minimum, f.Maximum, f.Moyenne}),
+              (std::vector<std::optional<double>>{5, 7, 6}));
     ASSERT_TRUE(f.Mkt);
     EXPECT_GT(*f.Mkt, 6);
     EXPECT_LT(*f.Mkt, 6.1);
@@ -66,32 +117,82 @@ TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFil
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"50%"_s})), QList<int64_t>{id[1]});
 }
 
-TEST_P(ArchiveCommune, VerifierNommeLesFichiersModifiesOuAbsentsEtExporterLesRend) {
-    QList<int64_t> id;
-    QList<QByteArray> octets;
-    for (int i = 0; i < 3; ++i) {
-        octets << Fichier_Essai(QString::number(i), 46000);
-        id << Ouvrir()->Ajouter(Ecrire(u"%1.txt"_s.arg(i), octets[i])).Id;
+TEST_P(ArchiveServeur, UnServeurPerduAvantLaValidationNeGardeRienDeLAjout) {
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    Postgres_Prive& serveur = Postgres_Prive::Commun();
+    archive->Definir_Avant_Validation([&] { EXPECT_TRUE(serveur.Arreter_Brutalement()); });
+    const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
+    const Resultat_Ajout coupe = archive->Ajouter(a);
+    EXPECT_EQ(coupe.Bilan, Bilan_Ajout::Echec);
+    EXPECT_TRUE(
+        coupe.Message.contains(u"n'est pas archivé : le serveur des archives ne répond pas"_s))
+        << coupe.Message.toStdString();
+
+    ASSERT_TRUE(serveur.Demarrer());
+    archive->Definir_Avant_Validation({});
+    EXPECT_TRUE(Ouvrir()->Lister({}).Fiches.isEmpty());
+    // The same archive object starts again on a new connection.
+    EXPECT_EQ(archive->Ajouter(a).Bilan, Bilan_Ajout::Archive);
+    EXPECT_EQ(Ouvrir()->Lister({}).Fiches.size(), 1);
+}
+
+TEST_P(ArchiveServeur, DeuxPostesAjoutantEnMemeTempsGardentChacunUneFois) {
+    QStringList fichiers;
+    for (int i = 0; i < 30; ++i)
+        fichiers << Ecrire(u"%1.txt"_s.arg(i), Fichier_Essai({}, 46000 + i));
+    // Both start on a new base, so they also race to make its tables; the second goes
+    // backwards to meet the first on the shared files.
+    QStringList seconds = fichiers.mid(10);
+    std::reverse(seconds.begin(), seconds.end());
+    QProcess poste[2];
+    const QStringList ajouter = {u"archive"_s, u"add"_s};
+    poste[0].start(QStringLiteral(CALDRIX_CLI), ajouter + fichiers.mid(0, 20));
+    poste[1].start(QStringLiteral(CALDRIX_CLI), ajouter + seconds);
+    QString sorties;
+    for (QProcess& p : poste) {
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        sorties += QString::fromUtf8(p.readAllStandardOutput());
     }
-    const auto archive = Ouvrir();  // the tables are found as they were left
-    EXPECT_TRUE(archive->Verifier().Ecarts.isEmpty());
-    Ecrire(u"1.txt"_s, "changé");
-    QFile::remove(Chemin(u"2.txt"_s));
+    EXPECT_EQ(sorties.count(u" archivé (n° "_s), 30);
+    EXPECT_EQ(sorties.count(u" déjà dans les archives (n° "_s), 10);
+    QStringList archives;
+    for (const Fiche_Archive& f : Ouvrir()->Lister({}).Fiches)
+        archives << f.Fichier;
+    archives.sort();
+    fichiers.sort();
+    EXPECT_EQ(archives, fichiers);
+}
 
-    const Resultat_Verification v = archive->Verifier();
-    EXPECT_EQ(v.Nb_Verifies, 3) << v.Message.toStdString();
-    ASSERT_EQ(v.Ecarts.size(), 2);
-    EXPECT_EQ(v.Ecarts[0].Id, id[1]);
-    EXPECT_EQ(v.Ecarts[0].Type, Ecart_Archive::Nature::Modifie);
-    EXPECT_EQ(v.Ecarts[1].Id, id[2]);
-    EXPECT_EQ(v.Ecarts[1].Type, Ecart_Archive::Nature::Absent);
-    EXPECT_EQ(v.Ecarts[1].Fichier, Chemin(u"2.txt"_s));
+// An address that names no server is an error, never the local file; a folder that cannot be
+// made is told. The damaged file is met from the window (tests/archive/gui).
+TEST_P(ArchiveLocale, UneArchiveHorsDAtteinteEstDiteEtRienNEstCree) {
+    QString erreur;
+    for (const char* faux :
+         {"mysql://u@h/b", "postgresql://h/b", "postgresql://u@h", "postgresql://u@:5432/b",
+          "postgresql://u@h:0/b", "postgresql://u@h/", "postgresql://u%zz@h/b"}) {
+        qputenv("CALDRIX_ARCHIVE", faux);
+        EXPECT_FALSE(Archive::Ouvrir(erreur)) << faux;
+        EXPECT_TRUE(erreur.startsWith(u"CALDRIX_ARCHIVE : Adresse des archives incorrecte"_s));
+    }
+    EXPECT_FALSE(QFile::exists(Chemin(u"Archives"_s)));
+    qunsetenv("CALDRIX_ARCHIVE");
+    Ecrire(u"Archives"_s, "un fichier à la place du dossier");
+    EXPECT_FALSE(Archive::Ouvrir(erreur));
+    EXPECT_TRUE(erreur.contains(u"Impossible de créer le dossier des archives"_s));
 
-    EXPECT_EQ(archive->Exporter(id[1], Chemin(u"1.txt"_s)).Bilan, Bilan_Export::Exporte);
-    EXPECT_EQ(Octets(Chemin(u"1.txt"_s)), octets[1]);
-    EXPECT_EQ(archive->Exporter(id[2] + 1, Chemin(u"x.txt"_s)).Bilan, Bilan_Export::Inconnu);
-    EXPECT_FALSE(QFile::exists(Chemin(u"x.txt"_s)));
+    // Without the variable, the line of Archive.ini; each field percent-decoded.
+    Ecrire(u"Archive.ini"_s, "[Serveur]\r\npostgresql://labo%40site:p%3Ass@db:6543/haccp\r\n");
+    const auto a = Adresse_Configuree(erreur);
+    ASSERT_TRUE(a) << erreur.toStdString();
+    EXPECT_EQ(QStringList({a->Utilisateur, a->Mot_De_Passe, a->Hote, a->Base}),
+              QStringList({u"labo@site"_s, u"p:ss"_s, u"db"_s, u"haccp"_s}));
+    EXPECT_EQ(a->Port, 6543);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moteurs, ArchiveCommune,
                          ::testing::Values(Moteur::SQLite, Moteur::PostgreSQL), Nom_Moteur);
+INSTANTIATE_TEST_SUITE_P(Serveur, ArchiveServeur, ::testing::Values(Moteur::PostgreSQL),
+                         Nom_Moteur);
+INSTANTIATE_TEST_SUITE_P(Fichier, ArchiveLocale, ::testing::Values(Moteur::SQLite), Nom_Moteur);

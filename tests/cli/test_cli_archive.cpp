@@ -39,6 +39,10 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
     EXPECT_EQ(Lancer(exporter + u" --force"_s).code, 0);
+    e = Lancer(u"archive export 3 --output "_s + Chemin(u"y.txt"_s));
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(e.erreurs.contains(u"Aucun enregistrement n° 3 dans les archives"_s));
+    EXPECT_FALSE(QFile::exists(Chemin(u"y.txt"_s)));
 
     EXPECT_EQ(Lancer(u"archive verify"_s).code, 0);
     QFile::remove(a);
