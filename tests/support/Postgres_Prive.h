@@ -3,16 +3,17 @@
 // end. As root (CI) the cluster belongs to the postgres system user, since initdb refuses root.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QStringList>
 #include <QTemporaryDir>
 #include "Impression_Qt.h"
 
-class Postgres_Prive {
+class Postgres_Prive : public ::testing::Environment {
   public:
     // The server of the test program: started at the first call, stopped after the last test.
     static Postgres_Prive& Commun();
-    Postgres_Prive();
-    ~Postgres_Prive();
+    void TearDown() override;
 
     // Why there is no server (not installed...); empty when it runs.
     const QString& Absence() const { return absence_; }
@@ -20,14 +21,14 @@ class Postgres_Prive {
     QString Nouvelle_Base();
     bool Demarrer();
     // A crash, as a pulled plug gives it: no shutdown, connections cut.
-    bool Arreter_Brutalement();
+    bool Arreter_Brutalement() { return Lancer(u"pg_ctl stop -m immediate -w -D"_s); }
 
   private:
-    // One of the PostgreSQL programs, with its arguments.
-    bool Lancer(QStringList arguments);
+    Postgres_Prive();
+    // One of the PostgreSQL programs, its arguments blank separated, then the data folder.
+    bool Lancer(const QString& commande, const QStringList& suite = {});
 
     QTemporaryDir dossier_{u"/tmp/caldrix-postgres-XXXXXX"_s};  // no blanks
-    QString donnees_ = dossier_.filePath(u"data"_s);
     QString binaires_;
     int port_ = 0;
     int bases_ = 0;
