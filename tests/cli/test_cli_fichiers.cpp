@@ -60,7 +60,6 @@ TEST_F(Cook, LesRefusDeChaqueCommande) {
         {u"export "_s + temp, 4, u"caldrix-cli : "_s},
         {u"stats "_s + temp + u" --from abc --to 2026-12-05"_s, 4, u"--from"_s},
         {u"stats "_s + temp + u" --from 2026-12-06 --to 2026-12-05T23:00"_s, 4, u"caldrix-cli"_s},
-        {u"stats "_s + absent, 3, u"Nom de fichier introuvable\n"_s},
         {u"effacer"_s, 4, u"commande inconnue : effacer"_s},
         {u"info --vite"_s, 4, u"caldrix-cli : "_s},
     };
@@ -88,21 +87,9 @@ TEST_F(Export, EcritDesDatesIsoEtDesPointsDecimaux) {
     EXPECT_TRUE(Lire_Fichier(u"f.csv"_s).endsWith("\n2026-12-06T00:06:00,-1.5\n"));
 }
 
-TEST_F(Export, UnDisquePleinLaisseLAncienFichierEtLeDit) {
-    const QString f = Ecrire_Essai(Chemin(u"long.txt"_s), 7306, std::vector<float>(400, 21.5f));
-    Ecrire(u"long.csv"_s, "ancien\n");
-    const Execution e =
-        Lancer(u"export "_s + f + u" --csv --output "_s + Chemin(u"long.csv"_s), 4096);
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s)) << e.erreurs.toStdString();
-    EXPECT_EQ(Lire_Fichier(u"long.csv"_s), "ancien\n");
-    EXPECT_EQ(QDir(Chemin({})).entryList({u"long.csv*"_s}, QDir::Files),
-              QStringList{u"long.csv"_s});
-}
-
 using Stats = Cli_Test;
 
-TEST_F(Stats, LeJsonPorteExactementSesClesEtLHumiditePourLe7307Seulement) {
+TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     const QString f = Ecrire_Essai(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
     Execution e = Lancer(u"stats "_s + f + u" --json --high 10.1 --low -2.7"_s);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
@@ -125,14 +112,12 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLHumiditePourLe7307Seulement) {
     o = QJsonDocument::fromJson(e.sortie.toUtf8()).object();
     EXPECT_EQ(o[u"humidite"_s].toObject().keys(),
               Cles("ecart_type max max_date min min_date moyenne"));
-}
 
-TEST_F(Stats, LeTexteSuitConfIni) {
+    // The text, with the thresholds of Conf.ini.
     auto reglages = Etat::Nouveau();
     reglages->Seuil_Haut = 11.5f;
     ASSERT_EQ(Import_Export::Ecriture_Conf(*reglages), Import_Export::Resultat_Ecriture::Ecrit);
-    const QString f = Ecrire_Essai(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
-    Execution e = Lancer(u"stats "_s + f);
+    e = Lancer(u"stats "_s + f);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"\nSeuil haut : 11.5 °C\n"_s));
     EXPECT_TRUE(

@@ -89,8 +89,19 @@ TEST_F(Download, NeRemplaceRienSansForceNiNeLaisseDeFichierRate) {
 
 using Program = Cli_Test;
 
-TEST_F(Program, EnvoieAlarmesHorlogeIdentiteEtDepartEtNEffaceQuAvecForce) {
+// Options refused before the logger is even asked; erasing measures only with --force.
+TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAvecForce) {
     Brancher(7307, 480);
+    for (const char* mauvais :
+         {"--period abc", "--period 7201", "--records 5000", "--start 31/02/2027|10:00:00",
+          "--name NEUF-CARS", "--name A|B", "--high dix", "--high 10 --low 9.95"}) {
+        const Execution e = Lancer((u"program --port 3 "_s + QString::fromLatin1(mauvais))
+                                       .split(u' ')
+                                       .replaceInStrings(u"|"_s, u" "_s));
+        EXPECT_EQ(e.code, 4) << mauvais;
+        EXPECT_TRUE(e.erreurs.contains(u"caldrix-cli : "_s));
+    }
+    EXPECT_TRUE(Trames().isEmpty());
     const QString campagne =
         u"program --port 3 --name FOUR --period 120 --unit c --records 2000 "
         "--sleep non --high 250 --low -60"_s;
@@ -115,34 +126,20 @@ TEST_F(Program, EnvoieAlarmesHorlogeIdentiteEtDepartEtNEffaceQuAvecForce) {
 TEST_F(Program, GardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
     Brancher(7306, 0);
     Ecrire(u"Conf.ini"_s, Conf_Port_3());
+    // Humidity alarms on a temperature-only logger: refused once the model is known.
+    EXPECT_EQ(Lancer(u"program --unit f"_s).code, 4);
+    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
     Origines_Horloge(*etat, demain - 1);
     const QString depart = Texte_Date(std::floor(demain * 86400) / 86400);
     const Execution e = Lancer(QStringList{u"program"_s, u"--start"_s, depart});
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QList<QByteArray> trames = Trames();
+    const QList<QByteArray> trames = Trames().mid(4);
     ASSERT_EQ(trames.size(), 8);
     EXPECT_EQ(trames[4], QByteArray("A 250 -50"));
     EXPECT_EQ(trames[6], QByteArray("J SIMUL01 0"));
     const QString compte = Global::Conversion_Secondes(*etat, *Lecture_Date(depart));
     EXPECT_EQ(trames[7], QByteArray("S 60 C ") + compte.toLatin1() + " 2");
     EXPECT_TRUE(e.sortie.contains(u"Départ : "_s + depart));
-}
-
-TEST_F(Program, RefuseLesMauvaisesOptionsAvantDeDerangerLeLogger) {
-    Brancher(7306, 0);
-    for (const char* mauvais :
-         {"--period abc", "--period 7201", "--records 5000", "--start 31/02/2027|10:00:00",
-          "--name NEUF-CARS", "--name A|B", "--high dix", "--high 10 --low 9.95"}) {
-        const Execution e = Lancer((u"program --port 3 "_s + QString::fromLatin1(mauvais))
-                                       .split(u' ')
-                                       .replaceInStrings(u"|"_s, u" "_s));
-        EXPECT_EQ(e.code, 4) << mauvais;
-        EXPECT_TRUE(e.erreurs.contains(u"caldrix-cli : "_s));
-    }
-    EXPECT_TRUE(Trames().isEmpty());
-    // Humidity alarms on a temperature-only logger: refused once the model is known.
-    EXPECT_EQ(Lancer(u"program --port 3 --unit f"_s).code, 4);
-    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
 }
