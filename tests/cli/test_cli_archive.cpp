@@ -62,8 +62,8 @@ TEST_F(ArchiveCli, LeTelechargementArchiveSonFichierEtLeGardeMemeSansArchive) {
     e = Lancer(telecharger + Chemin(u"serveur.txt"_s));
     qunsetenv("CALDRIX_ARCHIVE");
     EXPECT_EQ(e.code, 0);
-    EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s));
-    EXPECT_TRUE(e.erreurs.contains(u"n'est pas archivé"_s));
+    EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s + Chemin(u"serveur.txt"_s) +
+                                   u" mais n'est pas archivé"_s));
     EXPECT_TRUE(Lire_Fichier(u"serveur.txt"_s).startsWith("[Identit\xE9 du Logger]"));
 }
 

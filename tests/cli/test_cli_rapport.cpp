@@ -14,10 +14,9 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
     const QStringList pages = Pages_PDF(pdf);
     ASSERT_EQ(pages.size(), 1);
     const QString& texte = pages.first();
-    QFile fixture(Fixture("four_7306.txt"));
-    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
     const QString sha = QString::fromLatin1(
-        QCryptographicHash::hash(fixture.readAll(), QCryptographicHash::Sha256).toHex());
+        QCryptographicHash::hash(Octets(Fixture("four_7306.txt")), QCryptographicHash::Sha256)
+            .toHex());
     for (const QString& attendu :
          {u"Rapport d'enregistrement"_s, u"Caldrix V1.09"_s, u"FOUR01"_s,
           u"Cuisson jambon lot n°12 – été"_s, sha, u"-1.5 °C"_s, u"72.6 °C"_s, u"65.7 °C"_s,
@@ -28,33 +27,28 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
     }
 }
 
-TEST_F(Rapport, SeizeMilleEnregistrementsTiennentSurUnePage) {
+// A full disk leaves the old report whole and no stray file; the page holds 16000 records.
+TEST_F(Rapport, NeRemplaceRienSansForceNiSurDisquePleinEtSeizeMilleTiennentSurUnePage) {
     std::vector<float> temperatures(16000);
     for (std::size_t i = 0; i < temperatures.size(); ++i)
         temperatures[i] = 20.0f + static_cast<float>(i % 50) / 10;
     const QString f =
         Enregistrement_Essai(7307).Temperatures(temperatures).Ecrire(Chemin(u"g.txt"_s));
-    const QString pdf = Chemin(u"g.pdf"_s);
-    const Execution e = Lancer(u"report "_s + f + u" --output "_s + pdf);
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QStringList pages = Pages_PDF(pdf);
-    ASSERT_EQ(pages.size(), 1);
-    const QString& texte = pages.first();
-    EXPECT_TRUE(texte.contains(u"16000"_s));
-    EXPECT_TRUE(texte.contains(u"Humidité maximale"_s));
-}
-
-TEST_F(Rapport, RienNeResteDUnRapportImpossibleAEcrire) {
-    Ecrire(u"garde.pdf"_s, "ancien");
-    const QString vers_garde =
-        u"report "_s + Fixture("serre_7307.txt") + u" --output "_s + Chemin(u"garde.pdf"_s);
-    Execution e = Lancer(vers_garde);
+    Ecrire(u"g.pdf"_s, "ancien");
+    const QString vers_g = u"report "_s + f + u" --output "_s + Chemin(u"g.pdf"_s);
+    Execution e = Lancer(vers_g);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
-    e = Lancer(vers_garde + u" --force"_s, 2048);  // a full disk
+    e = Lancer(vers_g + u" --force"_s, 2048);  // a full disk
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s));
-    EXPECT_EQ(Lire_Fichier(u"garde.pdf"_s), "ancien");
-    EXPECT_EQ(QDir(Chemin({})).entryList({u"garde.pdf*"_s}, QDir::Files),
-              QStringList{u"garde.pdf"_s});
+    EXPECT_EQ(Lire_Fichier(u"g.pdf"_s), "ancien");
+    EXPECT_EQ(QDir(Chemin({})).entryList({u"g.pdf*"_s}, QDir::Files), QStringList{u"g.pdf"_s});
+
+    e = Lancer(vers_g + u" --force"_s);
+    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    const QStringList pages = Pages_PDF(Chemin(u"g.pdf"_s));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages.first().contains(u"16000"_s));
+    EXPECT_TRUE(pages.first().contains(u"Humidité maximale"_s));
 }

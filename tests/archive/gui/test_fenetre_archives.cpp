@@ -42,7 +42,6 @@ TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
     const QString serre = Sauver("serre_7307.txt", u"serre.txt"_s);
     EXPECT_TRUE(banc.dialogues.Messages().isEmpty())
         << banc.dialogues.Messages().join(u'\n').toStdString();
-    EXPECT_TRUE(QFileInfo(banc.Chemin(u"Archives/caldrix.sqlite"_s)).isFile());
 
     f.Mnu_Archives->trigger();
     Frm_Archives* a = f.Fenetre_Archives.Chargee();
