@@ -43,9 +43,7 @@ class ArchiveCommune : public Dossier_Temporaire<::testing::TestWithParam<Moteur
         if (HasFatalFailure() || GetParam() == Moteur::SQLite) return;
         Postgres_Prive& serveur = Postgres_Prive::Commun();
         if (!serveur.Absence().isEmpty()) GTEST_SKIP() << serveur.Absence().toStdString();
-        if (!QSqlDatabase::isDriverAvailable(u"QPSQL"_s)) {
-            GTEST_SKIP() << "pilote PostgreSQL de Qt SQL absent (libqt6sql6-psql)";
-        }
+        if (!QSqlDatabase::isDriverAvailable(u"QPSQL"_s)) GTEST_SKIP() << "pilote QPSQL absent";
         qputenv("CALDRIX_ARCHIVE", serveur.Nouvelle_Base().toUtf8());
     }
     void TearDown() override {
