@@ -11,8 +11,8 @@
 #include "core/Horloge.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
-#include "logger/Fonctions_Logger.h"
 #include "logger/Port_QSerialPort.h"
+#include "logger/Sequence_Telechargement.h"
 
 namespace {
 
@@ -45,16 +45,19 @@ TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
     Port_QSerialPort port;
     Communication lien(*etat, port, horloge);
     ASSERT_EQ(lien.Ouverture_Port(4), 0);
-    ASSERT_EQ(Fonctions_Logger::Lecture_Logger(*etat, lien), 0);
+    ASSERT_EQ(Sequence_Telechargement::Telecharger(*etat, lien), 0);
     lien.Fermeture_Port();
     qunsetenv("CALDRIX_HOME");
-    // The file's recording, started a period less a second before its first measure.
-    EXPECT_EQ(etat->Identite_Logger + u' ' + QString::number(etat->Nb_Mesures) + u' ' +
-                  Texte_Date(etat->Date_Debut_Enreg),
-              u"FOUR01 12 05/12/2026 23:54:01"_s);
+    // The file's recording, started a period less a second before its first measure, its
+    // temperatures in the tenths a logger holds, halves to even.
+    QString lu = etat->Identite_Logger + u' ' + Texte_Date(etat->Date_Debut_Enreg);
+    for (int i = 1; i <= etat->Nb_Mesures; ++i)
+        lu += u' ' + QString::number(etat->Mesures(i).Temperature);
+    EXPECT_EQ(lu,
+              u"FOUR01 05/12/2026 23:54:01 50 55.5 60.2 65 70 72.5 72.4 72.6 71.9 65 55 -1.5"_s);
     QFile trames(journal);
     EXPECT_TRUE(trames.open(QIODevice::ReadOnly));
-    EXPECT_EQ(trames.readAll(), QByteArray("Q\nI\nI\nM\n"));
+    EXPECT_EQ(trames.readAll(), QByteArray("Q\nQ\nI\nI\nM\nD\n"));
     sim.terminate();
     ASSERT_TRUE(sim.waitForFinished(10000));
     EXPECT_EQ(sim.exitStatus() == QProcess::NormalExit ? sim.exitCode() : -1, 0);

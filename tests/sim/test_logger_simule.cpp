@@ -1,8 +1,6 @@
-// The simulated logger fed frames directly (no terminal), and the pace of its output on the
-// 9600-baud wire.
+// The simulated logger fed frames directly, without a terminal.
 #include <gtest/gtest.h>
 
-#include "Emission_Rythmee.h"
 #include "Logger_Simule.h"
 
 namespace {
@@ -42,28 +40,6 @@ TEST(LoggerSimule, TramesRefuseesEtCommandesRetenues) {
     EXPECT_EQ(u"%1 %2 %3"_s.arg(apres.seuil_haut).arg(apres.seuil_bas).arg(apres.code_taille),
               u"1940 -490 5"_s);
     EXPECT_TRUE(apres.mesures.empty() && apres.sans_veille);
-}
-
-// 960 characters a second when paced, never ahead of the wire, starting again after a pause (an
-// unpaced pause plays the "pause" fault of the pty tests).
-TEST(EmissionRythmee, PausesEtRythmeDuFil) {
-    using namespace std::chrono;
-    const Logger_Simule::Reponse reponse = {{0, QByteArray(96, 'a')}, {400, QByteArray(96, 'b')}};
-    const Emission_Rythmee::Instant t0 = Emission_Rythmee::Instant() + 1h;
-    Emission_Rythmee emission;
-    emission.Definir_Rythme_Reel(true);
-    emission.Ajouter(reponse, t0);
-    QByteArray sorti;
-    Emission_Rythmee::Instant t = t0;
-    for (std::optional<Emission_Rythmee::Instant> reveil; !emission.Vide();) {
-        const QByteArrayView pret = emission.Disponible(t, reveil);
-        EXPECT_LE(sorti.size() + pret.size(), (t - t0) * 960 / 1s);
-        sorti += pret.toByteArray();
-        emission.Retirer(pret.size());
-        if (pret.isEmpty()) t = reveil.value();
-    }
-    EXPECT_EQ(sorti, Texte(reponse));
-    EXPECT_EQ(duration_cast<milliseconds>(t - t0), 600ms);  // 100 ms a piece, and the pause
 }
 
 }  // namespace

@@ -38,24 +38,12 @@ TEST(OptionsSimulateur, LoggerJoueParDefautOuDecritParLaLigneDeCommande) {
          "--sans-veille|--taille|3|--panne|pause|--panne-commande|D|-r|--port|3|--version-logger|"
          "7307V15",
          "7307V15 CHAMBRE- f 16000 7200 60 10 255 -40 3 1 1 pauseD 3"},
-        // A recording replayed from a file, moved by --debut.
-        {nullptr, "7306V12 FOUR01 C 12 60 30 45921600 300 0 5 0 0 aucune* 0"},
     };
     for (const auto& [arguments, joue] : cas) {
-        const QString ligne = arguments ? QString::fromUtf8(arguments)
-                                        : u"--charger|"_s + Fixture("four_7306.txt") +
-                                              u"|--debut|01/01/2024 00:00:30"_s;
-        const std::optional<Options_Simulateur> o = Lire(ligne);
-        ASSERT_TRUE(o) << ligne.toStdString();
+        const std::optional<Options_Simulateur> o = Lire(QString::fromUtf8(arguments));
+        ASSERT_TRUE(o) << arguments;
         EXPECT_EQ(Joue(*o), QLatin1String(joue));
     }
-    // The file's temperatures in the tenths a logger holds, halves to even.
-    const std::optional<Options_Simulateur> fichier = Lire(u"--load|"_s + Fixture("four_7306.txt"));
-    ASSERT_TRUE(fichier);
-    QStringList dixiemes;
-    for (const Mesure_Simulee& m : fichier->memoire.mesures)
-        dixiemes << QString::number(m.temperature);
-    EXPECT_EQ(dixiemes.join(u' '), u"500 555 602 650 700 725 724 726 719 650 550 -15"_s);
 }
 
 TEST(OptionsSimulateur, OptionsRefuseesAvecUnMessageEnFrancais) {
