@@ -141,13 +141,10 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
     for (const auto& c : cas) {
         Logger_Scripte l;
         Enregistrement_Essai(c.modele).Identite(u"AVANT"_s).Constante(5, 4.5f).Remplir(*l.etat);
-        const char lettre = c.lire == Test_Logger      ? 'Q'
-                            : c.lire == Lecture_Etat   ? 'M'
-                            : c.lire == Telechargement ? 'D'
-                                                       : 'I';
-        if (c.reponse) l.reponses[lettre] = c.reponse;
+        l.port.repondre = [&](const QByteArray&, int) {
+            if (c.reponse) l.port.Programmer(c.reponse);
+        };
         EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
-        EXPECT_EQ(l.port.trames.first(), QByteArray(1, lettre) + '\r');
         EXPECT_EQ(Releve(*l.etat, c.i), QString::fromUtf8(c.releve)) << c.reponse;
     }
 }

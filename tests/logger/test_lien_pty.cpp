@@ -152,8 +152,6 @@ TEST(LienPty, LoggerDebrancheQuiRevientSurUnAutrePeripherique) {
     banc.Brancher(rebranche);
     EXPECT_EQ(Fonctions_Logger::Lecture_Version(*banc.etat, banc.lien), 0);
     EXPECT_EQ(banc.etat->Version_Logger, u"7307V12\r"_s);
-    EXPECT_EQ(rebranche.Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); }),
-              Trames({"I"}));
     banc.lien.Fermeture_Port();
 }
 

@@ -36,13 +36,10 @@ class Programmation : public ::testing::Test {
         }
         return trames.mid(3);
     }
-    // The description of the recording in memory, which reading a logger must leave alone.
-    QString Entete() {
-        const Etat& e = etat();
-        return u"%1|%2|%3|%4|%5|%6"_s.arg(e.Identite_Logger, e.Version_Logger, e.Unite)
-            .arg(e.Nb_Mesures)
-            .arg(e.Periode_Enreg)
-            .arg(e.Date_Debut_Enreg);
+    // The recording in memory, which reading a logger must leave alone.
+    QByteArray Enregistrement() {
+        return Import_Export::Contenu_Fichier_Enreg(etat()) + etat().Unite.toUtf8() +
+               Texte_Date(etat().Date_Debut_Enreg).toUtf8();
     }
 
     Banc_Programme banc;
@@ -63,7 +60,7 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
     etat().Nb_Enreg_Max = 8000;
     etat().Seuil_Haut = 85;
     etat().Seuil_Bas = 30;
-    const QString enregistrement = Entete();
+    const QByteArray enregistrement = Enregistrement();
 
     Frm_UpLoad& f = Ouvrir();
 
@@ -124,7 +121,7 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
     EXPECT_EQ(fenetre.Chargee(), &vide);
     EXPECT_TRUE(vide.Txt_Saisi_ID->text().isEmpty());  // the identity read is not shown
     EXPECT_EQ(banc.Trames(3).mid(9), (QList<QByteArray>{"I", "I", "M"}));
-    EXPECT_EQ(Entete(), enregistrement);
+    EXPECT_EQ(Enregistrement(), enregistrement);
 }
 
 // Thresholds and period the logger cannot take are brought within its limits; what cannot be
