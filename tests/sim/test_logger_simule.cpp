@@ -23,18 +23,16 @@ TEST(LoggerSimule, TramesRefuseesEtCommandesRetenues) {
     for (const char* trame : {"X", "QQ", "A 1", "A 1 x", "C", "C douze", "J", "J NOM", "J NOM 2",
                               "S 0 F 20 5", "S 60 K 20 5", "S 60 C 20 6", "S 60 C 20"})
         EXPECT_EQ(Texte(logger.Recevoir(trame + QByteArray("\r"))), "?\r") << trame;
-    const char* script[] = {"A 1940 -490",
-                            ">\r",
-                            "\nJ ABCDEFGHIJ 1",
-                            "i ABCDEFGH 7307V12\r",
-                            "C 5000",
-                            ">\r",
-                            "S 900 c 20 5",
-                            "m 0 900 c 0000 1389\r",
-                            "D",
-                            "m 0 900 c 0000 1389\r"};
-    for (std::size_t i = 0; i < std::size(script); i += 2, ms += 1500)
-        EXPECT_EQ(Texte(logger.Recevoir(script[i] + QByteArray("\r"))), script[i + 1]) << script[i];
+    const std::pair<const char*, const char*> script[] = {
+        {"A 1940 -490", ">\r"},
+        {"\nJ ABCDEFGHIJ 1", "i ABCDEFGH 7307V12\r"},
+        {"C 5000", ">\r"},
+        {"S 900 c 20 5", "m 0 900 c 0000 1389\r"},
+        {"D", "m 0 900 c 0000 1389\r"}};
+    for (const auto& [trame, reponse] : script) {
+        EXPECT_EQ(Texte(logger.Recevoir(trame + QByteArray("\r"))), reponse) << trame;
+        ms += 1500;
+    }
     const Memoire_Logger& apres = logger.Memoire();
     // Thresholds in tenths and size code, as the logger keeps them.
     EXPECT_EQ(u"%1 %2 %3"_s.arg(apres.seuil_haut).arg(apres.seuil_bas).arg(apres.code_taille),
