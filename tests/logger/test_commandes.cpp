@@ -176,8 +176,7 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     // high one 194, and the clamped values are kept.
     float bas = -5.25f, haut = 12.75f;
     EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
-    bas = std::nanf("");
-    haut = 250;
+    bas = std::nanf(""), haut = 250;
     EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
     EXPECT_EQ(Texte_Single(bas) + u' ' + Texte_Single(haut), u"-49 194"_s);
     // Periods out of range become fifteen minutes, an unknown size the largest; only a start in

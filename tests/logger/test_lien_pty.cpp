@@ -117,7 +117,6 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     }
     // Whatever came late was thrown away with the failed attempts.
     EXPECT_EQ(Fonctions_Logger::Test_Logger(etat, banc.lien), 0);
-    EXPECT_EQ(etat.Trame_Reception, u">\r"_s);
 }
 
 const Trames Chaine = {"Q", "I", "I", "M", "D"};

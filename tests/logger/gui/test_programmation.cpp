@@ -92,9 +92,6 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
     // The clock refused: the user is told, the window stays for another try.
     logger->Avec_Logger([](Logger_Simule& l) { l.Definir_Panne({Panne::Mauvaise_Lettre, 'C'}); });
     f.Cmd_UpLoad->click();
-    EXPECT_EQ(banc.dialogues.Messages(),
-              QStringList{u"Le logger ne répond pas - Erreur N° : 2\nLa programmation n'est pas "
-                          "terminée : appuyer sur OK pour la reprendre."_s});
     EXPECT_EQ(fenetre.Chargee(), &f);
     logger->Avec_Logger([](Logger_Simule& l) { l.Definir_Panne({}); });
     f.Cmd_UpLoad->click();
@@ -109,11 +106,12 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
 
     // A logger that does not give its state: the window opens empty and refuses to send.
     logger->Avec_Logger([](Logger_Simule& l) { l.Definir_Panne({Panne::Mauvaise_Lettre, 'M'}); });
-    banc.dialogues.affichages.clear();
     Frm_UpLoad& vide = Ouvrir();
     vide.Cmd_UpLoad->click();
     EXPECT_EQ(banc.dialogues.Messages(),
-              (QStringList{u"Le logger ne répond pas"_s,
+              (QStringList{u"Le logger ne répond pas - Erreur N° : 2\nLa programmation n'est pas "
+                           "terminée : appuyer sur OK pour la reprendre."_s,
+                           u"Le logger ne répond pas"_s,
                            u"Nombre de points avant arrêt : aucun nombre n'est choisi, le logger "
                            "n'a pas pu être lu."_s +
                                Rien_Envoye}));
