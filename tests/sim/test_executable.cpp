@@ -55,16 +55,15 @@ TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
     EXPECT_EQ(sim.exitStatus() == QProcess::NormalExit ? sim.exitCode() : -1, 0);
     EXPECT_FALSE(QFileInfo(lien_port).isSymLink()) << "the link goes with the simulator";
     QProcess aide, refuse;
-    ASSERT_TRUE(Lancer(aide, {u"--help"_s}) && aide.waitForFinished(10000));
-    EXPECT_EQ(aide.exitCode(), 0);
+    ASSERT_TRUE(Lancer(aide, {u"--help"_s}) && aide.waitForFinished(10000) && aide.exitCode() == 0);
     const QString texte = QString::fromLocal8Bit(aide.readAllStandardOutput());
-    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s)) << texte.toStdString();
-    EXPECT_TRUE(
-        texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s));
-    ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s}) && refuse.waitForFinished(10000));
-    EXPECT_EQ(refuse.exitCode(), 2);
-    EXPECT_TRUE(QString::fromLocal8Bit(refuse.readAllStandardError()).contains(u"--modele"));
-    EXPECT_TRUE(refuse.readAllStandardOutput().isEmpty()) << "no device line on a refusal";
+    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s) &&
+                texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s))
+        << texte.toStdString();
+    ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s}) && refuse.waitForFinished(10000) &&
+                refuse.exitCode() == 2);
+    EXPECT_TRUE(refuse.readAllStandardError().contains("--modele") &&
+                refuse.readAllStandardOutput().isEmpty());  // no device line on a refusal
 }
 
 }  // namespace

@@ -34,10 +34,9 @@ TEST(LoggerSimule, TramesRefuseesEtCommandesRetenues) {
         ms += 1500;
     }
     const Memoire_Logger& apres = logger.Memoire();
-    // Thresholds in tenths and size code, as the logger keeps them.
-    EXPECT_EQ(u"%1 %2 %3"_s.arg(apres.seuil_haut).arg(apres.seuil_bas).arg(apres.code_taille),
-              u"1940 -490 5"_s);
-    EXPECT_TRUE(apres.mesures.empty() && apres.sans_veille);
+    // Thresholds in tenths, size code and no sleep, as the logger keeps them.
+    EXPECT_EQ((QList<int>{apres.seuil_haut, apres.seuil_bas, apres.code_taille, apres.sans_veille}),
+              (QList<int>{1940, -490, 5, 1}));
 }
 
 }  // namespace
