@@ -141,13 +141,10 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
     for (const auto& c : cas) {
         Logger_Scripte l;
         Enregistrement_Essai(c.modele).Identite(u"AVANT"_s).Constante(5, 4.5f).Remplir(*l.etat);
-        const char lettre = c.lire == Test_Logger      ? 'Q'
-                            : c.lire == Lecture_Etat   ? 'M'
-                            : c.lire == Telechargement ? 'D'
-                                                       : 'I';
-        if (c.reponse) l.reponses[lettre] = c.reponse;
+        l.port.repondre = [&](const QByteArray&, int) {
+            if (c.reponse) l.port.Programmer(c.reponse);
+        };
         EXPECT_EQ(c.lire(*l.etat, l.lien), c.code) << c.reponse;
-        EXPECT_EQ(l.port.trames.first(), QByteArray(1, lettre) + '\r');
         EXPECT_EQ(Releve(*l.etat, c.i), QString::fromUtf8(c.releve)) << c.reponse;
     }
 }
@@ -179,8 +176,7 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     // high one 194, and the clamped values are kept.
     float bas = -5.25f, haut = 12.75f;
     EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
-    bas = std::nanf("");
-    haut = 250;
+    bas = std::nanf(""), haut = 250;
     EXPECT_EQ(Ecriture_Alarmes(e, l.lien, bas, haut), 0);
     EXPECT_EQ(Texte_Single(bas) + u' ' + Texte_Single(haut), u"-49 194"_s);
     // Periods out of range become fifteen minutes, an unknown size the largest; only a start in

