@@ -8,16 +8,75 @@
 
 #include "Enregistrement_Essai.h"
 #include "Etats_Releves.h"
-#include "Horloge_Virtuelle.h"
-#include "Port_Scripte.h"
 #include "core/Etat.h"
+#include "core/Horloge.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
+#include "logger/Port_Serie.h"
 
 using namespace Fonctions_Logger;
 
 namespace {
+
+// A fixed "now" that moves only when the link waits: timings to the millisecond at no cost.
+struct Horloge_Virtuelle : Horloge {
+    explicit Horloge_Virtuelle(double maintenant) : depart(maintenant) {}
+    void Traiter_Evenements() override { ++evenements_traites; }
+    void Attendre(int millisecondes) override { ecoule_ms += millisecondes; }
+    double Maintenant() const override { return depart + ecoule_ms / 86400000.0; }
+    double depart;
+    long long ecoule_ms = 0;
+    int evenements_traites = 0;
+};
+
+// Records what the link sends; `repondre` gets each whole frame and how many times it was sent,
+// and `Programmer` makes bytes arrive some virtual milliseconds from now.
+struct Port_Scripte : Port_Serie {
+    explicit Port_Scripte(Horloge_Virtuelle& h) : horloge(h) {}
+    void Definir_Port(int n) override { numero = n; }
+    void Definir_Parametres(const QString& texte) override { parametres = texte; }
+    bool Ouvrir() override { return ouvert = true; }
+    void Fermer() override { ouvert = false; }
+    bool Est_Ouvert() const override { return ouvert; }
+    void Activer_RTS() override { rts = true; }
+    void Activer_DTR() override { dtr = true; }
+    void Programmer(const QByteArray& octets, long long delai_ms = 0) {
+        a_venir.append({horloge.ecoule_ms + delai_ms, octets});
+    }
+    QByteArray Lire() override {
+        QByteArray arrive;
+        while (!a_venir.isEmpty() && a_venir.first().first <= horloge.ecoule_ms)
+            arrive += a_venir.takeFirst().second;
+        return arrive;
+    }
+    int Nb_Octets_En_Attente() override {
+        int n = 0;
+        for (qsizetype i = 0; i < a_venir.size() && a_venir[i].first <= horloge.ecoule_ms; ++i)
+            n += static_cast<int>(a_venir[i].second.size());
+        return n;
+    }
+    void Ecrire(const QByteArray& octets) override {
+        if (!ouvert) return;
+        envoye += octets;
+        for (char c : octets) {
+            en_cours += c;
+            if (c != '\r') continue;
+            const QByteArray trame = std::exchange(en_cours, {});
+            trames.append(trame);
+            if (repondre) repondre(trame, static_cast<int>(trames.count(trame)));
+        }
+    }
+
+    Horloge_Virtuelle& horloge;
+    std::function<void(const QByteArray& trame, int envoi)> repondre;
+    QList<std::pair<long long, QByteArray>> a_venir;
+    QList<QByteArray> trames;  // every complete frame sent, in order
+    QByteArray envoye, en_cours;
+    QString parametres;
+    int numero = 0;
+    bool ouvert = false, rts = false, dtr = false;
+};
 
 using Trames = QList<QByteArray>;
 
