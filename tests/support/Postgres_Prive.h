@@ -5,28 +5,102 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QStringList>
+#include <QTcpServer>
 #include <QTemporaryDir>
+
 #include "Impression_Qt.h"
 
 class Postgres_Prive : public ::testing::Environment {
   public:
     // The server of the test program: started at the first call, stopped after the last test.
-    static Postgres_Prive& Commun();
-    void TearDown() override;
+    static Postgres_Prive& Commun() {
+        // Google Test owns it, so that it stops after the last test, while the program is still
+        // whole.
+        static auto* commun =
+            static_cast<Postgres_Prive*>(::testing::AddGlobalTestEnvironment(new Postgres_Prive));
+        return *commun;
+    }
+    void TearDown() override {
+        if (absence_.isEmpty() && !Lancer(u"pg_ctl stop -m fast -w -D"_s)) {
+            ADD_FAILURE() << "arrêt du serveur PostgreSQL : " << sortie_.toStdString();
+        }
+        dossier_.remove();
+    }
 
     // Why there is no server (not installed...); empty when it runs.
     const QString& Absence() const { return absence_; }
     // A new empty base, as the address the archive takes.
-    QString Nouvelle_Base();
-    bool Demarrer();
+    QString Nouvelle_Base() {
+        const QString base = u"essai_%1"_s.arg(++bases_);
+        EXPECT_TRUE(Lancer(u"createdb -h 127.0.0.1 -U caldrix -p %1 %2"_s.arg(port_).arg(base)))
+            << sortie_.toStdString();
+        return u"postgresql://caldrix@127.0.0.1:%1/%2"_s.arg(QString::number(port_), base);
+    }
+    bool Demarrer() {
+        // The socket in our folder: the machine's own server, if any, is never disturbed.
+        return Lancer(u"pg_ctl start -w -t 60 -D"_s,
+                      {u"-l"_s, dossier_.filePath(u"journal.log"_s), u"-o"_s,
+                       u"-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2"_s.arg(
+                           QString::number(port_), dossier_.path())});
+    }
     // A crash, as a pulled plug gives it: no shutdown, connections cut.
     bool Arreter_Brutalement() { return Lancer(u"pg_ctl stop -m immediate -w -D"_s); }
 
   private:
-    Postgres_Prive();
+    Postgres_Prive() {
+        // The newest version installed the Debian way.
+        int version = 0;
+        for (const QString& v :
+             QDir(u"/usr/lib/postgresql"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString bin = u"/usr/lib/postgresql/%1/bin/"_s.arg(v);
+            if (v.toInt() > version && QFile::exists(bin + u"initdb"_s)) {
+                version = v.toInt();
+                binaires_ = bin;
+            }
+        }
+        // A port nobody listens on: the one the system gives to a server asking for any.
+        QTcpServer essai;
+        port_ = essai.listen(QHostAddress::LocalHost) ? essai.serverPort() : 0;
+        essai.close();
+        const passwd* postgres = getpwnam("postgres");
+        if (binaires_.isEmpty()) {
+            absence_ = u"PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)"_s;
+        } else if (geteuid() == 0 &&
+                   (!postgres || chown(QFile::encodeName(dossier_.path()).constData(),
+                                       postgres->pw_uid, postgres->pw_gid) != 0)) {
+            absence_ = u"initdb refuse root, et le dossier ne peut aller à postgres"_s;
+        } else if (!Lancer(u"initdb -A trust -U caldrix -E UTF8 --no-locale --no-sync -D"_s) ||
+                   !Demarrer()) {
+            absence_ = u"le serveur PostgreSQL n'a pas démarré : "_s + sortie_;
+        }
+    }
     // One of the PostgreSQL programs, its arguments blank separated, then the data folder.
-    bool Lancer(const QString& commande, const QStringList& suite = {});
+    bool Lancer(const QString& commande, const QStringList& suite = {}) {
+        QStringList arguments = commande.split(u' ');
+        // Every command that ends in -D takes the data folder.
+        if (arguments.last() == u"-D"_s) arguments << dossier_.filePath(u"data"_s);
+        arguments << suite;
+        QString programme = binaires_ + arguments.takeFirst();
+        if (geteuid() == 0) {
+            arguments = QStringList{u"-u"_s, u"postgres"_s, u"--"_s, programme} + arguments;
+            programme = u"runuser"_s;
+        }
+        QProcess processus;
+        processus.setProcessChannelMode(QProcess::MergedChannels);
+        // The postgres user may not enter the folder the tests were started from.
+        processus.setWorkingDirectory(dossier_.path());
+        processus.start(programme, arguments);
+        const bool fini = processus.waitForFinished(90000);
+        sortie_ = QString::fromLocal8Bit(processus.readAll()).trimmed();
+        return fini && processus.exitStatus() == QProcess::NormalExit && processus.exitCode() == 0;
+    }
 
     QTemporaryDir dossier_{u"/tmp/caldrix-postgres-XXXXXX"_s};  // no blanks
     QString binaires_;
