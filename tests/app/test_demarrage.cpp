@@ -42,7 +42,6 @@ TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
     EXPECT_FALSE(f.isVisible());
     const QByteArray conf = banc.Lire(u"Conf.ini"_s);
     EXPECT_EQ(conf, Import_Export::Contenu_Conf(etat));
-    EXPECT_TRUE(conf.contains("]\r\n1\r\n[") && conf.contains("\r\n42.5\r\n"));
     EXPECT_FALSE(banc.Lien().Port().Est_Ouvert());
     EXPECT_FALSE(f.Fenetre_Outils.Est_Chargee() || f.Fenetre_Choix_Comm.Est_Chargee() ||
                  f.Fenetre_Velor.Est_Chargee() || f.Fenetre_Patientez.Est_Chargee());

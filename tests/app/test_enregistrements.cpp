@@ -122,9 +122,9 @@ TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     f.Txt_Commentaire->setText(u"Contrôle du 5"_s);
     Choisir(f.Mnu_Save_All, nom);
     const Dialogues::Choix_Fichier& choix = banc.dialogues.dialogues_fichiers.last();
-    EXPECT_EQ(choix.Titre, u"Sauvegarde des enregistrements"_s);
-    EXPECT_EQ(choix.Nom, u"Nom du fichier"_s);
-    EXPECT_EQ(choix.Dossier_Initial, banc.Chemin(u"Sauvegardes"_s));
+    EXPECT_EQ(QStringList({choix.Titre, choix.Nom, choix.Dossier_Initial}),
+              (QStringList{u"Sauvegarde des enregistrements"_s, u"Nom du fichier"_s,
+                           banc.Chemin(u"Sauvegardes"_s)}));
     const QByteArray fichier = banc.Lire(u"Sauvegardes/serre.txt"_s);
     EXPECT_EQ(fichier, Import_Export::Contenu_Fichier_Enreg(etat()));
     EXPECT_TRUE(fichier.contains("\r\nContr\xF4le du 5\r\n"));

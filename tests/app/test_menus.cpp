@@ -69,27 +69,47 @@ TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
     EXPECT_EQ(f.Fenetre_Choix_Comm.Chargee()->Cmb_Choix_Port->currentText(), u"Combo1"_s);
 }
 
-// In cursor mode a click on the graph reads the record under it into the status line.
+// In cursor mode a click on the graph moves both cursors to the record nearest to it, and the
+// status line reads its date and time, its temperature to a tenth, and the %Hr of a 7307 or the
+// minutes of cooking when that curve is shown.
 TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();
     f.show();
-    Enregistrement_Essai(7307)
-        .Temperatures({21, 23.4f, 25})
-        .Humidites({50, 56.7f, 60})
-        .Remplir(banc.Etat_Programme());
-    Graphique::Affiche_Courbes(banc.Etat_Programme(), *f.CWGraph_Enreg);
-    f.Mnu_Tools->trigger();
-    f.Fenetre_Outils.Chargee()->Chk_Curseur->click();
-
     CWGraph& graphe = *f.CWGraph_Enreg;
-    graphe.Redessiner_Maintenant();
-    const double x = graphe.Axes(1).Vers_Trace(Enregistrement_Essai().Date(2));
-    QTest::mouseClick(&graphe.Trace_QCP(), Qt::LeftButton, {},
-                      QPoint(qRound(graphe.Axes(1).Axe_QCP()->coordToPixel(x)),
-                             graphe.Trace_QCP().axisRect()->center().y()));
+    const struct {
+        Enregistrement_Essai enregistrement;
+        bool cuisson;
+        int record;
+        const char* lecture;
+    } cas[] = {
+        {Enregistrement_Essai(7307).Temperatures({21, 23.4f, 25}).Humidites({50, 56.7f, 60}), false,
+         2, "05/12/2026 08:01:00  23.4°C  56.7%Hr"},
+        {Enregistrement_Essai().Temperatures({21, 23.4f, 25.25f, 26}), false, 3,
+         "05/12/2026 08:02:00  25.2°C"},
+        {Enregistrement_Essai().Temperatures({50, 71.3f, 80}), true, 2,
+         "05/12/2026 08:01:00  71.3°C  12.2minutes"},
+        {Enregistrement_Essai().Debut(Date_Depuis_Civil(2026, 12, 6)).Temperatures({-0.04f, 1}),
+         false, 1, "06/12/2026 00:00:00  0°C"},
+    };
+    for (const auto& c : cas) {
+        c.enregistrement.Remplir(banc.Etat_Programme());
+        Graphique::Affiche_Courbes(banc.Etat_Programme(), graphe);
+        banc.Etat_Programme().Mesures(2).Humidite = 12.25f;
+        if (c.cuisson) Graphique::Affiche_Courbe_Cuisson(banc.Etat_Programme(), graphe);
+        f.Mnu_Tools->trigger();
+        f.Fenetre_Outils.Chargee()->Chk_Curseur->setChecked(true);
 
-    EXPECT_EQ(banc.Etat_Affiche(), u"05/12/2026 08:01:00  23.4°C  56.7%Hr"_s);
+        graphe.Redessiner_Maintenant();
+        const double x =
+            graphe.Axes(1).Vers_Trace(c.enregistrement.Date(c.record) + 5 * Une_Seconde);
+        QTest::mouseClick(&graphe.Trace_QCP(), Qt::LeftButton, {},
+                          QPoint(qRound(graphe.Axes(1).Axe_QCP()->coordToPixel(x)),
+                                 graphe.Trace_QCP().axisRect()->center().y()));
+
+        EXPECT_EQ(banc.Etat_Affiche(), QString::fromUtf8(c.lecture));
+        EXPECT_DOUBLE_EQ(graphe.Cursors(1).X(), c.enregistrement.Date(c.record));
+    }
 }
 
 // French throughout, whatever the machine's language, its filter shown once.
