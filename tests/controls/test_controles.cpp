@@ -24,8 +24,7 @@ TEST(CWNumEdit, EcritLaValeurDansSonFormatEtLaGardeEntiere) {
     } cas[] = {{"000.0", -5, "-005.0"},
                {"000.0", 12.25, "012.2"},
                {".0", -0.5, "-.5"},
-               {".0", -0.04, ".0"},
-               {"0", 900, "900"}};
+               {".0", -0.04, ".0"}};
     for (const auto& c : cas) {
         CWNumEdit boite;
         boite.setRange(-49, 1000);
@@ -78,6 +77,6 @@ TEST(MaskEdBox, SuitSonMasqueEtSonFormat) {
     date.setCursorPosition(0);
     QTest::keyClicks(&date, u"x1"_s);
     EXPECT_EQ(date.text(), u"15/12/2026"_s);
-    ASSERT_GE(refus.size(), 1);
-    EXPECT_EQ(refus[0][0].toString(), u"Saisir des chiffres, sous la forme dd/mm/yyyy"_s);
+    EXPECT_EQ(refus.value(0).value(0).toString(),
+              u"Saisir des chiffres, sous la forme dd/mm/yyyy"_s);
 }

@@ -15,37 +15,32 @@ namespace {
 const QString Imprimante_Cups = u"Caldrix_PDF"_s;
 
 // Empty `absence` when the scheduler runs; else why it could not be had (cups-pdf writes as
-// root only).
+// root only). It keeps all it writes in the temporary folder, its log going to its error output.
 struct Cups_Prive {
     Cups_Prive() {
-        const QString pilote = u"/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"_s,
-                      racine = dossier.path();
-        if (!QFileInfo::exists(u"/usr/lib/cups/backend/cups-pdf"_s) || !QFileInfo::exists(pilote) ||
-            geteuid() != 0) {
+        const QString pilote = u"/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd"_s, r = dossier.path(),
+                      prise = r + u"/cups.sock"_s;
+        if (!QFileInfo::exists(pilote) || geteuid() != 0) {
             absence = u"CUPS et cups-pdf, lancés par root, sont absents"_s;
             return;
         }
-        for (const char* sous_dossier : {"etc/ppd", "spool", "cache", "state", "log", "tmp"})
-            QDir(racine).mkpath(QLatin1String(sous_dossier));
         // The filters run as another user: they must reach the spool and write their files.
-        QFile::setPermissions(racine, QFileDevice::Permissions(0x7755));
-        QFile::setPermissions(racine + u"/tmp"_s, QFileDevice::Permissions(0x7777));
-        for (auto [nom, modele] :
-             {std::pair{"cupsd.conf",
-                        "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n<Location />\n"
-                        "  Order allow,deny\n  Allow all\n</Location>\n"},
-              {"cups-files.conf",
-               "ServerRoot %1/etc\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
-               "TempDir %1/tmp\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-               "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
-               "SystemGroup root\nSandboxing Relaxed\n"}}) {
-            QFile fichier(racine + u"/etc/"_s + QLatin1String(nom));
+        QDir(r).mkpath(u"spool/tmp"_s);
+        QFile::setPermissions(r, QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(r + u"/spool/tmp"_s, QFileDevice::Permissions(0x7777));
+        for (auto [nom, texte] :
+             {std::pair{u"/cupsd.conf"_s,
+                        u"Listen %1/cups.sock\n<Location />\nAllow all\n</Location>\n"_s},
+              {u"/cups-files.conf"_s,
+               u"ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1\nStateDir %1\n"
+               "TempDir %1/spool/tmp\nErrorLog stderr\nAccessLog stderr\n"
+               "PageLog stderr\nSystemGroup root\nSandboxing Relaxed\n"_s}}) {
+            QFile fichier(r + nom);
             EXPECT_TRUE(fichier.open(QIODevice::WriteOnly) &&
-                        fichier.write(QString::fromUtf8(modele).arg(racine).toUtf8()) > 0);
+                        fichier.write(texte.arg(r).toUtf8()) > 0);
         }
-        cupsd.start(u"/usr/sbin/cupsd"_s, {u"-f"_s, u"-c"_s, racine + u"/etc/cupsd.conf"_s, u"-s"_s,
-                                           racine + u"/etc/cups-files.conf"_s});
-        const QString prise = racine + u"/cups.sock"_s;
+        cupsd.start(u"/usr/sbin/cupsd"_s,
+                    {u"-f"_s, u"-c"_s, r + u"/cupsd.conf"_s, u"-s"_s, r + u"/cups-files.conf"_s});
         qputenv("CUPS_SERVER", QFile::encodeName(prise));
         if (!cupsd.waitForStarted() ||
             !QTest::qWaitFor([&] { return QFileInfo::exists(prise); }, 10000) ||
