@@ -2,16 +2,21 @@
 // record or written as the program writes its recordings files.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <vector>
 #include "Impression_Qt.h"
 
 #include "core/Etat.h"
+#include "core/Textes.h"
+#include "files/Import_Export.h"
 
 class Enregistrement_Essai {
   public:
     // Model 7306 or 7307, logger "FOUR", one record a minute from 05/12/2026 08:00:00.
-    explicit Enregistrement_Essai(int modele = 7306);
+    explicit Enregistrement_Essai(int modele = 7306)
+        : modele_(modele), debut_(Date_Depuis_Civil(2026, 12, 5, 8, 0, 0)) {}
 
     Enregistrement_Essai& Identite(const QString& v) { return identite_ = v, *this; }
     Enregistrement_Essai& Periode(int v) { return periode_ = v, *this; }
@@ -29,12 +34,39 @@ class Enregistrement_Essai {
         return Temperatures(std::vector<float>(static_cast<std::size_t>(n), t));
     }
 
-    void Remplir(Etat& etat) const;
-    std::unique_ptr<Etat> Etat_Rempli() const;
+    void Remplir(Etat& etat) const {
+        etat.Identite_Logger = identite_;
+        etat.Version_Logger = QString::number(modele_) + u"V12\r"_s;
+        etat.Periode_Enreg = static_cast<int16_t>(periode_);
+        etat.Num_Recette = recette_;
+        etat.Commentaire = commentaire_;
+        etat.Date_Debut_Enreg = debut_;
+        const int n = static_cast<int>(temperatures_.size());
+        for (int i = 1; i <= n; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i - 1);
+            const float humidite = modele_ != 7307         ? 0.0f
+                                   : k < humidites_.size() ? humidites_[k]
+                                                           : 40.0f + i;
+            etat.Mesures(i) = {Date(i), temperatures_[k], humidite};
+        }
+        etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, n));
+    }
+    std::unique_ptr<Etat> Etat_Rempli() const {
+        auto etat = Etat::Nouveau();
+        Remplir(*etat);
+        return etat;
+    }
     // The recordings file, as the program writes it; returns its path.
-    QString Ecrire(const QString& chemin) const;
+    QString Ecrire(const QString& chemin) const {
+        EXPECT_EQ(Import_Export::Ecriture_Fichier_Enreg(*Etat_Rempli(), chemin),
+                  Import_Export::Resultat_Ecriture::Ecrit)
+            << chemin.toStdString();
+        return chemin;
+    }
     // The stamp of record i (from 1).
-    double Date(int i) const;
+    double Date(int i) const {
+        return debut_ + static_cast<double>(i - 1) * periode_ * Une_Seconde;
+    }
 
   private:
     int modele_;
