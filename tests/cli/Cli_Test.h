@@ -32,12 +32,10 @@ class Cli_Test : public Dossier_Temporaire<> {
 
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
     void Brancher(int modele, int mesures, Panne_Simulee panne = {});
-    // Runs caldrix-cli; a `limite_octets` above 0 gives it a disk that fills up at that size.
-    Execution Lancer(const QStringList& arguments, long limite_octets = 0);
+    // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier).
+    Execution Lancer(const QStringList& arguments);
     // The same, the arguments blank separated (no path of the tests holds a blank).
-    Execution Lancer(const QString& ligne, long limite = 0) {
-        return Lancer(ligne.split(u' '), limite);
-    }
+    Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
     QList<QByteArray> Trames() {
         return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
     }

@@ -3,6 +3,7 @@
 
 #include "Cli_Test.h"
 #include "Lecture_PDF.h"
+#include "Limite_Taille_Fichier.h"
 
 using Rapport = Cli_Test;
 
@@ -39,7 +40,10 @@ TEST_F(Rapport, NeRemplaceRienSansForceNiSurDisquePleinEtSeizeMilleTiennentSurUn
     Execution e = Lancer(vers_g);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
-    e = Lancer(vers_g + u" --force"_s, 2048);  // a full disk
+    {
+        const Limite_Taille_Fichier disque_plein(2048);
+        e = Lancer(vers_g + u" --force"_s);
+    }
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s));
     EXPECT_EQ(Lire_Fichier(u"g.pdf"_s), "ancien");
