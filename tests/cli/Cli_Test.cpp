@@ -12,12 +12,10 @@ void Cli_Test::TearDown() {
     Dossier_Temporaire::TearDown();
 }
 
-void Cli_Test::Brancher(int modele, int mesures, Panne_Simulee panne) {
+void Cli_Test::Brancher(int modele, int mesures) {
     Memoire_Logger memoire = Memoire_Logger::Modele(modele);
     memoire.mesures = Courbe_Simulee::Generer(mesures, memoire.Est_7307());
-    Logger_Simule simule(memoire);
-    simule.Definir_Panne(panne);
-    logger = std::make_unique<Terminal_Simule>(std::move(simule));
+    logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
     QString erreur;
     ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
     ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();

@@ -31,7 +31,11 @@ class Cli_Test : public Dossier_Temporaire<> {
     void TearDown() override;
 
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
-    void Brancher(int modele, int mesures, Panne_Simulee panne = {});
+    void Brancher(int modele, int mesures);
+    // The fault the logger makes from now on.
+    void Definir_Panne(Panne_Simulee panne) {
+        logger->Avec_Logger([&](Logger_Simule& l) { return l.Definir_Panne(panne), 0; });
+    }
     // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier).
     Execution Lancer(const QStringList& arguments);
     // The same, the arguments blank separated (no path of the tests holds a blank).

@@ -14,7 +14,7 @@ QByteArray Conf_Port_3() {
 
 using Info = Cli_Test;
 
-TEST_F(Info, DecritLeLoggerParSonPortSonPeripheriqueOuConfIni) {
+TEST_F(Info, DecritLeLoggerParSonPortSonPeripheriqueOuConfIniEtDistingueLeSilenceDUneFaute) {
     Brancher(7306, 120);
     Execution e = Lancer(u"info --port 3"_s);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
@@ -28,11 +28,9 @@ TEST_F(Info, DecritLeLoggerParSonPortSonPeripheriqueOuConfIni) {
     Ecrire(u"Conf.ini"_s, Conf_Port_3());
     e = Lancer(u"info"_s);
     EXPECT_TRUE(e.sortie.startsWith(u"Modèle : 7306\n"_s)) << e.erreurs.toStdString();
-}
 
-TEST_F(Info, LeCodeDeSortieDistingueLeSilenceDUneMauvaiseReponse) {
-    Brancher(7306, 1, {Panne::Mauvaise_Lettre, 'I'});
-    Execution e = Lancer(u"info --port 3"_s);
+    Definir_Panne({Panne::Mauvaise_Lettre, 'I'});
+    e = Lancer(u"info --port 3"_s);
     EXPECT_EQ(e.code, 2);
     EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 2"_s));
     EXPECT_TRUE(e.sortie.isEmpty());
@@ -43,46 +41,41 @@ TEST_F(Info, LeCodeDeSortieDistingueLeSilenceDUneMauvaiseReponse) {
 
 using Download = Cli_Test;
 
-// The measures themselves are checked where the download is read (tests/logger).
-TEST_F(Download, EcritLeFichierDuProgrammeAvecSonCommentaire) {
+// The measures themselves are checked where the download is read (tests/logger). The file is
+// archived, and kept when the archive cannot be reached.
+TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeRate) {
     Brancher(7307, 50);
-    const QString fichier = Chemin(u"essai.txt"_s);
-    const Execution e =
-        Lancer((u"download --port 3 --output "_s + fichier + u" --comment"_s).split(u' ')
-               << u"Chambre froide, lot 12"_s);
+    const QString vers = u"download --port 3 --output "_s, garde = Chemin(u"garde.txt"_s);
+    Ecrire(u"garde.txt"_s, "ancien");
+    Execution e = Lancer(vers + garde);
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
+    EXPECT_EQ(Lire_Fichier(u"garde.txt"_s), QByteArray("ancien"));
+    EXPECT_TRUE(Trames().isEmpty());  // the logger was not even asked
+    e = Lancer((vers + garde + u" --force --comment"_s).split(u' ') << u"Chambre froide, lot 12"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"50 mesures enregistrées"_s));
     EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "Q", "I", "I", "M", "D"}));
     EXPECT_FALSE(e.erreurs.contains(u'%'));  // no progress line off a terminal
     auto etat = Etat::Nouveau();
-    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*etat, fichier),
+    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*etat, garde),
               Import_Export::Resultat_Lecture::Lu);
-    EXPECT_EQ(Lire_Fichier(u"essai.txt"_s), Import_Export::Contenu_Fichier_Enreg(*etat));
     EXPECT_EQ(etat->Nb_Mesures, 100);
     EXPECT_EQ(etat->Commentaire, u"Chambre froide, lot 12"_s);
-}
+    EXPECT_TRUE(Lancer(u"archive list"_s).sortie.contains(u"\tSIMUL01\t"_s));
 
-TEST_F(Download, NeRemplaceRienSansForceNiNeLaisseDeFichierRate) {
-    Brancher(7306, 20);
-    Ecrire(u"garde.txt"_s, "ancien");
-    const QString vers = u"download --port 3 --output "_s;
-    Execution e = Lancer(vers + Chemin(u"garde.txt"_s));
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
-    EXPECT_EQ(Lire_Fichier(u"garde.txt"_s), QByteArray("ancien"));
-    EXPECT_TRUE(Trames().isEmpty());  // the logger was not even asked
-    e = Lancer(vers + Chemin(u"garde.txt"_s) + u" --force"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_TRUE(Lire_Fichier(u"garde.txt"_s).contains("[Mesures]\r\n"));
+    qputenv("CALDRIX_ARCHIVE", "postgresql://x@127.0.0.1:1/none");
+    e = Lancer(vers + Chemin(u"serveur.txt"_s));
+    qunsetenv("CALDRIX_ARCHIVE");
+    EXPECT_EQ(e.code, 0);
+    EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s + Chemin(u"serveur.txt"_s) +
+                                   u" mais n'est pas archivé"_s));
+    EXPECT_TRUE(Lire_Fichier(u"serveur.txt"_s).startsWith("[Identit\xE9 du Logger]"));
 
     e = Lancer(vers + Chemin(u"absent/essai.txt"_s));
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"Impossible d'écrire"_s));
-
-    logger->Avec_Logger([](Logger_Simule& l) {
-        l.Definir_Panne({Panne::Mesure_Illisible, 'D'});
-        return 0;
-    });
+    Definir_Panne({Panne::Mesure_Illisible, 'D'});
     EXPECT_EQ(Lancer(vers + Chemin(u"rate.txt"_s)).code, 2);
     EXPECT_FALSE(QFile::exists(Chemin(u"rate.txt"_s)));
 }
