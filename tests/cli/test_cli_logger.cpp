@@ -1,43 +1,7 @@
-// caldrix-cli against the simulated logger, as a script uses it: info, download, program.
+// caldrix-cli against the simulated logger, as a script uses it: download, program, info.
 #include <cmath>
 
 #include "Cli_Test.h"
-
-namespace {
-
-QByteArray Conf_Port_3() {
-    return "[Num\xE9ro du port de communication]\r\n3\r\n[Seuil Haut]\r\n25\r\n[Seuil "
-           "Bas]\r\n-5\r\n[Nombre d'enregistrement]\r\n4000\r\n";
-}
-
-}  // namespace
-
-using Info = Cli_Test;
-
-TEST_F(Info, DecritLeLoggerParSonPortSonPeripheriqueOuConfIniEtDistingueLeSilenceDUneFaute) {
-    Brancher(7306, 120);
-    Execution e = Lancer(u"info --port 3"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_EQ(e.sortie,
-              u"Modèle : 7306\nVersion : 7306V12\nIdentité : SIMUL01\n"
-              "Nombre de valeurs : 120\nPériode : 60 s\nUnité : °C\n"
-              "Début de l'enregistrement : 01/01/2024\n"_s);
-    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
-    e = Lancer(u"info --port "_s + logger->Peripherique());
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    Ecrire(u"Conf.ini"_s, Conf_Port_3());
-    e = Lancer(u"info"_s);
-    EXPECT_TRUE(e.sortie.startsWith(u"Modèle : 7306\n"_s)) << e.erreurs.toStdString();
-
-    Definir_Panne({Panne::Mauvaise_Lettre, 'I'});
-    e = Lancer(u"info --port 3"_s);
-    EXPECT_EQ(e.code, 2);
-    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 2"_s));
-    EXPECT_TRUE(e.sortie.isEmpty());
-    e = Lancer(u"info --port 7"_s);  // no logger there
-    EXPECT_EQ(e.code, 1);
-    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 1"_s));
-}
 
 using Download = Cli_Test;
 
@@ -116,23 +80,43 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     EXPECT_TRUE(e.sortie.contains(u"Alarme haute : 194, alarme basse : -49"_s));
 }
 
-TEST_F(Program, GardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
+// What a script reads of the logger, and its exit status for a silent or a faulty logger; what
+// programming keeps of the logger and of Conf.ini (port 3).
+TEST_F(Program, InfoPuisGardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
     Brancher(7306, 0);
-    Ecrire(u"Conf.ini"_s, Conf_Port_3());
+    Execution e = Lancer(u"info --port "_s + logger->Peripherique());
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_EQ(e.sortie,
+              u"Modèle : 7306\nVersion : 7306V12\nIdentité : SIMUL01\n"
+              "Nombre de valeurs : 0\nPériode : 60 s\nUnité : °C\n"
+              "Début de l'enregistrement : 01/01/2024\n"_s);
+    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
+    Ecrire(u"Conf.ini"_s,
+           "[Num\xE9ro du port de communication]\r\n3\r\n[Seuil Haut]\r\n25\r\n[Seuil "
+           "Bas]\r\n-5\r\n[Nombre d'enregistrement]\r\n4000\r\n");
     // Humidity alarms on a temperature-only logger: refused once the model is known.
     EXPECT_EQ(Lancer(u"program --unit f"_s).code, 4);
-    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
+    EXPECT_EQ(Trames().size(), 8);
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
     Origines_Horloge(*etat, demain - 1);
     const QString depart = Texte_Date(std::floor(demain * 86400) / 86400);
-    const Execution e = Lancer(QStringList{u"program"_s, u"--start"_s, depart});
+    e = Lancer(QStringList{u"program"_s, u"--start"_s, depart});
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QList<QByteArray> trames = Trames().mid(4);
+    const QList<QByteArray> trames = Trames().mid(8);
     ASSERT_EQ(trames.size(), 8);
     EXPECT_EQ(trames[4], QByteArray("A 250 -50"));
     EXPECT_EQ(trames[6], QByteArray("J SIMUL01 0"));
     const QString compte = Global::Conversion_Secondes(*etat, *Lecture_Date(depart));
     EXPECT_EQ(trames[7], QByteArray("S 60 C ") + compte.toLatin1() + " 2");
     EXPECT_TRUE(e.sortie.contains(u"Départ : "_s + depart));
+
+    Definir_Panne({Panne::Mauvaise_Lettre, 'I'});
+    e = Lancer(u"info --port 3"_s);
+    EXPECT_EQ(e.code, 2);
+    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 2"_s));
+    EXPECT_TRUE(e.sortie.isEmpty());
+    e = Lancer(u"info --port 7"_s);  // no logger there
+    EXPECT_EQ(e.code, 1);
+    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 1"_s));
 }
