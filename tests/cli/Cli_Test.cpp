@@ -6,12 +6,6 @@
 
 #include "Courbe_Simulee.h"
 
-void Cli_Test::TearDown() {
-    if (logger) logger->Arreter();
-    logger.reset();
-    Dossier_Temporaire::TearDown();
-}
-
 void Cli_Test::Brancher(int modele, int mesures) {
     Memoire_Logger memoire = Memoire_Logger::Modele(modele);
     memoire.mesures = Courbe_Simulee::Generer(mesures, memoire.Est_7307());

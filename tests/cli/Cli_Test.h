@@ -9,8 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringList>
-#include <memory>
 
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
@@ -28,8 +26,6 @@ struct Execution {
 
 class Cli_Test : public Dossier_Temporaire<> {
   protected:
-    void TearDown() override;
-
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
     void Brancher(int modele, int mesures);
     // The fault the logger makes from now on.

@@ -28,9 +28,6 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
     e = Lancer(u"archive list --logger FOUR01"_s);
     EXPECT_TRUE(e.sortie.startsWith(u"1\tFOUR01\t7306\t"_s));
     EXPECT_EQ(e.sortie.count(u'\n'), 1);
-    e = Lancer(u"archive list --from hier"_s);
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(u"--from"_s));
 
     const QString exporter = u"archive export 1 --output "_s + Chemin(u"x.txt"_s);
     EXPECT_EQ(Lancer(exporter).code, 0);

@@ -30,11 +30,7 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
 
 // A full disk leaves the old report whole and no stray file; the page holds 16000 records.
 TEST_F(Rapport, NeRemplaceRienSansForceNiSurDisquePleinEtSeizeMilleTiennentSurUnePage) {
-    std::vector<float> temperatures(16000);
-    for (std::size_t i = 0; i < temperatures.size(); ++i)
-        temperatures[i] = 20.0f + static_cast<float>(i % 50) / 10;
-    const QString f =
-        Enregistrement_Essai(7307).Temperatures(temperatures).Ecrire(Chemin(u"g.txt"_s));
+    const QString f = Enregistrement_Essai(7307).Constante(16000, 20.5f).Ecrire(Chemin(u"g.txt"_s));
     Ecrire(u"g.pdf"_s, "ancien");
     const QString vers_g = u"report "_s + f + u" --output "_s + Chemin(u"g.pdf"_s);
     Execution e = Lancer(vers_g);
