@@ -11,11 +11,6 @@ QString Ecrire_Essai(const QString& chemin, int modele, const std::vector<float>
         .Ecrire(chemin);
 }
 
-// Blank separated, in the order QJsonObject lists them.
-QStringList Cles(const char* noms) {
-    return QString::fromLatin1(noms).split(u' ');
-}
-
 }  // namespace
 
 using Cook = Cli_Test;
@@ -89,6 +84,8 @@ using Stats = Cli_Test;
 
 TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     const QString f = Ecrire_Essai(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
+    // Blank separated, in the order QJsonObject lists them.
+    const auto Cles = [](const char* noms) { return QString::fromLatin1(noms).split(u' '); };
     Execution e = Lancer(u"stats "_s + f + u" --json --high 10.1 --low -2.7"_s);
     EXPECT_TRUE(e.sortie.endsWith(u"}\n"_s));
     QJsonParseError erreur;
