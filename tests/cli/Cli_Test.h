@@ -20,8 +20,7 @@
 
 struct Execution {
     int code = -1;
-    QString sortie;
-    QString erreurs;
+    QString sortie, erreurs;
 };
 
 class Cli_Test : public Dossier_Temporaire<> {
@@ -39,7 +38,6 @@ class Cli_Test : public Dossier_Temporaire<> {
     QList<QByteArray> Trames() {
         return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
     }
-    QByteArray Lire_Fichier(const QString& nom) const { return Octets(Chemin(nom)); }
 
     std::unique_ptr<Terminal_Simule> logger;
     // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file

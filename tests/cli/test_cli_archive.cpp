@@ -31,7 +31,7 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
 
     const QString exporter = u"archive export 1 --output "_s + Chemin(u"x.txt"_s);
     EXPECT_EQ(Lancer(exporter).code, 0);
-    EXPECT_EQ(Lire_Fichier(u"x.txt"_s), Lire_Fichier(u"FOUR01.txt"_s));
+    EXPECT_EQ(Octets(Chemin(u"x.txt"_s)), Octets(Chemin(u"FOUR01.txt"_s)));
     e = Lancer(exporter);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));

@@ -1,4 +1,4 @@
-// caldrix-cli on recordings files: the cooking value, the CSV export, the statistics, usage.
+// caldrix-cli on recordings files: the cooking value, usage, the CSV export, the statistics.
 #include "Cli_Test.h"
 
 namespace {
@@ -36,9 +36,11 @@ TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
     }
 }
 
+using Usage = Cli_Test;
+
 // Every command refuses what it cannot do with the exit status of its kind: 3 for a file, 4 for
-// a bad use; nothing on standard output.
-TEST_F(Cook, LesRefusDeChaqueCommande) {
+// a bad use; nothing on standard output. Then the version and the help.
+TEST_F(Usage, LesRefusDeChaqueCommandeLaVersionEtLAide) {
     const QString hygro = Ecrire_Essai(Chemin(u"hygro.txt"_s), 7307, {50, 60});
     const QString temp = Ecrire_Essai(Chemin(u"temp.txt"_s), 7306, {50, 60});
     const QString seule = Ecrire_Essai(Chemin(u"seule.txt"_s), 7306, {80});
@@ -64,6 +66,13 @@ TEST_F(Cook, LesRefusDeChaqueCommande) {
         EXPECT_TRUE(e.sortie.isEmpty());
     }
     EXPECT_EQ(Lancer(QStringList{}).code, 4);
+    Execution e = Lancer(u"--version"_s);
+    EXPECT_EQ(e.code, 0);
+    EXPECT_EQ(e.sortie, u"Caldrix V1.09\n"_s);
+    e = Lancer(u"--help"_s);
+    EXPECT_EQ(e.code, 0);
+    EXPECT_TRUE(e.sortie.contains(u"Codes de sortie"_s));
+    EXPECT_TRUE(Lancer(u"program --help"_s).sortie.contains(u"--sleep"_s));
 }
 
 using Export = Cli_Test;
@@ -77,7 +86,7 @@ TEST_F(Export, EcritDesDatesIsoEtDesPointsDecimaux) {
     EXPECT_EQ(e.sortie.count(u'\n'), 9);
     e = Lancer(u"export "_s + Fixture("four_7306.txt") + u" --csv --output "_s +
                Chemin(u"f.csv"_s));
-    EXPECT_TRUE(Lire_Fichier(u"f.csv"_s).endsWith("\n2026-12-06T00:06:00,-1.5\n"));
+    EXPECT_TRUE(Octets(Chemin(u"f.csv"_s)).endsWith("\n2026-12-06T00:06:00,-1.5\n"));
 }
 
 using Stats = Cli_Test;
@@ -116,16 +125,4 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     EXPECT_TRUE(e.sortie.contains(u"\nSeuil haut : 11.5 °C\n"_s));
     EXPECT_TRUE(
         e.sortie.contains(u"\nAu-dessus du seuil haut : 1 min, 1 dépassement (1 mesure)\n"_s));
-}
-
-using Usage = Cli_Test;
-
-TEST_F(Usage, VersionEtAide) {
-    Execution e = Lancer(u"--version"_s);
-    EXPECT_EQ(e.code, 0);
-    EXPECT_EQ(e.sortie, u"Caldrix V1.09\n"_s);
-    e = Lancer(u"--help"_s);
-    EXPECT_EQ(e.code, 0);
-    EXPECT_TRUE(e.sortie.contains(u"Codes de sortie"_s));
-    EXPECT_TRUE(Lancer(u"program --help"_s).sortie.contains(u"--sleep"_s));
 }

@@ -14,7 +14,7 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     Execution e = Lancer(vers + garde);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
-    EXPECT_EQ(Lire_Fichier(u"garde.txt"_s), QByteArray("ancien"));
+    EXPECT_EQ(Octets(Chemin(u"garde.txt"_s)), QByteArray("ancien"));
     EXPECT_TRUE(Trames().isEmpty());  // the logger was not even asked
     e = Lancer((vers + garde + u" --force --comment"_s).split(u' ') << u"Chambre froide, lot 12"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
@@ -34,7 +34,7 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     EXPECT_EQ(e.code, 0);
     EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s + Chemin(u"serveur.txt"_s) +
                                    u" mais n'est pas archivé"_s));
-    EXPECT_TRUE(Lire_Fichier(u"serveur.txt"_s).startsWith("[Identit\xE9 du Logger]"));
+    EXPECT_TRUE(Octets(Chemin(u"serveur.txt"_s)).startsWith("[Identit\xE9 du Logger]"));
 
     e = Lancer(vers + Chemin(u"absent/essai.txt"_s));
     EXPECT_EQ(e.code, 3);

@@ -39,7 +39,7 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisaSansRienRempl
     }
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s));
-    EXPECT_EQ(Lire_Fichier(u"g.pdf"_s), "ancien");
+    EXPECT_EQ(Octets(Chemin(u"g.pdf"_s)), "ancien");
     EXPECT_EQ(QDir(Chemin({})).entryList({u"g.pdf*"_s}, QDir::Files), QStringList{u"g.pdf"_s});
 
     e = Lancer(vers_g + u" --force"_s);
