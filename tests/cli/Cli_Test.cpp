@@ -1,45 +1,26 @@
 #include "Cli_Test.h"
 
 #include <grp.h>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <QProcess>
-#include <csignal>
 
 #include "Courbe_Simulee.h"
 
-void Cli_Test::TearDown() {
-    if (logger) logger->Arreter();
-    logger.reset();
-    Dossier_Temporaire::TearDown();
-}
-
-void Cli_Test::Brancher(int modele, int mesures, Panne_Simulee panne) {
+void Cli_Test::Brancher(int modele, int mesures) {
     Memoire_Logger memoire = Memoire_Logger::Modele(modele);
     memoire.mesures = Courbe_Simulee::Generer(mesures, memoire.Est_7307());
-    Logger_Simule simule(memoire);
-    simule.Definir_Panne(panne);
-    logger = std::make_unique<Terminal_Simule>(std::move(simule));
+    logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
     QString erreur;
     ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
     ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();
     logger->Demarrer();
 }
 
-Execution Cli_Test::Lancer(const QStringList& arguments, long limite_octets) {
+Execution Cli_Test::Lancer(const QStringList& arguments) {
     QProcess cli;
     if (sans_privileges && geteuid() == 0) {
         cli.setChildProcessModifier([] {
             if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(126);
-        });
-    } else if (limite_octets > 0) {
-        // Between fork and exec: no allocation, only system calls.
-        cli.setChildProcessModifier([limite_octets] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limite{};
-            getrlimit(RLIMIT_FSIZE, &limite);
-            limite.rlim_cur = static_cast<rlim_t>(limite_octets);
-            setrlimit(RLIMIT_FSIZE, &limite);
         });
     }
     cli.start(QStringLiteral(CALDRIX_CLI), arguments);

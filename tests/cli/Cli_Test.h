@@ -9,8 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringList>
-#include <memory>
 
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
@@ -22,26 +20,24 @@
 
 struct Execution {
     int code = -1;
-    QString sortie;
-    QString erreurs;
+    QString sortie, erreurs;
 };
 
 class Cli_Test : public Dossier_Temporaire<> {
   protected:
-    void TearDown() override;
-
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
-    void Brancher(int modele, int mesures, Panne_Simulee panne = {});
-    // Runs caldrix-cli; a `limite_octets` above 0 gives it a disk that fills up at that size.
-    Execution Lancer(const QStringList& arguments, long limite_octets = 0);
-    // The same, the arguments blank separated (no path of the tests holds a blank).
-    Execution Lancer(const QString& ligne, long limite = 0) {
-        return Lancer(ligne.split(u' '), limite);
+    void Brancher(int modele, int mesures);
+    // The fault the logger makes from now on.
+    void Definir_Panne(Panne_Simulee panne) {
+        logger->Avec_Logger([&](Logger_Simule& l) { return l.Definir_Panne(panne), 0; });
     }
+    // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier).
+    Execution Lancer(const QStringList& arguments);
+    // The same, the arguments blank separated (no path of the tests holds a blank).
+    Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
     QList<QByteArray> Trames() {
         return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
     }
-    QByteArray Lire_Fichier(const QString& nom) const { return Octets(Chemin(nom)); }
 
     std::unique_ptr<Terminal_Simule> logger;
     // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file

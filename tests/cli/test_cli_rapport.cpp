@@ -3,17 +3,17 @@
 
 #include "Cli_Test.h"
 #include "Lecture_PDF.h"
+#include "Limite_Taille_Fichier.h"
 
 using Rapport = Cli_Test;
 
-TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
+TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisaSansRienRemplacerDeRate) {
     const QString pdf = Chemin(u"rapport.pdf"_s);
-    const Execution e = Lancer(u"report "_s + Fixture("four_7306.txt") + u" --output "_s + pdf +
-                               u" --high 70 --low 0"_s);
+    Execution e = Lancer(u"report "_s + Fixture("four_7306.txt") + u" --output "_s + pdf +
+                         u" --high 70 --low 0"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QStringList pages = Pages_PDF(pdf);
+    QStringList pages = Pages_PDF(pdf);
     ASSERT_EQ(pages.size(), 1);
-    const QString& texte = pages.first();
     const QString sha = QString::fromLatin1(
         QCryptographicHash::hash(Octets(Fixture("four_7306.txt")), QCryptographicHash::Sha256)
             .toHex());
@@ -23,31 +23,28 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisa) {
           u"Seuil haut (70 °C)"_s, u"4 min, 1 dépassement"_s,
           u"Pasteurisation Valeur : 9mn le : 06/12/2026 00:04:00"_s, u"Visa"_s, u"Nom"_s, u"Date"_s,
           u"Signature"_s}) {
-        EXPECT_TRUE(texte.contains(attendu)) << attendu.toStdString();
+        EXPECT_TRUE(pages.first().contains(attendu)) << attendu.toStdString();
     }
-}
 
-// A full disk leaves the old report whole and no stray file; the page holds 16000 records.
-TEST_F(Rapport, NeRemplaceRienSansForceNiSurDisquePleinEtSeizeMilleTiennentSurUnePage) {
-    std::vector<float> temperatures(16000);
-    for (std::size_t i = 0; i < temperatures.size(); ++i)
-        temperatures[i] = 20.0f + static_cast<float>(i % 50) / 10;
-    const QString f =
-        Enregistrement_Essai(7307).Temperatures(temperatures).Ecrire(Chemin(u"g.txt"_s));
+    // A full disk leaves the old report whole and no stray file; the page holds 16000 records.
+    const QString f = Enregistrement_Essai(7307).Constante(16000, 20.5f).Ecrire(Chemin(u"g.txt"_s));
     Ecrire(u"g.pdf"_s, "ancien");
     const QString vers_g = u"report "_s + f + u" --output "_s + Chemin(u"g.pdf"_s);
-    Execution e = Lancer(vers_g);
+    e = Lancer(vers_g);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
-    e = Lancer(vers_g + u" --force"_s, 2048);  // a full disk
+    {
+        const Limite_Taille_Fichier disque_plein(2048);
+        e = Lancer(vers_g + u" --force"_s);
+    }
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s));
-    EXPECT_EQ(Lire_Fichier(u"g.pdf"_s), "ancien");
+    EXPECT_EQ(Octets(Chemin(u"g.pdf"_s)), "ancien");
     EXPECT_EQ(QDir(Chemin({})).entryList({u"g.pdf*"_s}, QDir::Files), QStringList{u"g.pdf"_s});
 
     e = Lancer(vers_g + u" --force"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QStringList pages = Pages_PDF(Chemin(u"g.pdf"_s));
+    pages = Pages_PDF(Chemin(u"g.pdf"_s));
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages.first().contains(u"16000"_s));
     EXPECT_TRUE(pages.first().contains(u"Humidité maximale"_s));

@@ -32,7 +32,6 @@ class FichierConf : public Dossier_Temporaire<> {
         resultat = Lecture_Conf(*etat);
         return {etat->Num_Port, etat->Seuil_Haut, etat->Seuil_Bas, etat->Nb_Enreg_Max};
     }
-    QString Chemin_Conf() const { return Chemin(u"Conf.ini"_s); }
     std::unique_ptr<Etat> etat = Etat::Nouveau();
     Resultat_Lecture resultat = Resultat_Lecture::Incorrect;
 };
@@ -40,12 +39,11 @@ class FichierConf : public Dossier_Temporaire<> {
 TEST_F(FichierConf, AbsentLesValeursParDefautPuisLuEtReecritOctetPourOctet) {
     EXPECT_EQ(Lues(), (Valeurs{1, 10.0f, 0.0f, 1000}));
     EXPECT_EQ(resultat, Resultat_Lecture::Introuvable);
-    EXPECT_FALSE(QFile::exists(Chemin_Conf()));
-    Ecrire(u"Conf.ini"_s, Conf("3", "25.5", "-4", "8000"));
+    EXPECT_FALSE(QFile::exists(Chemin(u"Conf.ini"_s)));
+    Ecrire(u"Conf.ini"_s, Conf("3", "25.50", "-4.0", "8000"));
     EXPECT_EQ(Lues(), (Valeurs{3, 25.5f, -4.0f, 8000}));
-    ASSERT_TRUE(QFile::remove(Chemin_Conf()));
     ASSERT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Ecrit);
-    EXPECT_EQ(Octets(Chemin_Conf()), Conf("3", "25.5", "-4", "8000"));
+    EXPECT_EQ(Octets(Chemin(u"Conf.ini"_s)), Conf("3", "25.5", "-4", "8000"));
     qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
     EXPECT_EQ(Ecriture_Conf(*etat), Resultat_Ecriture::Echec);
 }

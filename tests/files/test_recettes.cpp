@@ -51,8 +51,9 @@ TEST_F(FichierRecettes, AbsentIlEstCreePuisRecetteModifieeEcriteEtRelue) {
 }
 
 // Numbers rounded half to even; a value that does not convert, a number beyond a byte, or a
-// recipe the file was cut before keeps the previous one.
-TEST_F(FichierRecettes, NombresLusCommeTapes) {
+// recipe the file was cut before keeps the previous one. A folder that cannot take a missing
+// file gives the defaults.
+TEST_F(FichierRecettes, NombresLusCommeTapesEtDossierQuiNePeutPasLePrendre) {
     Recettes_Defaut(*etat, 70, 10, 55);
     QByteArray fichier = Contenu_Recettes(*etat);
     for (const auto& [k, numero] :
@@ -72,9 +73,6 @@ TEST_F(FichierRecettes, NombresLusCommeTapes) {
               u"12|Formule n°12|70|10|55 14|Formule n°13|70|10|55 15|Formule n°15|1|0|55 "
               "255|Formule n°16|70|10|55 17|Formule n°17|70|10|55 0|Formule n°18|70|10|55 "
               "20|Form|1|2|3 99|Formule n°99|1|2|3"_s);
-}
-
-TEST_F(FichierRecettes, DossierQuiNePeutPasLePrendre) {
     qputenv("CALDRIX_HOME", QFile::encodeName(Chemin(u"absent"_s)));
     EXPECT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Introuvable);
     EXPECT_EQ(Texte(etat->Recettes(99)), u"99|Formule n°99|70|10|55"_s);
