@@ -70,29 +70,28 @@ TEST(Demarrage, ConfIniIllisibleSansLoggerPuisReglagesImpossiblesAEcrire) {
 // The folder is installed at the first start only, even where a simulated logger had linked its
 // port first, and even where the folder does not exist yet.
 TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
-    for (bool dossier_existe : {true, false}) {
-        Banc_Programme banc;
-        const QString dossier = banc.Chemin(dossier_existe ? u"Caldrix"_s : u"nouveau/Caldrix"_s);
-        ASSERT_TRUE(!dossier_existe || QDir().mkpath(dossier + u"/ports"_s));
+    Banc_Programme banc;
+    QString dossier;
+    for (const QString& nom : {u"nouveau/Caldrix"_s, u"Caldrix"_s}) {
+        dossier = banc.Chemin(nom);
+        ASSERT_TRUE(nom.startsWith(u'n') || QDir().mkpath(dossier + u"/ports"_s));
         qputenv("CALDRIX_HOME", QFile::encodeName(dossier));
-        const auto lire = [&](const char* fichier) {
-            QFile f(dossier + QLatin1Char('/') + QString::fromUtf8(fichier));
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
-        };
-
         EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
-
         EXPECT_TRUE(QFileInfo(dossier + u"/Sauvegardes"_s).isDir());
-        EXPECT_EQ(lire("Conf.ini"), Import_Export::Contenu_Conf(*Etat::Nouveau()));
-        const std::unique_ptr<Etat> recettes = Etat::Nouveau();
-        Import_Export::Recettes_Defaut(*recettes, 70, 10, 55);
-        EXPECT_EQ(lire("recettes.ini"), Import_Export::Contenu_Recettes(*recettes));
-        EXPECT_TRUE(lire("Documentation Caldrix.htm").contains("Caldrix V1.09"));
-        EXPECT_TRUE(QFileInfo(dossier + u"/Documentation Caldrix.htm"_s).isWritable());
-
-        // The user's changes survive the next starts.
-        ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
-        EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
-        EXPECT_EQ(lire("recettes.ini"), QByteArray("absent"));
     }
+    const auto lire = [&](const char* fichier) {
+        QFile f(dossier + QLatin1Char('/') + QString::fromUtf8(fichier));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+    };
+    EXPECT_EQ(lire("Conf.ini"), Import_Export::Contenu_Conf(*Etat::Nouveau()));
+    const std::unique_ptr<Etat> recettes = Etat::Nouveau();
+    Import_Export::Recettes_Defaut(*recettes, 70, 10, 55);
+    EXPECT_EQ(lire("recettes.ini"), Import_Export::Contenu_Recettes(*recettes));
+    EXPECT_TRUE(lire("Documentation Caldrix.htm").contains("Caldrix V1.09"));
+    EXPECT_TRUE(QFileInfo(dossier + u"/Documentation Caldrix.htm"_s).isWritable());
+
+    // The user's changes survive the next starts.
+    ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
+    EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
+    EXPECT_EQ(lire("recettes.ini"), QByteArray("absent"));
 }

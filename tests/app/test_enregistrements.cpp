@@ -79,9 +79,8 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
         EXPECT_EQ(Plot(1).Nb_Points(), c.points);
         EXPECT_EQ(Plot(2).Nb_Points(), c.seconde);
         EXPECT_EQ(etat().Nom_Fichier, c.points ? c.chemin : QString());
-        if (c.message && !c.points) {
-            EXPECT_EQ(banc.dialogues.affichages.last().icone, Dialogues::Icone::Exclamation);
-        }
+        EXPECT_TRUE(c.points || !c.message ||
+                    banc.dialogues.affichages.last().icone == Dialogues::Icone::Exclamation);
     }
     const Dialogues::Choix_Fichier& choix = banc.dialogues.dialogues_fichiers.value(0);
     EXPECT_EQ(
@@ -131,14 +130,12 @@ TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     EXPECT_EQ(etat().Nom_Fichier, nom);
 
     Choisir(f.Mnu_Save_Select, Sauvegarde("selection.txt"));
-    EXPECT_EQ(etat().Nb_Mesures, 6);
-    auto relu = Etat::Nouveau();
-    ASSERT_EQ(Import_Export::Lecture_Fichier_Enreg(*relu, Sauvegarde("selection.txt")),
-              Import_Export::Resultat_Lecture::Lu);
-    EXPECT_EQ(relu->Nb_Mesures, 6);
-    EXPECT_EQ(Texte_Date(relu->Mesures(1).Date_Heure), u"30/11/2026 14:02:00"_s);
-    EXPECT_EQ(Texte_Date(relu->Mesures(3).Date_Heure), u"30/11/2026 14:06:00"_s);
-    EXPECT_EQ(relu->Mesures(3).Humidite, 58.0f);
+    EXPECT_EQ(banc.Lire(u"Sauvegardes/selection.txt"_s),
+              Import_Export::Contenu_Fichier_Enreg(etat()));
+    EXPECT_EQ(u"%1 %2 %3"_s.arg(etat().Nb_Mesures)
+                  .arg(Texte_Date(etat().Mesures(1).Date_Heure))
+                  .arg(etat().Mesures(3).Humidite),
+              u"6 30/11/2026 14:02:00 58"_s);
     EXPECT_EQ(banc.dialogues.Messages().size(), 1);
 }
 
@@ -183,8 +180,7 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     banc.dialogues.affichages.clear();
     f.Download_Logger->trigger();
     EXPECT_EQ(banc.dialogues.Messages(), QStringList{u"Le logger ne répond pas - Erreur N° : 2"_s});
-    EXPECT_EQ(etat().Nb_Mesures, 4000);
-    EXPECT_EQ(etat().Mesures(7).Temperature, float(mesures[6].temperature / 10.0));
+    EXPECT_EQ(Import_Export::Contenu_Fichier_Enreg(etat()), fichier);
     EXPECT_EQ(Plot(1).Nb_Points(), 2000);
     EXPECT_TRUE(f.menuBar()->isEnabled());
     EXPECT_TRUE(f.Fenetre_Download.Est_Chargee());  // until a download succeeds

@@ -83,10 +83,8 @@ TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
         int record;
         const char* lecture;
     } cas[] = {
-        {Enregistrement_Essai(7307).Temperatures({21, 23.4f, 25}).Humidites({50, 56.7f, 60}), false,
-         2, "05/12/2026 08:01:00  23.4°C  56.7%Hr"},
-        {Enregistrement_Essai().Temperatures({21, 23.4f, 25.25f, 26}), false, 3,
-         "05/12/2026 08:02:00  25.2°C"},
+        {Enregistrement_Essai(7307).Temperatures({21, 25.25f, 26}).Humidites({50, 56.7f, 9}), false,
+         2, "05/12/2026 08:01:00  25.2°C  56.7%Hr"},
         {Enregistrement_Essai().Temperatures({50, 71.3f, 80}), true, 2,
          "05/12/2026 08:01:00  71.3°C  12.2minutes"},
         {Enregistrement_Essai().Debut(Date_Depuis_Civil(2026, 12, 6)).Temperatures({-0.04f, 1}),
@@ -95,7 +93,7 @@ TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
     for (const auto& c : cas) {
         c.enregistrement.Remplir(banc.Etat_Programme());
         Graphique::Affiche_Courbes(banc.Etat_Programme(), graphe);
-        banc.Etat_Programme().Mesures(2).Humidite = 12.25f;
+        banc.Etat_Programme().Mesures(c.record).Humidite = 12.25f;
         if (c.cuisson) Graphique::Affiche_Courbe_Cuisson(banc.Etat_Programme(), graphe);
         f.Mnu_Tools->trigger();
         f.Fenetre_Outils.Chargee()->Chk_Curseur->setChecked(true);
