@@ -32,9 +32,8 @@ class Dialogues_Scriptes : public Dialogues {
 
     QStringList Messages() const {
         QStringList textes;
-        for (const Affichage& a : affichages) {
+        for (const Affichage& a : affichages)
             if (a.genre == QStringLiteral("message")) textes << a.texte;
-        }
         return textes;
     }
 
@@ -44,12 +43,8 @@ class Dialogues_Scriptes : public Dialogues {
     }
     bool Question_Oui_Non(const QString& texte) override {
         affichages.append({QStringLiteral("question"), texte, Icone::Aucune});
-        if (reponses_questions.isEmpty() && reponse_permanente) return *reponse_permanente;
-        if (reponses_questions.isEmpty()) {
-            ADD_FAILURE() << "question sans réponse prévue : " << texte.toStdString();
-            return false;
-        }
-        return reponses_questions.takeFirst();
+        return Suivante(reponses_questions, reponse_permanente,
+                        QStringLiteral("question sans réponse prévue : ") + texte);
     }
     QString Fichier_Ouvrir(const Choix_Fichier& choix) override {
         return Fichier(QStringLiteral("ouvrir"), choix);
@@ -72,12 +67,15 @@ class Dialogues_Scriptes : public Dialogues {
     QString Fichier(const QString& genre, const Choix_Fichier& choix) {
         affichages.append({genre, choix.Titre, Icone::Aucune});
         dialogues_fichiers.append(choix);
-        if (reponses_fichiers.isEmpty() && fichier_permanent) return *fichier_permanent;
-        if (reponses_fichiers.isEmpty()) {
-            ADD_FAILURE() << "dialogue de fichier sans réponse prévue : "
-                          << choix.Titre.toStdString();
-            return {};
-        }
-        return reponses_fichiers.takeFirst();
+        return Suivante(reponses_fichiers, fichier_permanent,
+                        QStringLiteral("dialogue de fichier sans réponse prévue : ") + choix.Titre);
+    }
+    // The next scripted answer, else the standing one; with neither the test fails.
+    template <typename T>
+    static T Suivante(QList<T>& reponses, const std::optional<T>& permanente,
+                      const QString& faute) {
+        if (!reponses.isEmpty()) return reponses.takeFirst();
+        if (!permanente) ADD_FAILURE() << faute.toStdString();
+        return permanente.value_or(T());
     }
 };

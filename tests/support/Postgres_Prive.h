@@ -28,9 +28,8 @@ class Postgres_Prive : public ::testing::Environment {
         return *commun;
     }
     void TearDown() override {
-        if (absence_.isEmpty() && !Lancer(u"pg_ctl stop -m fast -w -D"_s)) {
+        if (absence_.isEmpty() && !Lancer(u"pg_ctl stop -m fast -w -D"_s))
             ADD_FAILURE() << "arrêt du serveur PostgreSQL : " << sortie_.toStdString();
-        }
         dossier_.remove();
     }
 
@@ -103,9 +102,7 @@ class Postgres_Prive : public ::testing::Environment {
     }
 
     QTemporaryDir dossier_{u"/tmp/caldrix-postgres-XXXXXX"_s};  // no blanks
-    QString binaires_;
-    int port_ = 0;
-    int bases_ = 0;
-    QString absence_;
+    QString binaires_, absence_;
+    int port_ = 0, bases_ = 0;
     QString sortie_;  // the last command's output, for the reason of a failure
 };
