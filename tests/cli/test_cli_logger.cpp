@@ -69,12 +69,11 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
 
     e = Lancer(campagne + u" --force"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
-    const QList<QByteArray> trames = Trames().mid(8);
+    QList<QByteArray> trames = Trames().mid(8);
     ASSERT_EQ(trames.size(), 4);
-    EXPECT_EQ(trames[0], QByteArray("A 1940 -490"));  // clamped to the logger's limits
     EXPECT_TRUE(trames[1].startsWith("C "));
-    EXPECT_EQ(trames[2], QByteArray("J FOUR 1"));
-    EXPECT_EQ(trames[3], QByteArray("S 120 c 20 1"));
+    trames[1] = "C";  // the alarms clamped to the logger's limits
+    EXPECT_EQ(trames, (QList<QByteArray>{"A 1940 -490", "C", "J FOUR 1", "S 120 c 20 1"}));
     EXPECT_TRUE(e.sortie.contains(u"Logger programmé : FOUR"_s));
     EXPECT_TRUE(e.sortie.contains(u"Alarme haute : 194, alarme basse : -49"_s));
 }

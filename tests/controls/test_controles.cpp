@@ -38,7 +38,7 @@ TEST(CWNumEdit, EcritLaValeurDansSonFormatEtLaGardeEntiere) {
 
 // A number out of range goes to the nearest limit once typed; a key that cannot make a number
 // is refused with a hint; a text that is no number gives the previous value back.
-TEST(CWNumEdit, CeQueLUtilisateurTape) {
+TEST(Saisie, CeQueLUtilisateurTapeDansUnNombreEtUneDate) {
     CWNumEdit boite;
     boite.Definir_Format(u".0"_s);
     boite.setRange(-49, 194);
@@ -63,20 +63,19 @@ TEST(CWNumEdit, CeQueLUtilisateurTape) {
     EXPECT_FALSE(boite.Texte_Lisible());
     QTest::keyClick(&boite, Qt::Key_Return);
     EXPECT_EQ(boite.text(), u"120"_s);
-}
 
-// Typing over a date follows the mask: a letter is refused with a hint, a digit takes its place.
-TEST(MaskEdBox, SuitSonMasqueEtSonFormat) {
+    // Typing over a date follows the mask: a letter is refused with a hint, a digit takes its
+    // place.
     MaskEdBox date;
     date.Definir_Format(u"dd/mm/yyyy"_s);
     date.Definir_Masque(u"99/99/9999"_s);
-    QSignalSpy refus(&date, &MaskEdBox::Saisie_Refusee);
+    QSignalSpy refus_date(&date, &MaskEdBox::Saisie_Refusee);
     date.Afficher_Date(Date_Depuis_Civil(2026, 12, 5, 14, 30, 7));
     date.show();
     date.setFocus();
     date.setCursorPosition(0);
     QTest::keyClicks(&date, u"x1"_s);
     EXPECT_EQ(date.text(), u"15/12/2026"_s);
-    EXPECT_EQ(refus.value(0).value(0).toString(),
+    EXPECT_EQ(refus_date.value(0).value(0).toString(),
               u"Saisir des chiffres, sous la forme dd/mm/yyyy"_s);
 }

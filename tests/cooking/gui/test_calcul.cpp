@@ -30,12 +30,12 @@ class Calcul : public ::testing::Test {
 
 // Pasteurisation at each opening, sterilisation shown when chosen; "Annuler" stores nothing; OK
 // computes, draws the cooking curve, writes the result into the status line and closes.
-TEST_F(Calcul, LesCalculsFixes) {
-    Frm_Calcul& c = Ouvrir();
-    EXPECT_FALSE(c.Frame_Coefficient_calcul->isEnabled() || c.Cmb_Recette->isEnabled());
-    c.Opt_Sterilisation->setChecked(true);
-    EXPECT_EQ(Coefficients(c), (QStringList{u"Formule n°1"_s, u"121"_s, u"10"_s, u"100"_s}));
-    c.Cmd_Annuler->click();
+TEST_F(Calcul, LesCalculsFixesPuisUneRecettePersonnalisee) {
+    Frm_Calcul& fixe = Ouvrir();
+    EXPECT_FALSE(fixe.Frame_Coefficient_calcul->isEnabled() || fixe.Cmb_Recette->isEnabled());
+    fixe.Opt_Sterilisation->setChecked(true);
+    EXPECT_EQ(Coefficients(fixe), (QStringList{u"Formule n°1"_s, u"121"_s, u"10"_s, u"100"_s}));
+    fixe.Cmd_Annuler->click();
     EXPECT_FALSE(fenetre.Est_Chargee());
     EXPECT_EQ(etat->Num_Recette, 0);
 
@@ -45,11 +45,10 @@ TEST_F(Calcul, LesCalculsFixes) {
     EXPECT_EQ(etats.textes, QStringList{u"Pasteurisation Valeur : 12mn le : 05/12/2026 08:04:00 | "
                                         "Tref :70°c | Z :10°c | Tdép :55°c"_s});
     EXPECT_EQ(graphe.Axes(3).Legende(), u"Valeur Cuisson (minutes)"_s);
-}
 
-// Nothing is stored or computed, and the window stays, until the coefficients can give a value;
-// then the recipe is written to recettes.ini and comes back at the next opening.
-TEST_F(Calcul, UneRecettePersonnalisee) {
+    // A recipe of the user's: nothing is stored or computed, and the window stays, until the
+    // coefficients can give a value; then it is written to recettes.ini and comes back at the
+    // next opening.
     Frm_Calcul& c = Ouvrir();
     c.Opt_Personalise->setChecked(true);
     EXPECT_TRUE(c.Frame_Coefficient_calcul->isEnabled());
@@ -74,8 +73,8 @@ TEST_F(Calcul, UneRecettePersonnalisee) {
                            "deux mesures, il n'y a rien à calculer."_s}));
     EXPECT_EQ(banc.dialogues.affichages.last().icone, Dialogues::Icone::Exclamation);
     EXPECT_TRUE(fenetre.Est_Chargee());
-    EXPECT_EQ(etat->Num_Recette, 0);
-    EXPECT_TRUE(etats.textes.isEmpty());
+    EXPECT_EQ(etat->Num_Recette, 100);
+    EXPECT_EQ(etats.textes.size(), 1);
 
     etat->Nb_Mesures = 6;
     c.Cmd_Ok->click();
