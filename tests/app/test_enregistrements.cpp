@@ -99,9 +99,7 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
 TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     Choisir(f.Mnu_Ouvrir, Fixture("serre_7307.txt"));
     const QString nom = Sauvegarde("serre.txt");
-    QFile ancien(nom);
-    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
-    ancien.close();
+    ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), nom));
     {
         const Limite_Taille_Fichier disque_plein(100);
         Choisir(f.Mnu_Save_All, nom);
@@ -109,7 +107,7 @@ TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     EXPECT_EQ(banc.dialogues.Messages(),
               QStringList{u"Le fichier %1 n'a pas pu être écrit (dossier absent, "
                           "disque plein ou protégé). Rien n'a été remplacé."_s.arg(nom)});
-    EXPECT_EQ(banc.Lire(u"Sauvegardes/serre.txt"_s), QByteArray("ancien"));
+    EXPECT_EQ(banc.Lire(u"Sauvegardes/serre.txt"_s), banc.Lire(Fixture("four_7306.txt")));
     EXPECT_EQ(etat().Nom_Fichier, Fixture("serre_7307.txt"));
     f.CWGraph_Enreg->Axes(1).Definir_Minimum(etat().Mesures(2).Date_Heure);
     f.CWGraph_Enreg->Axes(1).Definir_Maximum(etat().Mesures(4).Date_Heure);

@@ -1,7 +1,6 @@
 // What a technician does with the archive, on the SQLite file and on a new base of the test
 // program's own PostgreSQL server; the server going down in the middle of an add, and two
 // workstations adding the same files at the same moment.
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>

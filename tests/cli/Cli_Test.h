@@ -2,14 +2,18 @@
 // pseudo-terminal linked as port COM3.
 #pragma once
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
+#include "Courbe_Simulee.h"
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
 #include "Fixtures.h"
@@ -26,13 +30,34 @@ struct Execution {
 class Cli_Test : public Dossier_Temporaire<> {
   protected:
     // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
-    void Brancher(int modele, int mesures);
+    void Brancher(int modele, int mesures) {
+        Memoire_Logger memoire = Memoire_Logger::Modele(modele);
+        memoire.mesures = Courbe_Simulee::Generer(mesures, memoire.Est_7307());
+        logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
+        QString erreur;
+        ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
+        ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();
+        logger->Demarrer();
+    }
     // The fault the logger makes from now on.
     void Definir_Panne(Panne_Simulee panne) {
         logger->Avec_Logger([&](Logger_Simule& l) { return l.Definir_Panne(panne), 0; });
     }
     // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier).
-    Execution Lancer(const QStringList& arguments);
+    Execution Lancer(const QStringList& arguments) {
+        QProcess cli;
+        if (sans_privileges && geteuid() == 0) {
+            cli.setChildProcessModifier([] {
+                if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+                    _exit(126);
+            });
+        }
+        cli.start(QStringLiteral(CALDRIX_CLI), arguments);
+        EXPECT_TRUE(cli.waitForFinished(120000));
+        return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+                QString::fromUtf8(cli.readAllStandardOutput()),
+                QString::fromUtf8(cli.readAllStandardError())};
+    }
     // The same, the arguments blank separated (no path of the tests holds a blank).
     Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
     QList<QByteArray> Trames() {

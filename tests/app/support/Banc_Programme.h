@@ -22,7 +22,7 @@ class Banc_Programme {
             terminal->Arreter();
     }
 
-    QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
+    QString Chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
     QByteArray Lire(const QString& nom) const {
         QFile fichier(Chemin(nom));
         EXPECT_TRUE(fichier.open(QIODevice::ReadOnly)) << nom.toStdString();
