@@ -55,7 +55,7 @@ const Aide_Commande Aides[] = {
      "standard ou dans FICHIER.csv.\n"},
     {"stats",
      "Usage : caldrix-cli stats FICHIER.txt [--from DATE --to DATE] [--high T --low T]\n"
-     "                          [--delta-h KJ_PAR_MOL] [--json]\n"
+     "                          [--delta-h KJ_PAR_MOL] [--unit C|F] [--json]\n"
      "\n"
      "Statistiques d'un enregistrement : nombre de mesures, début, fin, trous, minimum,\n"
      "maximum, moyenne, écart type, température cinétique moyenne (MKT), temps passé\n"
@@ -64,16 +64,19 @@ const Aide_Commande Aides[] = {
      "                   (une date seule donnée à --to va jusqu'à la fin de ce jour)\n"
      "  --high, --low    seuils haut et bas (par défaut ceux de Conf.ini)\n"
      "  --delta-h        énergie d'activation de la MKT, 83.144 kJ/mol par défaut\n"
+     "  --unit C|F       unité des températures du fichier, qui ne la dit pas (°C par\n"
+     "                   défaut)\n"
      "  --json           un objet JSON (UTF-8) au lieu du texte\n"},
     {"report",
      "Usage : caldrix-cli report FICHIER.txt --output RAPPORT.pdf [--high T --low T]\n"
-     "          [--pasteurisation | --sterilisation | --recipe K] [--force]\n"
+     "          [--pasteurisation | --sterilisation | --recipe K] [--unit C|F] [--force]\n"
      "\n"
      "Rapport d'enregistrement sur une page A4 (PDF) : le logger, les courbes avec les\n"
      "seuils, les statistiques, la valeur de cuisson et un cadre de visa à signer.\n"
      "  --high, --low    seuils haut et bas (par défaut ceux de Conf.ini)\n"
      "  --pasteurisation, --sterilisation, --recipe K\n"
      "                   le calcul de cuisson du rapport (par défaut celui du fichier)\n"
+     "  --unit C|F       unité des températures du fichier (°C par défaut)\n"
      "  --force          remplacer RAPPORT.pdf s'il existe\n"},
     {"archive",
      "Usage : caldrix-cli archive add FICHIER.txt...\n"

@@ -181,8 +181,8 @@ int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
     throw Erreur_Usage(QStringLiteral("archive : add, list, export ou verify est attendu"));
 }
 
-void Archiver_Telechargement(const QString& fichier) {
-    const Resultat_Ajout resultat = Archivage::Archiver_Enregistrement(fichier);
+void Archiver_Telechargement(const QString& fichier, const QString& unite) {
+    const Resultat_Ajout resultat = Archivage::Archiver_Enregistrement(fichier, unite);
     if (resultat.Bilan == Bilan_Ajout::Echec) {
         Console::Erreur(QStringLiteral("Attention : ") + resultat.Message);
         return;

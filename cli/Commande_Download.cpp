@@ -47,9 +47,18 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
     Progression_Terminal progression;
     if (Console::Est_Terminal()) connexion.Lien().Definir_Sortie_Progression(&progression);
     uint8_t r = connexion.Ouvrir();
-    if (r == 0) r = Sequence_Telechargement::Telecharger(etat, connexion.Lien());
+    Fonctions_Logger::Comptes_Telechargement comptes;
+    if (r == 0) r = Sequence_Telechargement::Telecharger(etat, connexion.Lien(), &comptes);
     if (progression.Affichee()) Console::Fin_Progression();
-    if (r != 0) return Console::Erreur_Logger(r);
+    if (r != 0) {
+        const int code = Console::Erreur_Logger(r);
+        if (comptes.Coupe()) {
+            Console::Erreur(QStringLiteral("Téléchargement ") +
+                            Texte_Incomplet(comptes.recues, comptes.annoncees) +
+                            QStringLiteral(" : rien n'est écrit."));
+        }
+        return code;
+    }
 
     etat.Commentaire = arguments.Valeur("comment");
     etat.Num_Recette = 0;
@@ -62,6 +71,6 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
     Console::Ligne(QStringLiteral("%1 mesures enregistrées dans %2")
                        .arg(Enregistrements_Lisibles(etat))
                        .arg(sortie));
-    Archiver_Telechargement(etat.Nom_Fichier);
+    Archiver_Telechargement(etat.Nom_Fichier, etat.Unite);
     return Sortie_Fait;
 }

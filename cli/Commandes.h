@@ -17,11 +17,13 @@ int Commande_Archive(Etat& etat, const Arguments& arguments);
 
 // Archives the file a download has just written. The file comes first: when the archive cannot
 // take it, this only says so on standard error, and the download still succeeds.
-void Archiver_Telechargement(const QString& fichier);
+// `unite`: the unit the logger recorded in.
+void Archiver_Telechargement(const QString& fichier, const QString& unite);
 
 // Conf.ini into `etat` (port, thresholds, number of records); its absence is only a warning
 // here, the defaults then hold.
 void Lire_Reglages(Etat& etat);
 // Reads the recordings file named on the command line; prints the program's message and
-// returns false when it cannot.
+// returns false when it cannot. A file shorter than its header is read, with a warning on
+// standard error. The file says nothing of the unit: --unit C|F gives it (°C otherwise).
 bool Lire_Enregistrement(Etat& etat, const Arguments& arguments);

@@ -134,6 +134,9 @@ QByteArray Logger_Simule::Telechargement() const {
         const Mesure_Simulee derniere = mesures.empty() ? Mesure_Simulee{200, 500} : mesures.back();
         mesures.resize(Nb_Lignes_De_Trop, derniere);
     }
+    // The header announces every measure held; the line carrying the rest never comes.
+    const int annoncees = static_cast<int>(mesures.size());
+    if (panne && panne_.type == Panne::Coupure) mesures.resize(mesures.size() / 10);
     QByteArray lignes;
     lignes.reserve(static_cast<qsizetype>(mesures.size()) * 12 + Longueur_Ligne_Trop_Longue + 16);
     const std::size_t milieu = mesures.size() / 2;
@@ -153,7 +156,7 @@ QByteArray Logger_Simule::Telechargement() const {
         }
         lignes += Retour_Chariot;
     }
-    return Ligne_Etat(static_cast<int>(mesures.size())) + lignes;
+    return Ligne_Etat(annoncees) + lignes;
 }
 
 // "J <identity> <flag>": the identity is everything between the letter and the last blank.

@@ -10,7 +10,7 @@ struct Fiche_Panne {
     const char* description;  // UTF-8
 };
 
-const std::array<Fiche_Panne, 8> Fiches = {{
+const std::array<Fiche_Panne, 9> Fiches = {{
     {Panne::Muet, "muet", "ne répond jamais"},
     {Panne::Deuxieme_Essai, "deuxieme-essai",
      "ignore la première émission d'une trame et répond à sa répétition"},
@@ -22,6 +22,8 @@ const std::array<Fiche_Panne, 8> Fiches = {{
     {Panne::Ligne_Trop_Longue, "ligne-longue",
      "téléchargement : une ligne de 300 caractères sans retour chariot"},
     {Panne::Trop_De_Lignes, "trop-de-lignes", "téléchargement : 16001 lignes de mesure"},
+    {Panne::Coupure, "coupure",
+     "téléchargement : s'arrête après le dixième des lignes annoncées, comme un câble débranché"},
 }};
 
 }  // namespace

@@ -17,6 +17,7 @@ enum class Panne {
     Mesure_Illisible,     // download: a measure field that is not a number
     Ligne_Trop_Longue,    // download: a 300-character line without carriage return
     Trop_De_Lignes,       // download: more measure lines than the 16000 the program holds
+    Coupure,              // download: stops after a tenth of the lines its header announces
 };
 
 struct Panne_Simulee {

@@ -86,6 +86,8 @@ Frm_Principal::Frm_Principal(Etat& etat, Communication& lien, Dialogues& dialogu
 
     lien_.Definir_Sortie_Etat(StatusBar);
     connect(Txt_Commentaire, &QLineEdit::textChanged, this, &Frm_Principal::Txt_Commentaire_Change);
+    // Only the user's typing makes the comment one to keep for the next download.
+    connect(Txt_Commentaire, &QLineEdit::textEdited, this, [this] { commentaire_saisi_ = true; });
     Connecter_Menus();
 }
 
@@ -222,6 +224,9 @@ void Frm_Principal::Affiche_Infos_Enreg() {
     StatusBar->Afficher_Etat(QStringLiteral("Nombre de mesures : ") +
                              QString::number(etat_.Nb_Mesures));
     Txt_Commentaire->setText(etat_.Commentaire);
+    // The recording shown is a new one: its comment and cooking choice are its own.
+    commentaire_saisi_ = false;
+    recette_chargee_ = etat_.Num_Recette;
 }
 
 void Frm_Principal::Mnu_Quitter_Click() {

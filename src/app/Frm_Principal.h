@@ -62,7 +62,8 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     void Mnu_Ouvrir_Click();
     // The opening of a recordings file as "Ouvrir" does it once the file is chosen: reading,
     // curves, details, cooking replay.
-    void Ouvrir_Enregistrement(const QString& nom);
+    // `unite`: the unit the recording was made in when known elsewhere (the archive keeps it).
+    void Ouvrir_Enregistrement(const QString& nom, const QString& unite = QString());
     void Mnu_Archives_Click();
     void Sauvegarde_Enreg();
     void Mnu_Save_All_Click();
@@ -120,6 +121,9 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     // The name chosen in the save dialog, or empty when nothing is to be written.
     QString Choix_Nom_Sauvegarde();
     bool Ecriture_Enregistrement(const QString& nom);
+    // A download brings a new recording: what belonged to the one shown before (its file, its
+    // comment and cooking choice unless the user gave them since it was loaded) goes.
+    void Nouvel_Enregistrement_Telecharge();
     void Rejouer_Calcul_Cuisson();
     void Decharger_Fenetres();
 
@@ -129,4 +133,6 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Dialogues& dialogues_;
     std::unique_ptr<Imprimante> imprimante_;
     bool dechargee_ = false;
+    bool commentaire_saisi_ = false;  // typed by the user since the recording shown was loaded
+    uint8_t recette_chargee_ = 0;     // Num_Recette when the recording shown was loaded
 };

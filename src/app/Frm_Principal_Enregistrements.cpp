@@ -1,5 +1,6 @@
 // The main window's commands on recordings: download, open, save and the cooking value.
 #include <QComboBox>
+#include <QDir>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,16 +36,30 @@ void Frm_Principal::Download_Logger_Click() {
     lien_.Definir_Sortie_Progression(&progression);
     // The exchanges let window events through: no second command may start meanwhile.
     menuBar()->setEnabled(false);
-    const uint8_t resultat = Sequence_Telechargement::Telecharger(etat_, lien_);
+    Fonctions_Logger::Comptes_Telechargement comptes;
+    const uint8_t resultat = Sequence_Telechargement::Telecharger(etat_, lien_, &comptes);
     menuBar()->setEnabled(true);
     lien_.Definir_Sortie_Progression(nullptr);
 
-    if (resultat != 0) {
-        // The previous recording is still in memory and on the graph, untouched.
-        dialogues_.Message(QStringLiteral("Le logger ne répond pas - Erreur N° : ") +
-                           QString::number(resultat));
+    const QString erreur =
+        QStringLiteral("Le logger ne répond pas - Erreur N° : ") + QString::number(resultat);
+    if (resultat != 0 && comptes.Coupe()) {
+        // What came is shown for what it is; nothing is offered for saving nor archived.
+        Nouvel_Enregistrement_Telecharge();
+        Graphique::Affiche_Courbes(etat_, *CWGraph_Enreg);
+        Affiche_Infos_Enreg();
+        dialogues_.Message(erreur + QStringLiteral("\nTéléchargement ") +
+                               Texte_Incomplet(comptes.recues, comptes.annoncees) +
+                               QStringLiteral(" : l'enregistrement n'est pas sauvegardé."),
+                           Dialogues::Icone::Exclamation);
         return;
     }
+    if (resultat != 0) {
+        // The previous recording is still in memory and on the graph, untouched.
+        dialogues_.Message(erreur);
+        return;
+    }
+    Nouvel_Enregistrement_Telecharge();
     Graphique::Affiche_Courbes(etat_, *CWGraph_Enreg);
     Affiche_Infos_Enreg();
     progression.Affiche_Progress_Bar(false);
@@ -55,6 +70,14 @@ void Frm_Principal::Download_Logger_Click() {
     }
 }
 
+void Frm_Principal::Nouvel_Enregistrement_Telecharge() {
+    if (!commentaire_saisi_) etat_.Commentaire.clear();
+    if (etat_.Num_Recette == recette_chargee_) etat_.Num_Recette = 0;
+    etat_.Nom_Fichier.clear();
+    etat_.Empreinte_Fichier.clear();
+    etat_.Empreinte_Enregistrement.clear();
+}
+
 QString Frm_Principal::Choix_Nom_Sauvegarde() {
     const QString nom = dialogues_.Fichier_Sauvegarder(
         Choix_Enregistrements("Sauvegarde des enregistrements", "Nom du fichier"));
@@ -63,7 +86,7 @@ QString Frm_Principal::Choix_Nom_Sauvegarde() {
 }
 
 bool Frm_Principal::Ecriture_Enregistrement(const QString& nom) {
-    if (Import_Export::Ecriture_Fichier_Enreg(etat_, nom) !=
+    if (Import_Export::Sauvegarde_Fichier_Enreg(etat_, nom) !=
         Import_Export::Resultat_Ecriture::Ecrit) {
         dialogues_.Message(QStringLiteral("Le fichier %1 n'a pas pu être écrit (dossier absent, "
                                           "disque plein ou protégé). Rien n'a été remplacé.")
@@ -71,9 +94,8 @@ bool Frm_Principal::Ecriture_Enregistrement(const QString& nom) {
                            Dialogues::Icone::Exclamation);
         return false;
     }
-    etat_.Nom_Fichier = nom;
     // The file comes first: an archive out of reach is told, the save stands.
-    const Resultat_Ajout archive = Archivage::Archiver_Enregistrement(nom);
+    const Resultat_Ajout archive = Archivage::Archiver_Enregistrement(nom, etat_.Unite);
     if (archive.Bilan == Bilan_Ajout::Echec) {
         dialogues_.Message(archive.Message, Dialogues::Icone::Exclamation);
     }
@@ -105,16 +127,20 @@ void Frm_Principal::Mnu_Ouvrir_Click() {
 
 void Frm_Principal::Mnu_Archives_Click() {
     Frm_Archives& fenetre = Fenetre_Archives.Charger(
-        dialogues_, [this](const QString& nom) { Ouvrir_Enregistrement(nom); });
+        dialogues_,
+        [this](const QString& nom, const QString& unite) { Ouvrir_Enregistrement(nom, unite); });
     fenetre.show();
     fenetre.raise();
 }
 
-void Frm_Principal::Ouvrir_Enregistrement(const QString& nom) {
+void Frm_Principal::Ouvrir_Enregistrement(const QString& nom, const QString& unite) {
     Frm_Patientez& attente = Fenetre_Patientez.Charger();
     attente.show();
     attente.repaint();
-    switch (Import_Export::Lecture_Fichier_Enreg(etat_, nom)) {
+    QByteArray octets;
+    const Import_Export::Resultat_Lecture lecture =
+        Import_Export::Lecture_Fichier_Enreg(etat_, nom, &octets);
+    switch (lecture) {
         case Import_Export::Resultat_Lecture::Introuvable:
             dialogues_.Message(QStringLiteral("Nom de fichier introuvable"),
                                Dialogues::Icone::Exclamation);
@@ -128,8 +154,19 @@ void Frm_Principal::Ouvrir_Enregistrement(const QString& nom) {
             break;
     }
     etat_.Nom_Fichier = nom;
+    etat_.Unite = unite;
+    if (lecture == Import_Export::Resultat_Lecture::Lu) {
+        Import_Export::Noter_Fichier_Enreg(etat_, nom, octets);
+    }
     Graphique::Affiche_Courbes(etat_, *CWGraph_Enreg);
     Affiche_Infos_Enreg();
+    if (lecture == Import_Export::Resultat_Lecture::Lu && Enregistrement_Incomplet(etat_)) {
+        dialogues_.Message(
+            QStringLiteral("Fichier %1 : enregistrement ").arg(QDir::toNativeSeparators(nom)) +
+                Texte_Incomplet(Enregistrements_Lisibles(etat_), Enregistrements_Annonces(etat_)) +
+                QLatin1Char('.'),
+            Dialogues::Icone::Exclamation);
+    }
     Rejouer_Calcul_Cuisson();
     Fenetre_Patientez.Decharger();
 }

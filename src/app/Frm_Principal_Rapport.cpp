@@ -43,15 +43,12 @@ void Frm_Principal::Mnu_Rapport_Click() {
     contenu.parametres.seuil_bas = etat_.Seuil_Bas;
     contenu.parametres.plage = contenu.vue;
     contenu.edite_le = horloge_.Maintenant();
-    // The file vouches for the figures only while it holds exactly the recording shown.
+    // The file vouches for the figures only while nothing has changed the recording shown since
+    // it was read from it or written to it.
     if (!etat_.Nom_Fichier.isEmpty()) {
         contenu.fichier = etat_.Nom_Fichier;
-        QByteArray octets;
-        const bool lu = Import_Export::Lecture_Octets(etat_.Nom_Fichier, octets) ==
-                        Import_Export::Resultat_Lecture::Lu;
-        if (lu && octets == Import_Export::Contenu_Fichier_Enreg(etat_)) {
-            contenu.sha256 = Empreinte(octets);
-        } else {
+        contenu.sha256 = Import_Export::Empreinte_Garantie(etat_);
+        if (contenu.sha256.isEmpty()) {
             contenu.remarque_fichier =
                 QStringLiteral("l'enregistrement affiché n'est plus celui de ce fichier");
         }

@@ -10,6 +10,7 @@ namespace Archivage {
 
 // Archives `chemin` into the archive this workstation uses. On failure the message says, in
 // French, that the recording is saved there but not archived, and why.
-Resultat_Ajout Archiver_Enregistrement(const QString& chemin);
+// `unite`: the unit it was recorded in when known (empty otherwise).
+Resultat_Ajout Archiver_Enregistrement(const QString& chemin, const QString& unite = QString());
 
 }  // namespace Archivage

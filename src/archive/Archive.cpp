@@ -22,7 +22,7 @@ using Moteur = Adresse_Archive::Moteur;
 
 const QString Colonnes_Fiche = QStringLiteral(
     "id, sha256, identite, modele, periode, debut, fin, mesures, commentaire, recette, "
-    "fichier, ajoute, poste, minimum, maximum, moyenne, mkt");
+    "fichier, ajoute, poste, minimum, maximum, moyenne, mkt, unite, annoncees");
 
 QVariant Valeur_Facultative(const std::optional<double>& valeur) {
     return valeur ? QVariant(*valeur) : QVariant(QMetaType::fromType<double>());
@@ -58,6 +58,8 @@ Fiche_Archive Lire_Fiche(const QSqlQuery& q) {
     f.Maximum = Lire_Facultative(q.value(14));
     f.Moyenne = Lire_Facultative(q.value(15));
     f.Mkt = Lire_Facultative(q.value(16));
+    f.Unite = q.value(17).toString();
+    f.Annoncees = q.value(18).isNull() ? f.Mesures : q.value(18).toInt();
     return f;
 }
 
@@ -91,15 +93,16 @@ std::optional<QSqlError> Inserer(const QSqlDatabase& base, Moteur moteur,
     fiche.prepare(QStringLiteral(
         "INSERT INTO enregistrements (sha256, identite, modele, periode, debut, fin, mesures, "
         "commentaire, commentaire_recherche, recette, fichier, ajoute, poste, minimum, maximum, "
-        "moyenne, mkt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+        "moyenne, mkt, unite, annoncees) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
         "ON CONFLICT (sha256) DO NOTHING"));
     for (const QVariant& v :
          {Texte(f.Sha256), Texte(f.Identite), Texte(f.Modele), QVariant(f.Periode), Texte(f.Debut),
           Texte(f.Fin), QVariant(f.Mesures), Texte(f.Commentaire),
           Texte(f.Commentaire.toCaseFolded()), QVariant(f.Recette), Texte(f.Fichier),
           Texte(f.Ajoute), Texte(f.Poste), Valeur_Facultative(f.Minimum),
-          Valeur_Facultative(f.Maximum), Valeur_Facultative(f.Moyenne),
-          Valeur_Facultative(f.Mkt)}) {
+          Valeur_Facultative(f.Maximum), Valeur_Facultative(f.Moyenne), Valeur_Facultative(f.Mkt),
+          Texte(f.Unite), QVariant(f.Annoncees)}) {
         fiche.addBindValue(v);
     }
     if (!fiche.exec()) return fiche.lastError();
@@ -204,10 +207,10 @@ int Archive::Version_Schema() {
     return Lire_Version_Schema(QSqlDatabase::database(connexion_, false));
 }
 
-Resultat_Ajout Archive::Ajouter(const QString& chemin) {
+Resultat_Ajout Archive::Ajouter(const QString& chemin, const QString& unite) {
     Resultat_Ajout resultat;
     QString erreur;
-    auto decrit = Decrire_Fichier(chemin, erreur);
+    auto decrit = Decrire_Fichier(chemin, erreur, unite);
     if (!decrit) {
         resultat.Message = erreur;
         return resultat;

@@ -29,7 +29,8 @@ class Archive {
 
     // Archives the recordings file `chemin` in one transaction: whole or not at all. A file
     // that is not a readable recordings file is refused.
-    Resultat_Ajout Ajouter(const QString& chemin);
+    // `unite`: the unit it was recorded in, when the caller knows it (a download).
+    Resultat_Ajout Ajouter(const QString& chemin, const QString& unite = QString());
     // The recordings that pass the filter, newest first (first stamp, then number), without
     // their bytes.
     Resultat_Liste Lister(const Filtre_Archive& filtre);

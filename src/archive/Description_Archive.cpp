@@ -3,6 +3,7 @@
 #include "core/Empreinte.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "archive/Figures_Archive.h"
 #include "core/Etat.h"
@@ -10,7 +11,8 @@
 #include "files/Fichier_Enreg.h"
 #include "files/Texte_Fichier.h"
 
-std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur) {
+std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur,
+                                              const QString& unite) {
     Fichier_Decrit decrit;
     switch (Import_Export::Lecture_Octets(chemin, decrit.Octets)) {
         case Import_Export::Resultat_Lecture::Lu:
@@ -34,14 +36,15 @@ std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& er
     fiche.Identite = etat->Identite_Logger;
     fiche.Modele = Modele(etat->Version_Logger);
     fiche.Periode = etat->Periode_Enreg;
+    etat->Unite = unite;
+    fiche.Unite = unite;
     fiche.Mesures = Nb_Enregistrements(etat->Version_Logger, etat->Nb_Mesures);
+    fiche.Annoncees = std::max(fiche.Mesures, Enregistrements_Annonces(*etat));
     if (fiche.Mesures > 0) {
         fiche.Debut = Texte_Date_ISO(etat->Mesures(1).Date_Heure);
         fiche.Fin = Texte_Date_ISO(etat->Mesures(fiche.Mesures).Date_Heure);
     }
-    // The file says "[Mesures]" where a recording has no comment.
-    fiche.Commentaire =
-        etat->Commentaire == QStringLiteral("[Mesures]") ? QString() : etat->Commentaire;
+    fiche.Commentaire = etat->Commentaire;
     fiche.Recette = etat->Num_Recette;
     fiche.Fichier = QFileInfo(chemin).absoluteFilePath();
     Remplir_Figures(*etat, fiche);

@@ -14,6 +14,9 @@ struct Fichier_Decrit {
     Fiche_Archive Fiche;  // all but Id, Ajoute and Poste, which the archive gives
 };
 
-// Reads the file `chemin` and describes it. Empty, with the program's French message in
-// `erreur`, when the file is missing or is not a readable recordings file.
-std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur);
+// Reads the file `chemin` and describes it; `unite` is the unit it was recorded in when the
+// caller knows it (empty: unknown, the figures are then taken as °C). Empty, with the
+// program's French message in `erreur`, when the file is missing or is not a readable
+// recordings file.
+std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur,
+                                              const QString& unite = QString());

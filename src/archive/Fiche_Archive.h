@@ -13,7 +13,9 @@ struct Fiche_Archive {
     int Periode = 0;
     QString Debut;  // first and last stamps, yyyy-MM-ddTHH:mm:ss; empty without records
     QString Fin;
-    int Mesures = 0;  // records, not values: a 7307 record holds two
+    int Mesures = 0;    // records, not values: a 7307 record holds two
+    int Annoncees = 0;  // records the file's header announces: above Mesures when incomplete
+    QString Unite;      // "°C", "°F" (or a 7307's alarm choice) when known; empty otherwise
     QString Commentaire;
     int Recette = 0;
     QString Fichier;  // the absolute path the file was archived from
@@ -24,4 +26,6 @@ struct Fiche_Archive {
     std::optional<double> Maximum;
     std::optional<double> Moyenne;
     std::optional<double> Mkt;
+
+    bool Incomplet() const { return Annoncees > Mesures; }
 };

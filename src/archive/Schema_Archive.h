@@ -8,7 +8,7 @@
 #include "archive/Adresse_Archive.h"
 
 // The version this program writes.
-constexpr int Version_Schema_Archive = 1;
+constexpr int Version_Schema_Archive = 2;
 
 // The version the base holds: 0 when it has no archive tables yet, -1 when it cannot be read.
 int Lire_Version_Schema(const QSqlDatabase& base);

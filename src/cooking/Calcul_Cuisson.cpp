@@ -59,6 +59,7 @@ std::optional<float> Calcul_Valeur_Cuisson(Etat& etat, Maximum_Cuisson& maximum,
     if (!Calculable(mesures, nb, p)) return std::nullopt;
 
     maximum.Valeur_Max = 0;
+    maximum.Date_Valeur_Max = 0;  // an earlier computation's date never stands for this one
     float f = 0;
     for (int i = 1; i < nb; ++i) {
         f = Pas(f, mesures[i - 1], mesures[i], p);

@@ -21,8 +21,8 @@ struct Maximum_Cuisson {
 // i = 2 to Nb_Mesures (the field is free on model 7306) and keeps its maximum in `maximum`.
 // A measure is a new maximum when the running value is above the stored whole number; a value
 // above 32767 stores 32767 with the time stamp of the measure that first passed it, and no
-// later measure moves that stamp. Date_Valeur_Max is left as it was while no measure is a new
-// maximum. Returns the final running value rounded to whole minutes.
+// later measure moves that stamp. Date_Valeur_Max is 0 while no measure is a new maximum (a
+// value that stays 0 has no date). Returns the final running value rounded to whole minutes.
 //
 // Recordings of any model other than 7306 are left untouched: the result and Valeur_Max are 0.
 // Returns nothing and changes nothing (neither Mesures nor `maximum`) when the parameters

@@ -7,11 +7,14 @@
 
 QString Texte_Resultat_Cuisson(const QString& libelle, const Maximum_Cuisson& maximum,
                                float Temp_Ref, float Valeur_Z, float Temp_Dep) {
+    // A value that stays 0 was reached at no moment: no date is given for it.
+    const QString quand = maximum.Valeur_Max == 0
+                              ? QString()
+                              : QStringLiteral(" le : ") + Texte_Date(maximum.Date_Valeur_Max);
     return libelle + QStringLiteral(" Valeur : ") + QString::number(maximum.Valeur_Max) +
-           QStringLiteral("mn le : ") + Texte_Date(maximum.Date_Valeur_Max) +
-           QStringLiteral(" | Tref :") + Texte_Single(Temp_Ref) + QStringLiteral("°c | Z :") +
-           Texte_Single(Valeur_Z) + QStringLiteral("°c | Tdép :") + Texte_Single(Temp_Dep) +
-           QStringLiteral("°c");
+           QStringLiteral("mn") + quand + QStringLiteral(" | Tref :") + Texte_Single(Temp_Ref) +
+           QStringLiteral("°c | Z :") + Texte_Single(Valeur_Z) + QStringLiteral("°c | Tdép :") +
+           Texte_Single(Temp_Dep) + QStringLiteral("°c");
 }
 
 QString Refus_Calcul_Cuisson(const Etat& etat) {

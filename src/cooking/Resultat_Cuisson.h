@@ -6,7 +6,8 @@
 
 #include "cooking/Calcul_Cuisson.h"
 
-// "Pasteurisation Valeur : 12mn le : 05/12/2026 14:35:00 | Tref :70°c | Z :10°c | Tdép :55°c"
+// "Pasteurisation Valeur : 12mn le : 05/12/2026 14:35:00 | Tref :70°c | Z :10°c | Tdép :55°c";
+// without " le : …" when the value is 0
 QString Texte_Resultat_Cuisson(const QString& libelle, const Maximum_Cuisson& maximum,
                                float Temp_Ref, float Valeur_Z, float Temp_Dep);
 

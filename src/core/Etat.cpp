@@ -30,6 +30,22 @@ int Enregistrements_Lisibles(const Etat& etat) {
     return std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
 }
 
+int Enregistrements_Annonces(const Etat& etat) {
+    return std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures_Annoncees), 0,
+                      Nb_Mesures_Max);
+}
+
+bool Enregistrement_Incomplet(const Etat& etat) {
+    return Enregistrements_Annonces(etat) > Enregistrements_Lisibles(etat);
+}
+
+QString Texte_Incomplet(int recues, int annoncees) {
+    return QStringLiteral("incomplet : %1 mesure%2 sur %3 annoncées")
+        .arg(recues)
+        .arg(recues > 1 ? QStringLiteral("s") : QString())
+        .arg(annoncees);
+}
+
 QString Unite_Depuis_Lettre(QChar lettre) {
     switch (lettre.unicode()) {
         case 'F':
@@ -48,6 +64,14 @@ QChar Lettre_Depuis_Unite(const QString& unite) {
     if (unite == QStringLiteral("°C & alarme %Hr")) return QLatin1Char('c');
     if (unite == QStringLiteral("°F & alarme %Hr")) return QLatin1Char('f');
     return QLatin1Char('C');
+}
+
+bool Est_Fahrenheit(const QString& unite) {
+    return unite.startsWith(QStringLiteral("°F"));
+}
+
+QString Unite_Temperature(const QString& unite) {
+    return Est_Fahrenheit(unite) ? QStringLiteral("°F") : QStringLiteral("°C");
 }
 
 void Origines_Horloge(Etat& etat, double maintenant) {

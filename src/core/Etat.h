@@ -74,6 +74,16 @@ struct Etat {
     Tableau_Recettes Recettes;
     QString Separateur_Decimal;
     QString Nom_Fichier;
+    // The count of values its source announced for the recording held (the header of a
+    // download, line 10 of a file). Above Nb_Mesures when fewer measures reached memory: a
+    // download cut off, a file shorter than its header.
+    int16_t Nb_Mesures_Annoncees = 0;
+    // The recordings file Nom_Fichier as the recording held was read from or written to it: the
+    // SHA-256 of its bytes, and the SHA-256 of the recording as this program writes it then. The
+    // file vouches for the recording only while the second still matches (nothing changed it
+    // in memory since: a selection cut, another cooking choice, a comment typed).
+    QString Empreinte_Fichier;
+    QString Empreinte_Enregistrement;
 
     // The record is large (the measures table): build it on the heap.
     static std::unique_ptr<Etat> Nouveau() { return std::make_unique<Etat>(); }
@@ -94,9 +104,21 @@ int Nb_Valeurs(const QString& version, int enregistrements);
 // brought within 0..16000, whatever count a file or a caller left in Nb_Mesures.
 int Enregistrements_Lisibles(const Etat& etat);
 
+// The records its source announced for the recording held in `etat` (within 0..16000), and
+// whether fewer than that are held.
+int Enregistrements_Annonces(const Etat& etat);
+bool Enregistrement_Incomplet(const Etat& etat);
+// "incomplet : 1 mesure sur 274 annoncées": what is said wherever an incomplete recording is
+// read or shown.
+QString Texte_Incomplet(int recues, int annoncees);
+
 // Unit rules: logger letter <-> caption.
 QString Unite_Depuis_Lettre(QChar lettre);
 QChar Lettre_Depuis_Unite(const QString& unite);
+// The temperature unit of a unit caption: "°F" for the two Fahrenheit choices, "°C" for every
+// other caption, an empty (unknown) one included.
+QString Unite_Temperature(const QString& unite);
+bool Est_Fahrenheit(const QString& unite);
 
 // The logger clock origins for the year of the given date (Y0 = 2006 + 3 × ((Y − 2006) / 3)).
 void Origines_Horloge(Etat& etat, double maintenant);

@@ -132,6 +132,11 @@ char* Quatre_Chiffres(char* p, int n) {
 }
 }  // namespace
 
+QString Texte_Date_Heure(double date) {
+    const QString texte = Texte_Date(date);
+    return texte.size() > 10 ? texte : texte + QStringLiteral(" 00:00:00");
+}
+
 QString Texte_Date(double date) {
     const Date_Decomposee d = Date_Civile(date);
     char texte[20];

@@ -21,8 +21,11 @@ double Date_Depuis_Civil(int annee, int mois, int jour, int heure = 0, int minut
                          int seconde = 0);
 constexpr double Une_Seconde = 1.0 / 86400.0;
 
-// "dd/mm/yyyy hh:mm:ss", or the date alone at exactly midnight.
+// "dd/mm/yyyy hh:mm:ss", or the date alone at exactly midnight (the files' and table's layout).
 QString Texte_Date(double date);
+// "dd/mm/yyyy hh:mm:ss" always, midnight included: for figures, where a stamp without its time
+// would read as a whole day.
+QString Texte_Date_Heure(double date);
 // Reads "dd/mm/yyyy", "dd/mm/yyyy hh:mm" or "dd/mm/yyyy hh:mm:ss" (day, month and the time
 // parts may have one digit); surrounding blanks allowed. Empty when the text is no valid date.
 std::optional<double> Lecture_Date(QStringView texte);

@@ -1,8 +1,10 @@
 #include "files/Fichier_Enreg.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/Cp1252.h"
+#include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Global.h"
 #include "core/Textes.h"
@@ -33,6 +35,10 @@ class Lecture_Enreg {
     Lecture_Enreg(Etat& etat, QStringView texte) : etat_(etat), lignes_(texte) {}
 
     Resultat_Lecture Lire() {
+        etat_.Unite.clear();
+        etat_.Nb_Mesures_Annoncees = 0;
+        etat_.Empreinte_Fichier.clear();
+        etat_.Empreinte_Enregistrement.clear();
         const bool lu = Entete() && Mesures();
         Compte_Final();
         return lu ? Resultat_Lecture::Lu : Resultat_Lecture::Incorrect;
@@ -68,7 +74,7 @@ class Lecture_Enreg {
         annonce_ = etat_.Nb_Mesures;
 
         if (!(ligne = lignes_.Suivante())) return false;
-        etat_.Commentaire = ligne->toString();
+        etat_.Commentaire = *ligne == Sans_Commentaire() ? QString() : ligne->toString();
         return lignes_.Suivante().has_value();  // column header
     }
 
@@ -96,13 +102,15 @@ class Lecture_Enreg {
         return true;
     }
 
-    // The count may not claim more records than were read.
+    // The count may not claim more records than were read; what the header announced is kept
+    // beside it.
     void Compte_Final() {
         if (lus_ < Nb_Enregistrements(etat_.Version_Logger, annonce_)) {
             etat_.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat_.Version_Logger, lus_));
         } else {
             etat_.Nb_Mesures = static_cast<int16_t>(annonce_);
         }
+        etat_.Nb_Mesures_Annoncees = static_cast<int16_t>(annonce_);
     }
 
     Etat& etat_;
@@ -127,7 +135,8 @@ QByteArray Contenu_Fichier_Enreg(const Etat& etat) {
     fichier.Ligne(QStringLiteral("[Période d'enregistrement]"));
     fichier.Ligne(Champ_Nombre(etat.Periode_Enreg));
     fichier.Ligne(QStringLiteral("[Nombre de mesure]"));
-    fichier.Ligne(QString::number(etat.Nb_Mesures));
+    fichier.Ligne(QString::number(Enregistrement_Incomplet(etat) ? etat.Nb_Mesures_Annoncees
+                                                                 : etat.Nb_Mesures));
     fichier.Ligne(etat.Commentaire.isEmpty() ? Sans_Commentaire() : etat.Commentaire);
     fichier.Ligne(humidite ? QStringLiteral("Date heure;Température;Hygrométrie")
                            : QStringLiteral("Date heure;Température"));
@@ -150,16 +159,37 @@ Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom) {
     return Ecriture_Atomique(Nom, Contenu_Fichier_Enreg(etat));
 }
 
+Resultat_Ecriture Sauvegarde_Fichier_Enreg(Etat& etat, const QString& Nom) {
+    const QByteArray octets = Contenu_Fichier_Enreg(etat);
+    const Resultat_Ecriture r = Ecriture_Atomique(Nom, octets);
+    if (r == Resultat_Ecriture::Ecrit) Noter_Fichier_Enreg(etat, Nom, octets);
+    return r;
+}
+
+void Noter_Fichier_Enreg(Etat& etat, const QString& Nom, const QByteArray& octets) {
+    etat.Nom_Fichier = Nom;
+    etat.Empreinte_Fichier = Empreinte(octets);
+    etat.Empreinte_Enregistrement = Empreinte(Contenu_Fichier_Enreg(etat));
+}
+
+QString Empreinte_Garantie(const Etat& etat) {
+    if (etat.Nom_Fichier.isEmpty() || etat.Empreinte_Fichier.isEmpty()) return {};
+    if (Empreinte(Contenu_Fichier_Enreg(etat)) != etat.Empreinte_Enregistrement) return {};
+    return etat.Empreinte_Fichier;
+}
+
 Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets) {
     const QString texte = Cp1252::Decode(octets);
     return Lecture_Enreg(etat, texte).Lire();
 }
 
-Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom) {
+Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom, QByteArray* octets_lus) {
     QByteArray octets;
     const Resultat_Lecture ouverture = Lecture_Octets(Nom, octets);
     if (ouverture != Resultat_Lecture::Lu) return ouverture;
-    return Lecture_Contenu_Enreg(etat, octets);
+    const Resultat_Lecture r = Lecture_Contenu_Enreg(etat, octets);
+    if (octets_lus) *octets_lus = std::move(octets);
+    return r;
 }
 
 bool Est_Nom_Fichier_Enreg(const QString& Nom) {

@@ -10,7 +10,7 @@
 
 struct Entete_Enregistrement {
     QString identite, version, unite;
-    int16_t nb_mesures, periode;
+    int16_t nb_mesures, annoncees, periode;
     double debut;
 
     explicit Entete_Enregistrement(const Etat& e)
@@ -18,6 +18,7 @@ struct Entete_Enregistrement {
           version(e.Version_Logger),
           unite(e.Unite),
           nb_mesures(e.Nb_Mesures),
+          annoncees(e.Nb_Mesures_Annoncees),
           periode(e.Periode_Enreg),
           debut(e.Date_Debut_Enreg) {}
 
@@ -26,6 +27,7 @@ struct Entete_Enregistrement {
         e.Version_Logger = version;
         e.Unite = unite;
         e.Nb_Mesures = nb_mesures;
+        e.Nb_Mesures_Annoncees = annoncees;
         e.Periode_Enreg = periode;
         e.Date_Debut_Enreg = debut;
     }

@@ -1,5 +1,6 @@
 #include "logger/Fonctions_Logger.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -88,6 +89,7 @@ uint8_t Lecture_Etat(Etat& etat, Communication& lien) {
             etat, Global::Extraire_Champ(5, reponse, Blanc),
             Global::Extraire_Champ(6, reponse, Blanc), lien.Horloge_Lien().Maintenant());
         etat.Nb_Mesures = nb;
+        etat.Nb_Mesures_Annoncees = nb;
         etat.Periode_Enreg = periode;
         etat.Unite = lettre.size() == 1 ? Unite_Depuis_Lettre(lettre[0]) : QStringLiteral("°C");
         etat.Date_Debut_Enreg = debut;
@@ -158,25 +160,34 @@ uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const 
     return Commande(etat, lien, trame, Blanc, "m");
 }
 
-uint8_t Telechargement(Etat& etat, Communication& lien) {
+uint8_t Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes) {
     const uint8_t r = Commande(etat, lien, QStringLiteral("D"), Blanc, "m");
     if (r != Fait) return r;
     return Lecture_Reponse_Telechargement(etat, etat.Trame_Reception,
-                                          lien.Horloge_Lien().Maintenant());
+                                          lien.Horloge_Lien().Maintenant(), &comptes);
 }
 
-uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant) {
+uint8_t Telechargement(Etat& etat, Communication& lien) {
+    Comptes_Telechargement comptes;
+    return Telechargement(etat, lien, comptes);
+}
+
+uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
+                                       Comptes_Telechargement* comptes) {
     // Read into a table of our own; the shared one changes only once the whole reply is read,
     // so a failed download leaves the previous recording intact.
     auto mesures = std::make_unique<Tableau_Mesures>();
     const bool humidite = Est_Modele_7307(etat.Version_Logger);
     int i = 1;
+    int16_t annonce = 0;
     int16_t periode = 0;
     double debut = 0;
     try {
         Global::Lecteur_Lignes lignes(reponse);
         const QStringView entete = lignes.Suivante();
-        Global::Nombre_Reponse(Champ(2, entete, Blanc));  // announced count: checked, not trusted
+        // Compared with the lines received below; not capped, so that a full 7307 (16000
+        // records, 32000 values) is whole.
+        annonce = std::max<int16_t>(Global::Nombre_Reponse(Champ(2, entete, Blanc)), 0);
         periode = Global::Nombre_Reponse(Champ(3, entete, Blanc));
         debut = Global::Conversion_Date(etat, Champ(5, entete, Blanc).toString(),
                                         Champ(6, entete, Blanc).toString(), maintenant);
@@ -198,11 +209,14 @@ uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double m
         return Reponse_Inattendue;
     }
     const int nb_lignes = i - 1;
+    const int annoncees = Nb_Enregistrements(etat.Version_Logger, annonce);
     etat.Mesures = *mesures;
     etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, nb_lignes));
+    etat.Nb_Mesures_Annoncees = nb_lignes == annoncees ? etat.Nb_Mesures : annonce;
     etat.Periode_Enreg = periode;
     etat.Date_Debut_Enreg = debut;
-    return Fait;
+    if (comptes) *comptes = {nb_lignes, annoncees};
+    return nb_lignes == annoncees ? Fait : Reponse_Inattendue;
 }
 
 }  // namespace Fonctions_Logger

@@ -40,11 +40,27 @@ uint8_t Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge);
 uint8_t Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut);
 uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const QString& Unite,
                         double Date_Depart, int32_t Nb_Enreg);
+// What a download reply read to its end held: its measure lines, and the records its header
+// announced (values / 2 on model 7307).
+struct Comptes_Telechargement {
+    int recues = 0;
+    int annoncees = 0;
+    // Fewer (or more) lines than announced: the transfer was cut, the recording is not whole.
+    bool Coupe() const { return recues != annoncees; }
+};
+
 // Command "D": the recording into Mesures. The shared record changes only when the whole
 // reply was read; Nb_Mesures then counts the measure lines received (twice that for 7307).
+//
+// A reply whose measure lines do not match the count its header announces is a failed
+// download (2): a logger unplugged right after a complete line ends its reply normally. The
+// lines received are stored all the same, with Nb_Mesures_Annoncees the header's count, so
+// that they can be shown for what they are; `comptes` says how many of each.
+uint8_t Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes);
 uint8_t Telechargement(Etat& etat, Communication& lien);
 
-// The reading of a download reply (header line, then one line per measure): 0 or 2.
-uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant);
+// The reading of a download reply (header line, then one line per measure): 0 or 2, as above.
+uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
+                                       Comptes_Telechargement* comptes = nullptr);
 
 }  // namespace Fonctions_Logger

@@ -10,17 +10,19 @@
 namespace Programmation_Logger {
 
 uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne) {
-    const double maintenant = lien.Horloge_Lien().Maintenant();
     uint8_t r = Fonctions_Logger::Ecriture_Alarmes(etat, lien, etat.Seuil_Bas, etat.Seuil_Haut);
-    if (r == 0) r = Fonctions_Logger::Ecriture_Horloge(etat, lien, maintenant);
+    // The time is taken just before the clock command: the alarm exchange (and its retries)
+    // must not make every stamp of the next campaign late.
+    if (r == 0)
+        r = Fonctions_Logger::Ecriture_Horloge(etat, lien, lien.Horloge_Lien().Maintenant());
     if (r == 0) {
         r = Fonctions_Logger::Ecriture_Identite(etat, lien, campagne.Identite,
                                                 campagne.Sans_Veille);
     }
     if (r == 0) {
-        r = Fonctions_Logger::Demarrage_Enreg(etat, lien, campagne.Periode, campagne.Unite,
-                                              campagne.Depart.value_or(maintenant),
-                                              campagne.Nb_Enreg);
+        r = Fonctions_Logger::Demarrage_Enreg(
+            etat, lien, campagne.Periode, campagne.Unite,
+            campagne.Depart.value_or(lien.Horloge_Lien().Maintenant()), campagne.Nb_Enreg);
     }
     return r;
 }

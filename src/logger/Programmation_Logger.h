@@ -13,7 +13,8 @@ struct Etat;
 
 namespace Programmation_Logger {
 
-// Alarms (the shared Seuil_Bas and Seuil_Haut, clamped in place), clock set to now, identity
+// Alarms (the shared Seuil_Bas and Seuil_Haut, clamped in place), clock set to the time just
+// before its command, identity
 // with the sleep flag, then the start: the first command that does not give 0 stops the
 // sequence and its result is returned.
 uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "logger/Fonctions_Logger.h"
+
 class Communication;
 struct Etat;
 
@@ -10,7 +12,10 @@ namespace Sequence_Telechargement {
 
 // Runs the chain and returns the first non-zero result (1 or 2), or 0. On failure the
 // recording held in the shared record (identity, version, count, period, unit, start date and
-// measures) is put back exactly as it was, so a later save never mixes two recordings.
-uint8_t Telecharger(Etat& etat, Communication& lien);
+// measures) is put back exactly as it was, so a later save never mixes two recordings; except
+// for a transfer cut off (`comptes` then says Coupe()), whose measures received stay, marked
+// incomplete by Nb_Mesures_Annoncees, so that the user sees what came.
+uint8_t Telecharger(Etat& etat, Communication& lien,
+                    Fonctions_Logger::Comptes_Telechargement* comptes = nullptr);
 
 }  // namespace Sequence_Telechargement

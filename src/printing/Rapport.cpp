@@ -132,7 +132,8 @@ void Dessiner_Courbes(const Contenu_Rapport& c, QPainter& peintre, const QRectF&
         ligne.Definir_Couleur(s.couleur);
         ligne.Definir_Style_Ligne(Trace_Graphe::Style_Tirets);
         ligne.Definir_Libelle(QString::fromUtf8(s.libelle) + QStringLiteral(" (") +
-                              Texte_Single(s.seuil) + QStringLiteral(" °C)"));
+                              Texte_Single(s.seuil) + QLatin1Char(' ') +
+                              Unite_Temperature(etat.Unite) + QLatin1Char(')'));
         ligne.Definir_Visible(true);
     }
     // Twice: the date labels take the room the first layout gave them.
@@ -161,15 +162,21 @@ void Dessiner_Enregistrement(const Contenu_Rapport& c, Page& page) {
                                   : QStringLiteral("inconnue"),
            QStringLiteral("Nombre de mesures"), QString::number(enregistrements));
     rangee(QStringLiteral("Première mesure"),
-           enregistrements > 0 ? Texte_Date(etat.Mesures(1).Date_Heure) : QStringLiteral("-"),
+           enregistrements > 0 ? Texte_Date_Heure(etat.Mesures(1).Date_Heure) : QStringLiteral("-"),
            QStringLiteral("Dernière mesure"),
-           enregistrements > 0 ? Texte_Date(etat.Mesures(enregistrements).Date_Heure)
+           enregistrements > 0 ? Texte_Date_Heure(etat.Mesures(enregistrements).Date_Heure)
                                : QStringLiteral("-"));
     const double largeur = page.Largeur();
     const auto pleine = [&](const QString& libelle, const QString& valeur, int lignes) {
         const double h = page.Champ(x1, largeur, libelle, valeur, 0.21, lignes);
         page.Descendre_De(h);
     };
+    if (Enregistrement_Incomplet(etat)) {
+        pleine(QStringLiteral("Attention"),
+               QStringLiteral("enregistrement ") +
+                   Texte_Incomplet(enregistrements, Enregistrements_Annonces(etat)),
+               1);
+    }
     pleine(QStringLiteral("Commentaire"),
            etat.Commentaire.isEmpty() ? QStringLiteral("-") : etat.Commentaire, 2);
     pleine(QStringLiteral("Fichier"),
@@ -243,10 +250,10 @@ QByteArray Pages(const Contenu_Rapport& c) {
 
         page.Texte(page.Gauche(), page.Largeur(), QStringLiteral("Rapport d'enregistrement"),
                    Police(16, true), Qt::AlignLeft);
-        page.Texte(
-            page.Gauche(), page.Largeur(),
-            Programme::Nom_Version() + QStringLiteral(" — édité le ") + Texte_Date(c.edite_le),
-            Police(8), Qt::AlignRight | Qt::AlignBottom);
+        page.Texte(page.Gauche(), page.Largeur(),
+                   Programme::Nom_Version() + QStringLiteral(" — édité le ") +
+                       Texte_Date_Heure(c.edite_le),
+                   Police(8), Qt::AlignRight | Qt::AlignBottom);
         page.Descendre(9);
         Dessiner_Enregistrement(c, page);
 

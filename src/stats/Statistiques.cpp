@@ -60,9 +60,10 @@ class Cumul_Serie {
 // the exponents −(ΔH/R)/T are near −34 and every term would underflow for a large ΔH.
 class Cumul_Cinetique {
   public:
-    explicit Cumul_Cinetique(double delta_h)
+    Cumul_Cinetique(double delta_h, bool fahrenheit)
         : delta_h_r_(delta_h * 1000.0 / Constante_Gaz),
-          possible_(std::isfinite(delta_h_r_) && delta_h_r_ > 0) {}
+          possible_(std::isfinite(delta_h_r_) && delta_h_r_ > 0),
+          fahrenheit_(fahrenheit) {}
 
     void Ajouter(float temperature) {
         // Loggers repeat the same tenth for long stretches: the last term serves again.
@@ -70,7 +71,7 @@ class Cumul_Cinetique {
             somme_ += dernier_terme_;
             return;
         }
-        const double kelvins = static_cast<double>(temperature) + Zero_Absolu;
+        const double kelvins = Kelvins(temperature);
         if (!(kelvins > 0)) possible_ = false;
         const double exposant = -delta_h_r_ / kelvins;
         if (somme_ == 0 || exposant > plus_grand_) {
@@ -87,7 +88,7 @@ class Cumul_Cinetique {
     std::optional<double> Resultat(int n, float min, float max) const {
         if (!possible_ || n == 0) return std::nullopt;
         const double log_moyenne = plus_grand_ + std::log(somme_ / n);
-        const double mkt = delta_h_r_ / -log_moyenne - Zero_Absolu;
+        const double mkt = Depuis_Kelvins(delta_h_r_ / -log_moyenne);
         if (!std::isfinite(mkt)) return std::nullopt;
         // The mean of exp(−k/T) lies between its values at the extremes, and so does the MKT;
         // this also makes a constant recording give exactly its value.
@@ -95,8 +96,18 @@ class Cumul_Cinetique {
     }
 
   private:
+    double Kelvins(float temperature) const {
+        const double t = temperature;
+        return fahrenheit_ ? (t - 32.0) * 5.0 / 9.0 + Zero_Absolu : t + Zero_Absolu;
+    }
+    double Depuis_Kelvins(double kelvins) const {
+        const double celsius = kelvins - Zero_Absolu;
+        return fahrenheit_ ? celsius * 9.0 / 5.0 + 32.0 : celsius;
+    }
+
     double delta_h_r_;
     bool possible_;
+    bool fahrenheit_;
     double plus_grand_ = 0;
     double somme_ = 0;
     float derniere_ = std::numeric_limits<float>::quiet_NaN();
@@ -145,6 +156,7 @@ class Cumul_Seuil {
 Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     Resultat r;
     r.parametres = parametres;
+    r.unite = Unite_Temperature(etat.Unite);
     r.humidite_mesuree = Est_Modele_7307(etat.Version_Logger);
     r.periode_s = etat.Periode_Enreg;
     const int nb =
@@ -155,7 +167,7 @@ Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     const int64_t periode = r.periode_s;
 
     Cumul_Serie temperature, humidite;
-    Cumul_Cinetique cinetique(parametres.delta_h);
+    Cumul_Cinetique cinetique(parametres.delta_h, Est_Fahrenheit(etat.Unite));
     Cumul_Seuil au_dessus, en_dessous;
     int n = 0;
     double debut = 0, fin = 0;
@@ -184,7 +196,7 @@ Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     if (n == 0) return r;
     r.debut = debut;
     r.fin = fin;
-    r.duree_s = Arrondi_Pair((fin - debut) * 86400.0);
+    r.duree_s = Arrondi_Pair((fin - debut) * 86400.0) + std::max<int64_t>(periode, 0);
     r.temperature = temperature.Resultat(n);
     r.mkt = cinetique.Resultat(n, r.temperature->min, r.temperature->max);
     r.au_dessus = au_dessus.Resultat(r.periode_s);

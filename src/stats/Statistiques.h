@@ -5,6 +5,7 @@
 // an empty set of records has none, and no statistic is ever NaN.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 
@@ -51,15 +52,18 @@ struct Hors_Seuil {
 
 struct Resultat {
     Parametres parametres;          // as asked
+    QString unite;                  // of the temperatures: "°C", or "°F" when recorded so
     bool humidite_mesuree = false;  // model 7307
     int mesures = 0;
-    int periode_s = 0;               // Periode_Enreg
-    int trous = 0;                   // consecutive stamps more than 1.5 periods apart
-    std::optional<double> debut;     // stamp of the first record counted
-    std::optional<double> fin;       // and of the last
-    std::optional<int64_t> duree_s;  // fin − debut, to the nearest second
+    int periode_s = 0;            // Periode_Enreg
+    int trous = 0;                // consecutive stamps more than 1.5 periods apart
+    std::optional<double> debut;  // stamp of the first record counted
+    std::optional<double> fin;    // and of the last
+    // fin − debut + one period, to the nearest second: each record stands for the period that
+    // ends at its stamp (fin − debut when the period is unknown).
+    std::optional<int64_t> duree_s;
     std::optional<Serie> temperature;
-    std::optional<double> mkt;             // mean kinetic temperature, °C
+    std::optional<double> mkt;             // mean kinetic temperature, in `unite`
     std::optional<Hors_Seuil> au_dessus;   // temperature above seuil_haut
     std::optional<Hors_Seuil> en_dessous;  // temperature below seuil_bas
     std::optional<Serie> humidite;         // model 7307 only
@@ -67,11 +71,12 @@ struct Resultat {
 
 // One pass over the records, without allocating.
 //
-// The temperatures are taken as °C for the mean kinetic temperature
-//   MKT = (ΔH/R) / (−ln((1/n) Σ exp(−(ΔH/R) / (Tᵢ + 273.15)))) − 273.15,
-// which is left empty when a temperature is at or below −273.15 or ΔH is not a positive number.
-// It always lies between the minimum and the maximum, and equals the value of a constant
-// recording.
+// The temperatures are in the recording's unit (etat.Unite: °F when it says so, °C otherwise,
+// an unknown unit included). The mean kinetic temperature works in kelvins:
+//   MKT = (ΔH/R) / (−ln((1/n) Σ exp(−(ΔH/R) / Tᵢ[K]))), given back in the recording's unit,
+// and is left empty when a temperature is at or below absolute zero or ΔH is not a positive
+// number. It always lies between the minimum and the maximum, and equals the value of a
+// constant recording.
 //
 // The period is the recording's: with a period that is not positive there are no gaps and
 // the durations beyond the thresholds are unknown (empty) while their counts stay.

@@ -82,11 +82,14 @@ QByteArray Contenu_JSON(const Resultat& r) {
                         {"seuil_bas", seuil_bas},
                         {"au_dessus", Ou_Null(r.au_dessus, Objet_Hors_Seuil)},
                         {"en_dessous", Ou_Null(r.en_dessous, Objet_Hors_Seuil)}});
-    Membres racine = {
-        {"mesures", Entier(r.mesures)},        {"debut", Ou_Null(r.debut, Date)},
-        {"fin", Ou_Null(r.fin, Date)},         {"duree_s", Ou_Null(r.duree_s, Entier)},
-        {"periode_s", Entier(r.periode_s)},    {"trous", Entier(r.trous)},
-        {"temperature", Objet(temperature, 1)}};
+    Membres racine = {{"unite", '"' + r.unite.toUtf8() + '"'},
+                      {"mesures", Entier(r.mesures)},
+                      {"debut", Ou_Null(r.debut, Date)},
+                      {"fin", Ou_Null(r.fin, Date)},
+                      {"duree_s", Ou_Null(r.duree_s, Entier)},
+                      {"periode_s", Entier(r.periode_s)},
+                      {"trous", Entier(r.trous)},
+                      {"temperature", Objet(temperature, 1)}};
     if (r.humidite) racine.emplace_back("humidite", Objet(Membres_Serie(*r.humidite), 1));
     return Objet(racine, 0);
 }

@@ -6,7 +6,6 @@ namespace Statistiques {
 
 namespace {
 
-const QString Degres = QStringLiteral(" °C");
 const QString Pourcent = QStringLiteral(" %Hr");
 
 QString Decimales(double valeur, int decimales) {
@@ -27,9 +26,9 @@ QString Pluriel(int n, const QString& mot) {
 void Ajouter_Serie(QList<Ligne>& lignes, const Serie& s, const QString& nom, const QString& unite,
                    const QString& feminin) {
     lignes.append({nom + QStringLiteral(" minimale"), Texte_Single(s.min) + unite});
-    lignes.append({QStringLiteral("… le"), Texte_Date(s.min_date)});
+    lignes.append({QStringLiteral("… le"), Texte_Date_Heure(s.min_date)});
     lignes.append({nom + QStringLiteral(" maximale"), Texte_Single(s.max) + unite});
-    lignes.append({QStringLiteral("… le"), Texte_Date(s.max_date)});
+    lignes.append({QStringLiteral("… le"), Texte_Date_Heure(s.max_date)});
     lignes.append({nom + QStringLiteral(" moyenne"), Decimales(s.moyenne, 1) + unite});
     lignes.append(
         {QStringLiteral("Écart type (%1)").arg(feminin), Decimales(s.ecart_type, 2) + unite});
@@ -53,7 +52,7 @@ void Ajouter_Seuil(QList<Ligne>& lignes, const Hors_Seuil& h, const QString& cot
                              QLatin1Char(')')});
     lignes.append({QStringLiteral("Plus long dépassement du ") + seuil,
                    Texte_Duree_Connue(h.plus_long_s) + QStringLiteral(", à partir du ") +
-                       Texte_Date(h.plus_long_debut.value_or(0))});
+                       Texte_Date_Heure(h.plus_long_debut.value_or(0))});
 }
 
 }  // namespace
@@ -80,11 +79,12 @@ QString Texte_Duree(int64_t duree) {
 
 QList<Ligne> Lignes_Statistiques(const Resultat& r) {
     const Parametres& p = r.parametres;
+    const QString Degres = QLatin1Char(' ') + (r.unite.isEmpty() ? QStringLiteral("°C") : r.unite);
     QList<Ligne> lignes;
     if (p.plage) {
-        lignes.append(
-            {QStringLiteral("Plage choisie"),
-             QStringLiteral("du %1 au %2").arg(Texte_Date(p.plage->de), Texte_Date(p.plage->a))});
+        lignes.append({QStringLiteral("Plage choisie"),
+                       QStringLiteral("du %1 au %2")
+                           .arg(Texte_Date_Heure(p.plage->de), Texte_Date_Heure(p.plage->a))});
     }
     lignes.append({QStringLiteral("Nombre de mesures"), QString::number(r.mesures)});
     const QString periode = r.periode_s > 0 ? Texte_Duree(r.periode_s) : QStringLiteral("inconnue");
@@ -99,8 +99,8 @@ QList<Ligne> Lignes_Statistiques(const Resultat& r) {
         lignes.append(seuil_bas);
         return lignes;
     }
-    lignes.append({QStringLiteral("Début"), Texte_Date(r.debut.value_or(0))});
-    lignes.append({QStringLiteral("Fin"), Texte_Date(r.fin.value_or(0))});
+    lignes.append({QStringLiteral("Début"), Texte_Date_Heure(r.debut.value_or(0))});
+    lignes.append({QStringLiteral("Fin"), Texte_Date_Heure(r.fin.value_or(0))});
     lignes.append({QStringLiteral("Durée"), Texte_Duree(r.duree_s.value_or(0))});
     lignes.append({QStringLiteral("Période"), periode});
     lignes.append({QStringLiteral("Trous dans l'enregistrement"), QString::number(r.trous)});

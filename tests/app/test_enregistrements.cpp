@@ -141,7 +141,9 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     const std::vector<Mesure_Simulee> mesures = Courbe_Simulee::Generer(2000, true);
     logger.Avec_Logger([&](Logger_Simule& l) { l.Memoire().mesures = mesures; });
     banc.Relier(3);
-    f.Txt_Commentaire->setText(u"Four 2"_s);
+    // Typed by the user: it goes with the next download.
+    f.Txt_Commentaire->clear();
+    QTest::keyClicks(f.Txt_Commentaire, u"Four 2"_s);
     // The progress window loaded now to watch its bar; the menus are off during the exchanges.
     QProgressBar& barre = *f.Fenetre_Download.Charger().ProgressBar;
     int progression = -1;

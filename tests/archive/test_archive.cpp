@@ -69,7 +69,7 @@ std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info) {
 TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFiltre) {
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
-    EXPECT_EQ(archive->Version_Schema(), 1);
+    EXPECT_EQ(archive->Version_Schema(), 2);
     const QByteArray a = Fichier_Essai(u"FOUR01"_s, 46357,  // 01/12/2026
                                        u"Chambre froide ÉTÉ"_s);
     const QString chemin_a = Ecrire(u"a.txt"_s, a);

@@ -23,8 +23,7 @@ TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
         {u"--recipe 3"_s,  // recettes.ini made with its defaults
          u"Formule n°3 Valeur : 12mn le : 05/12/2026 00:04:00"_s + fin},
         {u"--sterilisation"_s,
-         u"Stérilisation Valeur : 0mn le : 30/12/1899 | Tref :121°c | Z :10°c | "
-         "Tdép :100°c\n"_s},
+         u"Stérilisation Valeur : 0mn | Tref :121°c | Z :10°c | Tdép :100°c\n"_s},
         {u"--tref 60 --z 7.5 --tdep 45"_s,
          u"Personnalisé Valeur : 508mn le : 05/12/2026 00:05:00 | Tref :60°c | Z "
          ":7.5°c | Tdép :45°c\n"_s},
@@ -100,7 +99,8 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     QJsonParseError erreur;
     QJsonObject o = QJsonDocument::fromJson(e.sortie.toUtf8(), &erreur).object();
     ASSERT_EQ(erreur.error, QJsonParseError::NoError) << e.sortie.toStdString();
-    EXPECT_EQ(o.keys(), Cles("debut duree_s fin mesures periode_s temperature trous"));
+    EXPECT_EQ(o.keys(), Cles("debut duree_s fin mesures periode_s temperature trous unite"));
+    EXPECT_EQ(o[u"unite"_s].toString(), u"°C"_s);
     const QJsonObject t = o[u"temperature"_s].toObject();
     EXPECT_EQ(t.keys(), Cles("au_dessus ecart_type en_dessous max max_date min min_date mkt "
                              "moyenne seuil_bas seuil_haut"));

@@ -43,7 +43,7 @@ TEST(CalculCuisson, ValeursEcritesEtMaximum) {
         float resultat;
         std::vector<float> ecrites;  // into measures 2 to the one after the last
         int16_t maximum;
-        int mesure_du_maximum;  // 0: the earlier stamp stays
+        int mesure_du_maximum;  // 0: no measure, so no date (an earlier one never stays)
     } cas[] = {
         {{50, 60, 70, 80, 70, 50}, {}, 0, {0, 1, 11, 12, 0, -1}, 12, 5},
         // The starting temperature itself counts: 1000 min × 10^((55 − 70) / 10) = 31.6 min.
@@ -69,7 +69,7 @@ TEST(CalculCuisson, ValeursEcritesEtMaximum) {
         EXPECT_EQ(Valeurs_Ecrites(*etat), c.ecrites);
         EXPECT_EQ(maximum.Valeur_Max, c.maximum);
         EXPECT_EQ(maximum.Date_Valeur_Max,
-                  c.mesure_du_maximum ? etat->Mesures(c.mesure_du_maximum).Date_Heure : 123.0);
+                  c.mesure_du_maximum ? etat->Mesures(c.mesure_du_maximum).Date_Heure : 0.0);
     }
 }
 
@@ -107,11 +107,13 @@ TEST(CalculCuisson, LeCalculQuePorteUnEnregistrement) {
     for (int recette : {0, 1, Nb_Recettes_Max, 100, 101, 102}) {
         Mesures(*etat, {50, 60, 70, 80, 70, 50});
         etat->Num_Recette = static_cast<uint8_t>(recette);
-        lignes << Calcul_Enregistre(*etat).value_or(u"aucun"_s).section(u" le"_s, 0, 0);
+        lignes << Calcul_Enregistre(*etat).value_or(u"aucun"_s).section(u" |"_s, 0, 0);
     }
+    // A value of 0 was reached at no moment: no date, not even 30/12/1899.
     EXPECT_EQ(lignes,
-              (QStringList{u"aucun"_s, u"Recette 1 Valeur : 121mn"_s,
-                           u"Recette 99 Valeur : 121mn"_s, u"Pasteurisation Valeur : 12mn"_s,
+              (QStringList{u"aucun"_s, u"Recette 1 Valeur : 121mn le : 10/01/2026 08:05:00"_s,
+                           u"Recette 99 Valeur : 121mn le : 10/01/2026 08:05:00"_s,
+                           u"Pasteurisation Valeur : 12mn le : 10/01/2026 08:04:00"_s,
                            u"Stérilisation Valeur : 0mn"_s, u"aucun"_s}));
 }
 

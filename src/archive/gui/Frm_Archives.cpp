@@ -57,7 +57,8 @@ bool Lire_Borne(QLineEdit& boite, const QString& nom, std::optional<double>& bor
 
 }  // namespace
 
-Frm_Archives::Frm_Archives(Dialogues& dialogues, std::function<void(const QString&)> ouvrir)
+Frm_Archives::Frm_Archives(Dialogues& dialogues,
+                           std::function<void(const QString&, const QString&)> ouvrir)
     : Fenetre_Chargeable(Qt::Window), dialogues_(dialogues), ouvrir_(std::move(ouvrir)) {
     setObjectName(QStringLiteral("Frm_Archives"));
     setWindowTitle(QStringLiteral("Archives"));
@@ -234,7 +235,7 @@ void Frm_Archives::Lst_Archives_DblClick(int rangee) {
     QByteArray octets;
     if (Import_Export::Lecture_Octets(f.Fichier, octets) == Import_Export::Resultat_Lecture::Lu &&
         Empreinte(octets) == f.Sha256) {
-        ouvrir_(f.Fichier);
+        ouvrir_(f.Fichier, f.Unite);
         return;
     }
     const QString dossier = Dossier_Programme::Fichier(QStringLiteral("Archives/Ouverts"));
@@ -245,5 +246,5 @@ void Frm_Archives::Lst_Archives_DblClick(int rangee) {
         dialogues_.Message(r.Message, Dialogues::Icone::Exclamation);
         return;
     }
-    ouvrir_(copie);
+    ouvrir_(copie, f.Unite);
 }

@@ -22,7 +22,9 @@ class Frm_Archives : public Fenetre_Chargeable {
     Q_OBJECT
   public:
     // `ouvrir` opens a recordings file in the main window.
-    Frm_Archives(Dialogues& dialogues, std::function<void(const QString&)> ouvrir);
+    // `ouvrir` opens a recordings file, with the unit the archive kept for it.
+    Frm_Archives(Dialogues& dialogues,
+                 std::function<void(const QString& fichier, const QString& unite)> ouvrir);
     ~Frm_Archives() override;
 
     void Form_Load();
@@ -47,7 +49,7 @@ class Frm_Archives : public Fenetre_Chargeable {
     void Afficher(const QList<Fiche_Archive>& fiches);
 
     Dialogues& dialogues_;
-    std::function<void(const QString&)> ouvrir_;
+    std::function<void(const QString&, const QString&)> ouvrir_;
     std::unique_ptr<Archive> archive_;
     QList<Fiche_Archive> fiches_;
 };
