@@ -86,6 +86,10 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     void Mnu_Rapport_Click();
     void CWGraph_Enreg_Pointeur_Zone_Trace(int bouton, int shift, double x, double y);
 
+    // The shared thresholds changed (programming window, tools window): the setpoint lines, the
+    // tools window's boxes and the statistics window show the new pair.
+    void Seuils_Changes();
+
     void Mnu_Quitter_Click();
     void Mnu_Comm_Click();
     void Mnu_Doc_Click();

@@ -7,8 +7,17 @@
 void Frm_Principal::Mnu_Tools_Click() {
     // Loaded once: choosing the entry again only brings the open window back.
     Frm_Outils& outils = Fenetre_Outils.Charger(etat_, *CWGraph_Enreg, *StatusBar, dialogues_);
+    connect(&outils, &Frm_Outils::Seuils_Changes, this, &Frm_Principal::Seuils_Changes,
+            Qt::UniqueConnection);
     outils.show();
     outils.raise();
+}
+
+void Frm_Principal::Seuils_Changes() {
+    if (Frm_Outils* outils = Fenetre_Outils.Chargee()) outils->Affiche_Seuils();
+    if (Frm_Statistiques* statistiques = Fenetre_Statistiques.Chargee()) {
+        statistiques->Rafraichir();
+    }
 }
 
 // The graph reports a press, and every move with the left button held, in cursor mode: the

@@ -16,9 +16,12 @@
 #include "printing/Rapport.h"
 
 void Frm_Principal::Mnu_Statistiques_Click() {
-    // Loaded once: choosing the entry again only brings the open window back.
+    // Loaded once: choosing the entry again brings the open window back, with the figures of
+    // the range shown now.
+    const bool chargee = Fenetre_Statistiques.Est_Chargee();
     Frm_Statistiques& fenetre =
         Fenetre_Statistiques.Charger(etat_, *CWGraph_Enreg, [this] { Mnu_Rapport_Click(); });
+    if (chargee) fenetre.Rafraichir();
     fenetre.show();
     fenetre.raise();
 }

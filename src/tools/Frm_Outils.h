@@ -21,6 +21,10 @@ struct Etat;
 
 class Frm_Outils : public Fenetre_Chargeable {
     Q_OBJECT
+  signals:
+    // The user typed a new threshold into a setpoint box.
+    void Seuils_Changes();
+
   public:
     Frm_Outils(Etat& etat, CWGraph& graphe, Sortie_Etat& barre_etat, Dialogues& dialogues);
 
@@ -34,6 +38,9 @@ class Frm_Outils : public Fenetre_Chargeable {
     // Setpoint lines from the start to the end shown in the date boxes, at the thresholds.
     void Affiche_Consignes();
     void Efface_Consignes();
+    // The shared thresholds changed elsewhere: the setpoint boxes (and lines, when shown) take
+    // them, without announcing a change of their own.
+    void Affiche_Seuils();
 
     // Scales and dates (Frm_Outils_Echelles.cpp).
     void Txt_E_T_Maxi_Change();
@@ -93,6 +100,7 @@ class Frm_Outils : public Fenetre_Chargeable {
     // The rule shared by the four scale boxes: the own box's whole number goes to its limit
     // when it is above the pair's minimum (or below its maximum); when the other box holds no
     // number the own box's limit is set all the same.
+    bool seuils_du_programme_ = false;  // the setpoint boxes are being written by the program
     enum class Limite { Minimum, Maximum };
     void Echelle_Change(int numero_axe, Limite limite, const QLineEdit& mini,
                         const QLineEdit& maxi);

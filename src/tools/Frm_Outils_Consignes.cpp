@@ -37,9 +37,20 @@ void Frm_Outils::Txt_Consigne_Mini_Change() {
 // The thresholds belong to the whole program: the programming window proposes them and the
 // settings keep them.
 void Frm_Outils::Consigne_Change(const QLineEdit& boite, float& seuil) {
-    if (const std::optional<float> valeur = Lecture_Single(boite.text())) seuil = *valeur;
+    const std::optional<float> valeur = Lecture_Single(boite.text());
+    const bool change = valeur && *valeur != seuil;
+    if (valeur) seuil = *valeur;
     Efface_Consignes();
     Affiche_Consignes();
+    if (change && !seuils_du_programme_) emit Seuils_Changes();
+}
+
+void Frm_Outils::Affiche_Seuils() {
+    seuils_du_programme_ = true;
+    Txt_Consigne_Maxi->setText(Texte_Single(etat_.Seuil_Haut));
+    Txt_Consigne_Mini->setText(Texte_Single(etat_.Seuil_Bas));
+    seuils_du_programme_ = false;
+    if (!Chk_Consigne->isChecked()) Efface_Consignes();
 }
 
 // The lines are not redrawn: their values are simply read on the other axis.

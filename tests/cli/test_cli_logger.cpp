@@ -44,6 +44,20 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     EXPECT_FALSE(QFile::exists(Chemin(u"rate.txt"_s)));
 }
 
+// A logger unplugged right after a complete measure line ends its reply normally: the lines
+// received are fewer than the header announces, and that is a failed download, not a file of
+// 5 measures. Nothing is written nor archived.
+TEST_F(Download, UnTransfertCoupeNEcritRienEtLeDit) {
+    Brancher(7307, 50);
+    Definir_Panne({Panne::Coupure, 'D'});
+    const Execution e = Lancer(u"download --port 3 --output "_s + Chemin(u"coupe.txt"_s));
+    EXPECT_EQ(e.code, 2);
+    EXPECT_EQ(e.erreurs, u"Le logger ne répond pas - Erreur N° : 2\nTéléchargement incomplet : 5 "
+                         "mesures sur 50 annoncées : rien n'est écrit.\n"_s);
+    EXPECT_FALSE(QFile::exists(Chemin(u"coupe.txt"_s)));
+    EXPECT_EQ(Lancer(u"archive list"_s).sortie, QString());
+}
+
 using Program = Cli_Test;
 
 // Options refused before the logger is even asked; erasing measures only with --force.

@@ -100,6 +100,36 @@ TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
     EXPECT_EQ(etat->Nb_Mesures, 16000);
 }
 
+// A file cut after any one of its first eleven header lines is no recording; one shorter than
+// its header says (after the column header, none at all) is read, marked incomplete, and
+// written back as it was, so that it stays so.
+TEST_F(FichierEnreg, EnTeteCoupeRefuseFichierCourtIncomplet) {
+    const QByteArray four = Octets(Fixture("four_7306.txt"));
+    qsizetype fin = 0;
+    for (int ligne = 1; ligne <= 11; ++ligne) {
+        fin = four.indexOf("\r\n", fin) + 2;
+        SCOPED_TRACE(ligne);
+        EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Ecrire(u"coupe.txt"_s, four.left(fin))),
+                  Resultat_Lecture::Incorrect);
+    }
+    EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Ecrire(u"vide.txt"_s, four.left(fin + 24))),
+              Resultat_Lecture::Lu);
+    EXPECT_EQ(Enregistrements_Lisibles(*etat) * 100 + Enregistrements_Annonces(*etat), 12);
+    EXPECT_EQ(Ouvrir("four_7306.txt", "mesure]\r\n12", "mesure]\r\n274"), Resultat_Lecture::Lu);
+    EXPECT_EQ(etat->Nb_Mesures, 12);
+    EXPECT_EQ(etat->Nb_Mesures_Annoncees, 274);
+    EXPECT_TRUE(Enregistrement_Incomplet(*etat));
+    EXPECT_EQ(Texte_Incomplet(Enregistrements_Lisibles(*etat), Enregistrements_Annonces(*etat)),
+              u"incomplet : 12 mesures sur 274 annoncées"_s);
+    EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(Chemin(u"lu.txt"_s)));
+    EXPECT_EQ(Ouvrir("serre_7307.txt", "mesure]\r\n16", "mesure]\r\n20"), Resultat_Lecture::Lu);
+    EXPECT_EQ(Enregistrements_Lisibles(*etat), 8);
+    EXPECT_EQ(Enregistrements_Annonces(*etat), 10);
+    EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(Chemin(u"lu.txt"_s)));
+    EXPECT_EQ(Ouvrir("four_7306.txt"), Resultat_Lecture::Lu);
+    EXPECT_FALSE(Enregistrement_Incomplet(*etat));
+}
+
 // A line break in the identity or the comment is written as a blank: it cannot shift the lines.
 // "[Mesures]" where the comment goes marks a file saved without one: no comment reads back.
 TEST_F(FichierEnreg, IdentiteEtCommentaireRelusTelsQuels) {

@@ -113,3 +113,39 @@ TEST(Statistiques, DureesEnJoursHeuresMinutesEtSecondes) {
                                    {-90, "-1 min 30 s"}})
         EXPECT_EQ(Texte_Duree(secondes), QString::fromUtf8(texte)) << secondes;
 }
+
+// A freezer over three days, one record an hour from midnight: negative figures keep their
+// sign, the duration counts the days and the first record's hour, and a stamp at midnight shows
+// its time. A range holding one record has its figures too.
+TEST(Statistiques, CongelateurSurTroisJoursEtPlageDUneMesure) {
+    std::vector<float> temperatures(72, -18.5f);
+    temperatures[10] = -16.25f;
+    const auto etat = Enregistrement_Essai()
+                          .Periode(3600)
+                          .Debut(Date_Depuis_Civil(2026, 12, 6))
+                          .Temperatures(temperatures)
+                          .Etat_Rempli();
+    Resultat r = Calcul_Statistiques(*etat, {-15, -20, std::nullopt});
+    EXPECT_EQ(r.duree_s, 72 * 3600);
+    const QStringList attendues = {
+        u"Début\t06/12/2026 00:00:00"_s,          u"Durée\t3 j 0 h 00 min"_s,
+        u"Température minimale\t-18.5 °C"_s,      u"… le\t06/12/2026 00:00:00"_s,
+        u"Température maximale\t-16.25 °C"_s,     u"… le\t06/12/2026 10:00:00"_s,
+        u"Température moyenne\t-18.5 °C"_s,       u"Seuil bas\t-20 °C"_s,
+        u"En dessous du seuil bas\taucune mesure"_s};
+    QStringList lignes;
+    for (const Ligne& l : Lignes_Statistiques(r))
+        lignes << l.libelle + u'\t' + l.valeur;
+    for (const QString& attendue : attendues)
+        EXPECT_TRUE(lignes.contains(attendue)) << attendue.toStdString();
+    EXPECT_EQ(Valeur(r, u"Température cinétique moyenne (MKT)"_s),
+              u"-18.5 °C (ΔH = 83.144 kJ/mol)"_s);
+
+    r = Calcul_Statistiques(*etat, {-15, -20, Plage{Date(*etat, 11), Date(*etat, 11)}});
+    EXPECT_TRUE(Contenu_JSON(r).startsWith(
+        "{\n  \"unite\": \"\xC2\xB0" "C\",\n  \"mesures\": 1,\n"
+        "  \"debut\": \"2026-12-06T10:00:00\",\n  \"fin\": \"2026-12-06T10:00:00\",\n"
+        "  \"duree_s\": 3600,\n"))
+        << Contenu_JSON(r).toStdString();
+    EXPECT_EQ(r.temperature->min, -16.25f);
+}

@@ -50,6 +50,7 @@ class Enregistrement_Essai {
             etat.Mesures(i) = {Date(i), temperatures_[k], humidite};
         }
         etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, n));
+        etat.Nb_Mesures_Annoncees = etat.Nb_Mesures;
     }
     std::unique_ptr<Etat> Etat_Rempli() const {
         auto etat = Etat::Nouveau();

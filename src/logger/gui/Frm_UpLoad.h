@@ -59,6 +59,11 @@ class Frm_UpLoad : public Fenetre_Chargeable {
     QGroupBox* Frame_Id;
     QLineEdit* Txt_Saisi_ID;
 
+  signals:
+    // The shared Seuil_Haut and Seuil_Bas were given new values: every window that shows them
+    // follows.
+    void Seuils_Changes();
+
   private:
     // What "OK" sends, once every box has been read.
     struct Saisie {

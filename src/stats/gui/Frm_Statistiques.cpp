@@ -37,6 +37,16 @@ Frm_Statistiques::Frm_Statistiques(const Etat& etat, const CWGraph& graphe,
 }
 
 void Frm_Statistiques::Form_Load() {
+    Rafraichir();
+    Centrer_Sur_Ecran();
+}
+
+void Frm_Statistiques::Rafraichir() {
+    while (QLayoutItem* element = grille_->takeAt(0)) {
+        delete element->widget();
+        delete element;
+    }
+    lignes_.clear();
     const Axe_Graphe& temps = graphe_.Axes(Numeros_Graphe::XAxis);
     Statistiques::Parametres parametres;
     parametres.seuil_haut = etat_.Seuil_Haut;
@@ -63,7 +73,6 @@ void Frm_Statistiques::Form_Load() {
         lignes_ << ligne.libelle + QLatin1Char('\t') + ligne.valeur;
     }
     adjustSize();
-    Centrer_Sur_Ecran();
 }
 
 QStringList Frm_Statistiques::Lignes() const {

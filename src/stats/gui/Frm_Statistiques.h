@@ -22,6 +22,8 @@ class Frm_Statistiques : public Fenetre_Chargeable {
     void Cmd_Rapport_Click();
     void Cmd_Fermer_Click();
 
+    // The figures computed again, for a new view or new thresholds.
+    void Rafraichir();
     // The rows shown, "label\tvalue" (a message alone when it spans both columns).
     QStringList Lignes() const;
 
