@@ -4,6 +4,7 @@
 #include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
 #include "Limite_Taille_Fichier.h"
+#include "archive/Archive.h"
 
 namespace {
 
@@ -181,4 +182,57 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_EQ(Plot(1).Nb_Points(), 2000);
     EXPECT_TRUE(f.menuBar()->isEnabled());
     EXPECT_TRUE(f.Fenetre_Download.Est_Chargee());  // until a download succeeds
+}
+
+// A recording opened with its comment, then another logger downloaded: the comment, the
+// cooking choice and the file of the first never pass to the second. The transfer cut off is
+// shown as such (what came, on the graph) and offers nothing to save; a whole one, made in °F,
+// goes to the archive with its unit, and the statistics say °F.
+TEST_F(Enregistrements, TelechargementCoupeOuEntierNHeriteRienDuFichierPrecedent) {
+    const QString lot12 = Enregistrement_Essai()
+                              .Commentaire(u"Lot 12 – jambon"_s)
+                              .Recette(100)
+                              .Temperatures({50, 60, 70})
+                              .Ecrire(Sauvegarde("lot12.txt"));
+    Choisir(f.Mnu_Ouvrir, lot12);
+    ASSERT_EQ(f.Txt_Commentaire->text(), u"Lot 12 – jambon"_s);
+    Terminal_Simule& logger = banc.Brancher_Logger(3, 7306);
+    logger.Avec_Logger([](Logger_Simule& l) {
+        l.Memoire().mesures = Courbe_Simulee::Generer(2000, false);
+        l.Memoire().unite = 'F';
+        l.Definir_Panne({Panne::Coupure, 'D'});
+    });
+    banc.Relier(3);
+    banc.dialogues.affichages.clear();
+
+    f.Download_Logger->trigger();
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Le logger ne répond pas - Erreur N° : 2\nTéléchargement incomplet : "
+                          "200 mesures sur 2000 annoncées : l'enregistrement n'est pas "
+                          "sauvegardé."_s});
+    EXPECT_EQ(Plot(1).Nb_Points(), 200);
+    EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SIMUL01"_s);
+    EXPECT_EQ(f.Txt_Commentaire->text(), QString());
+    EXPECT_TRUE(etat().Nom_Fichier.isEmpty());
+    EXPECT_EQ(etat().Num_Recette, 0);
+    EXPECT_FALSE(QFile::exists(banc.Chemin(u"Archives/caldrix.sqlite"_s)));
+
+    logger.Avec_Logger([](Logger_Simule& l) { l.Definir_Panne({}); });
+    QTest::keyClicks(f.Txt_Commentaire, u"Four 3"_s);  // typed for the next one: it stays
+    banc.dialogues.reponses_questions = {true};
+    Choisir(f.Download_Logger, Sauvegarde("four3.txt"));
+    const QByteArray fichier = banc.Lire(u"Sauvegardes/four3.txt"_s);
+    EXPECT_TRUE(fichier.contains("\r\n2000\r\nFour 3\r\n"));
+    EXPECT_TRUE(fichier.contains("[Recette]\r\n0\r\n"));
+    QString erreur;
+    const auto archive = Archive::Ouvrir(erreur);
+    ASSERT_TRUE(archive) << erreur.toStdString();
+    const Resultat_Liste liste = archive->Lister({});
+    ASSERT_EQ(liste.Fiches.size(), 1);
+    EXPECT_EQ(liste.Fiches[0].Unite, u"°F"_s);
+    EXPECT_FALSE(liste.Fiches[0].Incomplet());
+    f.Mnu_Statistiques->trigger();
+    const QStringList lignes = f.Fenetre_Statistiques.Chargee()->Lignes();
+    EXPECT_TRUE(lignes.filter(u"°F"_s).size() >= 5);
+    EXPECT_TRUE(lignes.filter(u"°C"_s).isEmpty()) << lignes.join(u'\n').toStdString();
 }

@@ -9,11 +9,13 @@
 #include "Enregistrement_Essai.h"
 #include "Etats_Releves.h"
 #include "core/Etat.h"
+#include "core/Global.h"
 #include "core/Horloge.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
 #include "logger/Port_Serie.h"
+#include "logger/Programmation_Logger.h"
 
 using namespace Fonctions_Logger;
 
@@ -263,6 +265,32 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
                       "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r",
                       "S 1 f 20 3\r", "S 7200 C 20 4\r", "S 60 C 20 5\r", "S 60 C 92491260 5\r",
                       "S 60 C 20 0\r", "C 0\r"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The clock is set with the time taken just before its command, not before the alarms: a logger
+// that answers the alarms at their third attempt must not start its campaign seconds late.
+TEST(Commandes, LHorlogeEstLueJusteAvantSaCommande) {
+    Logger_Scripte l;
+    double envoi_horloge = 0;
+    l.port.repondre = [&](const QByteArray& trame, int envoi) {
+        if (trame.startsWith('C')) envoi_horloge = l.horloge.Maintenant();
+        if (trame.startsWith('A') && envoi < 3) return;
+        l.port.Programmer(trame.startsWith('S')   ? "m 0 60 C 0 14\r"
+                          : trame.startsWith('J') ? "i FOUR 7306V1\r"
+                                                  : ">\r");
+    };
+    Campagne campagne;
+    campagne.Identite = u"FOUR"_s;
+    ASSERT_EQ(Programmation_Logger::Programmer(*l.etat, l.lien, campagne), 0);
+    const QByteArray horloge = l.port.trames.value(3);
+    ASSERT_TRUE(horloge.startsWith("C ")) << horloge.toStdString();
+    EXPECT_GT(envoi_horloge - Logger_Scripte::Maintenant(), 2 * Une_Seconde);
+    EXPECT_NEAR(horloge.mid(2).toDouble(),
+                Global::Conversion_Secondes(*l.etat, envoi_horloge).toDouble(), 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "Lecture_PDF.h"
 #include "core/Empreinte.h"
 #include "stats/gui/Frm_Statistiques.h"
+#include "tools/Frm_Outils.h"
 
 TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
     Banc_Programme banc;
@@ -50,4 +51,66 @@ TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
     banc.dialogues.reponses_fichiers = {rapport};
     f.Mnu_Rapport->trigger();
     EXPECT_TRUE(Pages_PDF(rapport).join(u' ').simplified().contains(u"n'est plus celui de ce"_s));
+}
+
+// A file another program wrote (a stamp with its midnight, a decimal comma) and shorter than its
+// header: opening says so, the report vouches for its very bytes and says it is incomplete.
+// The thresholds then change in the tools window, then in the programming window: the tools
+// window's boxes and lines and the statistics window follow each time.
+TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
+    Banc_Programme banc;
+    banc.Installer(3);
+    Terminal_Simule& logger = banc.Brancher_Logger(3, 7306);
+    logger.Avec_Logger([](Logger_Simule& l) { l.Memoire().mesures.clear(); });
+    Frm_Principal& f = banc.Construire();
+    f.show();
+    banc.Relier(3);
+    const QByteArray octets =
+        "[Identit\xE9 du Logger]\r\nAUTRE\r\n[Version du Logger]\r\n7306\r\n[Recette]\r\n0\r\n"
+        "[P\xE9riode d'enregistrement]\r\n60\r\n[Nombre de mesure]\r\n274\r\n[Mesures]\r\n"
+        "Date heure;Temp\xE9rature\r\n01/11/2026 00:00:00;21,5\r\n01/11/2026 00:01:00;22\r\n";
+    const QString fichier = banc.Chemin(u"Sauvegardes/autre.txt"_s);
+    QFile ecrit(fichier);
+    ASSERT_TRUE(ecrit.open(QIODevice::WriteOnly) && ecrit.write(octets) == octets.size());
+    ecrit.close();
+    banc.dialogues.reponses_fichiers = {fichier};
+    f.Mnu_Ouvrir->trigger();
+    EXPECT_EQ(
+        banc.dialogues.Messages(),
+        QStringList{u"Fichier %1 : enregistrement incomplet : 2 mesures sur 274 annoncées."_s.arg(
+            fichier)});
+    EXPECT_EQ(f.Txt_Commentaire->text(), QString());
+
+    f.Mnu_Statistiques->trigger();
+    Frm_Statistiques& statistiques = *f.Fenetre_Statistiques.Chargee();
+    EXPECT_TRUE(statistiques.Lignes().contains(u"Début\t01/11/2026 00:00:00"_s));
+    const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
+    banc.dialogues.reponses_fichiers = {rapport};
+    statistiques.Cmd_Rapport->click();
+    const QString page = Pages_PDF(rapport).join(u' ').simplified();
+    for (const QString& attendu :
+         {Empreinte(octets), u"incomplet : 2 mesures sur 274"_s, u"01/11/2026 00:00:00"_s})
+        EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
+    EXPECT_FALSE(page.contains(u"[Mesures]"_s));
+
+    f.Mnu_Tools->trigger();
+    Frm_Outils& outils = *f.Fenetre_Outils.Chargee();
+    outils.Chk_Consigne->setChecked(true);
+    outils.Txt_Consigne_Maxi->selectAll();
+    QTest::keyClicks(outils.Txt_Consigne_Maxi, u"30"_s);
+    EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil haut\t30 °C"_s));
+
+    f.Mnu_Programmation->trigger();
+    Frm_UpLoad& programmation = *f.Fenetre_UpLoad.Chargee();
+    programmation.CW_Alarm_High->setValue(8);
+    programmation.CW_Alarm_Low->setValue(2);
+    programmation.Cmd_UpLoad->click();
+    ASSERT_FALSE(f.Fenetre_UpLoad.Est_Chargee())
+        << banc.dialogues.Messages().join(u'\n').toStdString();
+    EXPECT_EQ(outils.Txt_Consigne_Maxi->text() + u' ' + outils.Txt_Consigne_Mini->text(), u"8 2"_s);
+    const Trace_Graphe& ligne = f.CWGraph_Enreg->Plots(3);
+    double x = 0, y = 0;
+    EXPECT_TRUE(ligne.Visible() && ligne.Point_Proche(0, x, y) && y == 8);
+    EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil haut\t8 °C"_s));
+    EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil bas\t2 °C"_s));
 }
