@@ -102,6 +102,9 @@ TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFil
     ASSERT_TRUE(f.Mkt);
     EXPECT_GT(*f.Mkt, 6);
     EXPECT_LT(*f.Mkt, 6.1);
+    EXPECT_EQ(QStringList({QString::number(f.Periode), f.Commentaire, QString::number(f.Recette),
+                           QString::number(f.Annoncees), f.Unite}),
+              QStringList({u"60"_s, u"Chambre froide ÉTÉ"_s, u"0"_s, u"3"_s, QString()}));
 
     EXPECT_EQ(Numeros(archive->Lister({u"FOUR01"_s, {}, {}, {}})), (QList<int64_t>{id[2], id[0]}));
     EXPECT_EQ(Numeros(archive->Lister({{}, 46358, 46360, {}})), QList<int64_t>{id[1]});
@@ -112,6 +115,19 @@ TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFil
     // LIKE's wildcards are plain characters of the searched word.
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"t_1"_s})), QList<int64_t>{id[2]});
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"50%"_s})), QList<int64_t>{id[1]});
+
+    // A file shorter than its header is kept as incomplete; a unit the caller knows is kept, and
+    // the figures are worked out in it (the MKT of 5, 6, 7 °F in kelvins from Fahrenheit).
+    QByteArray court = Fichier_Essai(u"FOUR03"_s, 46365);
+    court.replace("[Nombre de mesure]\r\n6\r\n", "[Nombre de mesure]\r\n10\r\n");
+    ASSERT_EQ(archive->Ajouter(Ecrire(u"d.txt"_s, court), u"°F"_s).Bilan, Bilan_Ajout::Archive);
+    const Resultat_Liste d = archive->Lister({u"FOUR03"_s, {}, {}, {}});
+    ASSERT_EQ(d.Fiches.size(), 1);
+    EXPECT_EQ(QStringList({QString::number(d.Fiches[0].Mesures),
+                           QString::number(d.Fiches[0].Annoncees), d.Fiches[0].Unite}),
+              QStringList({u"3"_s, u"5"_s, u"°F"_s}));
+    EXPECT_TRUE(d.Fiches[0].Incomplet());
+    EXPECT_NE(d.Fiches[0].Mkt, f.Mkt);
 }
 
 TEST_P(ArchiveServeur, UnServeurPerduAvantLaValidationNeGardeRienDeLAjout) {
