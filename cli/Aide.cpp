@@ -97,7 +97,9 @@ const Aide_Commande Aides[] = {
      "                    aaaa-mm-jj ou aaaa-mm-jjThh:mm:ss (--to aaaa-mm-jj : toute la\n"
      "                    journée)\n"
      "    --text MOT      commentaire contenant MOT, majuscules ou non\n"
-     "    --json          un tableau JSON\n"
+     "    --json          un tableau JSON ; « annoncees » : les mesures qu'annonce l'en-tête\n"
+     "                    du fichier (plus que « mesures » s'il est incomplet), « unite » :\n"
+     "                    °C ou °F quand elle est connue (téléchargement), null sinon\n"
      "  export  réécrit l'enregistrement N tel qu'il a été archivé\n"
      "  verify  vérifie que le fichier de chaque enregistrement archivé est toujours là,\n"
      "          inchangé ; code 3 et la liste des fichiers absents ou modifiés sinon\n"},

@@ -86,6 +86,8 @@ int Lister(const Arguments& arguments) {
                 {QStringLiteral("debut"), Date_Json(f.Debut)},
                 {QStringLiteral("fin"), Date_Json(f.Fin)},
                 {QStringLiteral("mesures"), f.Mesures},
+                {QStringLiteral("annoncees"), f.Annoncees},
+                {QStringLiteral("unite"), f.Unite.isEmpty() ? QJsonValue() : QJsonValue(f.Unite)},
                 {QStringLiteral("commentaire"), f.Commentaire},
                 {QStringLiteral("fichier"), f.Fichier},
                 {QStringLiteral("poste"), f.Poste},

@@ -20,10 +20,11 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
     e = Lancer(u"archive list --json"_s);
     const QJsonArray liste = QJsonDocument::fromJson(e.sortie.toUtf8()).array();
     ASSERT_EQ(liste.size(), 2) << e.erreurs.toStdString();
-    EXPECT_EQ(
-        liste[0].toObject().keys(),
-        u"ajoute commentaire debut fichier fin id identite mesures modele poste sha256"_s.split(
-            u' '));
+    EXPECT_EQ(liste[0].toObject().keys(),
+              u"ajoute annoncees commentaire debut fichier fin id identite mesures modele poste "
+              "sha256 unite"_s.split(u' '));
+    // A file alone says nothing of its unit.
+    EXPECT_TRUE(liste[0].toObject()[u"unite"_s].isNull());
     EXPECT_EQ(liste[0].toObject()[u"identite"_s], u"FOUR02"_s);
     e = Lancer(u"archive list --logger FOUR01"_s);
     EXPECT_TRUE(e.sortie.startsWith(u"1\tFOUR01\t7306\t"_s));
