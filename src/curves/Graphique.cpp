@@ -43,6 +43,9 @@ void Affiche_Courbes(const Etat& etat, CWGraph& graphe) {
     second.Definir_Visible(false);
 
     const int records = Enregistrements_Lisibles(etat);
+    // The unit the recording was made in, when known; °C otherwise, as always.
+    graphe.Axes(Numeros_Graphe::YAxis_Temp)
+        .Definir_Legende(QStringLiteral("Température ") + Unite_Temperature(etat.Unite));
     if (!Est_Modele_7307(etat.Version_Logger)) {
         for (int i = 1; i <= records; ++i) {
             temperature.Ajouter_Point(etat.Mesures(i).Date_Heure, etat.Mesures(i).Temperature);

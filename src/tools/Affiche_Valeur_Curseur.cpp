@@ -2,6 +2,7 @@
 
 #include "core/Etat.h"
 #include "core/Sorties.h"
+#include "core/Textes.h"
 #include "curves/CWGraph.h"
 #include "curves/Curseur_Graphe.h"
 #include "curves/Numeros_Graphe.h"
@@ -23,8 +24,8 @@ void Affiche_Valeur_Curseur(const Etat& etat, CWGraph& graphe, Sortie_Etat& barr
     curseur_hygro.Definir_X(X);
 
     // The time is always written, midnight included: a reading is a moment, not a day.
-    QString texte = Textes_Outils::Texte_Date_Heure(curseur_temp.X()) + QStringLiteral("  ") +
-                    Textes_Outils::Texte_Dixieme(curseur_temp.Y()) + QStringLiteral("°C");
+    QString texte = Texte_Date_Heure(curseur_temp.X()) + QStringLiteral("  ") +
+                    Textes_Outils::Texte_Dixieme(curseur_temp.Y()) + Unite_Temperature(etat.Unite);
     if (Seconde_Courbe_Affichee(graphe)) {
         const QString unite = Est_Modele_7307(etat.Version_Logger) ? QStringLiteral("%Hr")
                                                                    : QStringLiteral("minutes");

@@ -225,8 +225,9 @@ void Frm_Outils::Mnu_Fermer_Click() {
 
 void Frm_Outils::Affiche_Dates_Echelle() {
     const Axe_Graphe& temps = graphe_.Plots(Numeros_Graphe::Voie_Temp).Axe_X();
-    Msk_Date_Deb->setText(Textes_Outils::Texte_Date_Heure(temps.Minimum()));
-    Msk_Date_Fin->setText(Textes_Outils::Texte_Date_Heure(temps.Maximum()));
+    // The box's mask wants the time written out, midnight included.
+    Msk_Date_Deb->setText(Texte_Date_Heure(temps.Minimum()));
+    Msk_Date_Fin->setText(Texte_Date_Heure(temps.Maximum()));
 }
 
 void Frm_Outils::Affiche_Consignes() {

@@ -51,11 +51,4 @@ std::optional<double> Lecture_Date_Heure(QStringView texte) {
     return Lecture_Date(texte);
 }
 
-QString Texte_Date_Heure(double date) {
-    QString texte = Texte_Date(date);
-    // The date alone means midnight; the box's mask wants the time written out.
-    if (texte.size() == 8 || texte.size() == 10) texte += QStringLiteral(" 00:00:00");
-    return texte;
-}
-
 }  // namespace Textes_Outils

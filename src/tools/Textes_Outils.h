@@ -23,7 +23,4 @@ QString Masque_Date_Heure();
 // an impossible date (31/02) or an empty box.
 std::optional<double> Lecture_Date_Heure(QStringView texte);
 
-// A date-time written for a date box: the date, a blank and the time, "00:00:00" at midnight.
-QString Texte_Date_Heure(double date);
-
 }  // namespace Textes_Outils

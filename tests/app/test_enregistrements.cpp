@@ -235,4 +235,7 @@ TEST_F(Enregistrements, TelechargementCoupeOuEntierNHeriteRienDuFichierPrecedent
     const QStringList lignes = f.Fenetre_Statistiques.Chargee()->Lignes();
     EXPECT_TRUE(lignes.filter(u"°F"_s).size() >= 5);
     EXPECT_TRUE(lignes.filter(u"°C"_s).isEmpty()) << lignes.join(u'\n').toStdString();
+    EXPECT_EQ(f.CWGraph_Enreg->Axes(2).Legende(), u"Température °F"_s);
+    f.CWGraph_Enreg_Pointeur_Zone_Trace(1, 0, etat().Mesures(10).Date_Heure, 0);
+    EXPECT_TRUE(banc.Etat_Affiche().endsWith(u"°F"_s)) << banc.Etat_Affiche().toStdString();
 }
