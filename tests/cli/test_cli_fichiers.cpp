@@ -134,16 +134,17 @@ TEST_F(Stats, LesFahrenheitEtUnFichierIncompletSontDits) {
     const QString f = Ecrire_Essai(Chemin(u"four_f.txt"_s), 7306, {32, 212});
     Execution e = Lancer(u"stats "_s + f + u" --unit F"_s);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_TRUE(e.sortie.contains(u"\nTempérature maximale : 212 °F\n"_s)) << e.sortie.toStdString();
+    EXPECT_TRUE(e.sortie.contains(u"\nTempérature maximale : 212 °F\n"_s))
+        << e.sortie.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"(MKT) : 195.1 °F (ΔH"_s)) << e.sortie.toStdString();
     EXPECT_FALSE(e.sortie.contains(u"°C"_s));
     EXPECT_EQ(Lancer(u"stats "_s + f + u" --unit K"_s).code, 4);
 
-    const QString incomplet =
-        Ecrire(u"incomplet.txt"_s,
-               "[Identit\xE9 du Logger]\r\nFOUR\r\n[Version du Logger]\r\n7306\r\n[Recette]\r\n0\r\n"
-               "[P\xE9riode d'enregistrement]\r\n 60 \r\n[Nombre de mesure]\r\n274\r\n[Mesures]\r\n"
-               "Date heure;Temp\xE9rature\r\n01/11/2026 00:00:59;21.5\r\n");
+    const QString incomplet = Ecrire(
+        u"incomplet.txt"_s,
+        "[Identit\xE9 du Logger]\r\nFOUR\r\n[Version du Logger]\r\n7306\r\n[Recette]\r\n0\r\n"
+        "[P\xE9riode d'enregistrement]\r\n 60 \r\n[Nombre de mesure]\r\n274\r\n[Mesures]\r\n"
+        "Date heure;Temp\xE9rature\r\n01/11/2026 00:00:59;21.5\r\n");
     e = Lancer(u"stats "_s + incomplet + u" --json"_s);
     EXPECT_EQ(e.code, 0);
     EXPECT_TRUE(e.erreurs.endsWith(

@@ -52,8 +52,9 @@ TEST_F(Download, UnTransfertCoupeNEcritRienEtLeDit) {
     Definir_Panne({Panne::Coupure, 'D'});
     const Execution e = Lancer(u"download --port 3 --output "_s + Chemin(u"coupe.txt"_s));
     EXPECT_EQ(e.code, 2);
-    EXPECT_EQ(e.erreurs, u"Le logger ne répond pas - Erreur N° : 2\nTéléchargement incomplet : 5 "
-                         "mesures sur 50 annoncées : rien n'est écrit.\n"_s);
+    EXPECT_EQ(e.erreurs,
+              u"Le logger ne répond pas - Erreur N° : 2\nTéléchargement incomplet : 5 "
+              "mesures sur 50 annoncées : rien n'est écrit.\n"_s);
     EXPECT_FALSE(QFile::exists(Chemin(u"coupe.txt"_s)));
     EXPECT_EQ(Lancer(u"archive list"_s).sortie, QString());
 }

@@ -127,12 +127,15 @@ TEST(Statistiques, CongelateurSurTroisJoursEtPlageDUneMesure) {
                           .Etat_Rempli();
     Resultat r = Calcul_Statistiques(*etat, {-15, -20, std::nullopt});
     EXPECT_EQ(r.duree_s, 72 * 3600);
-    const QStringList attendues = {
-        u"Début\t06/12/2026 00:00:00"_s,          u"Durée\t3 j 0 h 00 min"_s,
-        u"Température minimale\t-18.5 °C"_s,      u"… le\t06/12/2026 00:00:00"_s,
-        u"Température maximale\t-16.25 °C"_s,     u"… le\t06/12/2026 10:00:00"_s,
-        u"Température moyenne\t-18.5 °C"_s,       u"Seuil bas\t-20 °C"_s,
-        u"En dessous du seuil bas\taucune mesure"_s};
+    const QStringList attendues = {u"Début\t06/12/2026 00:00:00"_s,
+                                   u"Durée\t3 j 0 h 00 min"_s,
+                                   u"Température minimale\t-18.5 °C"_s,
+                                   u"… le\t06/12/2026 00:00:00"_s,
+                                   u"Température maximale\t-16.25 °C"_s,
+                                   u"… le\t06/12/2026 10:00:00"_s,
+                                   u"Température moyenne\t-18.5 °C"_s,
+                                   u"Seuil bas\t-20 °C"_s,
+                                   u"En dessous du seuil bas\taucune mesure"_s};
     QStringList lignes;
     for (const Ligne& l : Lignes_Statistiques(r))
         lignes << l.libelle + u'\t' + l.valeur;
@@ -143,7 +146,8 @@ TEST(Statistiques, CongelateurSurTroisJoursEtPlageDUneMesure) {
 
     r = Calcul_Statistiques(*etat, {-15, -20, Plage{Date(*etat, 11), Date(*etat, 11)}});
     EXPECT_TRUE(Contenu_JSON(r).startsWith(
-        "{\n  \"unite\": \"\xC2\xB0" "C\",\n  \"mesures\": 1,\n"
+        "{\n  \"unite\": \"\xC2\xB0"
+        "C\",\n  \"mesures\": 1,\n"
         "  \"debut\": \"2026-12-06T10:00:00\",\n  \"fin\": \"2026-12-06T10:00:00\",\n"
         "  \"duree_s\": 3600,\n"))
         << Contenu_JSON(r).toStdString();
