@@ -118,6 +118,8 @@ void Selection_Mesures(Etat& etat, const CWGraph& graphe) {
         }
     }
     etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, k - 1));
+    // A selection is a recording of its own, whole: it announces what it holds.
+    etat.Nb_Mesures_Annoncees = etat.Nb_Mesures;
 }
 
 }  // namespace Graphique

@@ -26,7 +26,7 @@ void Mise_Echelle(const Etat& etat, CWGraph& graphe);
 void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe);
 
 // Keeps only the records whose time lies within the time axis now shown (both ends included)
-// and sets Nb_Mesures to match. The curves are not redrawn.
+// and sets Nb_Mesures (and the count announced) to match. The curves are not redrawn.
 void Selection_Mesures(Etat& etat, const CWGraph& graphe);
 
 }  // namespace Graphique

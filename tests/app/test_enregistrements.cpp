@@ -131,6 +131,7 @@ TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     Choisir(f.Mnu_Save_Select, Sauvegarde("selection.txt"));
     EXPECT_EQ(banc.Lire(u"Sauvegardes/selection.txt"_s),
               Import_Export::Contenu_Fichier_Enreg(etat()));
+    EXPECT_TRUE(banc.Lire(u"Sauvegardes/selection.txt"_s).contains("mesure]\r\n6\r\n"));
     EXPECT_EQ(etat().Nb_Mesures, 6);
     EXPECT_EQ(banc.dialogues.Messages().size(), 1);
 }
