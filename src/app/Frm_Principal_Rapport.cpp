@@ -5,14 +5,12 @@
 #include "app/Frm_Principal.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Dialogues.h"
-#include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Numeros_Graphe.h"
 #include "files/Import_Export.h"
-#include "files/Texte_Fichier.h"
 #include "printing/Rapport.h"
 
 void Frm_Principal::Mnu_Statistiques_Click() {
