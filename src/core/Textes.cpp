@@ -322,7 +322,7 @@ QString Texte_Single(float valeur) {
 
 namespace {
 // "[-]digits[.digits]" with at most 15 digits: exact as a double, and one division by an exact
-// power of ten rounds correctly. Anything else goes to strtod.
+// power of ten rounds correctly. Anything else goes to from_chars.
 std::optional<double> Lecture_Decimale_Simple(QStringView t) {
     static const double puissances[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -353,9 +353,14 @@ std::optional<double> Lecture_Double(QStringView texte) {
     if (const auto simple = Lecture_Decimale_Simple(texte.trimmed())) return simple;
     const auto ascii = Texte_Nombre_Ascii(texte);
     if (!ascii) return std::nullopt;
-    char* fin = nullptr;
-    const double valeur = std::strtod(ascii->constData(), &fin);
-    if (fin != ascii->constData() + ascii->size() || !std::isfinite(valeur)) return std::nullopt;
+    // from_chars reads the point whatever the locale: strtod would follow the one the
+    // application takes from the environment and refuse "0.7e2" on a French system.
+    const char* debut = ascii->constData();
+    const char* const fin = debut + ascii->size();
+    if (debut != fin && *debut == '+' && (debut + 1 == fin || debut[1] != '-')) ++debut;
+    double valeur = 0;
+    const auto [arret, ec] = std::from_chars(debut, fin, valeur);
+    if (ec != std::errc() || arret != fin || !std::isfinite(valeur)) return std::nullopt;
     return valeur;
 }
 

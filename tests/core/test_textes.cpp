@@ -2,6 +2,7 @@
 // rounding.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -110,4 +111,22 @@ TEST(Textes, NombresLusAvecBlancsSigneEtVirguleOuPoint) {
     for (const auto& [texte, valeur] : cas)
         EXPECT_EQ(Lecture_Double(texte), valeur) << QString::fromUtf16(texte).toStdString();
     EXPECT_FALSE(Lecture_Single(u"1e60")) << "beyond any single";
+    EXPECT_FALSE(Lecture_Double(u"+-2"));
+}
+
+// A French system writes "0,5" for one half: the C library then reads "0.7e2" as 0.7. Every
+// number reads and prints the same whatever the locale the application takes from the
+// environment.
+TEST(Textes, NombresLusEtEcritsPareilSousUneLocaleFrancaise) {
+    const std::string avant = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "fr_FR.UTF-8")) GTEST_SKIP() << "locale fr_FR.UTF-8 absente";
+    const std::optional<double> lus[] = {Lecture_Double(u"0.7e2"), Lecture_Double(u"1,5E1"),
+                                         Lecture_Double(u"123456789.123456789")};
+    const QString ecrits[] = {Texte_Single(1.25e-5f), Texte_Single(123456.7f)};
+    std::setlocale(LC_ALL, avant.c_str());
+    EXPECT_EQ(lus[0], 70.0);
+    EXPECT_EQ(lus[1], 15.0);
+    EXPECT_EQ(lus[2], 123456789.123456789);
+    EXPECT_EQ(ecrits[0], u"0.0000125"_s);
+    EXPECT_EQ(ecrits[1], u"123456.7"_s);
 }
