@@ -29,7 +29,7 @@ QString Champ_Nombre(int valeur) {
 }
 
 // Reads the file's text into the record step by step, keeping track of what the count may
-// claim at the end.
+// claim at the end, and of where and why the reading stopped.
 class Lecture_Enreg {
   public:
     Lecture_Enreg(Etat& etat, QStringView texte) : etat_(etat), lignes_(texte) {}
@@ -43,54 +43,87 @@ class Lecture_Enreg {
         Compte_Final();
         return lu ? Resultat_Lecture::Lu : Resultat_Lecture::Incorrect;
     }
+    const Defaut_Lecture& Defaut() const { return defaut_; }
 
   private:
+    bool Refus(const QString& raison) {
+        defaut_ = {lignes_.Numero(), raison};
+        return false;
+    }
+    bool Refus_Valeur(QStringView valeur, const char* attendu) {
+        return Refus(QStringLiteral("« %1 » n'est pas %2").arg(valeur, QString::fromUtf8(attendu)));
+    }
+    // The next line of the header, which must be there.
+    std::optional<QStringView> Ligne_Entete(const char* quoi) {
+        auto ligne = lignes_.Suivante();
+        if (!ligne) {
+            defaut_ = {lignes_.Numero() + 1,
+                       QStringLiteral("le fichier s'arrête avant %1").arg(QString::fromUtf8(quoi))};
+        }
+        return ligne;
+    }
+    // A section title and the value under it.
+    std::optional<QStringView> Valeur_Entete(const char* quoi) {
+        if (!Ligne_Entete(quoi)) return std::nullopt;
+        return Ligne_Entete(quoi);
+    }
+
     // Lines 1 to 12, each stored as soon as it is read.
     bool Entete() {
         std::optional<QStringView> ligne;
-        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        if (!(ligne = Valeur_Entete("l'identité du logger"))) return false;
         etat_.Identite_Logger = ligne->toString();
-        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        if (!(ligne = Valeur_Entete("le modèle du logger"))) return false;
         etat_.Version_Logger = ligne->toString();
         humidite_ = Est_Modele_7307(etat_.Version_Logger);
 
-        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        if (!(ligne = Valeur_Entete("la recette"))) return false;
         const std::optional<double> recette = Nombre_En_Tete(*ligne);
-        if (!recette || *recette < -1 || *recette > 256) return false;
+        if (!recette || *recette < -1 || *recette > 256) {
+            return Refus_Valeur(*ligne, "un numéro de recette (0 à 255)");
+        }
         const int64_t numero = Arrondi_Pair(*recette);
-        if (numero < 0 || numero > 255) return false;
+        if (numero < 0 || numero > 255)
+            return Refus_Valeur(*ligne, "un numéro de recette (0 à 255)");
         etat_.Num_Recette = static_cast<uint8_t>(numero);
 
-        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
+        if (!(ligne = Valeur_Entete("la période d'enregistrement"))) return false;
         const auto periode = Lecture_Entier(*ligne, INT16_MIN, INT16_MAX);
-        if (!periode) return false;
+        if (!periode) return Refus_Valeur(*ligne, "une période en secondes");
         etat_.Periode_Enreg = static_cast<int16_t>(*periode);
 
-        if (!lignes_.Suivante() || !(ligne = lignes_.Suivante())) return false;
-        const auto nombre =
-            Lecture_Entier(*ligne, 0, Nb_Valeurs(etat_.Version_Logger, Nb_Mesures_Max));
-        if (!nombre) return false;
+        if (!(ligne = Valeur_Entete("le nombre de mesures"))) return false;
+        const int maximum = Nb_Valeurs(etat_.Version_Logger, Nb_Mesures_Max);
+        const auto nombre = Lecture_Entier(*ligne, 0, maximum);
+        if (!nombre) {
+            return Refus(QStringLiteral("« %1 » n'est pas un nombre de mesures (0 à %2)")
+                             .arg(ligne->toString(), QString::number(maximum)));
+        }
         etat_.Nb_Mesures = static_cast<int16_t>(*nombre);
         annonce_ = etat_.Nb_Mesures;
 
-        if (!(ligne = lignes_.Suivante())) return false;
+        if (!(ligne = Ligne_Entete("le commentaire"))) return false;
         etat_.Commentaire = *ligne == Sans_Commentaire() ? QString() : ligne->toString();
-        return lignes_.Suivante().has_value();  // column header
+        return Ligne_Entete("l'en-tête des colonnes").has_value();
     }
 
     // Every remaining line is a measure.
     bool Mesures() {
         while (const std::optional<QStringView> ligne = lignes_.Suivante()) {
-            if (lus_ == Nb_Mesures_Max) return false;
-            const std::optional<double> date = Lecture_Date(Global::Champ(1, *ligne, Separateur));
-            const std::optional<float> temperature =
-                Lecture_Single(Global::Champ(2, *ligne, Separateur));
-            if (!date || !temperature) return false;
+            if (lus_ == Nb_Mesures_Max) {
+                return Refus(QStringLiteral("plus de %1 mesures").arg(Nb_Mesures_Max));
+            }
+            const QStringView champ_date = Global::Champ(1, *ligne, Separateur);
+            const std::optional<double> date = Lecture_Date(champ_date);
+            if (!date) return Refus_Valeur(champ_date, "une date jj/mm/aaaa hh:mm:ss");
+            const QStringView champ_temperature = Global::Champ(2, *ligne, Separateur);
+            const std::optional<float> temperature = Lecture_Single(champ_temperature);
+            if (!temperature) return Refus_Valeur(champ_temperature, "une température");
             float humidite = 0;
             if (humidite_) {
-                const std::optional<float> valeur =
-                    Lecture_Single(Global::Champ(3, *ligne, Separateur));
-                if (!valeur) return false;
+                const QStringView champ_humidite = Global::Champ(3, *ligne, Separateur);
+                const std::optional<float> valeur = Lecture_Single(champ_humidite);
+                if (!valeur) return Refus_Valeur(champ_humidite, "une hygrométrie");
                 humidite = *valeur;
             }
             Mesure& mesure = etat_.Mesures(lus_ + 1);
@@ -115,6 +148,7 @@ class Lecture_Enreg {
 
     Etat& etat_;
     Lecteur_Fichier lignes_;
+    Defaut_Lecture defaut_;
     bool humidite_ = false;
     int annonce_ = 0;  // the count of line 10, once read
     int lus_ = 0;      // measure lines read
@@ -155,8 +189,9 @@ QByteArray Contenu_Fichier_Enreg(const Etat& etat) {
     return fichier.Octets();
 }
 
-Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom) {
-    return Ecriture_Atomique(Nom, Contenu_Fichier_Enreg(etat));
+Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom,
+                                         Cause_Ecriture* cause) {
+    return Ecriture_Atomique(Nom, Contenu_Fichier_Enreg(etat), cause);
 }
 
 Resultat_Ecriture Sauvegarde_Fichier_Enreg(Etat& etat, const QString& Nom) {
@@ -178,16 +213,27 @@ QString Empreinte_Garantie(const Etat& etat) {
     return etat.Empreinte_Fichier;
 }
 
-Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets) {
+Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets, Defaut_Lecture* defaut) {
     const QString texte = Cp1252::Decode(octets);
-    return Lecture_Enreg(etat, texte).Lire();
+    Lecture_Enreg lecture(etat, texte);
+    const Resultat_Lecture r = lecture.Lire();
+    if (defaut) *defaut = lecture.Defaut();
+    return r;
 }
 
-Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom, QByteArray* octets_lus) {
+Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom, QByteArray* octets_lus,
+                                       Defaut_Lecture* defaut) {
     QByteArray octets;
     const Resultat_Lecture ouverture = Lecture_Octets(Nom, octets);
-    if (ouverture != Resultat_Lecture::Lu) return ouverture;
-    const Resultat_Lecture r = Lecture_Contenu_Enreg(etat, octets);
+    if (ouverture != Resultat_Lecture::Lu) {
+        if (defaut) {
+            *defaut = {0, ouverture == Resultat_Lecture::Introuvable
+                              ? QStringLiteral("il n'existe pas")
+                              : QStringLiteral("il ne peut pas être lu (droits du fichier ?)")};
+        }
+        return ouverture;
+    }
+    const Resultat_Lecture r = Lecture_Contenu_Enreg(etat, octets, defaut);
     if (octets_lus) *octets_lus = std::move(octets);
     return r;
 }

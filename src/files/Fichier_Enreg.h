@@ -30,7 +30,9 @@ namespace Import_Export {
 QByteArray Contenu_Fichier_Enreg(const Etat& etat);
 
 // Writes the recordings file `Nom`, replacing it only once the new file is complete.
-Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom);
+// `cause`, when given, receives why it failed.
+Resultat_Ecriture Ecriture_Fichier_Enreg(const Etat& etat, const QString& Nom,
+                                         Cause_Ecriture* cause = nullptr);
 // The same, and the file written becomes the recording's own: Nom_Fichier and its
 // fingerprints (Etat::Empreinte_Fichier) are set once it is in place.
 Resultat_Ecriture Sauvegarde_Fichier_Enreg(Etat& etat, const QString& Nom);
@@ -58,14 +60,16 @@ QString Empreinte_Garantie(const Etat& etat);
 // never counted. Nb_Mesures_Annoncees keeps the count of line 10, so that a file shorter than
 // its header reads as an incomplete recording (Enregistrement_Incomplet). Humidite is 0 for
 // models other than 7307.
-Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets);
+// `defaut`, when given, receives the line and the reason of an Incorrect file.
+Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets,
+                                       Defaut_Lecture* defaut = nullptr);
 
 // Reads the recordings file `Nom` as above. Introuvable (the caller shows "Nom de fichier
 // introuvable") when it does not exist: then nothing is changed. A file that exists but cannot
 // be opened is Incorrect and changes nothing either.
-// `octets`, when given, receives the bytes read.
-Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom,
-                                       QByteArray* octets = nullptr);
+// `octets`, when given, receives the bytes read; `defaut`, why it could not be read.
+Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom, QByteArray* octets = nullptr,
+                                       Defaut_Lecture* defaut = nullptr);
 
 // The save and open commands only take names ending exactly in ".txt" (case counts, so
 // ".TXT" is refused, and so is the "Nom du fichier" that a cancelled dialog leaves).

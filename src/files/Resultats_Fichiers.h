@@ -2,6 +2,8 @@
 // the window that called them chooses what the user sees.
 #pragma once
 
+#include <QString>
+
 namespace Import_Export {
 
 enum class Resultat_Lecture {
@@ -15,5 +17,24 @@ enum class Resultat_Ecriture {
     Ecrit,  // the whole file is in place
     Echec,  // nothing was replaced: an existing file keeps its previous contents
 };
+
+// Where and why a file could not be read to its end, for the messages that name it.
+struct Defaut_Lecture {
+    int ligne = 0;   // from 1; 0 when the fault is no line's (the file cannot be opened)
+    QString raison;  // French: "« 2x,5 » n'est pas une température"
+    // "ligne 14 : « 2x,5 » n'est pas une température", or the reason alone.
+    QString Texte() const;
+};
+
+// Why a file could not be written.
+enum class Cause_Ecriture {
+    Aucune,
+    Dossier_Absent,
+    Permission,    // the folder or the file may not be written, or the disk is read-only
+    Disque_Plein,  // no space left, a quota or a file size limit reached
+    Autre,
+};
+// French, to follow "Impossible d'écrire le fichier X : ".
+QString Texte_Cause(Cause_Ecriture cause);
 
 }  // namespace Import_Export

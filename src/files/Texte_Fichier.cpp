@@ -1,7 +1,9 @@
 #include "files/Texte_Fichier.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
 
 #include "core/Cp1252.h"
@@ -22,6 +24,7 @@ std::optional<QStringView> Lecteur_Fichier::Suivante() {
     while (fin < taille && texte_[fin].unicode() != Cr && texte_[fin].unicode() != Lf)
         ++fin;
     position_ = fin;
+    ++numero_;
     if (position_ < taille && texte_[position_].unicode() == Cr) ++position_;
     if (position_ < taille && texte_[position_].unicode() == Lf) ++position_;
     return texte_.mid(debut, fin - debut);
@@ -80,16 +83,79 @@ std::optional<double> Nombre_En_Tete(QStringView texte) {
     return Lecture_Double(texte.mid(debut, i - debut));
 }
 
-Resultat_Ecriture Ecriture_Atomique(const QString& nom, const QByteArray& octets) {
-    QSaveFile fichier(nom);
-    if (!fichier.open(QIODevice::WriteOnly)) return Resultat_Ecriture::Echec;
-    // commit() does not look at the flush of the last buffered bytes: a disk that fills up
-    // there would pass for success and put a cut file in place. Flush first and check.
-    if (fichier.write(octets) != octets.size() || !fichier.flush()) {
-        fichier.cancelWriting();
-        return Resultat_Ecriture::Echec;
+namespace {
+
+Cause_Ecriture Cause_Systeme(int erreur) {
+    switch (erreur) {
+        case ENOSPC:
+        case EFBIG:  // a file size limit: the disk is full for this program
+        case EDQUOT:
+            return Cause_Ecriture::Disque_Plein;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return Cause_Ecriture::Permission;
+        case ENOENT:
+        case ENOTDIR:
+            return Cause_Ecriture::Dossier_Absent;
+        default:
+            return Cause_Ecriture::Autre;
     }
-    return fichier.commit() ? Resultat_Ecriture::Ecrit : Resultat_Ecriture::Echec;
+}
+
+// A file that could not even be opened: what stands in the way shows on the disk, which says
+// more than the error of the temporary file the writer opens first.
+Cause_Ecriture Cause_Ouverture(const QString& nom, int erreur) {
+    const QFileInfo fichier(nom);
+    const QFileInfo dossier(fichier.absolutePath());
+    if (!dossier.isDir()) return Cause_Ecriture::Dossier_Absent;
+    if (!dossier.isWritable() || (fichier.exists() && !fichier.isWritable())) {
+        return Cause_Ecriture::Permission;
+    }
+    return Cause_Systeme(erreur);
+}
+
+}  // namespace
+
+QString Defaut_Lecture::Texte() const {
+    return ligne > 0 ? QStringLiteral("ligne %1 : %2").arg(QString::number(ligne), raison) : raison;
+}
+
+QString Texte_Cause(Cause_Ecriture cause) {
+    switch (cause) {
+        case Cause_Ecriture::Aucune:
+            return {};
+        case Cause_Ecriture::Dossier_Absent:
+            return QStringLiteral("le dossier n'existe pas");
+        case Cause_Ecriture::Permission:
+            return QStringLiteral(
+                "écriture non permise (droits du dossier ou du fichier, ou "
+                "disque protégé)");
+        case Cause_Ecriture::Disque_Plein:
+            return QStringLiteral("le disque est plein");
+        case Cause_Ecriture::Autre:
+            break;
+    }
+    return QStringLiteral("erreur d'écriture du disque");
+}
+
+Resultat_Ecriture Ecriture_Atomique(const QString& nom, const QByteArray& octets,
+                                    Cause_Ecriture* cause) {
+    Cause_Ecriture pourquoi = Cause_Ecriture::Aucune;
+    QSaveFile fichier(nom);
+    errno = 0;
+    if (!fichier.open(QIODevice::WriteOnly)) {
+        pourquoi = Cause_Ouverture(nom, errno);
+    } else if (errno = 0; fichier.write(octets) != octets.size() || !fichier.flush()) {
+        // commit() does not look at the flush of the last buffered bytes: a disk that fills up
+        // there would pass for success and put a cut file in place. Flush first and check.
+        pourquoi = Cause_Systeme(errno);
+        fichier.cancelWriting();
+    } else if (errno = 0; !fichier.commit()) {
+        pourquoi = Cause_Systeme(errno);
+    }
+    if (cause) *cause = pourquoi;
+    return pourquoi == Cause_Ecriture::Aucune ? Resultat_Ecriture::Ecrit : Resultat_Ecriture::Echec;
 }
 
 Resultat_Lecture Lecture_Octets(const QString& nom, QByteArray& octets) {

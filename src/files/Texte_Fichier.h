@@ -20,10 +20,13 @@ class Lecteur_Fichier {
     explicit Lecteur_Fichier(QStringView texte) : texte_(texte) {}
     // The next line without its line end; empty optional once the file is exhausted.
     std::optional<QStringView> Suivante();
+    // The number of the line Suivante gave last, from 1; 0 before the first.
+    int Numero() const { return numero_; }
 
   private:
     QStringView texte_;
     qsizetype position_ = 0;
+    int numero_ = 0;
 };
 
 // Builds a file line by line with CR LF ends, then gives its Windows-1252 bytes.
@@ -45,7 +48,9 @@ std::optional<double> Nombre_En_Tete(QStringView texte);
 
 // Whole-file access. Writing goes through a temporary file that replaces the target only once
 // it is complete, so a failed write never destroys a good file.
-Resultat_Ecriture Ecriture_Atomique(const QString& nom, const QByteArray& octets);
+// `cause`, when given, receives why it failed.
+Resultat_Ecriture Ecriture_Atomique(const QString& nom, const QByteArray& octets,
+                                    Cause_Ecriture* cause = nullptr);
 // Introuvable when the file does not exist, Incorrect when it cannot be opened.
 Resultat_Lecture Lecture_Octets(const QString& nom, QByteArray& octets);
 

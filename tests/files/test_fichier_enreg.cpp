@@ -106,11 +106,22 @@ TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
 TEST_F(FichierEnreg, EnTeteCoupeRefuseFichierCourtIncomplet) {
     const QByteArray four = Octets(Fixture("four_7306.txt"));
     qsizetype fin = 0;
+    // The line that is missing, and what it should have held.
+    const char* const manque[] = {
+        "l'identité du logger",        "le modèle du logger",  "la recette",
+        "la période d'enregistrement", "le nombre de mesures", "le commentaire",
+        "l'en-tête des colonnes"};
     for (int ligne = 1; ligne <= 11; ++ligne) {
         fin = four.indexOf("\r\n", fin) + 2;
         SCOPED_TRACE(ligne);
-        EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Ecrire(u"coupe.txt"_s, four.left(fin))),
-                  Resultat_Lecture::Incorrect);
+        Defaut_Lecture defaut;
+        EXPECT_EQ(
+            Lecture_Fichier_Enreg(*etat, Ecrire(u"coupe.txt"_s, four.left(fin)), nullptr, &defaut),
+            Resultat_Lecture::Incorrect);
+        EXPECT_EQ(defaut.Texte(),
+                  u"ligne %1 : le fichier s'arrête avant %2"_s.arg(
+                      QString::number(ligne + 1),
+                      QString::fromUtf8(manque[std::min(ligne / 2, 5) + (ligne == 11 ? 1 : 0)])));
     }
     EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Ecrire(u"vide.txt"_s, four.left(fin + 24))),
               Resultat_Lecture::Lu);
@@ -148,12 +159,16 @@ TEST_F(FichierEnreg, UnEchecNeChangeNiLaMemoireNiLeBonFichier) {
     ASSERT_EQ(Lecture_Fichier_Enreg(*etat, bon), Resultat_Lecture::Lu);
     EXPECT_EQ(Lecture_Fichier_Enreg(*etat, Chemin(u"absent.txt"_s)), Resultat_Lecture::Introuvable);
     EXPECT_EQ(Contenu_Fichier_Enreg(*etat), Octets(bon));
-    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(u"absent/x.txt"_s)), Resultat_Ecriture::Echec);
+    Cause_Ecriture cause{};
+    EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, Chemin(u"absent/x.txt"_s), &cause),
+              Resultat_Ecriture::Echec);
+    EXPECT_EQ(cause, Cause_Ecriture::Dossier_Absent);
     etat->Nb_Mesures = Nb_Mesures_Max;
     {
         // The disk fills up while the new, larger file is being written.
         const Limite_Taille_Fichier disque_plein(4096);
-        EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, bon), Resultat_Ecriture::Echec);
+        EXPECT_EQ(Ecriture_Fichier_Enreg(*etat, bon, &cause), Resultat_Ecriture::Echec);
+        EXPECT_EQ(cause, Cause_Ecriture::Disque_Plein);
     }
     EXPECT_EQ(Octets(bon), Octets(Fixture("four_7306.txt")));
     EXPECT_EQ(QDir(Chemin(QString())).entryList(QDir::Files), QStringList({u"four.txt"_s}));
