@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include <algorithm>
+
 #include "core/Textes.h"
 
 Arguments::Arguments(const QStringList& arguments, const QList<Option_Connue>& connues) {
@@ -56,4 +58,16 @@ float Arguments::Nombre(const char* nom) const {
                                .arg(QLatin1String(nom), Valeur(nom)));
     }
     return *valeur;
+}
+
+void Arguments::Limiter_A(std::initializer_list<const char*> permises,
+                          const QString& commande) const {
+    for (const QString& nom : options_.keys()) {
+        if (nom == QStringLiteral("help") || nom == QStringLiteral("version")) continue;
+        if (std::none_of(permises.begin(), permises.end(),
+                         [&](const char* p) { return nom == QLatin1String(p); })) {
+            throw Erreur_Usage(
+                QStringLiteral("l'option --%1 ne s'applique pas à « %2 »").arg(nom, commande));
+        }
+    }
 }

@@ -40,20 +40,6 @@ int Ajouter(const QStringList& fichiers) {
     return code;
 }
 
-std::optional<double> Date_Option(const Arguments& arguments, const char* nom, bool fin) {
-    if (!arguments.A(nom)) return std::nullopt;
-    const QString texte = arguments.Valeur(nom).trimmed();
-    const auto date = Lecture_Date_ISO(texte);
-    if (!date) {
-        throw Erreur_Usage(
-            QStringLiteral("--%1 : « %2 » n'est pas une date (aaaa-mm-jj ou aaaa-mm-jjThh:mm:ss)")
-                .arg(QLatin1String(nom), texte));
-    }
-    // "--to 2026-12-05" means the whole of that day, as a technician reading it would think.
-    if (fin && texte.size() == 10) return *date + 1 - Une_Seconde;
-    return date;
-}
-
 QString Texte_Figure(const std::optional<double>& valeur) {
     return valeur ? Texte_Single(static_cast<float>(*valeur)) : QStringLiteral("-");
 }
@@ -65,8 +51,9 @@ QJsonValue Date_Json(const QString& date) {
 int Lister(const Arguments& arguments) {
     Filtre_Archive filtre;
     filtre.Identite = arguments.Valeur("logger");
-    filtre.Du = Date_Option(arguments, "from", false);
-    filtre.Au = Date_Option(arguments, "to", true);
+    const Bornes_Dates bornes = Lire_Bornes(arguments);
+    filtre.Du = bornes.de;
+    filtre.Au = bornes.a;
     filtre.Texte = arguments.Valeur("text");
     const auto archive = Ouvrir_Archive();
     if (!archive) return Sortie_Fichier;
@@ -171,14 +158,23 @@ int Verifier() {
 
 int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
     const QString action = arguments.Fichiers().value(0);
-    if (action == QStringLiteral("add")) return Ajouter(arguments.Fichiers().mid(1));
+    const QString commande = QStringLiteral("archive ") + action;
+    if (action == QStringLiteral("add")) {
+        arguments.Limiter_A({}, commande);
+        return Ajouter(arguments.Fichiers().mid(1));
+    }
     if (action == QStringLiteral("list")) {
+        arguments.Limiter_A({"logger", "from", "to", "text", "json"}, commande);
         if (arguments.Fichiers().size() > 1) {
             throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers()[1]);
         }
         return Lister(arguments);
     }
-    if (action == QStringLiteral("export")) return Exporter(arguments);
+    if (action == QStringLiteral("export")) {
+        arguments.Limiter_A({"output", "force"}, commande);
+        return Exporter(arguments);
+    }
+    if (action == QStringLiteral("verify")) arguments.Limiter_A({}, commande);
     if (action == QStringLiteral("verify")) return Verifier();
     throw Erreur_Usage(QStringLiteral("archive : add, list, export ou verify est attendu"));
 }

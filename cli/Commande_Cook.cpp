@@ -55,6 +55,12 @@ int Commande_Cook(Etat& etat, const Arguments& arguments) {
         return Sortie_Usage;
     }
     const Choix_Cuisson choix = Choix(etat, arguments);
+    if (const QString hors_limites =
+            Refus_Coefficients_Cuisson(choix.temp_ref, choix.valeur_z, choix.temp_dep);
+        !hors_limites.isEmpty()) {
+        Console::Erreur(hors_limites);
+        return Sortie_Usage;
+    }
     Maximum_Cuisson maximum;
     if (!Calcul_Valeur_Cuisson(etat, maximum, choix.temp_ref, choix.valeur_z, choix.temp_dep)) {
         Console::Erreur(QStringLiteral("Calcul impossible avec ces coefficients (Z nul ?)"));

@@ -63,9 +63,10 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
     etat.Commentaire = arguments.Valeur("comment");
     etat.Num_Recette = 0;
     etat.Nom_Fichier = QFileInfo(sortie).absoluteFilePath();
-    if (Import_Export::Ecriture_Fichier_Enreg(etat, sortie) !=
+    Import_Export::Cause_Ecriture cause{};
+    if (Import_Export::Ecriture_Fichier_Enreg(etat, sortie, &cause) !=
         Import_Export::Resultat_Ecriture::Ecrit) {
-        Console::Erreur(QStringLiteral("Impossible d'écrire le fichier %1").arg(sortie));
+        Dire_Echec_Ecriture(sortie, cause);
         return Sortie_Fichier;
     }
     Console::Ligne(QStringLiteral("%1 mesures enregistrées dans %2")

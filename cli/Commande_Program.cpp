@@ -63,7 +63,8 @@ Choix_Programmation Lire_Options(const Arguments& a, const Etat& etat) {
     Campagne verifiee = c;
     if (!a.A("records") && !Taille_Connue(c.Nb_Enreg)) verifiee.Nb_Enreg = Tailles.back();
     if (const auto refus = Verifier_Campagne(verifiee, choix.seuil_haut, choix.seuil_bas)) {
-        static const char* const options[] = {"--name : ", "--period : ", "--records : ", ""};
+        static const char* const options[] = {
+            "--name : ", "--period : ", "--records : ", "--high, --low : "};
         throw Erreur_Usage(QLatin1String(options[static_cast<int>(refus->champ)]) + refus->texte);
     }
     return choix;

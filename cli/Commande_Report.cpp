@@ -38,17 +38,17 @@ int Commande_Report(Etat& etat, const Arguments& arguments) {
         throw Erreur_Usage(QStringLiteral("--output RAPPORT.pdf est attendu"));
     }
     const std::optional<uint8_t> recette = Recette_Demandee(arguments);
-    if (!(arguments.A("high") && arguments.A("low"))) Lire_Reglages(etat);
     Contenu_Rapport contenu;
-    contenu.parametres.seuil_haut =
-        arguments.A("high") ? arguments.Nombre("high") : etat.Seuil_Haut;
-    contenu.parametres.seuil_bas = arguments.A("low") ? arguments.Nombre("low") : etat.Seuil_Bas;
-    if (QFileInfo::exists(sortie) && !arguments.A("force")) {
-        Console::Erreur(
-            QStringLiteral("Le fichier existe déjà : %1 (--force pour le remplacer)").arg(sortie));
-        return Sortie_Fichier;
-    }
+    const Seuils_Options seuils = Lire_Seuils(arguments, etat);
+    contenu.parametres.seuil_haut = seuils.haut;
+    contenu.parametres.seuil_bas = seuils.bas;
+    contenu.parametres.delta_h = Lire_Delta_H(arguments);
+    const Bornes_Dates bornes = Lire_Bornes(arguments);
+    if (!Sortie_Permise(arguments, sortie)) return Sortie_Fichier;
     if (!Lire_Enregistrement(etat, arguments)) return Sortie_Fichier;
+    // A range is the view drawn and the records counted, as the window prints the range shown.
+    contenu.parametres.plage = Plage_Enregistrement(bornes, etat);
+    contenu.vue = contenu.parametres.plage;
 
     // The figures are the file's own: its exact bytes are the ones vouched for.
     const QString fichier = QFileInfo(arguments.Fichiers().first()).absoluteFilePath();
@@ -71,10 +71,9 @@ int Commande_Report(Etat& etat, const Arguments& arguments) {
     }
     contenu.etat = &etat;
     contenu.edite_le = Horloge_Systeme().Maintenant();
-    if (Rapport::Ecrire(contenu, sortie) != Import_Export::Resultat_Ecriture::Ecrit) {
-        Console::Erreur(QStringLiteral("Impossible d'écrire le rapport %1 (dossier absent, disque "
-                                       "plein ou protégé) : rien n'a été remplacé.")
-                            .arg(sortie));
+    Import_Export::Cause_Ecriture cause{};
+    if (Rapport::Ecrire(contenu, sortie, &cause) != Import_Export::Resultat_Ecriture::Ecrit) {
+        Dire_Echec_Ecriture(sortie, cause);
         return Sortie_Fichier;
     }
     Console::Ligne(QStringLiteral("Rapport enregistré dans %1").arg(sortie));

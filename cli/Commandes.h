@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+#include "files/Resultats_Fichiers.h"
+#include "stats/Statistiques.h"
 
 class Arguments;
 struct Etat;
@@ -26,4 +30,31 @@ void Lire_Reglages(Etat& etat);
 // Reads the recordings file named on the command line; prints the program's message and
 // returns false when it cannot. A file shorter than its header is read, with a warning on
 // standard error. The file says nothing of the unit: --unit C|F gives it (°C otherwise).
+// A file that cannot be read is named, with the line and the reason of the fault.
 bool Lire_Enregistrement(Etat& etat, const Arguments& arguments);
+
+// --from and --to, each "aaaa-mm-jj[Thh:mm[:ss]]" or "jj/mm/aaaa[ hh:mm[:ss]]" (a date alone
+// given to --to means the whole day); an end before the start is bad usage.
+struct Bornes_Dates {
+    std::optional<double> de, a;
+};
+Bornes_Dates Lire_Bornes(const Arguments& arguments);
+// The range of the recording the bounds give (empty without bounds).
+std::optional<Statistiques::Plage> Plage_Enregistrement(const Bornes_Dates& bornes,
+                                                        const Etat& etat);
+
+// --high and --low, Conf.ini's for those not given: within what a logger holds, the high one
+// above the low one, or bad usage.
+struct Seuils_Options {
+    float haut, bas;
+};
+Seuils_Options Lire_Seuils(const Arguments& arguments, Etat& etat);
+
+// --delta-h, from 10 to 500 kJ/mol, or the default one.
+double Lire_Delta_H(const Arguments& arguments);
+
+// Whether `sortie` may be written: never the file read, and an existing file only with --force.
+// Says why not on standard error.
+bool Sortie_Permise(const Arguments& arguments, const QString& sortie);
+// "Impossible d'écrire le fichier X : <why> ; rien n'a été remplacé."
+void Dire_Echec_Ecriture(const QString& fichier, Import_Export::Cause_Ecriture cause);

@@ -44,6 +44,32 @@ const QList<Option_Connue> Options = {
     {"version", false},
 };
 
+// What each command does with its options; archive checks those of each of its actions.
+void Limiter_Options(const Arguments& a) {
+    const QString& c = a.Commande();
+    if (c == QStringLiteral("info")) a.Limiter_A({"port"}, c);
+    if (c == QStringLiteral("download")) a.Limiter_A({"port", "output", "comment", "force"}, c);
+    if (c == QStringLiteral("program")) {
+        a.Limiter_A(
+            {"port", "name", "period", "unit", "start", "records", "sleep", "high", "low", "force"},
+            c);
+    }
+    if (c == QStringLiteral("cook")) {
+        a.Limiter_A({"pasteurisation", "sterilisation", "recipe", "tref", "z", "tdep", "unit"}, c);
+    }
+    if (c == QStringLiteral("export")) {
+        a.Limiter_A({"csv", "output", "force", "from", "to", "unit"}, c);
+    }
+    if (c == QStringLiteral("report")) {
+        a.Limiter_A({"output", "force", "from", "to", "high", "low", "delta-h", "unit",
+                     "pasteurisation", "sterilisation", "recipe"},
+                    c);
+    }
+    if (c == QStringLiteral("stats")) {
+        a.Limiter_A({"from", "to", "high", "low", "delta-h", "unit", "json"}, c);
+    }
+}
+
 int Executer(const Arguments& arguments) {
     if (arguments.A("version")) {
         Console::Ligne(Programme::Nom_Version());
@@ -53,9 +79,10 @@ int Executer(const Arguments& arguments) {
         std::fputs(Texte_Aide(arguments.Commande()).toUtf8().constData(), stdout);
         return arguments.A("help") ? Sortie_Fait : Sortie_Usage;
     }
+    const QString& c = arguments.Commande();
+    Limiter_Options(arguments);
     const auto etat = Etat::Nouveau();
     Origines_Horloge(*etat, Horloge_Systeme().Maintenant());
-    const QString& c = arguments.Commande();
     if (c == QStringLiteral("info")) return Commande_Info(*etat, arguments);
     if (c == QStringLiteral("download")) return Commande_Download(*etat, arguments);
     if (c == QStringLiteral("program")) return Commande_Program(*etat, arguments);

@@ -15,6 +15,10 @@ packages=(
     # the archive: Qt SQL's SQLite and PostgreSQL drivers, and a PostgreSQL server the archive
     # tests start for themselves
     libqt6sql6-sqlite libqt6sql6-psql postgresql
+    # libpq itself: the watchdog on the server connection, and why a connection failed
+    libpq-dev
+    # a French locale, under which part of the suite runs: numbers must read the same there
+    locales
 )
 
 missing=()
@@ -23,11 +27,18 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installation de : ${missing[*]}"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installation de : ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get update -qq
+    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8'; then
+    echo "Génération de la locale fr_FR.UTF-8"
+    $SUDO sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+fi

@@ -55,3 +55,17 @@ std::optional<QString> Calcul_Enregistre(Etat& etat) {
     if (!Calcul_Valeur_Cuisson(etat, maximum, temp_ref, valeur_z, temp_dep)) return std::nullopt;
     return Texte_Resultat_Cuisson(libelle, maximum, temp_ref, valeur_z, temp_dep);
 }
+
+QString Refus_Coefficients_Cuisson(float Temp_Ref, float Valeur_Z, float Temp_Dep) {
+    constexpr float z_min = 1, z_max = 100, t_min = -49, t_max = 194;
+    const auto dedans = [](float v, float min, float max) { return v >= min && v <= max; };
+    if (dedans(Valeur_Z, z_min, z_max) && dedans(Temp_Ref, t_min, t_max) &&
+        dedans(Temp_Dep, t_min, t_max)) {
+        return {};
+    }
+    return QStringLiteral(
+               "Coefficients hors limites : Tref %1, Z %2, Tdép %3 ; Z de %4 à %5 °C, "
+               "Tref et Tdép de %6 à %7 °C")
+        .arg(Texte_Single(Temp_Ref), Texte_Single(Valeur_Z), Texte_Single(Temp_Dep),
+             Texte_Single(z_min), Texte_Single(z_max), Texte_Single(t_min), Texte_Single(t_max));
+}

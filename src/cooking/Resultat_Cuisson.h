@@ -15,6 +15,11 @@ QString Texte_Resultat_Cuisson(const QString& libelle, const Maximum_Cuisson& ma
 // it (model 7307, fewer than two measures); an empty text when it can be.
 QString Refus_Calcul_Cuisson(const Etat& etat);
 
+// Why coefficients mean no cooking a technician could ask for, with the allowed ranges: Z from
+// 1 to 100 °C (the Z values of micro-organisms and of quality factors lie well inside), Tref
+// and Tdép within what a logger measures (−49 to 194 °C); an empty text when they do.
+QString Refus_Coefficients_Cuisson(float Temp_Ref, float Valeur_Z, float Temp_Dep);
+
 // The cooking calculation a recording carries (Num_Recette: 100 pasteurisation, 101
 // sterilisation, 1 to 99 a recipe of etat.Recettes) computed again over it, as opening its
 // file replays it: the status line, or empty when it carries none or none can be computed.

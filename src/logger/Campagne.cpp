@@ -44,6 +44,16 @@ std::optional<Refus_Campagne> Verifier_Campagne(const Campagne& c, float seuil_h
         return Refus_Campagne{Champ::Taille,
                               QStringLiteral("1000, 2000, 4000, 8000, 12000 ou 16000")};
     }
+    // The alarm command would clamp a threshold beyond them: the logger would watch another
+    // value than the one asked for.
+    if (!Seuil_Dans_Limites(seuil_haut) || !Seuil_Dans_Limites(seuil_bas)) {
+        return Refus_Campagne{Champ::Seuils, QStringLiteral("les seuils vont de -49 à 194")};
+    }
+    // Alarms on the humidity: a relative humidity.
+    if (Lettre_Depuis_Unite(c.Unite).isLower() && !(seuil_bas >= 0 && seuil_haut <= 100)) {
+        return Refus_Campagne{Champ::Seuils,
+                              QStringLiteral("les seuils d'hygrométrie vont de 0 à 100 %Hr")};
+    }
     if (!(seuil_bas <= seuil_haut - static_cast<float>(Ecart_Seuils))) {
         return Refus_Campagne{
             Champ::Seuils,

@@ -274,8 +274,9 @@ QByteArray Pages(const Contenu_Rapport& c) {
     return octets;
 }
 
-Import_Export::Resultat_Ecriture Ecrire(const Contenu_Rapport& contenu, const QString& chemin) {
-    return Import_Export::Ecriture_Atomique(chemin, Pages(contenu));
+Import_Export::Resultat_Ecriture Ecrire(const Contenu_Rapport& contenu, const QString& chemin,
+                                        Import_Export::Cause_Ecriture* cause) {
+    return Import_Export::Ecriture_Atomique(chemin, Pages(contenu), cause);
 }
 
 }  // namespace Rapport

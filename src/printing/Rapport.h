@@ -31,7 +31,9 @@ namespace Rapport {
 // The bytes of the PDF file.
 QByteArray Pages(const Contenu_Rapport& contenu);
 
-// Writes the report whole or not at all (an existing file stays as it was on failure).
-Import_Export::Resultat_Ecriture Ecrire(const Contenu_Rapport& contenu, const QString& chemin);
+// Writes the report whole or not at all (an existing file stays as it was on failure);
+// `cause`, when given, receives why it failed.
+Import_Export::Resultat_Ecriture Ecrire(const Contenu_Rapport& contenu, const QString& chemin,
+                                        Import_Export::Cause_Ecriture* cause = nullptr);
 
 }  // namespace Rapport

@@ -153,6 +153,11 @@ class Cumul_Seuil {
 
 }  // namespace
 
+bool Dans_Plage(const Plage& plage, double date) {
+    const int64_t seconde = Secondes(date);
+    return seconde >= Secondes(plage.de) && seconde <= Secondes(plage.a);
+}
+
 Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     Resultat r;
     r.parametres = parametres;
@@ -161,9 +166,6 @@ Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     r.periode_s = etat.Periode_Enreg;
     const int nb =
         std::clamp(Nb_Enregistrements(etat.Version_Logger, etat.Nb_Mesures), 0, Nb_Mesures_Max);
-    const bool plage = parametres.plage.has_value();
-    const int64_t de = plage ? Secondes(parametres.plage->de) : 0;
-    const int64_t a = plage ? Secondes(parametres.plage->a) : 0;
     const int64_t periode = r.periode_s;
 
     Cumul_Serie temperature, humidite;
@@ -176,7 +178,7 @@ Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     for (int i = 0; i < nb; ++i) {
         const Mesure& m = mesures[i];
         const int64_t seconde = Secondes(m.Date_Heure);
-        if (plage && (seconde < de || seconde > a)) continue;
+        if (parametres.plage && !Dans_Plage(*parametres.plage, m.Date_Heure)) continue;
         ++n;
         if (n == 1) {
             debut = m.Date_Heure;

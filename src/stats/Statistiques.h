@@ -22,6 +22,8 @@ struct Plage {
     double de = 0;
     double a = 0;
 };
+// Whether the record stamped `date` belongs to `plage`.
+bool Dans_Plage(const Plage& plage, double date);
 
 struct Parametres {
     float seuil_haut = 10;

@@ -66,7 +66,8 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     Brancher(7307, 480);
     for (const char* mauvais :
          {"--period abc", "--period 7201", "--records 5000", "--start 31/02/2027|10:00:00",
-          "--name NEUF-CARS", "--name A|B", "--high dix", "--high 10 --low 9.95"}) {
+          "--name NEUF-CARS", "--name A|B", "--high dix", "--high 10 --low 9.95",
+          "--high 250 --force", "--unit c --high 120 --low 10"}) {
         const Execution e = Lancer((u"program --port 3 "_s + QString::fromLatin1(mauvais))
                                        .split(u' ')
                                        .replaceInStrings(u"|"_s, u" "_s));
@@ -75,7 +76,7 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     }
     const QString campagne =
         u"program --port 3 --name FOUR --period 120 --unit c --records 2000 "
-        "--sleep non --high 250 --low -60"_s;
+        "--sleep non --high 85.5 --low 20"_s;
     Execution e = Lancer(campagne);
     EXPECT_EQ(e.code, 4);
     EXPECT_TRUE(e.erreurs.contains(u"Le logger contient 480 mesures."_s))
@@ -87,10 +88,10 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     QList<QByteArray> trames = Trames().mid(8);
     ASSERT_EQ(trames.size(), 4);
     EXPECT_TRUE(trames[1].startsWith("C "));
-    trames[1] = "C";  // the alarms clamped to the logger's limits
-    EXPECT_EQ(trames, (QList<QByteArray>{"A 1940 -490", "C", "J FOUR 1", "S 120 c 20 1"}));
+    trames[1] = "C";
+    EXPECT_EQ(trames, (QList<QByteArray>{"A 855 200", "C", "J FOUR 1", "S 120 c 20 1"}));
     EXPECT_TRUE(e.sortie.contains(u"Logger programmé : FOUR"_s));
-    EXPECT_TRUE(e.sortie.contains(u"Alarme haute : 194, alarme basse : -49"_s));
+    EXPECT_TRUE(e.sortie.contains(u"Alarme haute : 85.5, alarme basse : 20"_s));
 }
 
 // What a script reads of the logger, and its exit status for a silent or a faulty logger; what
@@ -108,7 +109,9 @@ TEST_F(Program, InfoPuisGardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
            "[Num\xE9ro du port de communication]\r\n3\r\n[Seuil Haut]\r\n25\r\n[Seuil "
            "Bas]\r\n-5\r\n[Nombre d'enregistrement]\r\n4000\r\n");
     // Humidity alarms on a temperature-only logger: refused once the model is known.
-    EXPECT_EQ(Lancer(u"program --unit f"_s).code, 4);
+    e = Lancer(u"program --unit f --high 80 --low 20"_s);
+    EXPECT_EQ(e.code, 4);
+    EXPECT_TRUE(e.erreurs.contains(u"demandent un 7307"_s)) << e.erreurs.toStdString();
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
     Origines_Horloge(*etat, demain - 1);

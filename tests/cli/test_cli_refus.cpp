@@ -1,0 +1,196 @@
+// What caldrix-cli refuses, and how: the file being read is never written, an option a command
+// would ignore or a value no technician could mean is bad usage, a file that cannot be read or
+// written is named with the reason. Nothing on disk changes when a command is refused.
+#include <clocale>
+
+#include "Cli_Test.h"
+#include "Limite_Taille_Fichier.h"
+
+namespace {
+
+// Every file of a folder with its bytes, links as links.
+QMap<QString, QByteArray> Contenu_Dossier(const QString& chemin) {
+    QMap<QString, QByteArray> contenu;
+    for (const QFileInfo& f : QDir(chemin).entryInfoList(QDir::Files | QDir::System)) {
+        QFile fichier(f.filePath());
+        contenu.insert(f.fileName(), f.isSymLink() ? f.symLinkTarget().toUtf8()
+                                     : fichier.open(QIODevice::ReadOnly) ? fichier.readAll()
+                                                                         : QByteArray("?"));
+    }
+    return contenu;
+}
+
+// four_7306.txt with line `numero` replaced by `ligne`.
+QByteArray Fixture_Modifiee(int numero, const QByteArray& ligne) {
+    QFile fichier(Fixture("four_7306.txt"));
+    EXPECT_TRUE(fichier.open(QIODevice::ReadOnly));
+    QList<QByteArray> lignes = fichier.readAll().split('\n');
+    lignes[numero - 1] = ligne + '\r';
+    return lignes.join('\n');
+}
+
+struct Refus_Attendu {
+    QStringList arguments;
+    int code;
+    QString message;
+};
+
+}  // namespace
+
+using Refus = Cli_Test;
+
+TEST_F(Refus, ChaqueLigneRefuseeDitPourquoiEtNeChangeAucunFichier) {
+    const QString four = Chemin(u"four.txt"_s);
+    ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), four));
+    ASSERT_TRUE(QFile::copy(four, Chemin(u"releve.pdf"_s)));
+    ASSERT_TRUE(QFile::link(four, Chemin(u"lien.txt"_s)));
+    const QString autre = Ecrire(u"autre.csv"_s, "ancien");
+    const QString temp = Ecrire(u"temp.txt"_s, Fixture_Modifiee(15, "05/12/2026 23:57:00;2x,5"));
+    const QString compte = Ecrire(u"compte.txt"_s, Fixture_Modifiee(10, "abc"));
+    const QString pdf = Chemin(u"r.pdf"_s);
+    const QString absent = Chemin(u"absent.txt"_s);
+    const Refus_Attendu cas[] = {
+        // The recording read is never the file written, with --force or not, whatever its name.
+        {{u"export"_s, four, u"--csv"_s, u"--output"_s, four}, 3, u"est le fichier lu"_s},
+        {{u"export"_s, four, u"--csv"_s, u"--output"_s, four, u"--force"_s}, 3, u"fichier lu"_s},
+        {{u"export"_s, Chemin(u"lien.txt"_s), u"--csv"_s, u"--output"_s, four, u"--force"_s},
+         3,
+         u"est le fichier lu"_s},
+        {{u"report"_s, Chemin(u"releve.pdf"_s), u"--output"_s, Chemin(u"releve.pdf"_s),
+          u"--force"_s},
+         3,
+         u"est le fichier lu"_s},
+        {{u"export"_s, four, u"--csv"_s, u"--output"_s, autre}, 3, u"existe déjà"_s},
+        // Ranges the wrong way round, wherever dates are taken.
+        {{u"export"_s, four, u"--csv"_s, u"--from"_s, u"2026-12-06"_s, u"--to"_s, u"2026-12-05"_s},
+         4,
+         u"--from doit précéder --to"_s},
+        {{u"report"_s, four, u"--output"_s, pdf, u"--from"_s, u"06/12/2026"_s, u"--to"_s,
+          u"05/12/2026 23:00"_s},
+         4,
+         u"--from doit précéder --to"_s},
+        {{u"archive"_s, u"list"_s, u"--from"_s, u"2026-12-06"_s, u"--to"_s, u"2026-12-05"_s},
+         4,
+         u"--from doit précéder --to"_s},
+        {{u"stats"_s, four, u"--from"_s, u"32/12/2026"_s}, 4, u"n'est pas une date"_s},
+        // Options a command would ignore.
+        {{u"archive"_s, u"add"_s, four, u"--json"_s},
+         4,
+         u"l'option --json ne s'applique pas à « archive add »"_s},
+        {{u"cook"_s, four, u"--pasteurisation"_s, u"--from"_s, u"2026-12-05"_s},
+         4,
+         u"l'option --from ne s'applique pas à « cook »"_s},
+        {{u"info"_s, u"--output"_s, autre}, 4, u"ne s'applique pas à « info »"_s},
+        // Values no logger, threshold or calculation could mean.
+        {{u"program"_s, u"--high"_s, u"200"_s, u"--force"_s}, 4, u"les seuils vont de -49 à 194"_s},
+        {{u"program"_s, u"--unit"_s, u"c"_s, u"--high"_s, u"120"_s, u"--low"_s, u"10"_s},
+         4,
+         u"de 0 à 100 %Hr"_s},
+        {{u"stats"_s, four, u"--high"_s, u"5"_s, u"--low"_s, u"10"_s},
+         4,
+         u"seuils haut 5 et bas 10 : de -49 à 194, le haut au-dessus du bas"_s},
+        {{u"report"_s, four, u"--output"_s, pdf, u"--high"_s, u"5"_s, u"--low"_s, u"10"_s},
+         4,
+         u"le haut au-dessus du bas"_s},
+        {{u"stats"_s, four, u"--delta-h"_s, u"1e-30"_s}, 4, u"de 10 à 500 kJ/mol"_s},
+        {{u"cook"_s, four, u"--tref"_s, u"1e30"_s, u"--z"_s, u"1e-30"_s, u"--tdep"_s, u"55"_s},
+         4,
+         u"Coefficients hors limites"_s},
+        {{u"cook"_s, four, u"--tref"_s, u"70"_s, u"--z"_s, u"0.5"_s, u"--tdep"_s, u"55"_s},
+         4,
+         u"Z de 1 à 100 °C"_s},
+        // Which file, which line, what was wrong.
+        {{u"stats"_s, temp},
+         3,
+         u"Fichier incorrect! (%1 : ligne 15 : « 2x,5 » n'est pas une température)"_s.arg(temp)},
+        {{u"cook"_s, compte, u"--pasteurisation"_s},
+         3,
+         u"(%1 : ligne 10 : « abc » n'est pas un nombre de mesures (0 à 16000))"_s.arg(compte)},
+        {{u"stats"_s, absent}, 3, u"Nom de fichier introuvable (%1)"_s.arg(absent)},
+        {{u"export"_s, four, u"--csv"_s, u"--output"_s, Chemin(u"absent/x.csv"_s)},
+         3,
+         u"x.csv : le dossier n'existe pas ; rien n'a été remplacé."_s},
+    };
+    const QMap<QString, QByteArray> avant = Contenu_Dossier(Chemin({}));
+    for (const Refus_Attendu& c : cas) {
+        const Execution e = Lancer(c.arguments);
+        const std::string ligne = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(e.code, c.code) << ligne;
+        EXPECT_TRUE(e.erreurs.contains(c.message)) << ligne << "\n" << e.erreurs.toStdString();
+        EXPECT_TRUE(e.sortie.isEmpty()) << ligne;
+        EXPECT_EQ(Contenu_Dossier(Chemin({})), avant) << ligne;
+    }
+}
+
+TEST_F(Refus, UneEcritureImpossibleDitSiCEstLeDisqueOuLesDroits) {
+    const QString four = Fixture("four_7306.txt");
+    {
+        const Limite_Taille_Fichier disque_plein(64);
+        const Execution e =
+            Lancer({u"export"_s, four, u"--csv"_s, u"--output"_s, Chemin(u"plein.csv"_s)});
+        EXPECT_EQ(e.code, 3);
+        EXPECT_TRUE(e.erreurs.contains(u"plein.csv : le disque est plein"_s))
+            << e.erreurs.toStdString();
+    }
+    ASSERT_TRUE(QDir(Chemin({})).mkdir(u"protege"_s));
+    using P = QFileDevice;
+    ASSERT_TRUE(QFile::setPermissions(
+        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(Chemin(u"protege"_s),
+                                      P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+    sans_privileges = true;
+    const Execution e =
+        Lancer({u"export"_s, four, u"--csv"_s, u"--output"_s, Chemin(u"protege/x.csv"_s)});
+    sans_privileges = false;
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(e.erreurs.contains(u"x.csv : écriture non permise"_s)) << e.erreurs.toStdString();
+    EXPECT_EQ(QDir(Chemin(u"protege"_s)).entryList(QDir::Files), QStringList());
+}
+
+using Plages = Cli_Test;
+
+// --from and --to, ISO or French, one or both: the rows and the figures of that range only, a
+// record belonging to it when its stamp to the second does.
+TEST_F(Plages, ExportStatsEtRapportNeTiennentQueLaPlageDemandee) {
+    const QString four = Fixture("four_7306.txt");
+    Execution e = Lancer({u"export"_s, four, u"--csv"_s, u"--from"_s, u"2026-12-05T23:58"_s,
+                          u"--to"_s, u"06/12/2026 00:01"_s});
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_EQ(e.sortie,
+              u"date_heure,temperature_degres\n2026-12-05T23:58:00,65\n"
+              "2026-12-05T23:59:00,70\n2026-12-06T00:00:00,72.5\n"
+              "2026-12-06T00:01:00,72.4\n"_s);
+    // One bound alone: the other is the recording's own end.
+    e = Lancer({u"stats"_s, four, u"--from"_s, u"06/12/2026"_s, u"--json"_s});
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(e.sortie.toUtf8())[u"mesures"_s].toInt(), 7);
+    e = Lancer({u"stats"_s, four, u"--to"_s, u"2026-12-05"_s, u"--json"_s});
+    EXPECT_EQ(QJsonDocument::fromJson(e.sortie.toUtf8())[u"mesures"_s].toInt(), 5);
+}
+
+using Locale = Cli_Test;
+
+// A French system reads "0,5" for one half: the program's numbers read and print with the point
+// whatever the locale it runs under.
+TEST_F(Locale, LesNombresSeLisentEtSEcriventPareilSousUneLocaleFrancaise) {
+    const std::string locale = std::setlocale(LC_ALL, nullptr);
+    const bool francaise = std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr;
+    std::setlocale(LC_ALL, locale.c_str());
+    if (!francaise) GTEST_SKIP() << "locale fr_FR.UTF-8 absente";
+    const QByteArray avant = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    const Execution cuisson = Lancer({u"cook"_s, Fixture("four_7306.txt"), u"--tref"_s, u"0.7e2"_s,
+                                      u"--z"_s, u"1e1"_s, u"--tdep"_s, u"55"_s});
+    const Execution stats =
+        Lancer({u"stats"_s, Fixture("four_7306.txt"), u"--high"_s, u"70.5"_s, u"--low"_s, u"-2"_s});
+    if (avant.isNull()) {
+        qunsetenv("LC_ALL");
+    } else {
+        qputenv("LC_ALL", avant);
+    }
+    EXPECT_EQ(cuisson.code, 0) << cuisson.erreurs.toStdString();
+    EXPECT_TRUE(cuisson.sortie.contains(u"| Tref :70°c | Z :10°c | Tdép :55°c"_s));
+    EXPECT_TRUE(stats.sortie.contains(u"\nSeuil haut : 70.5 °C\n"_s)) << stats.sortie.toStdString();
+    EXPECT_TRUE(stats.sortie.contains(u"\nTempérature minimale : -1.5 °C"_s))
+        << stats.sortie.toStdString();
+}
