@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,7 @@
 #include "core/Horloge.h"
 #include "core/Sorties.h"
 #include "core/Textes.h"
+#include "logger/Campagne.h"
 #include "logger/Communication.h"
 #include "logger/Entete_Enregistrement.h"
 #include "logger/Fonctions_Logger.h"
@@ -26,16 +28,14 @@
 
 namespace {
 
-constexpr double Seuil_Min = -49;
-constexpr double Seuil_Max = 194;
-constexpr int Periode_Min = 1;
-constexpr int Periode_Max = 7200;
-// What the start command sends for a period the logger cannot take.
-constexpr int Periode_Defaut = 900;
-constexpr double Ecart_Alarmes = 0.1;
-const QStringList Tailles = {QStringLiteral("1000"),  QStringLiteral("2000"),
-                             QStringLiteral("4000"),  QStringLiteral("8000"),
-                             QStringLiteral("12000"), QStringLiteral("16000")};
+using namespace Limites_Campagne;
+
+QStringList Textes_Tailles() {
+    QStringList textes;
+    for (int32_t taille : Tailles)
+        textes << QString::number(taille);
+    return textes;
+}
 const QString Pas_Envoye = QStringLiteral("\nRien n'a été envoyé au logger.");
 
 bool Unite_Hygrometrie(const QString& unite) {
@@ -68,6 +68,7 @@ Frm_UpLoad::Frm_UpLoad(Etat& etat, Communication& lien, Dialogues& dialogues,
 
 void Frm_UpLoad::Construire() {
     Cmd_UpLoad = Controles::Nomme(new QPushButton(QStringLiteral("OK"), this), "Cmd_UpLoad");
+    Cmd_Annuler = Controles::Nomme(new QPushButton(QStringLiteral("Annuler"), this), "Cmd_Annuler");
     Frame_Per_Enreg = Controles::Nomme(
         new QGroupBox(QStringLiteral("Période enregistrement (s)"), this), "Frame_Per_Enreg");
     CW_Per_Enreg = Controles::Nomme(new CWNumEdit(Frame_Per_Enreg), "CW_Per_Enreg");
@@ -151,7 +152,11 @@ void Frm_UpLoad::Disposer() {
     fenetre->addWidget(Frame_Sleep, 3, 0);
     fenetre->addWidget(Frame_Units, 0, 1, 3, 1);
     fenetre->addWidget(Frm_Start_Mode, 3, 1, 2, 1);
-    fenetre->addWidget(Cmd_UpLoad, 5, 1, Qt::AlignRight);
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    boutons->addWidget(Cmd_UpLoad);
+    boutons->addWidget(Cmd_Annuler);
+    fenetre->addLayout(boutons, 5, 0, 1, 2);
     fenetre->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -164,8 +169,7 @@ void Frm_UpLoad::Connecter() {
     connect(Opt_Start_Mode_Shedule, &QRadioButton::toggled, this, [this](bool choisi) {
         if (choisi) Opt_Start_Mode_Shedule_Click();
     });
-    connect(CW_Alarm_High, &CWNumEdit::valueChanged, this, &Frm_UpLoad::CW_Alarm_High_ValueChanged);
-    connect(CW_Alarm_Low, &CWNumEdit::valueChanged, this, &Frm_UpLoad::CW_Alarm_Low_ValueChanged);
+    connect(Cmd_Annuler, &QPushButton::clicked, this, &Frm_UpLoad::Decharger);
     connect(Txt_Saisi_ID, &QLineEdit::inputRejected, this, [this] {
         QToolTip::showText(Txt_Saisi_ID->mapToGlobal(QPoint(0, Txt_Saisi_ID->height())),
                            QStringLiteral("8 caractères au plus, sans espace"), Txt_Saisi_ID);
@@ -209,7 +213,7 @@ void Frm_UpLoad::Remplir() {
         Cmb_Units->addItems({QStringLiteral("°C & alarme %Hr"), QStringLiteral("°F & alarme %Hr")});
     }
     Cmb_Nb_Max_Enreg->clear();
-    Cmb_Nb_Max_Enreg->addItems(Tailles);
+    Cmb_Nb_Max_Enreg->addItems(Textes_Tailles());
     Cmb_Nb_Max_Enreg->setCurrentText(QStringLiteral("16000"));
     for (CWNumEdit* alarme : {CW_Alarm_High, CW_Alarm_Low})
         alarme->setRange(Seuil_Min, Seuil_Max);
@@ -224,9 +228,6 @@ void Frm_UpLoad::Remplir() {
     Cmb_Nb_Max_Enreg->setCurrentText(QString::number(etat_.Nb_Enreg_Max));
     CW_Alarm_High->setValue(etat_.Seuil_Haut);
     CW_Alarm_Low->setValue(etat_.Seuil_Bas);
-    // Values equal to the design ones change nothing: the 0.1 gap is set here all the same.
-    CW_Alarm_High_ValueChanged();
-    CW_Alarm_Low_ValueChanged();
 }
 
 void Frm_UpLoad::Cmb_Units_Click() {
@@ -251,12 +252,13 @@ void Frm_UpLoad::Opt_Start_Mode_Shedule_Click() {
     Msk_Start_Time->setEnabled(true);
 }
 
-void Frm_UpLoad::CW_Alarm_High_ValueChanged() {
-    CW_Alarm_Low->setMaximum(CW_Alarm_High->value() - Ecart_Alarmes);
-}
-
-void Frm_UpLoad::CW_Alarm_Low_ValueChanged() {
-    CW_Alarm_High->setMinimum(CW_Alarm_Low->value() + Ecart_Alarmes);
+void Frm_UpLoad::keyPressEvent(QKeyEvent* evenement) {
+    // Escape leaves without sending, as in any dialog; the boxes pass it on to the window.
+    if (evenement->key() == Qt::Key_Escape) {
+        Decharger();
+        return;
+    }
+    Fenetre_Chargeable::keyPressEvent(evenement);
 }
 
 void Frm_UpLoad::Refuser(const QString& texte) {
@@ -297,7 +299,7 @@ std::optional<Frm_UpLoad::Saisie> Frm_UpLoad::Lire_Saisie() {
     // The list only ever holds the sizes the logger knows: it is empty when the logger could
     // not be read.
     const QString taille = Cmb_Nb_Max_Enreg->currentText();
-    if (!Tailles.contains(taille)) {
+    if (!Textes_Tailles().contains(taille)) {
         Refuser(
             QStringLiteral("Nombre de points avant arrêt : aucun nombre n'est choisi, le "
                            "logger n'a pas pu être lu."));
@@ -308,11 +310,30 @@ std::optional<Frm_UpLoad::Saisie> Frm_UpLoad::Lire_Saisie() {
         saisie.depart = Lire_Depart();
         if (!saisie.depart) return std::nullopt;
     }
-    // Typed numbers are taken now (out of range ones brought to the nearest limit), the high
-    // alarm first since it bounds the low one.
+    // Typed numbers are taken now (out of range ones brought to the nearest limit, as leaving
+    // the box does). The two alarms are checked together here, never one rewritten as the other
+    // is typed.
     for (CWNumEdit* boite : {CW_Per_Enreg, CW_Alarm_High, CW_Alarm_Low})
         boite->interpretText();
     saisie.periode = static_cast<int16_t>(CW_Per_Enreg->value());
+    const auto haute = static_cast<float>(CW_Alarm_High->value());
+    const auto basse = static_cast<float>(CW_Alarm_Low->value());
+    Campagne campagne;
+    campagne.Identite = Txt_Saisi_ID->text();
+    campagne.Periode = saisie.periode;
+    campagne.Unite = Cmb_Units->currentText();
+    campagne.Nb_Enreg = saisie.nb_enreg;
+    if (const auto refus = Verifier_Campagne(campagne, haute, basse)) {
+        using Champ = Refus_Campagne::Champ;
+        const QGroupBox* cadre = refus->champ == Champ::Identite  ? Frame_Id
+                                 : refus->champ == Champ::Periode ? Frame_Per_Enreg
+                                                                  : Frm_Nb_Max_Enreg;
+        Refuser(refus->champ == Champ::Seuils
+                    ? QStringLiteral("Alarme haute %1, alarme basse %2 : %3.")
+                          .arg(Texte_Single(haute), Texte_Single(basse), refus->texte)
+                    : QStringLiteral("%1 : %2.").arg(cadre->title(), refus->texte));
+        return std::nullopt;
+    }
     return saisie;
 }
 

@@ -14,6 +14,7 @@ class Communication;
 class Dialogues;
 class MaskEdBox;
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -32,12 +33,11 @@ class Frm_UpLoad : public Fenetre_Chargeable {
     void Cmb_Units_Change();
     void Opt_Start_Mode_Now_Click();
     void Opt_Start_Mode_Shedule_Click();
-    // The alarm boxes stay at least 0.1 apart.
-    void CW_Alarm_High_ValueChanged();
-    void CW_Alarm_Low_ValueChanged();
     void Cmd_UpLoad_Click();
 
     QPushButton* Cmd_UpLoad;
+    // Closes the window without sending anything, as Escape does.
+    QPushButton* Cmd_Annuler;
     QGroupBox* Frame_Per_Enreg;
     CWNumEdit* CW_Per_Enreg;
     QGroupBox* Frame_Units;
@@ -63,6 +63,9 @@ class Frm_UpLoad : public Fenetre_Chargeable {
     // The shared Seuil_Haut and Seuil_Bas were given new values: every window that shows them
     // follows.
     void Seuils_Changes();
+
+  protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
 
   private:
     // What "OK" sends, once every box has been read.

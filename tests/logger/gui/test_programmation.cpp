@@ -139,11 +139,16 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
                 f.CW_Alarm_Low}),
         (QStringList{u"Alarme haute température"_s, u"1000"_s, u"900"_s, u"12.2"_s, u"-049.0"_s}));
     EXPECT_TRUE(f.Opt_Start_Mode_Now->isChecked() && !f.Msk_Start_Time->isEnabled());
-    // The alarms stay 0.1 apart.
+    // Typing one alarm never rewrites the other: 8 typed as the high alarm under a low one of
+    // 65 stays 8, and "OK" names both values.
+    f.CW_Alarm_Low->setValue(65);
+    f.CW_Alarm_High->setFocus();
+    QTest::keyClick(f.CW_Alarm_High, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(f.CW_Alarm_High, u"8"_s);
+    f.CW_Alarm_High->interpretText();  // as leaving the box does
+    EXPECT_EQ(Textes({f.CW_Alarm_High, f.CW_Alarm_Low}), (QStringList{u"8.0"_s, u"065.0"_s}));
+    f.Cmd_UpLoad->click();
     f.CW_Alarm_Low->setValue(5);
-    EXPECT_DOUBLE_EQ(f.CW_Alarm_High->minimum(), 5.1);
-    f.CW_Alarm_High->setValue(30);
-    EXPECT_DOUBLE_EQ(f.CW_Alarm_Low->maximum(), 29.9);
     f.CW_Alarm_High->setValue(12.25);
 
     // A period wiped out and "OK" given before the box is left; a date, an hour that do not exist.
@@ -161,6 +166,9 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
     EXPECT_EQ(
         banc.dialogues.Messages(),
         (QStringList{
+            u"Alarme haute 8, alarme basse 65 : le seuil bas doit rester au moins 0.1 sous le "
+            "seuil haut."_s +
+                Rien_Envoye,
             u"Période enregistrement (s) : la case est vide."_s + Rien_Envoye,
             u"Date de départ : « 31/02/2030 » n'est pas une date (jj/mm/aaaa)."_s + Rien_Envoye,
             u"Heure de départ : « 24:10:00 » n'est pas une heure (hh:mm:ss)."_s + Rien_Envoye}));
@@ -180,4 +188,27 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
     EXPECT_EQ(Envois(), (QList<QByteArray>{"A 122 50", "C", "J SIMUL01 0", "S 30 C 20 0"}));
     EXPECT_FLOAT_EQ(etat().Seuil_Haut, 12.25f);
     EXPECT_FLOAT_EQ(etat().Seuil_Bas, 5);
+}
+
+// "Annuler" and Escape close the window and send nothing; humidity alarms are a relative
+// humidity.
+TEST_F(Programmation, AnnulerEtEchapFermentSansRienEnvoyerLHygrometrieVaDe0A100) {
+    Brancher(7307, [](Logger_Simule&) {});
+    Frm_UpLoad& f = Ouvrir();
+    f.Cmb_Units->setCurrentText(u"°C & alarme %Hr"_s);
+    f.CW_Alarm_High->setValue(120);
+    f.CW_Alarm_Low->setValue(20);
+    f.Cmd_UpLoad->click();
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Alarme haute 120, alarme basse 20 : les seuils d'hygrométrie vont de "
+                          "0 à 100 %Hr."_s +
+                          Rien_Envoye});
+    f.Cmd_Annuler->click();
+    EXPECT_FALSE(fenetre.Est_Chargee());
+
+    Frm_UpLoad& g = Ouvrir();
+    g.activateWindow();
+    QTest::keyClick(g.CW_Per_Enreg, Qt::Key_Escape);
+    EXPECT_FALSE(fenetre.Est_Chargee());
+    EXPECT_EQ(Envois(), QList<QByteArray>({"I", "I", "M"}));
 }
