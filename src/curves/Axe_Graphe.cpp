@@ -67,12 +67,14 @@ void Axe_Graphe::Appliquer() {
     axe_->setRange(plage);
     application_en_cours_ = false;
     Redessiner();
+    emit Limites_Changees();
 }
 
 void Axe_Graphe::Suivre_Utilisateur(const QCPRange& plage) {
     if (application_en_cours_) return;
     minimum_ = Depuis_Trace(plage.lower);
     maximum_ = Depuis_Trace(plage.upper);
+    emit Limites_Changees();
 }
 
 void Axe_Graphe::Auto_Echelle() {

@@ -44,6 +44,10 @@ class Axe_Graphe : public QObject {
 
     QCPAxis* Axe_QCP() const { return axe_; }
 
+  signals:
+    // The limits changed, set by the program or moved by the user's zoom or pan.
+    void Limites_Changees();
+
   private:
     void Appliquer();
     void Redessiner();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <cmath>
 
 #include "controls/Controles.h"
 #include "controls/MaskEdBox.h"
@@ -163,6 +164,10 @@ void Frm_Outils::Connecter() {
     connect(Chk_Curseur, &QCheckBox::toggled, this, &Frm_Outils::Chk_Curseur_Click);
     connect(Chk_Pan, &QCheckBox::toggled, this, &Frm_Outils::Chk_Pan_Click);
     connect(Cmd_Zoom_Init, &QPushButton::clicked, this, &Frm_Outils::Cmd_Zoom_Init_Click);
+    connect(Msk_Date_Deb, &QLineEdit::editingFinished, this, [this] { Verifier_Dates(false); });
+    connect(Msk_Date_Fin, &QLineEdit::editingFinished, this, [this] { Verifier_Dates(true); });
+    for (int axe : {Numeros_Graphe::XAxis, Numeros_Graphe::YAxis_Temp, Numeros_Graphe::YAxis_Hygro})
+        connect(&graphe_.Axes(axe), &Axe_Graphe::Limites_Changees, this, &Frm_Outils::Suivre_Vue);
 }
 
 bool Frm_Outils::Modele_7307() const {
@@ -172,11 +177,7 @@ bool Frm_Outils::Modele_7307() const {
 void Frm_Outils::Form_Load() {
     setWindowTitle(QStringLiteral("Outils ") + Programme::Nom());
 
-    const bool second = Global::Seconde_Courbe_Affichee(graphe_);
-    Frame_Echelle_Hygro->setVisible(second);
-    Opt_Hr->setVisible(second);
-    Frame_Echelle_Hygro->setTitle(Modele_7307() ? QStringLiteral("Echelle Hygrométrie")
-                                                : QStringLiteral("Echelle calcul cuisson"));
+    Affiche_Modele();
 
     // Only the cursor mode is taken up: a graph left panning opens with "Panoramique" unticked.
     if (graphe_.Mode_Suivi() == Interaction_Graphe::Mode_Curseur) Chk_Curseur->setChecked(true);
@@ -223,25 +224,66 @@ void Frm_Outils::Mnu_Fermer_Click() {
     Decharger();
 }
 
+void Frm_Outils::Affiche_Modele() {
+    Frame_Echelle_Hygro->setVisible(Global::Seconde_Courbe_Affichee(graphe_));
+    Frame_Echelle_Hygro->setTitle(Modele_7307() ? QStringLiteral("Echelle Hygrométrie")
+                                                : QStringLiteral("Echelle calcul cuisson"));
+    // Lines on the humidity scale only where there is a humidity: on the cooking scale of a
+    // 7306 their heights would mean nothing.
+    Opt_Hr->setVisible(Modele_7307());
+    if (!Modele_7307() && Opt_Hr->isChecked()) Opt_C->setChecked(true);
+}
+
 void Frm_Outils::Affiche_Dates_Echelle() {
     const Axe_Graphe& temps = graphe_.Plots(Numeros_Graphe::Voie_Temp).Axe_X();
+    // The end the user typed is shown as typed: the second added to it is the view's, and
+    // adding it again at the next keystroke would move the end a second each time.
+    if (fin_saisie_ &&
+        std::abs(temps.Maximum() - (*fin_saisie_ + Une_Seconde)) > Une_Seconde / 100) {
+        fin_saisie_.reset();
+    }
+    const bool deja = vue_ecrite_;
+    vue_ecrite_ = true;
     // The box's mask wants the time written out, midnight included.
     Msk_Date_Deb->setText(Texte_Date_Heure(temps.Minimum()));
-    Msk_Date_Fin->setText(Texte_Date_Heure(temps.Maximum()));
+    Msk_Date_Fin->setText(Texte_Date_Heure(fin_saisie_.value_or(temps.Maximum())));
+    vue_ecrite_ = deja;
+}
+
+void Frm_Outils::Affiche_Echelles() {
+    const std::pair<QLineEdit*, QLineEdit*> cases[] = {{Txt_E_T_Mini, Txt_E_T_Maxi},
+                                                       {Txt_E_H_Mini, Txt_E_H_Maxi}};
+    const int axes[] = {Numeros_Graphe::YAxis_Temp, Numeros_Graphe::YAxis_Hygro};
+    for (int i = 0; i < 2; ++i) {
+        const Axe_Graphe& axe = graphe_.Axes(axes[i]);
+        cases[i].first->setText(Textes_Outils::Texte_Dixieme(axe.Minimum()));
+        cases[i].second->setText(Textes_Outils::Texte_Dixieme(axe.Maximum()));
+    }
+}
+
+void Frm_Outils::Suivre_Vue() {
+    Affiche_Modele();
+    if (Chk_Consigne->isChecked()) {
+        Efface_Consignes();
+        Affiche_Consignes();
+    }
+    if (vue_par_les_cases_ || vue_ecrite_) return;
+    vue_ecrite_ = true;
+    Affiche_Dates_Echelle();
+    Affiche_Echelles();
+    vue_ecrite_ = false;
 }
 
 void Frm_Outils::Affiche_Consignes() {
-    Affiche_Dates_Echelle();
-    const auto debut = Textes_Outils::Lecture_Date_Heure(Msk_Date_Deb->displayText());
-    const auto fin = Textes_Outils::Lecture_Date_Heure(Msk_Date_Fin->displayText());
+    const Axe_Graphe& temps = graphe_.Axes(Numeros_Graphe::XAxis);
+    const double debut = std::min(temps.Minimum(), temps.Maximum());
+    const double fin = std::max(temps.Minimum(), temps.Maximum());
     Trace_Graphe& maxi = graphe_.Plots(Numeros_Graphe::Consigne_Maxi);
     Trace_Graphe& mini = graphe_.Plots(Numeros_Graphe::Consigne_Mini);
-    if (debut && fin) {
-        maxi.Ajouter_Point(*debut, etat_.Seuil_Haut);
-        maxi.Ajouter_Point(*fin, etat_.Seuil_Haut);
-        mini.Ajouter_Point(*debut, etat_.Seuil_Bas);
-        mini.Ajouter_Point(*fin, etat_.Seuil_Bas);
-    }
+    maxi.Ajouter_Point(debut, etat_.Seuil_Haut);
+    maxi.Ajouter_Point(fin, etat_.Seuil_Haut);
+    mini.Ajouter_Point(debut, etat_.Seuil_Bas);
+    mini.Ajouter_Point(fin, etat_.Seuil_Bas);
     for (Trace_Graphe* ligne : {&maxi, &mini}) {
         ligne->Definir_Visible(true);
         ligne->Definir_Style_Ligne(Trace_Graphe::Style_Tirets);

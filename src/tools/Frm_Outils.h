@@ -4,6 +4,8 @@
 // it loads and writes every change straight back to them.
 #pragma once
 
+#include <optional>
+
 #include "controls/Fenetre_Chargeable.h"
 
 class CWGraph;
@@ -33,9 +35,10 @@ class Frm_Outils : public Fenetre_Chargeable {
     void Form_Load();
     void Mnu_Fermer_Click();
 
-    // The time axis range into the two date boxes (start first, then end).
+    // The time axis range into the two date boxes (start first, then end): the end as typed
+    // while the view is the one it set, one second short of the view's end.
     void Affiche_Dates_Echelle();
-    // Setpoint lines from the start to the end shown in the date boxes, at the thresholds.
+    // Setpoint lines across the whole time axis shown, at the thresholds.
     void Affiche_Consignes();
     void Efface_Consignes();
     // The shared thresholds changed elsewhere: the setpoint boxes (and lines, when shown) take
@@ -96,6 +99,18 @@ class Frm_Outils : public Fenetre_Chargeable {
     void Construire_Modes(int haut_client);
     void Connecter();
     void Placer_Au_Bord_Ecran();
+    // Whatever moved the view (a pan, a zoom, "Zoom initial", another recording), the boxes and
+    // the setpoint lines follow it; what the model offers is shown again.
+    void Suivre_Vue();
+    void Affiche_Echelles();
+    void Affiche_Modele();
+    // A date box left: a range whose start is not before its end is told now, once typed.
+    void Verifier_Dates(bool fin);
+
+    bool vue_ecrite_ = false;         // the boxes are being written from the view
+    bool vue_par_les_cases_ = false;  // a box is moving the view: it already shows it
+    // The end typed in "Fin", which the view shows one second later.
+    std::optional<double> fin_saisie_;
 
     // The rule shared by the four scale boxes: the own box's whole number goes to its limit
     // when it is above the pair's minimum (or below its maximum); when the other box holds no

@@ -106,9 +106,7 @@ void Frm_Outils::Chk_Pan_Click() {
     }
 }
 
-// The scale and date boxes keep their values unless the setpoints are shown, whose drawing
-// rewrites the dates.
+// The boxes and the setpoint lines follow the new view (Suivre_Vue).
 void Frm_Outils::Cmd_Zoom_Init_Click() {
     Graphique::Mise_Echelle(etat_, graphe_);
-    if (Chk_Consigne->isChecked()) Affiche_Consignes();
 }

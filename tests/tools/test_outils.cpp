@@ -61,10 +61,11 @@ const Enregistrement_Essai Rampe = Enregistrement_Essai(7307).Temperatures({20, 
 
 }  // namespace
 
-// The second scale is shown for a second curve holding points: humidity or cooking value. The
-// boxes take the graph's limits to a tenth and put them back as whole numbers; each write of the
-// thresholds redraws the dates, one second further each time; no line is left drawn. Only the
-// cursor mode of the graph is taken up, with both cursors at the centre of the view.
+// The second scale is shown for a second curve holding points: humidity or cooking value; lines
+// on the "%Hr" scale only where there is a humidity. The boxes take the graph's limits to a
+// tenth and put them back as whole numbers; the dates are the view's, which loading leaves
+// where it was; no line is left drawn. Only the cursor mode of the graph is taken up, with both
+// cursors at the centre of the view.
 TEST(OuvertureOutils, LaSecondeEchelleLesLimitesEtLeModeDuGraphe) {
     const struct {
         Enregistrement_Essai enregistrement;
@@ -88,7 +89,7 @@ TEST(OuvertureOutils, LaSecondeEchelleLesLimitesEtLeModeDuGraphe) {
         b.graphe.Axes(2).Definir_Maximum(37.86);
         Frm_Outils& o = b.Charger();
         EXPECT_EQ(o.Frame_Echelle_Hygro->isVisible(), !c.textes.isEmpty());
-        EXPECT_EQ(o.Opt_Hr->isHidden(), c.textes.isEmpty());
+        EXPECT_EQ(o.Opt_Hr->isHidden(), c.cuisson || c.textes.isEmpty());
         if (!c.textes.isEmpty()) {
             EXPECT_EQ(Textes({o.Frame_Echelle_Hygro, o.Txt_E_H_Mini, o.Txt_E_H_Maxi}), c.textes);
             continue;
@@ -97,10 +98,10 @@ TEST(OuvertureOutils, LaSecondeEchelleLesLimitesEtLeModeDuGraphe) {
         EXPECT_EQ(Textes({o.Txt_E_T_Mini, o.Txt_E_T_Maxi, o.Txt_Consigne_Maxi, o.Txt_Consigne_Mini,
                           o.Msk_Date_Deb, o.Msk_Date_Fin}),
                   (QStringList{u"12.3"_s, u"37.9"_s, u"30"_s, u"5"_s, u"05/12/2026 08:00:00"_s,
-                               u"05/12/2026 08:02:02"_s}));
+                               u"05/12/2026 08:02:00"_s}));
         EXPECT_EQ(b.graphe.Axes(2).Minimum(), 12.0);
         EXPECT_EQ(b.graphe.Axes(2).Maximum(), 38.0);
-        EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(3) + 3 * Une_Seconde);
+        EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(3));
         EXPECT_EQ(b.Ligne(3) + b.Ligne(4), u"cachée :cachée :"_s);
     }
 
@@ -116,7 +117,7 @@ TEST(OuvertureOutils, LaSecondeEchelleLesLimitesEtLeModeDuGraphe) {
 // Each key that leaves an acceptable pair moves the box's own limit: a scale as a whole number
 // (halves to even) above the minimum or below the maximum, or with the other box empty; a date
 // once both hold whole, real dates, the end one second later. Letters are refused; a start not
-// before the end is told, naming the box being edited, and the graph does not move.
+// before the end is told when the box is left, naming it, and the graph does not move.
 TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
     Banc_Outils b(Rampe);
     Frm_Outils& o = b.Charger();
@@ -162,6 +163,7 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
             c.boite->setCursorPosition(c.place);
             Taper(*c.boite, c.texte, c.place == 0);
         }
+        QTest::keyClick(c.boite, Qt::Key_Return);  // the box is left
         EXPECT_TRUE(!c.lu || c.boite->text() == QLatin1String(c.lu))
             << c.boite->text().toStdString();
         EXPECT_NEAR(b.graphe.Axes(c.axe).Minimum(), c.minimum, Tolerance);
@@ -171,17 +173,18 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
     EXPECT_EQ(b.graphe.Axes(2).Maximum(), 45.0);  // the second scale leaves the first alone
 }
 
-// Without the lines the initial zoom leaves the boxes alone. Ticked, both lines go across the
-// dates shown, dashed, at the thresholds the boxes set, on the °C or %Hr scale; the initial zoom
-// fits them with the curves and draws them again.
+// The initial zoom puts the view, and so the boxes, back on the whole recording. Ticked, both
+// lines go across the whole time axis, dashed, at the thresholds the boxes set, on the °C or %Hr
+// scale; the initial zoom fits them with the curves and draws them again.
 TEST(ConsignesOutils, LesLignesDesSeuils) {
     Banc_Outils b(Rampe, 30, 10);
     Frm_Outils& o = b.Charger();
     Taper(*o.Txt_E_T_Maxi, "90");
-    const QStringList textes = Textes({o.Txt_E_T_Maxi, o.Msk_Date_Fin});
     b.graphe.Axes(1).Definir_Maximum(Date(3));
     o.Cmd_Zoom_Init->click();
-    EXPECT_EQ(Textes({o.Txt_E_T_Maxi, o.Msk_Date_Fin}), textes);
+    EXPECT_EQ(Textes({o.Txt_E_T_Maxi, o.Msk_Date_Fin}),
+              (QStringList{u"35.7"_s, u"05/12/2026 08:04:00"_s}));
+    EXPECT_DOUBLE_EQ(b.graphe.Axes(2).Maximum(), 35.68);  // shown to a tenth, left as it is
     EXPECT_DOUBLE_EQ(b.graphe.Axes(1).Maximum(), Date(5));
 
     o.Chk_Consigne->setChecked(true);
@@ -199,7 +202,7 @@ TEST(ConsignesOutils, LesLignesDesSeuils) {
     EXPECT_EQ(b.graphe.Axes(2).Minimum(), 2);
     EXPECT_DOUBLE_EQ(b.graphe.Axes(2).Maximum(), 36.4);
     o.Cmd_Zoom_Init->click();
-    EXPECT_EQ(b.Ligne(3), u"axe 2 couleur 1 style 3 : 30 30 30 30 30 30"_s);
+    EXPECT_EQ(b.Ligne(3), u"axe 2 couleur 1 style 3 : 30 30"_s);
 
     // A text that is no number yet keeps the threshold; both lines are drawn again.
     for (auto [boite, tape, haut, bas] : {std::tuple{o.Txt_Consigne_Maxi, "8O", 8.0f, 10.0f},
@@ -216,6 +219,46 @@ TEST(ConsignesOutils, LesLignesDesSeuils) {
     o.Chk_Consigne->setChecked(false);
     EXPECT_FALSE(o.Frame_Consigne->isVisible());
     EXPECT_EQ(b.Ligne(3) + b.Ligne(4), u"cachée :cachée :"_s);
+    EXPECT_TRUE(b.dialogues.affichages.isEmpty());
+}
+
+// Whatever moves the view, a pan, "Zoom initial" or another recording, the boxes show it and the
+// setpoint lines cross it from edge to edge, without a word; the end typed in "Fin" gets its
+// second once, however often it is edited.
+TEST(SuiviOutils, LesCasesEtLesLignesSuiventLaVue) {
+    Banc_Outils b(Rampe, 30, 10);
+    Frm_Outils& o = b.Charger();
+    o.Chk_Consigne->setChecked(true);
+    o.Opt_Hr->click();
+    // A pan: QCustomPlot moves the range, as dragging does.
+    QCPAxis* x = b.graphe.Axes(1).Axe_QCP();
+    x->setRange(x->range().lower + 90, x->range().upper + 90);
+    EXPECT_EQ(Textes({o.Msk_Date_Deb, o.Msk_Date_Fin}),
+              (QStringList{u"05/12/2026 08:01:30"_s, u"05/12/2026 08:05:30"_s}));
+    const auto* points = b.graphe.Plots(3).Graphe_QCP()->data().data();
+    ASSERT_EQ(points->size(), 2);
+    EXPECT_NEAR(points->constBegin()->key, x->range().lower, 1e-3);
+    EXPECT_NEAR(points->at(1)->key, x->range().upper, 1e-3);
+    b.graphe.Axes(2).Definir_Minimum(-7.26);
+    EXPECT_EQ(o.Txt_E_T_Mini->text(), u"-7.3"_s);
+
+    // "Fin" edited twice: 08:03:10, then 08:03:15; the view ends one second after each.
+    Taper(*o.Msk_Date_Fin, "05122026080310");
+    o.Msk_Date_Fin->setCursorPosition(18);
+    Taper(*o.Msk_Date_Fin, "5", false);
+    EXPECT_EQ(o.Msk_Date_Fin->text(), u"05/12/2026 08:03:15"_s);
+    EXPECT_NEAR(b.graphe.Axes(1).Maximum(), Date(1) + (3 * 60 + 16) * Une_Seconde, Tolerance);
+
+    // A later recording of a temperature-only logger: the view is its own, the lines go on the
+    // °C scale, and neither that nor "Zoom initial" raises a date message.
+    Enregistrement_Essai().Debut(Date(1) + 2).Temperatures({5, 6, 7}).Remplir(*b.etat);
+    Graphique::Affiche_Courbes(*b.etat, b.graphe);
+    o.Cmd_Zoom_Init->click();
+    EXPECT_EQ(Textes({o.Msk_Date_Deb, o.Msk_Date_Fin}),
+              (QStringList{u"07/12/2026 08:00:00"_s, u"07/12/2026 08:02:00"_s}));
+    EXPECT_TRUE(o.Opt_Hr->isHidden());
+    EXPECT_TRUE(o.Opt_C->isChecked());
+    EXPECT_EQ(b.Ligne(3), u"axe 2 couleur 1 style 3 : 30 30"_s);
     EXPECT_TRUE(b.dialogues.affichages.isEmpty());
 }
 
