@@ -177,8 +177,11 @@ void Frm_Principal::Rejouer_Calcul_Cuisson() {
     const uint8_t recette = etat_.Num_Recette;
     if (recette < 1 || recette > Calculs_Fixes::Sterilisation.Num_Recette) return;
     Mnu_Calcul_Click();
+    // A refused calculation (model 7307, too few measures) was told by the menu's handler: it
+    // does nothing more, and a cooking window already open keeps its choice.
+    if (!Refus_Calcul_Cuisson(etat_).isEmpty()) return;
     Frm_Calcul* calcul = Fenetre_Calcul.Chargee();
-    if (!calcul) return;  // model 7307: the refusal was shown
+    if (!calcul) return;
     if (recette == Calculs_Fixes::Pasteurisation.Num_Recette) {
         calcul->Opt_Pasteurisation->setChecked(true);
     } else if (recette == Calculs_Fixes::Sterilisation.Num_Recette) {

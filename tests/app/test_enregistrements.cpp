@@ -91,7 +91,17 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
     EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"FOUR01"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Cuisson jambon lot n°12 – été"_s);
     f.Mnu_Calcul->trigger();
-    EXPECT_TRUE(f.Fenetre_Calcul.Est_Chargee());
+    ASSERT_TRUE(f.Fenetre_Calcul.Est_Chargee());
+
+    // The cooking window open on another choice: a refused replay is told once and changes
+    // nothing of the window.
+    f.Fenetre_Calcul.Chargee()->Opt_Sterilisation->setChecked(true);
+    banc.dialogues.affichages.clear();
+    Choisir(f.Mnu_Ouvrir, fichier(7307, 100, cuisson));
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Calcul de cuisson impossible avec un enregistreur 7307"_s});
+    ASSERT_TRUE(f.Fenetre_Calcul.Est_Chargee());
+    EXPECT_TRUE(f.Fenetre_Calcul.Chargee()->Opt_Sterilisation->isChecked());
 }
 
 // A full disk is told and leaves the file that was there whole; a name not ending in ".txt"
