@@ -182,6 +182,13 @@ void Frm_Principal::Form_Resize() {
 }
 
 void Frm_Principal::closeEvent(QCloseEvent* evenement) {
+    // The logger keeps its measures only until it is programmed again.
+    if (!dechargee_ && telechargement_non_sauve_ &&
+        !dialogues_.Question_Oui_Non(QStringLiteral(
+            "L'enregistrement téléchargé n'a pas été sauvegardé. Quitter quand même ?"))) {
+        evenement->ignore();
+        return;
+    }
     Form_Unload();
     evenement->accept();
 }

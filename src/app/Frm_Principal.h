@@ -137,6 +137,8 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Dialogues& dialogues_;
     std::unique_ptr<Imprimante> imprimante_;
     bool dechargee_ = false;
+    // A recording came from the logger and has not been written to a file since.
+    bool telechargement_non_sauve_ = false;
     bool commentaire_saisi_ = false;  // typed by the user since the recording shown was loaded
     uint8_t recette_chargee_ = 0;     // Num_Recette when the recording shown was loaded
 };

@@ -71,6 +71,7 @@ void Frm_Principal::Download_Logger_Click() {
 }
 
 void Frm_Principal::Nouvel_Enregistrement_Telecharge() {
+    telechargement_non_sauve_ = true;
     if (!commentaire_saisi_) etat_.Commentaire.clear();
     if (etat_.Num_Recette == recette_chargee_) etat_.Num_Recette = 0;
     etat_.Nom_Fichier.clear();
@@ -94,6 +95,7 @@ bool Frm_Principal::Ecriture_Enregistrement(const QString& nom) {
                            Dialogues::Icone::Exclamation);
         return false;
     }
+    telechargement_non_sauve_ = false;
     // The file comes first: an archive out of reach is told, the save stands.
     const Resultat_Ajout archive = Archivage::Archiver_Enregistrement(nom, etat_.Unite);
     if (archive.Bilan == Bilan_Ajout::Echec) {
@@ -155,6 +157,7 @@ void Frm_Principal::Ouvrir_Enregistrement(const QString& nom, const QString& uni
     }
     etat_.Nom_Fichier = nom;
     etat_.Unite = unite;
+    telechargement_non_sauve_ = false;  // the recording shown is no longer the downloaded one
     if (lecture == Import_Export::Resultat_Lecture::Lu) {
         Import_Export::Noter_Fichier_Enreg(etat_, nom, octets);
     }

@@ -178,6 +178,12 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SIMUL01"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Four 2"_s);
     EXPECT_TRUE(etat().Nom_Fichier.isEmpty() && banc.dialogues.dialogues_fichiers.isEmpty());
+    // Quitting with that recording never saved asks first; "Non" keeps the program open.
+    banc.dialogues.reponses_questions.prepend(false);
+    f.Mnu_Quitter->trigger();
+    EXPECT_EQ(banc.dialogues.affichages.last().texte,
+              u"L'enregistrement téléchargé n'a pas été sauvegardé. Quitter quand même ?"_s);
+    EXPECT_TRUE(f.isVisible());
 
     Choisir(f.Download_Logger, Sauvegarde("serre.txt"));
     const QByteArray fichier = banc.Lire(u"Sauvegardes/serre.txt"_s);
@@ -193,6 +199,11 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_EQ(Plot(1).Nb_Points(), 2000);
     EXPECT_TRUE(f.menuBar()->isEnabled());
     EXPECT_TRUE(f.Fenetre_Download.Est_Chargee());  // until a download succeeds
+    // Saved: quitting asks nothing.
+    banc.dialogues.affichages.clear();
+    f.Mnu_Quitter->trigger();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
 }
 
 // A recording opened with its comment, then another logger downloaded: the comment, the

@@ -129,7 +129,8 @@ TEST(Menus, LibellesDesMenus) {
     std::function<QString(const QList<QAction*>&)> arbre = [&](const QList<QAction*>& entrees) {
         QStringList t;
         for (const QAction* e : entrees)
-            t << e->text() + (e->menu() ? u" ["_s + arbre(e->menu()->actions()) + u']' : QString());
+            t << e->text().remove(u'&') +
+                     (e->menu() ? u" ["_s + arbre(e->menu()->actions()) + u']' : QString());
         return t.join(u", "_s);
     };
     EXPECT_EQ(arbre(f.menuBar()->actions()),
@@ -138,6 +139,15 @@ TEST(Menus, LibellesDesMenus) {
               "Impression [Graphique, Numérique, Rapport PDF], Comm, ? [Manuel, A propos]"_s);
     EXPECT_EQ(f.StatusBar->Texte(), u"Communication en cours"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Commentaires"_s);
+    // Each menu of the bar opens with its own Alt key; the usual keys are on their entries.
+    QStringList touches;
+    for (const QAction* e : f.menuBar()->actions())
+        touches << QKeySequence::mnemonic(e->text()).toString();
+    EXPECT_EQ(touches.join(u' '), u"Alt+F Alt+P Alt+T Alt+B Alt+C Alt+U Alt+A Alt+I Alt+M Alt+?"_s);
+    touches.clear();
+    for (const QAction* e : {f.Mnu_Ouvrir, f.Mnu_Save_All, f.Mnu_Graph, f.Mnu_Quitter, f.Mnu_Doc})
+        touches << e->shortcut().toString();
+    EXPECT_EQ(touches.join(u' '), u"Ctrl+O Ctrl+S Ctrl+P Ctrl+Q F1"_s);
 
     // "A propos" opens one window only.
     f.Mnu_Propos->trigger();
