@@ -1,6 +1,8 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPalette>
+#include <QStatusBar>
 
 #include "core/Programme.h"
 #include "core/Textes.h"
@@ -57,14 +59,20 @@ QRect Zone_Ecran(const QPageLayout& page, const QWidget& fenetre) {
         .toRect();
 }
 
-// A text box drawn by hand: rendered onto a printer, a widget becomes an image and its text
-// could no longer be searched or copied from the page. The font goes in screen pixels, which the
-// painter's scale then brings to the page like the rest of the window.
-void Dessiner_Texte(const QLineEdit& texte, QPainter& peintre) {
-    QFont police = texte.font();
+// The font of a control in screen pixels, which the painter's scale then brings to the page
+// like the rest of the window.
+QFont Police_Pixels(const QWidget& controle) {
+    QFont police = controle.font();
     if (police.pixelSize() <= 0) {
-        police.setPixelSize(qRound(police.pointSizeF() * texte.logicalDpiY() / 72.0));
+        police.setPixelSize(qRound(police.pointSizeF() * controle.logicalDpiY() / 72.0));
     }
+    return police;
+}
+
+// A text box drawn by hand: rendered onto a printer, a widget becomes an image and its text
+// could no longer be searched or copied from the page.
+void Dessiner_Texte(const QLineEdit& texte, QPainter& peintre) {
+    const QFont police = Police_Pixels(texte);
     const QRect place = texte.geometry();
     peintre.save();
     peintre.setPen(QPen(texte.palette().color(QPalette::Mid), 0));
@@ -76,11 +84,29 @@ void Dessiner_Texte(const QLineEdit& texte, QPainter& peintre) {
     peintre.restore();
 }
 
+// The status line under the client area, its panels as texts: the cooking result or the
+// cursor readout belongs with the curves it was read from.
+void Dessiner_Ligne_Etat(const QStatusBar& barre, QPainter& peintre) {
+    peintre.save();
+    peintre.setPen(QPen(barre.palette().color(QPalette::Mid), 0));
+    peintre.drawLine(QPointF(0, 0), QPointF(barre.width(), 0));
+    peintre.setPen(barre.palette().color(QPalette::WindowText));
+    for (const QLabel* panneau : barre.findChildren<QLabel*>()) {
+        if (!panneau->isVisible()) continue;
+        peintre.setFont(Police_Pixels(*panneau));
+        peintre.drawText(panneau->geometry().adjusted(2, 0, -2, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter, panneau->text());
+    }
+    peintre.restore();
+}
+
 // The client area as vectors, so that texts stay texts on paper: the graph draws itself, the
-// other controls are rendered in place.
-void Dessiner_Zone_Client(QWidget& zone, QPainter& peintre, const QRectF& page) {
-    const double echelle =
-        std::min(page.width() / zone.width(), page.height() / std::max(zone.height(), 1));
+// other controls are rendered in place; the status line below it, when the window shows one.
+void Dessiner_Zone_Client(QWidget& zone, const QStatusBar* barre, QPainter& peintre,
+                          const QRectF& page) {
+    const int haut_barre = barre && barre->isVisible() ? barre->height() : 0;
+    const double echelle = std::min(page.width() / zone.width(),
+                                    page.height() / std::max(zone.height() + haut_barre, 1));
     peintre.save();
     peintre.scale(echelle, echelle);
     peintre.fillRect(zone.rect(), zone.palette().window());
@@ -93,6 +119,10 @@ void Dessiner_Zone_Client(QWidget& zone, QPainter& peintre, const QRectF& page) 
         } else {
             controle->render(&peintre, controle->pos());  // as an image
         }
+    }
+    if (haut_barre > 0) {
+        peintre.translate(0, zone.height());
+        Dessiner_Ligne_Etat(*barre, peintre);
     }
     peintre.restore();
 }
@@ -119,7 +149,8 @@ void Impression_Graphique(QMainWindow& fenetre, CWGraph& graphe, const QString& 
     graphe.Redessiner_Maintenant();
 
     QWidget* zone = fenetre.centralWidget();
-    if (zone) Dessiner_Zone_Client(*zone, tache.Peintre(), tache.Zone_Imprimable());
+    const QStatusBar* barre = fenetre.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (zone) Dessiner_Zone_Client(*zone, barre, tache.Peintre(), tache.Zone_Imprimable());
     tache.Terminer();
 }
 

@@ -15,6 +15,7 @@ TEST(MenusImpression, LeGraphiqueRemetLaFenetreLeNumeriqueFermeLeTableau) {
     Graphique::Affiche_Courbes(banc.Etat_Programme(), *f.CWGraph_Enreg);
     f.Affiche_Infos_Enreg();
     f.Txt_Commentaire->setText(u"Four 3, lot 2026-118"_s);
+    f.StatusBar->Afficher_Etat(u"Pasteurisation Valeur : 12mn le : 05/12/2026 09:00:00"_s);
     f.setGeometry(100, 80, 700, 500);
     f.show();
     QTemporaryDir dossier;
@@ -43,6 +44,9 @@ TEST(MenusImpression, LeGraphiqueRemetLaFenetreLeNumeriqueFermeLeTableau) {
 
     const QString texte = page(u"/home/labo/Caldrix/Sauvegardes/serre.txt"_s);
     EXPECT_TRUE(texte.contains(u"Température °C"_s) && texte.contains(u"Four 3, lot 2026-118"_s));
+    // The status line as the window shows it, under the curves.
+    EXPECT_TRUE(texte.contains(u"Pasteurisation Valeur : 12mn le : 05/12/2026 09:00:00"_s))
+        << texte.toStdString();
     // The time labels below the plot area, at least four from the recording's start to its
     // end, each a date and its time, none running into the next.
     EXPECT_TRUE(texte.contains(QRegularExpression(
