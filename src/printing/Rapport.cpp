@@ -121,9 +121,19 @@ void Dessiner_Courbes(const Contenu_Rapport& c, QPainter& peintre, const QRectF&
         const char* libelle;
         QColor couleur;
     } seuils[] = {
-        {Numeros_Graphe::Consigne_Maxi, c.parametres.seuil_haut, "Seuil haut", QColor(0xb0, 0, 0)},
-        {Numeros_Graphe::Consigne_Mini, c.parametres.seuil_bas, "Seuil bas", QColor(0, 0x40, 0xb0)},
+        // Colours of their own: neither the temperature's red nor the second curve's blue.
+        {Numeros_Graphe::Consigne_Maxi, c.parametres.seuil_haut, "Seuil haut",
+         QColor(0xe6, 0x7e, 0x22)},
+        {Numeros_Graphe::Consigne_Mini, c.parametres.seuil_bas, "Seuil bas",
+         QColor(0x16, 0xa0, 0x85)},
     };
+    // Every line of the legend shows on the plot: the scale reaches both thresholds.
+    Axe_Graphe& echelle = graphe.Axes(Numeros_Graphe::YAxis_Temp);
+    const double bas = std::min<double>(echelle.Minimum(), c.parametres.seuil_bas);
+    const double haut = std::max<double>(echelle.Maximum(), c.parametres.seuil_haut);
+    const double marge = 0.05 * (haut - bas);
+    if (bas < echelle.Minimum()) echelle.Definir_Minimum(bas - marge);
+    if (haut > echelle.Maximum()) echelle.Definir_Maximum(haut + marge);
     for (const auto& s : seuils) {
         Trace_Graphe& ligne = graphe.Plots(s.plot);
         ligne.Effacer();
@@ -197,7 +207,10 @@ void Dessiner_Statistiques(const Contenu_Rapport& c, Page& page) {
     page.Titre_Section(QStringLiteral("Statistiques"));
     const QList<Statistiques::Ligne> lignes =
         Statistiques::Lignes_Statistiques(Statistiques::Calcul_Statistiques(*c.etat, c.parametres));
-    const qsizetype moitie = (lignes.size() + 1) / 2;
+    qsizetype moitie = (lignes.size() + 1) / 2;
+    // A row and the "… le" rows that date it stay in one column.
+    while (moitie < lignes.size() && lignes[moitie].libelle.startsWith(QStringLiteral("…")))
+        ++moitie;
     const double demi = page.Largeur() / 2;
     const double depart = page.Y();
     double fin = depart;

@@ -49,3 +49,24 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisaSansRienRempl
     EXPECT_TRUE(pages.first().contains(u"16000"_s));
     EXPECT_TRUE(pages.first().contains(u"Humidité maximale"_s));
 }
+
+// A range is the view drawn and the rows counted; the scale reaches both thresholds, so that each
+// line of the legend shows on the plot; a row of the statistics and the "… le" under it stay in
+// one column.
+TEST_F(Rapport, LaPlageLesSeuilsVisiblesEtDesRangeesEntieres) {
+    const QString pdf = Chemin(u"plage.pdf"_s);
+    const Execution e =
+        Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf, u"--from"_s,
+                u"06/12/2026 00:00"_s, u"--to"_s, u"2026-12-06T00:03"_s, u"--high"_s, u"100"_s,
+                u"--low"_s, u"-20"_s});
+    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    const QString page = Pages_PDF(pdf).value(0);
+    EXPECT_TRUE(page.contains(
+        QRegularExpression(u"Nombre de mesures +4 .*\n"_s, QRegularExpression::NoPatternOption)))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains(u"du 06/12/2026 00:00:00 au"_s));
+    // The temperature ticks run from below -20 to 100, the data only from 71.9 to 72.6.
+    EXPECT_TRUE(page.contains(QRegularExpression(u"(?m)^ +100$"_s))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QRegularExpression(u"(?m)^ +-25( |$)"_s))) << page.toStdString();
+    EXPECT_FALSE(page.contains(QRegularExpression(u"\\S {2,}… le "_s))) << page.toStdString();
+}
