@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqcustomplot-dev libgl-dev
     qt6-translations-l10n
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    # a test queues input the way the window system does
+    qt6-base-private-dev
     clang clang-format libclang-rt-14-dev
     poppler-utils xvfb xauth
     # a CUPS scheduler of the printing test's own, with the cups-pdf virtual printer

@@ -8,7 +8,11 @@
 #include "core/Textes.h"
 
 void Horloge_Systeme::Traiter_Evenements() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    // Repaints, not clicks or keys: a click let through here would start a second logger
+    // command inside this one, on the same buffers. Input waits for the exchange to end.
+    if (QCoreApplication::instance()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
 }
 
 void Horloge_Systeme::Attendre(int millisecondes) {

@@ -4,7 +4,8 @@
 class Horloge {
   public:
     virtual ~Horloge() = default;
-    // Lets pending window events run once (exchanges do it before they start).
+    // Lets pending window events run once, user input excepted (exchanges do it before they
+    // start).
     virtual void Traiter_Evenements() = 0;
     // Waits, keeping the windows painted.
     virtual void Attendre(int millisecondes) = 0;

@@ -5,6 +5,9 @@
 #include "Courbe_Simulee.h"
 #include "Limite_Taille_Fichier.h"
 #include "archive/Archive.h"
+#include "logger/Fonctions_Logger.h"
+
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -260,4 +263,28 @@ TEST_F(Enregistrements, TelechargementCoupeOuEntierNHeriteRienDuFichierPrecedent
     EXPECT_EQ(f.CWGraph_Enreg->Axes(2).Legende(), u"Température °F"_s);
     f.CWGraph_Enreg_Pointeur_Zone_Trace(1, 0, etat().Mesures(10).Date_Heure, 0);
     EXPECT_TRUE(banc.Etat_Affiche().endsWith(u"°F"_s)) << banc.Etat_Affiche().toStdString();
+}
+
+// A click on a menu while the program talks to the logger waits for the exchange to end: the
+// windows repaint meanwhile, but no input starts a second command inside the first.
+TEST_F(Enregistrements, UnClicPendantUnEchangeAttendSaFin) {
+    Terminal_Simule& logger = banc.Brancher_Logger(3, 7306);
+    logger.Avec_Logger([](Logger_Simule& l) { l.Memoire().mesures.resize(5); });
+    banc.Relier(3);
+    QWindow* fenetre = f.windowHandle();
+    ASSERT_TRUE(fenetre);
+    const QPoint clic =
+        f.menuBar()->mapTo(&f, f.menuBar()->actionGeometry(f.Download_Logger).center());
+    // As the window system hands a click over: queued, delivered at the next pass of events.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            fenetre, clic, f.mapToGlobal(clic),
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
+    }
+    EXPECT_EQ(Fonctions_Logger::Lecture_Identite(etat(), banc.Lien()), 0);
+    EXPECT_EQ(banc.Trames(3), QList<QByteArray>{"I"});
+    banc.dialogues.reponses_questions = {false};
+    QCoreApplication::processEvents();
+    EXPECT_GT(banc.Trames(3).size(), 1);  // the download, afterwards
+    EXPECT_EQ(banc.Etat_Affiche(), u"Nombre de mesures : 5"_s);
 }
