@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALDRIX_WERROR=ON "$@" >/dev/null
 cmake --build "$build" -j2
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j2 --timeout 240
