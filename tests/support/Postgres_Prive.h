@@ -1,6 +1,7 @@
 // A PostgreSQL server of the test program's own: a cluster made by initdb in a temporary
-// folder, listening on a free port of 127.0.0.1 only, trusting its one user, removed at the
-// end. As root (CI) the cluster belongs to the postgres system user, since initdb refuses root.
+// folder, listening on a free port of 127.0.0.1 only, trusting its one user (and asking a
+// password of the roles Ajouter_Role makes), removed at the end. As root (CI) the cluster
+// belongs to the postgres system user, since initdb refuses root.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -35,12 +37,48 @@ class Postgres_Prive : public ::testing::Environment {
 
     // Why there is no server (not installed...); empty when it runs.
     const QString& Absence() const { return absence_; }
-    // A new empty base, as the address the archive takes.
-    QString Nouvelle_Base() {
+    // A new empty base, as the address the archive takes; `proprietaire` may make tables in it
+    // (a role of Ajouter_Role), though the address keeps the trusted user.
+    QString Nouvelle_Base(const QString& proprietaire = u"caldrix"_s) {
         const QString base = u"essai_%1"_s.arg(++bases_);
-        EXPECT_TRUE(Lancer(u"createdb -h 127.0.0.1 -U caldrix -p %1 %2"_s.arg(port_).arg(base)))
+        EXPECT_TRUE(Lancer(u"createdb -h 127.0.0.1 -U caldrix -p %1 -O %2 %3"_s.arg(port_).arg(
+            proprietaire, base)))
             << sortie_.toStdString();
         return u"postgresql://caldrix@127.0.0.1:%1/%2"_s.arg(QString::number(port_), base);
+    }
+    // A role that logs in with this password only (scram-sha-256), as a site's server asks it.
+    // Its pg_hba.conf line comes before the trust lines; the server reads it again.
+    bool Ajouter_Role(const QString& nom, const QString& mot_de_passe) {
+        if (!Lancer(
+                u"psql -X -q -v ON_ERROR_STOP=1 -h 127.0.0.1 -U caldrix -d postgres -p %1 -c"_s.arg(
+                    port_),
+                {u"CREATE ROLE %1 LOGIN PASSWORD '%2'"_s.arg(nom, mot_de_passe)})) {
+            return false;
+        }
+        QFile regles(dossier_.filePath(u"data/pg_hba.conf"_s));
+        if (!regles.open(QIODevice::ReadOnly)) return false;
+        const QByteArray avant = regles.readAll();
+        regles.close();
+        if (!regles.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+        regles.write(u"host all %1 127.0.0.1/32 scram-sha-256\n"_s.arg(nom).toUtf8() + avant);
+        regles.close();
+        if (!Lancer(u"pg_ctl reload -D"_s)) return false;
+        // The reload is only asked for: the rule holds once the role without its password is
+        // turned away.
+        const QDeadlineTimer limite(30000);
+        while (!limite.hasExpired()) {
+            if (!Lancer(u"psql -X -w -h 127.0.0.1 -d postgres -p %1 -U %2 -c"_s.arg(port_).arg(nom),
+                        {u"SELECT 1"_s})) {
+                return sortie_.contains(u"password"_s);
+            }
+        }
+        return false;
+    }
+    int Port() const { return port_; }
+    // The server's main process, which takes the connections.
+    pid_t Processus_Principal() const {
+        QFile pid(dossier_.filePath(u"data/postmaster.pid"_s));
+        return pid.open(QIODevice::ReadOnly) ? pid.readLine().trimmed().toInt() : 0;
     }
     bool Demarrer() {
         // The socket in our folder: the machine's own server, if any, is never disturbed.
