@@ -28,13 +28,20 @@ int Ajouter(const QStringList& fichiers) {
     const auto archive = Ouvrir_Archive();
     if (!archive) return Sortie_Fichier;
     int code = Sortie_Fait;
-    for (const QString& fichier : fichiers) {
-        const Resultat_Ajout resultat = archive->Ajouter(fichier);
-        if (resultat.Bilan == Bilan_Ajout::Echec) {
-            Console::Erreur(resultat.Message);
-            code = Sortie_Fichier;
-        } else {
+    for (qsizetype i = 0; i < fichiers.size(); ++i) {
+        const Resultat_Ajout resultat = archive->Ajouter(fichiers[i]);
+        if (resultat.Bilan != Bilan_Ajout::Echec) {
             Console::Ligne(resultat.Message);
+            continue;
+        }
+        Console::Erreur(resultat.Message);
+        code = Sortie_Fichier;
+        // A read-only archive, a full disk or a server gone would refuse every file the same
+        // way (a server after its whole wait each time): said once, the rest not tried.
+        if (resultat.Archive_En_Cause && i + 1 < fichiers.size()) {
+            Console::Erreur(QStringLiteral("Non essayés, pour la même raison : ") +
+                            fichiers.mid(i + 1).join(QStringLiteral(", ")));
+            break;
         }
     }
     return code;
@@ -131,27 +138,41 @@ int Exporter(const Arguments& arguments) {
     return Sortie_Fait;
 }
 
-int Verifier() {
+int Verifier(const Arguments& arguments) {
+    Filtre_Archive filtre;
+    filtre.Identite = arguments.Valeur("logger");
     const auto archive = Ouvrir_Archive();
     if (!archive) return Sortie_Fichier;
-    const Resultat_Verification verification = archive->Verifier();
+    const Resultat_Verification verification = archive->Verifier(filtre);
     if (!verification.Lu) {
         Console::Erreur(verification.Message);
         return Sortie_Fichier;
     }
+    for (const QString& defaut : verification.Defauts_Base)
+        Console::Ligne(QStringLiteral("Base des archives endommagée : ") + defaut);
+    int fichiers = 0;
     for (const Ecart_Archive& e : verification.Ecarts) {
-        const QString nature = e.Type == Ecart_Archive::Nature::Absent ? QStringLiteral("absent")
-                               : e.Type == Ecart_Archive::Nature::Modifie
+        using Nature = Ecart_Archive::Nature;
+        if (e.Type == Nature::Copie_Alteree) {
+            Console::Ligne(
+                QStringLiteral("n° %1 : copie archivée altérée (empreinte SHA-256 différente)")
+                    .arg(e.Id));
+            continue;
+        }
+        ++fichiers;
+        const QString nature = e.Type == Nature::Absent ? QStringLiteral("absent")
+                               : e.Type == Nature::Modifie
                                    ? QStringLiteral("modifié depuis l'archivage")
                                    : QStringLiteral("illisible");
         Console::Ligne(QStringLiteral("n° %1 : fichier %2 : %3")
                            .arg(QString::number(e.Id), nature, e.Fichier));
     }
-    Console::Ligne(
-        QStringLiteral("Enregistrements vérifiés : %1 ; fichiers absents ou modifiés : %2")
-            .arg(verification.Nb_Verifies)
-            .arg(verification.Ecarts.size()));
-    return verification.Ecarts.isEmpty() ? Sortie_Fait : Sortie_Fichier;
+    Console::Ligne(QStringLiteral("Enregistrements vérifiés : %1 ; fichiers absents ou modifiés : "
+                                  "%2 ; copies archivées altérées : %3")
+                       .arg(verification.Nb_Verifies)
+                       .arg(fichiers)
+                       .arg(verification.Ecarts.size() - fichiers));
+    return verification.Intacte() ? Sortie_Fait : Sortie_Fichier;
 }
 
 }  // namespace
@@ -174,8 +195,8 @@ int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
         arguments.Limiter_A({"output", "force"}, commande);
         return Exporter(arguments);
     }
-    if (action == QStringLiteral("verify")) arguments.Limiter_A({}, commande);
-    if (action == QStringLiteral("verify")) return Verifier();
+    if (action == QStringLiteral("verify")) arguments.Limiter_A({"logger"}, commande);
+    if (action == QStringLiteral("verify")) return Verifier(arguments);
     throw Erreur_Usage(QStringLiteral("archive : add, list, export ou verify est attendu"));
 }
 

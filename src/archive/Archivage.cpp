@@ -11,9 +11,15 @@ Resultat_Ajout Archiver_Enregistrement(const QString& chemin, const QString& uni
     const auto archive = Archive::Ouvrir(erreur);
     Resultat_Ajout resultat = archive ? archive->Ajouter(chemin, unite) : Resultat_Ajout{};
     if (resultat.Bilan == Bilan_Ajout::Echec) {
+        const QString fichier = QDir::toNativeSeparators(chemin);
         resultat.Message =
-            QStringLiteral("L'enregistrement est sauvegardé dans %1 mais n'est pas archivé :\n")
-                .arg(QDir::toNativeSeparators(chemin)) +
+            (resultat.Incertain
+                 ? QStringLiteral("L'enregistrement est sauvegardé dans %1 ; son archivage n'a "
+                                  "pas pu être confirmé :\n")
+                       .arg(fichier)
+                 : QStringLiteral("L'enregistrement est sauvegardé dans %1 mais n'est pas "
+                                  "archivé :\n")
+                       .arg(fichier)) +
             (archive ? resultat.Message : erreur);
     }
     return resultat;

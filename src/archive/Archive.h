@@ -4,12 +4,17 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 #include "archive/Adresse_Archive.h"
 #include "archive/Resultats_Archive.h"
+
+class QSqlDatabase;
+class QSqlError;
+class Veille_Connexion;
 
 class Archive {
   public:
@@ -37,9 +42,14 @@ class Archive {
     // Writes the archived bytes of recording `id` to the file `sortie`, replacing it only once
     // the new file is complete.
     Resultat_Export Exporter(int64_t id, const QString& sortie);
-    // Checks that every archived recording's file is still where it was archived from, with
-    // the same bytes.
-    Resultat_Verification Verifier();
+    // Checks the recordings that pass the filter: that each one's file is still where it was
+    // archived from, with the same bytes, and that the archive's own copy still gives the
+    // recording's SHA-256 (read one at a time). On SQLite, the database's integrity check too.
+    Resultat_Verification Verifier(const Filtre_Archive& filtre = {});
+
+    // The longest wait for one exchange with a PostgreSQL server (CALDRIX_ARCHIVE_DELAI, or 30
+    // s). The connection attempt's own bound follows it from the next connection on.
+    void Definir_Delai(std::chrono::seconds delai);
 
     // For tests: called during an add, once everything is written and before the commit.
     void Definir_Avant_Validation(std::function<void()> crochet) {
@@ -52,8 +62,13 @@ class Archive {
     // starts again on a fresh one (a server that came back, a file that was fixed).
     bool Connecter(QString& erreur);
     void Deconnecter();
+    QSqlDatabase Base() const;
+    // The cause of a failed statement, in French: the watchdog's cut, or the database's error.
+    QString Cause(const QSqlError& erreur) const;
 
     Adresse_Archive adresse_;
     QString connexion_;  // the Qt SQL connection name, this object's own
     std::function<void()> avant_validation_;
+    std::chrono::seconds delai_;
+    std::unique_ptr<Veille_Connexion> veille_;  // PostgreSQL only
 };

@@ -7,8 +7,12 @@
 namespace {
 
 QString Cause_SQLite(const QSqlError& erreur) {
+    const int code = erreur.nativeErrorCode().toInt();
+    // SQLITE_IOERR_WRITE: a write the system refused, as it does past a file size limit
+    // (EFBIG) or on a disk that filled up mid-write.
+    if (code == 778) return QStringLiteral("le disque est plein (écriture refusée)");
     // SQLite's primary result codes: the low byte of an extended one.
-    switch (erreur.nativeErrorCode().toInt() & 0xff) {
+    switch (code & 0xff) {
         case 5:  // SQLITE_BUSY
         case 6:  // SQLITE_LOCKED
             return QStringLiteral("les archives sont occupées par un autre programme");

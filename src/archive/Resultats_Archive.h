@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -19,6 +20,12 @@ struct Resultat_Ajout {
     Bilan_Ajout Bilan = Bilan_Ajout::Echec;
     int64_t Id = 0;  // the archived recording, new or already there
     QString Message;
+    // Echec only. The archive refused it (read-only, disk full, server out of reach), not the
+    // file: the next files would meet the same refusal.
+    bool Archive_En_Cause = false;
+    // Echec only. The server's reply to the commit was lost: the recording may be archived
+    // after all, which the next add of the same file tells.
+    bool Incertain = false;
 };
 
 // Every field that is set narrows the list; an empty filter lists everything.
@@ -47,7 +54,10 @@ struct Resultat_Export {
 };
 
 struct Ecart_Archive {
-    enum class Nature { Absent, Modifie, Illisible };
+    // The first three are about the file the recording was archived from; Copie_Alteree is
+    // the archive's own copy, whose bytes no longer give the recording's SHA-256 (or cannot
+    // be read back).
+    enum class Nature { Absent, Modifie, Illisible, Copie_Alteree };
     int64_t Id = 0;
     QString Fichier;
     Nature Type = Nature::Absent;
@@ -57,5 +67,10 @@ struct Resultat_Verification {
     bool Lu = false;  // false when the archive itself could not be read
     int Nb_Verifies = 0;
     QList<Ecart_Archive> Ecarts;  // the files missing, changed or unreadable, by number
+    // What the database's own check found wrong in its file (SQLite's integrity_check), one
+    // line each; empty when sound or not checked (PostgreSQL).
+    QStringList Defauts_Base;
     QString Message;
+
+    bool Intacte() const { return Ecarts.isEmpty() && Defauts_Base.isEmpty(); }
 };

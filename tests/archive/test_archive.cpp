@@ -1,13 +1,26 @@
 // What a technician does with the archive, on the SQLite file and on a new base of the test
-// program's own PostgreSQL server; the server going down in the middle of an add, and two
-// workstations adding the same files at the same moment.
+// program's own PostgreSQL server; the server going down or freezing in the middle of an add,
+// two workstations adding the same files at the same moment, a damaged archive found by
+// verify, and each refusal of the server or the disk told in its own words.
+#include <grp.h>
+#include <libpq-fe.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QThread>
 #include <algorithm>
+#include <thread>
 
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
+#include "Limite_Taille_Fichier.h"
 #include "Postgres_Prive.h"
 #include "archive/Archive.h"
 #include "core/Etat.h"
@@ -16,6 +29,74 @@
 namespace {
 
 using Moteur = Adresse_Archive::Moteur;
+using namespace std::chrono_literals;
+
+// A connection of the test's own to a base of the private server, beside the program's.
+class Connexion_Essai {
+  public:
+    explicit Connexion_Essai(const QString& adresse)
+        : connexion_(PQconnectdb(adresse.toUtf8().constData())) {
+        EXPECT_EQ(PQstatus(connexion_), CONNECTION_OK) << PQerrorMessage(connexion_);
+    }
+    ~Connexion_Essai() { PQfinish(connexion_); }
+    Connexion_Essai(const Connexion_Essai&) = delete;
+    Connexion_Essai& operator=(const Connexion_Essai&) = delete;
+    // The first value the order gives (empty when none); false in `ok` when it failed.
+    QString Valeur(const char* ordre, bool* ok = nullptr) {
+        PGresult* r = PQexec(connexion_, ordre);
+        const ExecStatusType etat = PQresultStatus(r);
+        if (ok) *ok = etat == PGRES_COMMAND_OK || etat == PGRES_TUPLES_OK;
+        const QString valeur = etat == PGRES_TUPLES_OK && PQntuples(r) > 0
+                                   ? QString::fromUtf8(PQgetvalue(r, 0, 0))
+                                   : QString();
+        PQclear(r);
+        return valeur;
+    }
+    bool Executer(const char* ordre) {
+        bool ok = false;
+        Valeur(ordre, &ok);
+        return ok;
+    }
+    // The first value, asked again until there is one (a state of another connection).
+    QString Attendre_Valeur(const char* ordre) {
+        for (const QDeadlineTimer limite(20000); !limite.hasExpired();) {
+            // Within a transaction the server shows the same activity until told to look again.
+            Executer("SELECT pg_stat_clear_snapshot()");
+            const QString v = Valeur(ordre);
+            if (!v.isEmpty()) return v;
+        }
+        return {};
+    }
+
+  private:
+    PGconn* connexion_;
+};
+
+// A server process stopped as a frozen machine would be; it runs again when this ends.
+class Processus_Fige {
+  public:
+    explicit Processus_Fige(pid_t pid) : pid_(pid) {
+        EXPECT_GT(pid_, 0);
+        if (pid_ > 0) {
+            EXPECT_EQ(kill(pid_, SIGSTOP), 0);
+        }
+    }
+    ~Processus_Fige() { Reprendre(); }
+    Processus_Fige(const Processus_Fige&) = delete;
+    Processus_Fige& operator=(const Processus_Fige&) = delete;
+    void Reprendre() {
+        if (pid_ > 0) kill(pid_, SIGCONT);
+        pid_ = 0;
+    }
+
+  private:
+    pid_t pid_;
+};
+
+// The backend of the program's connection, waiting for the lock the test holds.
+const char Serveur_Bloque[] =
+    "SELECT pid FROM pg_stat_activity WHERE datname = current_database() "
+    "AND wait_event_type = 'Lock'";
 
 // A recordings file of logger `identite`: three model-7307 records a minute apart from `debut`.
 QByteArray Fichier_Essai(const QString& identite, double debut, const QString& commentaire = {}) {
@@ -138,9 +219,12 @@ TEST_P(ArchiveServeur, UnServeurPerduAvantLaValidationNeGardeRienDeLAjout) {
     const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
     const Resultat_Ajout coupe = archive->Ajouter(a);
     EXPECT_EQ(coupe.Bilan, Bilan_Ajout::Echec);
-    EXPECT_TRUE(
-        coupe.Message.contains(u"n'est pas archivé : le serveur des archives ne répond pas"_s))
+    // The commit was on its way: whether the server took it, only the next add can tell.
+    EXPECT_TRUE(coupe.Incertain);
+    EXPECT_TRUE(coupe.Message.startsWith(
+        a + u" n'est peut-être pas archivé : le serveur des archives ne répond pas"_s))
         << coupe.Message.toStdString();
+    EXPECT_TRUE(coupe.Message.endsWith(u" ; le prochain ajout ou « archive verify » le dira"_s));
 
     ASSERT_TRUE(serveur.Demarrer());
     archive->Definir_Avant_Validation({});
@@ -202,6 +286,369 @@ TEST_P(ArchiveLocale, UneArchiveHorsDAtteinteEstDiteEtRienNEstCree) {
     EXPECT_EQ(QStringList({a->Utilisateur, a->Mot_De_Passe, a->Hote, a->Base}),
               QStringList({u"labo@site"_s, u"p:ss"_s, u"db"_s, u"haccp"_s}));
     EXPECT_EQ(a->Port, 6543);
+}
+
+// The server's backend stops answering in the middle of the add, as a frozen machine whose
+// network still acknowledges: the add gives up after its wait, keeps nothing, and the same
+// archive object archives the file on its next call.
+TEST_P(ArchiveServeur, UnServeurFigeEnPleinAjoutEstAbandonneApresLeDelaiSansRienGarder) {
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    archive->Definir_Delai(2s);
+    Connexion_Essai temoin(qEnvironmentVariable("CALDRIX_ARCHIVE"));
+    // The add waits for this lock once its first row is written: its backend is then found and
+    // frozen, and the lock let go.
+    ASSERT_TRUE(temoin.Executer("BEGIN") &&
+                temoin.Executer("LOCK TABLE contenus IN ACCESS EXCLUSIVE MODE"));
+    pid_t bloque = 0;
+    std::unique_ptr<Processus_Fige> fige;
+    std::thread geler([&] {
+        bloque = temoin.Attendre_Valeur(Serveur_Bloque).toInt();
+        fige = std::make_unique<Processus_Fige>(bloque);
+        temoin.Executer("ROLLBACK");
+    });
+    const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
+    QElapsedTimer chrono;
+    chrono.start();
+    const Resultat_Ajout r = archive->Ajouter(a);
+    const qint64 duree = chrono.elapsed();
+    geler.join();
+    ASSERT_GT(bloque, 0);
+    fige.reset();
+
+    EXPECT_EQ(r.Bilan, Bilan_Ajout::Echec);
+    EXPECT_FALSE(r.Incertain);
+    EXPECT_EQ(r.Message, a + u" n'est pas archivé : délai dépassé : le serveur des archives n'a "
+                             "pas répondu en 2 s"_s);
+    EXPECT_GE(duree, 2000);
+    EXPECT_LT(duree, 8000);
+    // Once the backend has run again and found the connection gone, its transaction is undone.
+    EXPECT_EQ(
+        temoin.Attendre_Valeur(
+            u"SELECT 'fini' WHERE NOT EXISTS (SELECT 1 FROM pg_stat_activity WHERE pid = %1)"_s
+                .arg(bloque)
+                .toUtf8()
+                .constData()),
+        u"fini"_s);
+    EXPECT_EQ(temoin.Valeur("SELECT count(*) FROM enregistrements"), u"0"_s);
+    EXPECT_EQ(temoin.Valeur("SELECT count(*) FROM contenus"), u"0"_s);
+    EXPECT_EQ(archive->Ajouter(a).Bilan, Bilan_Ajout::Archive);
+}
+
+// The backend freezes with the commit sent: the reply is lost, so the add cannot say whether
+// the file is archived, and says so; once the server runs again the next add tells.
+TEST_P(ArchiveServeur, UneValidationSansReponseDitQueLeProchainAjoutLeDira) {
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    archive->Definir_Delai(2s);
+    Connexion_Essai temoin(qEnvironmentVariable("CALDRIX_ARCHIVE"));
+    std::unique_ptr<Processus_Fige> fige;
+    archive->Definir_Avant_Validation([&] {
+        fige = std::make_unique<Processus_Fige>(
+            temoin
+                .Valeur("SELECT pid FROM pg_stat_activity WHERE datname = current_database() "
+                        "AND state = 'idle in transaction'")
+                .toInt());
+    });
+    const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
+    QElapsedTimer chrono;
+    chrono.start();
+    const Resultat_Ajout r = archive->Ajouter(a);
+    EXPECT_LT(chrono.elapsed(), 8000);
+    fige.reset();
+    archive->Definir_Avant_Validation({});
+
+    EXPECT_EQ(r.Bilan, Bilan_Ajout::Echec);
+    EXPECT_TRUE(r.Incertain);
+    EXPECT_EQ(r.Message, a + u" n'est peut-être pas archivé : délai dépassé : le serveur des "
+                             "archives n'a pas répondu en 2 s ; le prochain ajout ou « archive "
+                             "verify » le dira"_s);
+    // The frozen backend had the commit waiting: it commits when it runs again.
+    const Resultat_Ajout ensuite = archive->Ajouter(a);
+    EXPECT_EQ(ensuite.Bilan, Bilan_Ajout::Deja_Archive) << ensuite.Message.toStdString();
+    EXPECT_EQ(Ouvrir()->Lister({}).Fiches.size(), 1);
+    EXPECT_TRUE(archive->Verifier().Intacte());
+}
+
+// caldrix-cli against a frozen backend ends, with status 3, and does not try the other files
+// against a server that would make each of them wait as long.
+TEST_P(ArchiveServeur, LaCommandeFaceAUnServeurFigeSeTermine) {
+    ASSERT_TRUE(Ouvrir());  // the tables, so that the test can lock one
+    Connexion_Essai temoin(qEnvironmentVariable("CALDRIX_ARCHIVE"));
+    ASSERT_TRUE(temoin.Executer("BEGIN") &&
+                temoin.Executer("LOCK TABLE contenus IN ACCESS EXCLUSIVE MODE"));
+    const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
+    const QString b = Ecrire(u"b.txt"_s, Fichier_Essai({}, 46001));
+    QProcess cli;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(u"CALDRIX_ARCHIVE_DELAI"_s, u"2"_s);
+    cli.setProcessEnvironment(environnement);
+    QElapsedTimer chrono;
+    chrono.start();
+    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"add"_s, a, b});
+    Processus_Fige fige(temoin.Attendre_Valeur(Serveur_Bloque).toInt());
+    temoin.Executer("ROLLBACK");
+    const bool fini = cli.waitForFinished(30000);
+    const qint64 duree = chrono.elapsed();
+    fige.Reprendre();
+    ASSERT_TRUE(fini);
+    const QString erreurs = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 3);
+    EXPECT_LT(duree, 15000);
+    EXPECT_TRUE(erreurs.contains(a + u" n'est pas archivé : délai dépassé : le serveur des "
+                                     "archives n'a pas répondu en 2 s"_s))
+        << erreurs.toStdString();
+    EXPECT_TRUE(erreurs.contains(u"Non essayés, pour la même raison : "_s + b));
+}
+
+// A refused connection says why: credentials, base, server out of reach, or no answer in time,
+// each in its own words, the server's text after them.
+TEST_P(ArchiveServeur, ChaqueRefusDuServeurEstDitAvecSesMots) {
+    Postgres_Prive& serveur = Postgres_Prive::Commun();
+    static const bool role = serveur.Ajouter_Role(u"technicien"_s, u"secret"_s);
+    ASSERT_TRUE(role);
+    QString erreur;
+    const auto adresse = Lecture_Adresse_Serveur(serveur.Nouvelle_Base(u"technicien"_s), erreur);
+    ASSERT_TRUE(adresse) << erreur.toStdString();
+    Adresse_Archive bonne = *adresse;
+    bonne.Utilisateur = u"technicien"_s;
+    bonne.Mot_De_Passe = u"secret"_s;
+    EXPECT_TRUE(Archive::Ouvrir(bonne, erreur)) << erreur.toStdString();
+
+    QTcpServer essai;  // a port nobody listens on once it is closed
+    ASSERT_TRUE(essai.listen(QHostAddress::LocalHost));
+    const int ferme = essai.serverPort();
+    essai.close();
+    struct Cas {
+        const char* nom;
+        QString utilisateur, mot_de_passe, base;
+        int port;
+        QString cause;
+    };
+    const QString identifiants =
+        u"identifiants refusés : le serveur des archives refuse "
+        "l'utilisateur « %1 » ou son mot de passe ("_s;
+    for (const Cas& c : {
+             Cas{"mauvais mot de passe", u"technicien"_s, u"faux"_s, bonne.Base, bonne.Port,
+                 identifiants.arg(u"technicien"_s)},
+             Cas{"sans mot de passe",
+                 u"technicien"_s,
+                 {},
+                 bonne.Base,
+                 bonne.Port,
+                 identifiants.arg(u"technicien"_s)},
+             Cas{"utilisateur inconnu",
+                 u"inconnu"_s,
+                 {},
+                 bonne.Base,
+                 bonne.Port,
+                 identifiants.arg(u"inconnu"_s)},
+             Cas{"base inconnue", u"technicien"_s, u"secret"_s, u"nulle_part"_s, bonne.Port,
+                 u"base inconnue : le serveur des archives n'a pas de base « nulle_part » ("_s},
+             Cas{"port fermé", u"technicien"_s, u"secret"_s, bonne.Base, ferme,
+                 u"serveur injoignable : rien ne répond sur 127.0.0.1, port %1 (serveur arrêté, "
+                 "nom ou port faux, réseau coupé) ("_s.arg(ferme)},
+         }) {
+        Adresse_Archive a = bonne;
+        a.Utilisateur = c.utilisateur;
+        a.Mot_De_Passe = c.mot_de_passe;
+        a.Base = c.base;
+        a.Port = c.port;
+        EXPECT_FALSE(Archive::Ouvrir(a, erreur)) << c.nom;
+        EXPECT_TRUE(erreur.startsWith(
+            u"Impossible d'ouvrir les archives %1 : "_s.arg(a.Description()) + c.cause))
+            << c.nom << " : " << erreur.toStdString();
+    }
+
+    // A server that takes the connection and then says nothing, its main process frozen.
+    qputenv("CALDRIX_ARCHIVE_DELAI", "2");
+    {
+        Processus_Fige fige(serveur.Processus_Principal());
+        QElapsedTimer chrono;
+        chrono.start();
+        EXPECT_FALSE(Archive::Ouvrir(bonne, erreur));
+        EXPECT_LT(chrono.elapsed(), 8000);
+    }
+    qunsetenv("CALDRIX_ARCHIVE_DELAI");
+    EXPECT_TRUE(erreur.startsWith(
+        u"Impossible d'ouvrir les archives %1 : délai dépassé : le "
+        "serveur des archives n'a pas répondu en 2 s ("_s.arg(bonne.Description())))
+        << erreur.toStdString();
+}
+
+// A byte changed in the archive's own copy of a recording is found by verify, which names it
+// and ends with status 3; verify --logger checks that logger's recordings only.
+TEST_P(ArchiveCommune, UneCopieArchiveeAltereeEstNommeeParLaVerification) {
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    const QByteArray b = Fichier_Essai(u"FOUR02"_s, 46001);
+    ASSERT_EQ(archive->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai(u"FOUR01"_s, 46000))).Bilan,
+              Bilan_Ajout::Archive);
+    const Resultat_Ajout ajout_b = archive->Ajouter(Ecrire(u"b.txt"_s, b));
+    ASSERT_EQ(ajout_b.Bilan, Bilan_Ajout::Archive);
+    EXPECT_TRUE(archive->Verifier().Intacte());
+
+    // One digit of a temperature, inside the stored bytes.
+    const qsizetype chiffre = b.indexOf("\r\n6") + 2;
+    if (GetParam() == Moteur::SQLite) {
+        const QString base = Chemin(u"Archives/caldrix.sqlite"_s);
+        QByteArray octets = Octets(base);
+        const qsizetype debut = octets.indexOf(b);
+        ASSERT_GE(debut, 0);
+        octets[debut + chiffre] = '9';
+        QFile fichier(base);
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
+    } else {
+        Connexion_Essai temoin(qEnvironmentVariable("CALDRIX_ARCHIVE"));
+        ASSERT_TRUE(
+            temoin.Executer(u"UPDATE contenus SET octets = set_byte(octets, %1, 57) "
+                            "WHERE id = %2"_s.arg(chiffre)
+                                .arg(ajout_b.Id)
+                                .toUtf8()
+                                .constData()));
+    }
+    // Read by a new connection, as the next program would: SQLite trusts the pages it holds.
+    const Resultat_Verification v = Ouvrir()->Verifier();
+    ASSERT_TRUE(v.Lu) << v.Message.toStdString();
+    EXPECT_EQ(v.Nb_Verifies, 2);
+    ASSERT_EQ(v.Ecarts.size(), 1);
+    EXPECT_EQ(v.Ecarts[0].Id, ajout_b.Id);
+    EXPECT_EQ(v.Ecarts[0].Type, Ecart_Archive::Nature::Copie_Alteree);
+    EXPECT_TRUE(v.Defauts_Base.isEmpty());
+
+    EXPECT_EQ(Ouvrir()->Verifier({u"FOUR01"_s, {}, {}, {}}).Nb_Verifies, 1);
+    QProcess cli;
+    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 3);
+    const QString sortie = QString::fromUtf8(cli.readAllStandardOutput());
+    EXPECT_EQ(sortie,
+              u"n° %1 : copie archivée altérée (empreinte SHA-256 différente)\n"
+              "Enregistrements vérifiés : 2 ; fichiers absents ou modifiés : 0 ; copies "
+              "archivées altérées : 1\n"_s.arg(ajout_b.Id));
+    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s, u"--logger"_s, u"FOUR01"_s});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_TRUE(cli.readAllStandardOutput().startsWith("Enregistrements vérifiés : 1 ;"));
+}
+
+// A page of the SQLite file overwritten where no copy lies (an index): only the database's own
+// check sees it, and verify says the base is damaged.
+TEST_P(ArchiveLocale, UnePageEcraseeDeLaBaseEstVueParLaVerification) {
+    {
+        const auto archive = Ouvrir();
+        ASSERT_TRUE(archive);
+        ASSERT_EQ(archive->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai(u"FOUR01"_s, 46000))).Bilan,
+                  Bilan_Ajout::Archive);
+    }
+    const QString chemin = Chemin(u"Archives/caldrix.sqlite"_s);
+    int page = 0;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"essai_pages"_s);
+        base.setDatabaseName(chemin);
+        ASSERT_TRUE(base.open());
+        QSqlQuery q(base);
+        ASSERT_TRUE(q.exec(u"SELECT rootpage FROM sqlite_master WHERE name = "
+                           "'enregistrements_logger'"_s) &&
+                    q.next());
+        page = q.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(u"essai_pages"_s);
+    QByteArray octets = Octets(chemin);
+    const int taille = (static_cast<uchar>(octets[16]) << 8) | static_cast<uchar>(octets[17]);
+    ASSERT_GT(page, 1);
+    octets.replace((page - 1) * taille, taille, QByteArray(taille, '\x5a'));
+    QFile fichier(chemin);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
+    fichier.close();
+
+    QProcess cli;
+    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    const QString sortie = QString::fromUtf8(cli.readAllStandardOutput());
+    EXPECT_EQ(cli.exitCode(), 3) << sortie.toStdString();
+    EXPECT_TRUE(sortie.startsWith(u"Base des archives endommagée : "_s)) << sortie.toStdString();
+    EXPECT_TRUE(
+        sortie.endsWith(u"Enregistrements vérifiés : 1 ; fichiers absents ou modifiés : "
+                        "0 ; copies archivées altérées : 0\n"_s))
+        << sortie.toStdString();
+}
+
+// An archive file of no bytes is a damaged archive, told as one, and never taken for a new
+// one; the program itself never leaves one, even when the disk fills up as it makes it.
+TEST_P(ArchiveLocale, UnFichierVideEstUneArchiveEndommageeQueLeProgrammeNeLaissePas) {
+    const QString chemin = Chemin(u"Archives/caldrix.sqlite"_s);
+    ASSERT_TRUE(QDir().mkpath(Chemin(u"Archives"_s)));
+    QString endommagee, vide;
+    Ecrire(u"Archives/caldrix.sqlite"_s, QByteArray(4096, 'x'));
+    EXPECT_FALSE(Archive::Ouvrir(endommagee));
+    Ecrire(u"Archives/caldrix.sqlite"_s, {});
+    EXPECT_FALSE(Archive::Ouvrir(vide));
+    EXPECT_EQ(vide, endommagee);
+    EXPECT_TRUE(
+        vide.startsWith(u"Impossible d'ouvrir les archives %1 : le fichier des archives "
+                        "est endommagé ou n'est pas une base SQLite ("_s.arg(chemin)))
+        << vide.toStdString();
+    EXPECT_EQ(QFileInfo(chemin).size(), 0);
+
+    ASSERT_TRUE(QFile::remove(chemin));
+    QString plein;
+    {
+        const Limite_Taille_Fichier limite(8192);
+        EXPECT_FALSE(Archive::Ouvrir(plein));
+    }
+    EXPECT_TRUE(plein.contains(u" : le disque est plein"_s)) << plein.toStdString();
+    EXPECT_EQ(QDir(Chemin(u"Archives"_s)).entryList(QDir::Files), QStringList());
+
+    // Room for the tables, not for a long recording.
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    const QString long_ = Chemin(u"long.txt"_s);
+    Enregistrement_Essai().Constante(4000, 5).Ecrire(long_);
+    Resultat_Ajout r;
+    {
+        const Limite_Taille_Fichier limite(static_cast<rlim_t>(QFileInfo(chemin).size()));
+        r = archive->Ajouter(long_);
+    }
+    EXPECT_EQ(r.Bilan, Bilan_Ajout::Echec);
+    EXPECT_TRUE(r.Message.startsWith(long_ + u" n'est pas archivé : le disque est plein"_s))
+        << r.Message.toStdString();
+    EXPECT_EQ(archive->Ajouter(long_).Bilan, Bilan_Ajout::Archive);
+}
+
+// caldrix-cli given several files for an archive it may not write says so once, and names the
+// files it did not try.
+TEST_P(ArchiveLocale, UneArchiveEnLectureSeuleLeDitUneFoisPourPlusieursFichiers) {
+    const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
+    const QString b = Ecrire(u"b.txt"_s, Fichier_Essai({}, 46001));
+    const QString c = Ecrire(u"c.txt"_s, Fichier_Essai({}, 46002));
+    {
+        const auto archive = Ouvrir();
+        ASSERT_TRUE(archive);
+    }
+    // Read and search only, for everyone; root, whom permissions do not stop, runs the command
+    // as nobody.
+    for (const QString& chemin : {Chemin({}), Chemin(u"Archives"_s)})
+        ASSERT_EQ(chmod(QFile::encodeName(chemin).constData(), 0555), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(Chemin(u"Archives/caldrix.sqlite"_s)).constData(), 0444), 0);
+    QProcess cli;
+    if (geteuid() == 0) {
+        cli.setChildProcessModifier([] {
+            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(126);
+        });
+    }
+    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"add"_s, a, b, c});
+    const bool fini = cli.waitForFinished(60000);
+    for (const QString& chemin : {Chemin({}), Chemin(u"Archives"_s)})
+        chmod(QFile::encodeName(chemin).constData(), 0700);
+    ASSERT_TRUE(fini);
+    const QString erreurs = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 3);
+    EXPECT_EQ(erreurs.count(u"en lecture seule"_s), 1) << erreurs.toStdString();
+    EXPECT_TRUE(erreurs.startsWith(a + u" n'est pas archivé : le fichier des archives est en "
+                                       "lecture seule"_s))
+        << erreurs.toStdString();
+    EXPECT_TRUE(erreurs.endsWith(u"Non essayés, pour la même raison : %1, %2\n"_s.arg(b, c)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Moteurs, ArchiveCommune,

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "archive/Archive.h"
 #include "archive/Description_Archive.h"
@@ -187,22 +188,56 @@ void Frm_Archives::Cmd_Verifier_Click() {
         return;
     }
     int absents = 0, modifies = 0;
+    // Every recording's copy was checked, listed or not.
+    const auto alteres = std::count_if(
+        v.Ecarts.begin(), v.Ecarts.end(),
+        [](const Ecart_Archive& e) { return e.Type == Ecart_Archive::Nature::Copie_Alteree; });
     for (int r = 0; r < fiches_.size(); ++r) {
-        QString etat = QStringLiteral("présent, inchangé");
+        QStringList etats;
         for (const Ecart_Archive& e : v.Ecarts) {
             if (e.Id != fiches_[r].Id) continue;
-            const bool absent = e.Type == Ecart_Archive::Nature::Absent;
-            etat = absent                                     ? QStringLiteral("ABSENT")
-                   : e.Type == Ecart_Archive::Nature::Modifie ? QStringLiteral("MODIFIÉ")
-                                                              : QStringLiteral("ILLISIBLE");
-            ++(absent ? absents : modifies);
+            switch (e.Type) {
+                case Ecart_Archive::Nature::Absent:
+                    etats << QStringLiteral("ABSENT");
+                    ++absents;
+                    break;
+                case Ecart_Archive::Nature::Modifie:
+                    etats << QStringLiteral("MODIFIÉ");
+                    ++modifies;
+                    break;
+                case Ecart_Archive::Nature::Illisible:
+                    etats << QStringLiteral("ILLISIBLE");
+                    ++modifies;
+                    break;
+                case Ecart_Archive::Nature::Copie_Alteree:
+                    etats << QStringLiteral("COPIE ARCHIVÉE ALTÉRÉE");
+                    break;
+            }
         }
+        const QString etat = etats.isEmpty() ? QStringLiteral("présent, inchangé")
+                                             : etats.join(QStringLiteral(", "));
         Lst_Archives->setItem(r, Colonne_Verification, new QTableWidgetItem(etat));
     }
-    Lbl_Etat->setText(QStringLiteral("%1 fichier(s) vérifié(s) : %2 absent(s), %3 modifié(s)")
-                          .arg(fiches_.size())
-                          .arg(absents)
-                          .arg(modifies));
+    QString bilan = QStringLiteral("%1 fichier(s) vérifié(s) : %2 absent(s), %3 modifié(s)")
+                        .arg(fiches_.size())
+                        .arg(absents)
+                        .arg(modifies);
+    if (alteres > 0) bilan += QStringLiteral(" ; %1 copie(s) archivée(s) altérée(s)").arg(alteres);
+    Lbl_Etat->setText(bilan);
+    // Damage to the archive itself is told even when no listed recording shows it.
+    if (alteres > 0 || !v.Defauts_Base.isEmpty()) {
+        QString message = QStringLiteral("Les archives %1 sont endommagées.")
+                              .arg(archive_->Adresse().Description());
+        if (alteres > 0) {
+            message += QStringLiteral(
+                           "\n%1 copie(s) archivée(s) ne donnent plus leur empreinte "
+                           "SHA-256.")
+                           .arg(alteres);
+        }
+        for (const QString& defaut : v.Defauts_Base)
+            message += QStringLiteral("\n") + defaut;
+        dialogues_.Message(message, Dialogues::Icone::Exclamation);
+    }
 }
 
 void Frm_Archives::Cmd_Ajouter_Click() {

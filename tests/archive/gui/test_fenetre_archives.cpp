@@ -108,8 +108,8 @@ TEST_F(FenetreArchives, UneArchiveCorrompueNEmpechePasLaSauvegarde) {
               Import_Export::Contenu_Fichier_Enreg(banc.Etat_Programme()));
     ASSERT_EQ(banc.dialogues.Messages().size(), 1);
     EXPECT_TRUE(banc.dialogues.Messages().first().startsWith(
-        u"L'enregistrement est sauvegardé dans %1 mais n'est pas archivé :\nImpossible de "
-        "préparer les archives %2 : le fichier des archives est endommagé ou n'est pas une base "
+        u"L'enregistrement est sauvegardé dans %1 mais n'est pas archivé :\nImpossible "
+        "d'ouvrir les archives %2 : le fichier des archives est endommagé ou n'est pas une base "
         "SQLite ("_s.arg(chemin, banc.Chemin(u"Archives/caldrix.sqlite"_s))))
         << banc.dialogues.Messages().first().toStdString();
     EXPECT_EQ(banc.Lire(u"Archives/caldrix.sqlite"_s), dechets);
