@@ -13,8 +13,9 @@ class QMainWindow;
 namespace Impression {
 
 // The main window's client area (graph and comment box) and its status line laid out on the
-// printable area of a landscape page, on white, the graph captioned "Caldrix - <file> -  le <date>         Logger :
-// <caption>". The window, its colours and the caption are as before afterwards.
+// printable area of a landscape page, on white, the graph captioned
+// "Caldrix - <file> -  le <date>         Logger : <caption>". The window, its colours and the
+// caption are as before afterwards.
 void Impression_Graphique(QMainWindow& fenetre, CWGraph& graphe, const QString& nom_fichier,
                           double maintenant, Imprimante& imprimante, Dialogues& dialogues);
 
