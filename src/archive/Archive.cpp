@@ -467,9 +467,13 @@ Resultat_Export Archive::Exporter(int64_t id, const QString& sortie) {
                 .arg(id);
         return resultat;
     }
-    if (Import_Export::Ecriture_Atomique(sortie, octets) !=
+    Import_Export::Cause_Ecriture cause{};
+    if (Import_Export::Ecriture_Atomique(sortie, octets, &cause) !=
         Import_Export::Resultat_Ecriture::Ecrit) {
-        resultat.Message = QStringLiteral("Impossible d'écrire le fichier %1").arg(sortie);
+        resultat.Message = QStringLiteral(
+                               "Impossible d'écrire le fichier %1 : %2 ; rien n'a été "
+                               "remplacé.")
+                               .arg(sortie, Import_Export::Texte_Cause(cause));
         return resultat;
     }
     resultat.Bilan = Bilan_Export::Exporte;

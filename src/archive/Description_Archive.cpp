@@ -21,14 +21,15 @@ std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& er
             erreur = QStringLiteral("Nom de fichier introuvable (%1)").arg(chemin);
             return std::nullopt;
         case Import_Export::Resultat_Lecture::Incorrect:
-            erreur = QStringLiteral("Fichier incorrect! (%1)").arg(chemin);
+            erreur = QStringLiteral("Fichier incorrect! (%1 : il ne peut pas être lu)").arg(chemin);
             return std::nullopt;
     }
     // Described from the very bytes that are archived, not from a second reading of the file.
     const auto etat = Etat::Nouveau();
-    if (Import_Export::Lecture_Contenu_Enreg(*etat, decrit.Octets) !=
+    Import_Export::Defaut_Lecture defaut;
+    if (Import_Export::Lecture_Contenu_Enreg(*etat, decrit.Octets, &defaut) !=
         Import_Export::Resultat_Lecture::Lu) {
-        erreur = QStringLiteral("Fichier incorrect! (%1)").arg(chemin);
+        erreur = QStringLiteral("Fichier incorrect! (%1 : %2)").arg(chemin, defaut.Texte());
         return std::nullopt;
     }
     Fiche_Archive& fiche = decrit.Fiche;

@@ -168,7 +168,9 @@ TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFil
     EXPECT_EQ(copie.Id, id[0]);
     const Resultat_Ajout faux = archive->Ajouter(Ecrire(u"faux.txt"_s, "bonjour"));
     EXPECT_EQ(faux.Bilan, Bilan_Ajout::Echec);
-    EXPECT_TRUE(faux.Message.contains(u"Fichier incorrect! ("_s + Chemin(u"faux.txt"_s)));
+    EXPECT_EQ(faux.Message,
+              u"Fichier incorrect! (%1 : ligne 2 : le fichier s'arrête avant "
+              "l'identité du logger)"_s.arg(Chemin(u"faux.txt"_s)));
 
     const Resultat_Liste tout = archive->Lister({});
     EXPECT_EQ(Numeros(tout), (QList<int64_t>{id[2], id[1], id[0]}));
@@ -268,7 +270,8 @@ TEST_P(ArchiveLocale, UneArchiveHorsDAtteinteEstDiteEtRienNEstCree) {
     QString erreur;
     for (const char* faux :
          {"mysql://u@h/b", "postgresql://h/b", "postgresql://u@h", "postgresql://u@:5432/b",
-          "postgresql://u@h:0/b", "postgresql://u@h/", "postgresql://u%zz@h/b"}) {
+          "postgresql://u@h:0/b", "postgresql://u@h:65536/b", "postgresql://u@h/",
+          "postgresql://u%zz@h/b", "postgresql://u%4@h/b", "postgresql://@h/b"}) {
         qputenv("CALDRIX_ARCHIVE", faux);
         EXPECT_FALSE(Archive::Ouvrir(erreur)) << faux;
         EXPECT_TRUE(erreur.startsWith(u"CALDRIX_ARCHIVE : Adresse des archives incorrecte"_s));
@@ -286,6 +289,11 @@ TEST_P(ArchiveLocale, UneArchiveHorsDAtteinteEstDiteEtRienNEstCree) {
     EXPECT_EQ(QStringList({a->Utilisateur, a->Mot_De_Passe, a->Hote, a->Base}),
               QStringList({u"labo@site"_s, u"p:ss"_s, u"db"_s, u"haccp"_s}));
     EXPECT_EQ(a->Port, 6543);
+    // The highest port, and a password of one character.
+    const auto haut = Lecture_Adresse_Serveur(u"postgresql://u:p@[::1]:65535/b"_s, erreur);
+    ASSERT_TRUE(haut) << erreur.toStdString();
+    EXPECT_EQ(QStringList({haut->Hote, QString::number(haut->Port), haut->Mot_De_Passe}),
+              QStringList({u"::1"_s, u"65535"_s, u"p"_s}));
 }
 
 // The server's backend stops answering in the middle of the add, as a frozen machine whose

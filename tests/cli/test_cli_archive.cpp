@@ -41,6 +41,10 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"Aucun enregistrement n° 3 dans les archives"_s));
     EXPECT_FALSE(QFile::exists(Chemin(u"y.txt"_s)));
+    e = Lancer(u"archive export 1 --output "_s + Chemin(u"absent/z.txt"_s));
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(e.erreurs.contains(u"z.txt : le dossier n'existe pas ; rien n'a été remplacé."_s))
+        << e.erreurs.toStdString();
 
     EXPECT_EQ(Lancer(u"archive verify"_s).code, 0);
     QFile::remove(a);
