@@ -32,7 +32,7 @@ void BM_Cli_Export_16000(benchmark::State& state) {
         QProcess cli;
         cli.start(QStringLiteral(CALDRIX_CLI),
                   {QStringLiteral("export"), fichier, QStringLiteral("--csv"),
-                   QStringLiteral("--output"), csv});
+                   QStringLiteral("--output"), csv, QStringLiteral("--force")});
         if (!cli.waitForFinished(10000) || cli.exitCode() != 0) {
             state.SkipWithError("caldrix-cli a échoué");
             return;
