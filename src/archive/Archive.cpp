@@ -73,7 +73,7 @@ Fiche_Archive Lire_Fiche(const QSqlQuery& q) {
 
 // LIKE's own wildcards in a searched word are plain characters.
 QString Motif_Contenant(const QString& mot) {
-    QString motif = mot.toCaseFolded();
+    QString motif = Texte_Recherche(mot);
     motif.replace(QLatin1Char('!'), QStringLiteral("!!"));
     motif.replace(QLatin1Char('%'), QStringLiteral("!%"));
     motif.replace(QLatin1Char('_'), QStringLiteral("!_"));
@@ -88,7 +88,9 @@ QString Conditions(const Filtre_Archive& filtre, QVariantList& valeurs) {
         conditions += QLatin1String(texte);
         valeurs << valeur;
     };
-    if (!filtre.Identite.isEmpty()) condition("identite = ?", filtre.Identite);
+    if (!filtre.Identite.isEmpty()) {
+        condition("identite_recherche = ?", Texte_Recherche(filtre.Identite));
+    }
     // Stamps are ISO texts: their order is the dates' order on both engines. A recording
     // without records has no span and meets no date range.
     if (filtre.Du) condition("fin >= ?", Texte_Date_ISO(*filtre.Du));
@@ -180,16 +182,29 @@ std::optional<QSqlError> Inserer(const QSqlDatabase& base, Moteur moteur,
     fiche.prepare(QStringLiteral(
         "INSERT INTO enregistrements (sha256, identite, modele, periode, debut, fin, mesures, "
         "commentaire, commentaire_recherche, recette, fichier, ajoute, poste, minimum, maximum, "
-        "moyenne, mkt, unite, annoncees) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+        "moyenne, mkt, unite, annoncees, identite_recherche) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
         "ON CONFLICT (sha256) DO NOTHING"));
-    for (const QVariant& v :
-         {Texte(f.Sha256), Texte(f.Identite), Texte(f.Modele), QVariant(f.Periode), Texte(f.Debut),
-          Texte(f.Fin), QVariant(f.Mesures), Texte(f.Commentaire),
-          Texte(f.Commentaire.toCaseFolded()), QVariant(f.Recette), Texte(f.Fichier),
-          Texte(f.Ajoute), Texte(f.Poste), Valeur_Facultative(f.Minimum),
-          Valeur_Facultative(f.Maximum), Valeur_Facultative(f.Moyenne), Valeur_Facultative(f.Mkt),
-          Texte(f.Unite), QVariant(f.Annoncees)}) {
+    for (const QVariant& v : {Texte(f.Sha256),
+                              Texte(f.Identite),
+                              Texte(f.Modele),
+                              QVariant(f.Periode),
+                              Texte(f.Debut),
+                              Texte(f.Fin),
+                              QVariant(f.Mesures),
+                              Texte(f.Commentaire),
+                              Texte(Texte_Recherche(f.Commentaire)),
+                              QVariant(f.Recette),
+                              Texte(f.Fichier),
+                              Texte(f.Ajoute),
+                              Texte(f.Poste),
+                              Valeur_Facultative(f.Minimum),
+                              Valeur_Facultative(f.Maximum),
+                              Valeur_Facultative(f.Moyenne),
+                              Valeur_Facultative(f.Mkt),
+                              Texte(f.Unite),
+                              QVariant(f.Annoncees),
+                              Texte(Texte_Recherche(f.Identite))}) {
         fiche.addBindValue(v);
     }
     if (!fiche.exec()) return fiche.lastError();

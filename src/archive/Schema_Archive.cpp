@@ -3,6 +3,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <tuple>
 
 #include "archive/Erreurs_Archive.h"
 #include "archive/Transaction_Archive.h"
@@ -25,8 +26,8 @@ QList<QStringList> Etapes(Moteur moteur) {
         {
             QStringLiteral("CREATE TABLE version_schema (version INTEGER NOT NULL)"),
             // The bytes live in a table of their own, so listing never reads through them.
-            // commentaire_recherche is the comment case-folded by the program: both engines then
-            // find "été" in "ÉTÉ" alike, which neither's own LIKE does.
+            // commentaire_recherche is the comment folded by the program (Texte_Recherche):
+            // both engines then find "été" in "ÉTÉ" alike, which neither's own LIKE does.
             QStringLiteral("CREATE TABLE enregistrements ("
                            "id %1, sha256 CHAR(64) NOT NULL UNIQUE, identite TEXT NOT NULL, "
                            "modele VARCHAR(4) NOT NULL, periode INTEGER NOT NULL, "
@@ -55,7 +56,44 @@ QList<QStringList> Etapes(Moteur moteur) {
             QStringLiteral("ALTER TABLE enregistrements ADD COLUMN unite TEXT NOT NULL DEFAULT ''"),
             QStringLiteral("ALTER TABLE enregistrements ADD COLUMN annoncees INTEGER"),
             QStringLiteral("UPDATE enregistrements SET annoncees = mesures"),
+        },
+        {
+            // Version 3: the identity searched whatever its case, through an index of its own;
+            // both search columns are filled again by the program (Replier_Recherche).
+            QStringLiteral("ALTER TABLE enregistrements ADD COLUMN identite_recherche TEXT NOT "
+                           "NULL DEFAULT ''"),
+            QStringLiteral("DROP INDEX enregistrements_logger"),
+            QStringLiteral("CREATE INDEX enregistrements_logger "
+                           "ON enregistrements (identite_recherche, debut DESC, id DESC)"),
         }};
+}
+
+// The search columns of the recordings already there, folded as new ones are.
+bool Replier_Recherche(const QSqlDatabase& base, QSqlError& erreur) {
+    QSqlQuery lecture(base);
+    if (!lecture.exec(QStringLiteral("SELECT id, identite, commentaire FROM enregistrements"))) {
+        erreur = lecture.lastError();
+        return false;
+    }
+    QList<std::tuple<qlonglong, QString, QString>> lignes;
+    while (lecture.next()) {
+        lignes.append({lecture.value(0).toLongLong(), lecture.value(1).toString(),
+                       lecture.value(2).toString()});
+    }
+    QSqlQuery ecriture(base);
+    ecriture.prepare(QStringLiteral(
+        "UPDATE enregistrements SET identite_recherche = ?, commentaire_recherche = ? "
+        "WHERE id = ?"));
+    for (const auto& [id, identite, commentaire] : lignes) {
+        ecriture.addBindValue(Texte_Recherche(identite));
+        ecriture.addBindValue(Texte_Recherche(commentaire));
+        ecriture.addBindValue(id);
+        if (!ecriture.exec()) {
+            erreur = ecriture.lastError();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Executer(const QSqlDatabase& base, const QString& ordre, QSqlError& erreur) {
@@ -66,6 +104,15 @@ bool Executer(const QSqlDatabase& base, const QString& ordre, QSqlError& erreur)
 }
 
 }  // namespace
+
+QString Texte_Recherche(const QString& texte) {
+    QString replie;
+    replie.reserve(texte.size());
+    for (const QChar c : texte.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() != QChar::Mark_NonSpacing) replie.append(c);
+    }
+    return replie.toCaseFolded();
+}
 
 int Lire_Version_Schema(const QSqlDatabase& base) {
     if (!base.tables().contains(QStringLiteral("version_schema"))) {
@@ -118,6 +165,7 @@ bool Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse, Q
         for (const QString& ordre : etapes[v - 1]) {
             if (!Executer(base, ordre, e)) return echec(e);
         }
+        if (v == 3 && !Replier_Recherche(base, e)) return echec(e);
     }
     if (!Executer(
             base,

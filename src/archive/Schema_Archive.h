@@ -8,7 +8,12 @@
 #include "archive/Adresse_Archive.h"
 
 // The version this program writes.
-constexpr int Version_Schema_Archive = 2;
+constexpr int Version_Schema_Archive = 3;
+
+// How identities and comments are searched: case and accents folded by the program, so that
+// "four01" finds FOUR01 and "creme" finds "Crème" on both engines alike, which neither's own
+// comparisons do.
+QString Texte_Recherche(const QString& texte);
 
 // The version the base holds: 0 when it has no archive tables yet, -1 when it cannot be read.
 int Lire_Version_Schema(const QSqlDatabase& base);

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <algorithm>
@@ -150,7 +151,7 @@ std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info) {
 TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFiltre) {
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
-    EXPECT_EQ(archive->Version_Schema(), 2);
+    EXPECT_EQ(archive->Version_Schema(), 3);
     const QByteArray a = Fichier_Essai(u"FOUR01"_s, 46357,  // 01/12/2026
                                        u"Chambre froide ÉTÉ"_s);
     const QString chemin_a = Ecrire(u"a.txt"_s, a);
@@ -195,6 +196,10 @@ TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFil
     const double dedans = 46357 + 1 / 1440.0;
     EXPECT_EQ(Numeros(archive->Lister({{}, dedans, dedans, {}})), QList<int64_t>{id[0]});
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"été"_s})), QList<int64_t>{id[0]});
+    // Whatever the case of the identity, whatever the case and accents of the word.
+    EXPECT_EQ(Numeros(archive->Lister({u"four01"_s, {}, {}, {}})), (QList<int64_t>{id[2], id[0]}));
+    EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"FROIDE ete"_s})), QList<int64_t>{id[0]});
+    EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"lot 12 a"_s})), QList<int64_t>{id[1]});
     // LIKE's wildcards are plain characters of the searched word.
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"t_1"_s})), QList<int64_t>{id[2]});
     EXPECT_EQ(Numeros(archive->Lister({{}, {}, {}, u"50%"_s})), QList<int64_t>{id[1]});
@@ -262,6 +267,45 @@ TEST_P(ArchiveServeur, DeuxPostesAjoutantEnMemeTempsGardentChacunUneFois) {
     archives.sort();
     fichiers.sort();
     EXPECT_EQ(archives, fichiers);
+}
+
+// An archive of the previous version, its identity and comment searched only as typed, is
+// brought up to date when it is opened: what it held is found whatever the case and accents.
+TEST_P(ArchiveLocale, UneArchiveDeLaVersionPrecedenteEstMiseAJourEtCherchable) {
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"ancienne"_s);
+        ASSERT_TRUE(QDir().mkpath(Chemin(u"Archives"_s)));
+        base.setDatabaseName(Chemin(u"Archives/caldrix.sqlite"_s));
+        ASSERT_TRUE(base.open());
+        QSqlQuery q(base);
+        for (const char* ordre :
+             {"CREATE TABLE version_schema (version INTEGER NOT NULL)",
+              "INSERT INTO version_schema (version) VALUES (2)",
+              "CREATE TABLE enregistrements (id INTEGER PRIMARY KEY AUTOINCREMENT, sha256 "
+              "CHAR(64) NOT NULL UNIQUE, identite TEXT NOT NULL, modele VARCHAR(4) NOT NULL, "
+              "periode INTEGER NOT NULL, debut TEXT NOT NULL, fin TEXT NOT NULL, mesures INTEGER "
+              "NOT NULL, commentaire TEXT NOT NULL, commentaire_recherche TEXT NOT NULL, recette "
+              "INTEGER NOT NULL, fichier TEXT NOT NULL, ajoute TEXT NOT NULL, poste TEXT NOT "
+              "NULL, minimum DOUBLE PRECISION, maximum DOUBLE PRECISION, moyenne DOUBLE "
+              "PRECISION, mkt DOUBLE PRECISION, unite TEXT NOT NULL DEFAULT '', annoncees "
+              "INTEGER)",
+              "CREATE TABLE contenus (id INTEGER PRIMARY KEY REFERENCES enregistrements (id), "
+              "octets BLOB NOT NULL)",
+              "CREATE INDEX enregistrements_ordre ON enregistrements (debut DESC, id DESC)",
+              "CREATE INDEX enregistrements_logger ON enregistrements (identite, debut DESC, id "
+              "DESC)",
+              "INSERT INTO enregistrements VALUES (1, 'x', 'Four01', '7306', 60, "
+              "'2026-12-01T00:00:00', '2026-12-01T00:02:00', 3, 'Crème brûlée', 'crème brûlée', "
+              "0, '/a.txt', '2026-12-01T10:00:00', 'poste', 5, 7, 6, 6, '', 3)"}) {
+            ASSERT_TRUE(q.exec(QString::fromUtf8(ordre))) << q.lastError().text().toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(u"ancienne"_s);
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    EXPECT_EQ(archive->Version_Schema(), 3);
+    EXPECT_EQ(Numeros(archive->Lister({u"FOUR01"_s, {}, {}, u"creme brulee"_s})),
+              QList<int64_t>{1});
 }
 
 // An address that names no server is an error, never the local file; a folder that cannot be

@@ -152,9 +152,11 @@ void Frm_Archives::Cmd_Rechercher_Click() {
         return;
     }
     Afficher(liste.Fiches);
-    Lbl_Etat->setText(QStringLiteral("%1 enregistrement(s) archivé(s) — %2")
-                          .arg(liste.Fiches.size())
-                          .arg(archive_->Adresse().Description()));
+    Lbl_Etat->setText(
+        (liste.Fiches.isEmpty()
+             ? QStringLiteral("Aucun enregistrement archivé ne répond à la recherche")
+             : QStringLiteral("%1 enregistrement(s) archivé(s)").arg(liste.Fiches.size())) +
+        QStringLiteral(" — ") + archive_->Adresse().Description());
 }
 
 void Frm_Archives::Afficher(const QList<Fiche_Archive>& fiches) {

@@ -58,6 +58,20 @@ TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
               u"Du : « 32/13/2026 » n'est pas une date (jj/mm/aaaa ou jj/mm/aaaa hh:mm:ss)."_s);
     a->Txt_Du->clear();
 
+    // The logger typed in lower case finds it; a search that finds nothing says so in words.
+    a->Txt_Logger->setText(u"four01"_s);
+    a->Cmd_Rechercher->click();
+    EXPECT_EQ(Colonne(0), QStringList({u"FOUR01"_s}));
+    a->Txt_Texte->setText(u"creme"_s);
+    a->Cmd_Rechercher->click();
+    EXPECT_EQ(Colonne(0), QStringList());
+    EXPECT_TRUE(
+        a->Lbl_Etat->text().startsWith(u"Aucun enregistrement archivé ne répond à la recherche"_s))
+        << a->Lbl_Etat->text().toStdString();
+    a->Txt_Logger->clear();
+    a->Txt_Texte->clear();
+    a->Cmd_Rechercher->click();
+
     // One file edited after archiving, the other gone: "Vérifier" shows both.
     QFile modifie(serre);
     ASSERT_TRUE(modifie.open(QIODevice::Append));
