@@ -20,7 +20,7 @@ QByteArray Csv(const Etat& etat, const std::optional<Statistiques::Plage>& plage
     csv.reserve(n * 40 + 64);
     for (int i = 1; i <= n; ++i) {
         const Mesure& m = etat.Mesures(i);
-        if (plage && !Statistiques::Dans_Plage(*plage, m.Date_Heure)) continue;
+        if (plage && !plage->Contient(m.Date_Heure)) continue;
         csv += Texte_Date_ISO(m.Date_Heure).toLatin1();
         csv += ',';
         csv += Texte_Single(m.Temperature).toLatin1();

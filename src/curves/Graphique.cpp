@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Etat.h"
+#include "core/Plage_Dates.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Interaction_Graphe.h"
@@ -106,10 +107,11 @@ void Selection_Mesures(Etat& etat, const CWGraph& graphe) {
     const bool humidite = Est_Modele_7307(etat.Version_Logger);
     const int records = Enregistrements_Lisibles(etat);
     const Axe_Graphe& temps = graphe.Axes(Numeros_Graphe::XAxis);
+    const Plage_Dates vue{temps.Minimum(), temps.Maximum()};
     int k = 1;
     for (int i = 1; i <= records; ++i) {
         const Mesure mesure = etat.Mesures(i);
-        if (temps.Minimum() <= mesure.Date_Heure && mesure.Date_Heure <= temps.Maximum()) {
+        if (vue.Contient(mesure.Date_Heure)) {
             Mesure& garde = etat.Mesures(k);
             garde.Date_Heure = mesure.Date_Heure;
             garde.Temperature = mesure.Temperature;

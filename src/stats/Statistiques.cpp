@@ -153,11 +153,6 @@ class Cumul_Seuil {
 
 }  // namespace
 
-bool Dans_Plage(const Plage& plage, double date) {
-    const int64_t seconde = Secondes(date);
-    return seconde >= Secondes(plage.de) && seconde <= Secondes(plage.a);
-}
-
 Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     Resultat r;
     r.parametres = parametres;
@@ -178,7 +173,7 @@ Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     for (int i = 0; i < nb; ++i) {
         const Mesure& m = mesures[i];
         const int64_t seconde = Secondes(m.Date_Heure);
-        if (parametres.plage && !Dans_Plage(*parametres.plage, m.Date_Heure)) continue;
+        if (parametres.plage && !parametres.plage->Contient(m.Date_Heure)) continue;
         ++n;
         if (n == 1) {
             debut = m.Date_Heure;

@@ -5,6 +5,8 @@
 // an empty set of records has none, and no statistic is ever NaN.
 #pragma once
 
+#include "core/Plage_Dates.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -16,14 +18,8 @@ namespace Statistiques {
 // kJ/mol; with R = 8.3144 J/(mol·K) it gives ΔH/R = 10 000 K.
 constexpr double Delta_H_Defaut = 83.144;
 
-// Day counts, both bounds included. A record belongs to it when its stamp, to the nearest
-// second as it is shown, does.
-struct Plage {
-    double de = 0;
-    double a = 0;
-};
-// Whether the record stamped `date` belongs to `plage`.
-bool Dans_Plage(const Plage& plage, double date);
+// The range the figures are worked out on (core/Plage_Dates.h).
+using Plage = Plage_Dates;
 
 struct Parametres {
     float seuil_haut = 10;

@@ -4,6 +4,7 @@
 
 #include "core/Etat.h"
 #include "core/Global.h"
+#include "core/Plage_Dates.h"
 #include "core/Textes.h"
 
 namespace Lignes_Tableau {
@@ -43,7 +44,7 @@ QStringList Lignes(const Etat& etat, const Vue_Graphe& vue) {
            << Entete(etat.Version_Logger, vue.second_visible);
     for (int i = 1; i <= nb; ++i) {
         const Mesure& m = etat.Mesures(i);
-        if (m.Date_Heure < vue.debut || m.Date_Heure > vue.fin) continue;
+        if (!Plage_Dates{vue.debut, vue.fin}.Contient(m.Date_Heure)) continue;
         lignes << Ligne_Mesure(m.Date_Heure, m.Temperature, m.Humidite, vue.second_visible);
     }
     return lignes;

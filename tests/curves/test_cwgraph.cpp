@@ -2,6 +2,9 @@
 // and the legend; the measures of the shared record drawn on it, and the selection of those it
 // shows.
 #include "Essai_Fenetres.h"
+#include "core/Plage_Dates.h"
+#include "stats/Statistiques.h"
+#include "table/Lignes_Tableau.h"
 
 namespace {
 
@@ -187,4 +190,23 @@ TEST(Courbes, LaSelectionGardeLesMesuresDeLaPeriodeAffichee) {
     EXPECT_EQ(etat->Nb_Mesures, 3);
     EXPECT_EQ(etat->Mesures(1).Temperature, 20);
     EXPECT_EQ(etat->Mesures(4).Temperature + etat->Mesures(5).Temperature, 90);
+}
+
+// A view starting 0.4 s after a record's stamp still holds the record it shows, to the second:
+// the saved selection, the table and the statistics count the same six records.
+TEST(Courbes, LaSelectionLeTableauEtLesStatistiquesTiennentLesMemesMesures) {
+    auto etat = Enregistrement_Essai().Temperatures({10, 20, 30, 40, 50, 60}).Etat_Rempli();
+    const Plage_Dates vue{Date(1) + 0.4 * Une_Seconde, Date(6)};
+    CWGraph graphe;
+    graphe.Axes(1).Definir_Minimum(vue.de);
+    graphe.Axes(1).Definir_Maximum(vue.a);
+    Statistiques::Parametres parametres;
+    parametres.plage = vue;
+    EXPECT_EQ(Statistiques::Calcul_Statistiques(*etat, parametres).mesures, 6);
+    EXPECT_EQ(Lignes_Tableau::Lignes(*etat, {vue.de, vue.a, false}).size(), 3 + 6);
+    Graphique::Selection_Mesures(*etat, graphe);
+    EXPECT_EQ(etat->Nb_Mesures, 6);
+    // Half a second past the last stamp, rounded to the next second, leaves it out.
+    EXPECT_FALSE((Plage_Dates{Date(1), Date(6) - 0.6 * Une_Seconde}.Contient(Date(6))));
+    EXPECT_TRUE((Plage_Dates{Date(1), Date(6) - 0.4 * Une_Seconde}.Contient(Date(6))));
 }

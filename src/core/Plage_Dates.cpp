@@ -1,0 +1,16 @@
+#include "core/Plage_Dates.h"
+
+#include "core/Textes.h"
+
+namespace {
+
+int64_t Seconde(double date) {
+    return Arrondi_Pair(date * 86400.0);
+}
+
+}  // namespace
+
+bool Plage_Dates::Contient(double date) const {
+    const int64_t s = Seconde(date);
+    return s >= Seconde(de) && s <= Seconde(a);
+}
