@@ -186,24 +186,13 @@ void Frm_UpLoad::Form_Load() {
 
     // The boxes take the logger's values; the recording held in memory keeps its own.
     const Entete_Enregistrement enregistrement(etat_);
-    const bool lu = Lecture_Logger() == 0;
+    const bool lu = Fonctions_Logger::Lecture_Logger(etat_, lien_, &etat_affiche_) == 0;
     if (lu) {
         mesures_logger_ = Enregistrements_Lisibles(etat_);
         Remplir();
     }
     enregistrement.Restaurer(etat_);
     if (!lu) dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
-}
-
-uint8_t Frm_UpLoad::Lecture_Logger() {
-    etat_affiche_.Afficher_Etat(QStringLiteral("Lecture de l'identité du module"));
-    uint8_t r = Fonctions_Logger::Lecture_Identite(etat_, lien_);
-    if (r != 0) return r;
-    etat_affiche_.Afficher_Etat(QStringLiteral("Lecture de la version du module"));
-    r = Fonctions_Logger::Lecture_Version(etat_, lien_);
-    if (r != 0) return r;
-    etat_affiche_.Afficher_Etat(QStringLiteral("Lecture de l'état du module"));
-    return Fonctions_Logger::Lecture_Etat(etat_, lien_);
 }
 
 void Frm_UpLoad::Remplir() {

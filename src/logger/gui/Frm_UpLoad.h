@@ -78,7 +78,6 @@ class Frm_UpLoad : public Fenetre_Chargeable {
     void Construire();
     void Disposer();
     void Connecter();
-    uint8_t Lecture_Logger();
     void Remplir();
     std::optional<Saisie> Lire_Saisie();
     std::optional<double> Lire_Depart();
