@@ -2,6 +2,7 @@
 #include "Commandes.h"
 #include "Console.h"
 #include "cooking/Calcul_Cuisson.h"
+#include "cooking/Parametres_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Calculs_Fixes.h"
 #include "core/Etat.h"
@@ -9,13 +10,8 @@
 
 namespace {
 
-struct Choix_Cuisson {
-    QString libelle;
-    float temp_ref, valeur_z, temp_dep;
-};
-
 // Exactly one kind of calculation, as the cooking window offers them.
-Choix_Cuisson Choix(Etat& etat, const Arguments& a) {
+Parametres_Cuisson Choix(Etat& etat, const Arguments& a) {
     const bool personnalise = a.A("tref") || a.A("z") || a.A("tdep");
     const int nb_choix = int(a.A("pasteurisation")) + int(a.A("sterilisation")) +
                          int(a.A("recipe")) + int(personnalise);
@@ -24,20 +20,17 @@ Choix_Cuisson Choix(Etat& etat, const Arguments& a) {
             QStringLiteral("choisir un calcul : --pasteurisation, --sterilisation, --recipe K ou "
                            "--tref T --z Z --tdep T"));
     }
-    for (const auto& [option, fixe] : {std::pair{"pasteurisation", Calculs_Fixes::Pasteurisation},
-                                       std::pair{"sterilisation", Calculs_Fixes::Sterilisation}}) {
-        if (a.A(option)) {
-            return {QString::fromUtf8(fixe.Libelle), fixe.Temp_Ref, fixe.Valeur_Z, fixe.Temp_Dep};
-        }
-    }
+    if (a.A("pasteurisation"))
+        return *Parametres_Calcul(etat, Calculs_Fixes::Pasteurisation.Num_Recette);
+    if (a.A("sterilisation"))
+        return *Parametres_Calcul(etat, Calculs_Fixes::Sterilisation.Num_Recette);
     if (a.A("recipe")) {
         const int k = a.Entier("recipe");
         if (k < 1 || k > Nb_Recettes_Max) {
             throw Erreur_Usage(QStringLiteral("--recipe : de 1 à 99"));
         }
         Import_Export::Lecture_Recettes(etat);
-        const Recette& r = etat.Recettes(k);
-        return {r.Nom, r.Temp_Ref, r.Valeur_Z, r.Temp_Dep};
+        return *Parametres_Calcul(etat, k);
     }
     if (!(a.A("tref") && a.A("z") && a.A("tdep"))) {
         throw Erreur_Usage(QStringLiteral("--tref, --z et --tdep vont ensemble"));
@@ -54,7 +47,7 @@ int Commande_Cook(Etat& etat, const Arguments& arguments) {
         Console::Erreur(refus);
         return Sortie_Usage;
     }
-    const Choix_Cuisson choix = Choix(etat, arguments);
+    const Parametres_Cuisson choix = Choix(etat, arguments);
     if (const QString hors_limites =
             Refus_Coefficients_Cuisson(choix.temp_ref, choix.valeur_z, choix.temp_dep);
         !hors_limites.isEmpty()) {

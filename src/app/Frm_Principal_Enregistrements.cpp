@@ -185,15 +185,8 @@ void Frm_Principal::Rejouer_Calcul_Cuisson() {
     if (!Refus_Calcul_Cuisson(etat_).isEmpty()) return;
     Frm_Calcul* calcul = Fenetre_Calcul.Chargee();
     if (!calcul) return;
-    if (recette == Calculs_Fixes::Pasteurisation.Num_Recette) {
-        calcul->Opt_Pasteurisation->setChecked(true);
-    } else if (recette == Calculs_Fixes::Sterilisation.Num_Recette) {
-        calcul->Opt_Sterilisation->setChecked(true);
-    } else {
-        calcul->Opt_Personalise->setChecked(true);
-        calcul->Cmb_Recette->setCurrentIndex(recette - 1);
-    }
-    calcul->Cmd_Ok->click();
+    calcul->Choisir_Calcul(recette);
+    calcul->Cmd_Ok_Click();
 }
 
 void Frm_Principal::Mnu_Calcul_Click() {

@@ -1,5 +1,6 @@
 #include "cooking/Resultat_Cuisson.h"
 
+#include "cooking/Parametres_Cuisson.h"
 #include "core/Calculs_Fixes.h"
 #include "core/Etat.h"
 
@@ -31,29 +32,14 @@ QString Refus_Calcul_Cuisson(const Etat& etat) {
 }
 
 std::optional<QString> Calcul_Enregistre(Etat& etat) {
-    const uint8_t recette = etat.Num_Recette;
-    if (recette < 1 || recette > Calculs_Fixes::Sterilisation.Num_Recette) return std::nullopt;
-    if (!Refus_Calcul_Cuisson(etat).isEmpty()) return std::nullopt;
-    QString libelle;
-    float temp_ref = 0, valeur_z = 0, temp_dep = 0;
-    if (recette <= Nb_Recettes_Max) {
-        const Recette& r = etat.Recettes(recette);
-        libelle = r.Nom;
-        temp_ref = r.Temp_Ref;
-        valeur_z = r.Valeur_Z;
-        temp_dep = r.Temp_Dep;
-    } else {
-        const Calcul_Fixe& fixe = recette == Calculs_Fixes::Pasteurisation.Num_Recette
-                                      ? Calculs_Fixes::Pasteurisation
-                                      : Calculs_Fixes::Sterilisation;
-        libelle = QString::fromUtf8(fixe.Libelle);
-        temp_ref = fixe.Temp_Ref;
-        valeur_z = fixe.Valeur_Z;
-        temp_dep = fixe.Temp_Dep;
-    }
+    const auto choix = Parametres_Calcul(etat, etat.Num_Recette);
+    if (!choix || !Refus_Calcul_Cuisson(etat).isEmpty()) return std::nullopt;
     Maximum_Cuisson maximum;
-    if (!Calcul_Valeur_Cuisson(etat, maximum, temp_ref, valeur_z, temp_dep)) return std::nullopt;
-    return Texte_Resultat_Cuisson(libelle, maximum, temp_ref, valeur_z, temp_dep);
+    if (!Calcul_Valeur_Cuisson(etat, maximum, choix->temp_ref, choix->valeur_z, choix->temp_dep)) {
+        return std::nullopt;
+    }
+    return Texte_Resultat_Cuisson(choix->libelle, maximum, choix->temp_ref, choix->valeur_z,
+                                  choix->temp_dep);
 }
 
 QString Refus_Coefficients_Cuisson(float Temp_Ref, float Valeur_Z, float Temp_Dep) {

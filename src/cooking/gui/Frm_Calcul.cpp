@@ -10,6 +10,7 @@
 #include "controls/Controles.h"
 #include "controls/Twips.h"
 #include "cooking/Calcul_Cuisson.h"
+#include "cooking/Parametres_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Calculs_Fixes.h"
 #include "core/Dialogues.h"
@@ -108,21 +109,38 @@ void Frm_Calcul::Form_Load() {
     Opt_Pasteurisation->setChecked(true);
 }
 
-void Frm_Calcul::Choix_Fixe(const Calcul_Fixe& calcul) {
+void Frm_Calcul::Afficher_Coefficients(uint8_t numero) {
+    const auto choix = Parametres_Calcul(etat_, numero);
+    if (!choix) return;
+    Txt_Temp_Ref->setText(Texte_Single(choix->temp_ref));
+    Txt_Valeur_Z->setText(Texte_Single(choix->valeur_z));
+    Txt_Temp_Dep->setText(Texte_Single(choix->temp_dep));
+}
+
+void Frm_Calcul::Choix_Fixe(uint8_t numero) {
     Frame_Coefficient_calcul->setEnabled(false);
     Cmb_Recette->setEnabled(false);
     Txt_Recette->setEnabled(false);
-    Txt_Temp_Ref->setText(Texte_Single(calcul.Temp_Ref));
-    Txt_Valeur_Z->setText(Texte_Single(calcul.Valeur_Z));
-    Txt_Temp_Dep->setText(Texte_Single(calcul.Temp_Dep));
+    Afficher_Coefficients(numero);
+}
+
+void Frm_Calcul::Choisir_Calcul(uint8_t numero) {
+    if (numero == Calculs_Fixes::Pasteurisation.Num_Recette) {
+        Opt_Pasteurisation->setChecked(true);
+    } else if (numero == Calculs_Fixes::Sterilisation.Num_Recette) {
+        Opt_Sterilisation->setChecked(true);
+    } else if (numero >= 1 && numero <= Nb_Recettes_Max) {
+        Opt_Personalise->setChecked(true);
+        Cmb_Recette->setCurrentIndex(numero - 1);
+    }
 }
 
 void Frm_Calcul::Opt_Pasteurisation_Click() {
-    Choix_Fixe(Calculs_Fixes::Pasteurisation);
+    Choix_Fixe(Calculs_Fixes::Pasteurisation.Num_Recette);
 }
 
 void Frm_Calcul::Opt_Sterilisation_Click() {
-    Choix_Fixe(Calculs_Fixes::Sterilisation);
+    Choix_Fixe(Calculs_Fixes::Sterilisation.Num_Recette);
 }
 
 void Frm_Calcul::Opt_Personalise_Click() {
@@ -135,11 +153,8 @@ void Frm_Calcul::Opt_Personalise_Click() {
 void Frm_Calcul::Cmb_Recette_Click() {
     const int k = Cmb_Recette->currentIndex() + 1;
     if (k < 1 || k > Nb_Recettes_Max) return;
-    const Recette& r = etat_.Recettes(k);
-    Txt_Temp_Ref->setText(Texte_Single(r.Temp_Ref));
-    Txt_Valeur_Z->setText(Texte_Single(r.Valeur_Z));
-    Txt_Temp_Dep->setText(Texte_Single(r.Temp_Dep));
-    Txt_Recette->setText(r.Nom);
+    Afficher_Coefficients(static_cast<uint8_t>(k));
+    Txt_Recette->setText(Parametres_Calcul(etat_, k)->libelle);
 }
 
 bool Frm_Calcul::Lire_Coefficients(float& temp_ref, float& valeur_z, float& temp_dep) {

@@ -7,7 +7,6 @@
 
 class CWGraph;
 class Dialogues;
-struct Calcul_Fixe;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -33,6 +32,9 @@ class Frm_Calcul : public Fenetre_Chargeable {
     void Opt_Personalise_Click();
     void Cmb_Recette_Click();
     void Cmd_Ok_Click();
+    // The choice that calculation number `numero` stands for (Parametres_Calcul), as the user
+    // would make it: opening a file that names a calculation replays it through this.
+    void Choisir_Calcul(uint8_t numero);
     void Cmd_Annuler_Click();
 
     QGroupBox* Frame_Choix_Calcul;
@@ -57,7 +59,8 @@ class Frm_Calcul : public Fenetre_Chargeable {
   private:
     void Construire_Choix();
     void Construire_Coefficients();
-    void Choix_Fixe(const Calcul_Fixe& calcul);
+    void Choix_Fixe(uint8_t numero);
+    void Afficher_Coefficients(uint8_t numero);
     // The three boxes as numbers, or a message naming the first that is not one.
     bool Lire_Coefficients(float& temp_ref, float& valeur_z, float& temp_dep);
     void Affiche_Resultat(const QString& libelle, float temp_ref, float valeur_z, float temp_dep);
