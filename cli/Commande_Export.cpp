@@ -5,7 +5,7 @@
 #include "Console.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
-#include "files/Texte_Fichier.h"
+#include "files/Fichiers_Disque.h"
 
 namespace {
 

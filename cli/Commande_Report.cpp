@@ -9,8 +9,8 @@
 #include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "files/Fichiers_Disque.h"
 #include "files/Import_Export.h"
-#include "files/Texte_Fichier.h"
 #include "printing/Rapport.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "archive/Transaction_Archive.h"
 #include "archive/Veille_Connexion.h"
 #include "core/Textes.h"
-#include "files/Texte_Fichier.h"
+#include "files/Fichiers_Disque.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "files/Fichier_Enreg.h"
-#include "files/Texte_Fichier.h"
+#include "files/Fichiers_Disque.h"
 
 std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur,
                                               const QString& unite) {

@@ -1,5 +1,6 @@
-// Line-level reading and writing shared by the recordings, settings and recipes files, and the
-// number conversions their readers use. Internal to the files module.
+// Line-level reading and writing shared by the program's text files (recordings, settings,
+// recipes, the archive's address), and the number reading their readers use. Whole files are
+// read and written through Fichiers_Disque.h.
 #pragma once
 
 #include <QByteArray>
@@ -8,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "files/Resultats_Fichiers.h"
+#include "files/Fichiers_Disque.h"
 
 namespace Import_Export {
 
@@ -45,13 +46,5 @@ class Redacteur_Fichier {
 // skipped, reading stops at the first character that cannot continue a number, and a text
 // that starts with no number gives 0. Empty only when the number overflows.
 std::optional<double> Nombre_En_Tete(QStringView texte);
-
-// Whole-file access. Writing goes through a temporary file that replaces the target only once
-// it is complete, so a failed write never destroys a good file.
-// `cause`, when given, receives why it failed.
-Resultat_Ecriture Ecriture_Atomique(const QString& nom, const QByteArray& octets,
-                                    Cause_Ecriture* cause = nullptr);
-// Introuvable when the file does not exist, Incorrect when it cannot be opened.
-Resultat_Lecture Lecture_Octets(const QString& nom, QByteArray& octets);
 
 }  // namespace Import_Export

@@ -13,7 +13,7 @@
 #include "curves/Graphique.h"
 #include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
-#include "files/Texte_Fichier.h"
+#include "files/Fichiers_Disque.h"
 #include "stats/Statistiques_Texte.h"
 
 namespace Rapport {

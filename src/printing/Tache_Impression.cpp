@@ -6,7 +6,7 @@
 #include <QTemporaryFile>
 
 #include "core/Dialogues.h"
-#include "files/Texte_Fichier.h"
+#include "files/Fichiers_Disque.h"
 #include "printing/Imprimante.h"
 #include "printing/Imprimante_PDF.h"
 

@@ -18,7 +18,7 @@
 #include "core/Dialogues.h"
 #include "core/Dossier_Programme.h"
 #include "core/Textes.h"
-#include "files/Texte_Fichier.h"
+#include "files/Fichiers_Disque.h"
 
 namespace {
 
