@@ -179,7 +179,8 @@ bool Lire_Logger_Genere(const QCommandLineParser& lecteur, double maintenant, Me
     }
     m.periode = *periode;
     m.mesures = Courbe_Simulee::Generer(*nombre, m.Est_7307());
-    debut = maintenant - static_cast<double>(*nombre) * *periode / 86400.0;
+    debut = maintenant -
+            static_cast<double>(*nombre) * *periode / static_cast<double>(Secondes_Par_Jour);
     return true;
 }
 

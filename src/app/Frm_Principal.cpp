@@ -146,7 +146,7 @@ void Frm_Principal::Form_Load() {
         StatusBar->Afficher_Etat(QStringLiteral("Enregistreur non connecté"));
     }
 
-    horloge_.Attendre(250);
+    horloge_.Attendre(Communication::Pause_Avant_Echange);
     setWindowTitle(Programme::Nom_Version());
     Graphique::Init_Graphique(*CWGraph_Enreg, horloge_.Maintenant());
 

@@ -84,16 +84,18 @@ void Complete_Zero(QString& mot_bas) {
 
 double Conversion_Date(const Etat& etat, QString Mot_Haut, QString Mot_Bas, double maintenant) {
     Complete_Zero(Mot_Bas);
-    double date = etat.Date_Origine + Lecture_Hexa(Mot_Haut + Mot_Bas) / 86400.0;
+    double date = etat.Date_Origine +
+                  Lecture_Hexa(Mot_Haut + Mot_Bas) / static_cast<double>(Secondes_Par_Jour);
     if (date > maintenant) {
         Complete_Zero(Mot_Bas);
-        date = etat.Date_Origine_Precedente + Lecture_Hexa(Mot_Haut + Mot_Bas) / 86400.0;
+        date = etat.Date_Origine_Precedente +
+               Lecture_Hexa(Mot_Haut + Mot_Bas) / static_cast<double>(Secondes_Par_Jour);
     }
     return date;
 }
 
 QString Conversion_Secondes(const Etat& etat, double date) {
-    const double secondes = std::nearbyint((date - etat.Date_Origine) * 86400.0);
+    const double secondes = std::nearbyint((date - etat.Date_Origine) * Secondes_Par_Jour);
     if (!(secondes >= std::numeric_limits<int32_t>::min() &&
           secondes <= std::numeric_limits<int32_t>::max())) {
         throw Erreur_Conversion("date hors de l'horloge du logger");

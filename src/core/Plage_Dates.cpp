@@ -5,7 +5,7 @@
 namespace {
 
 int64_t Seconde(double date) {
-    return Arrondi_Pair(date * 86400.0);
+    return Arrondi_Pair(date * Secondes_Par_Jour);
 }
 
 }  // namespace

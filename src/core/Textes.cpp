@@ -99,17 +99,18 @@ double Date_Depuis_Civil(int annee, int mois, int jour, int heure, int minute, i
     const int64_t jours =
         Jours_Depuis_1970(annee, static_cast<unsigned>(mois), static_cast<unsigned>(jour)) +
         Decalage_1899;
-    return static_cast<double>(jours) + (heure * 3600 + minute * 60 + seconde) / 86400.0;
+    return static_cast<double>(jours) +
+           static_cast<double>(heure * 3600 + minute * 60 + seconde) / Secondes_Par_Jour;
 }
 
 Date_Decomposee Date_Civile(double date) {
     Date_Decomposee d;
     if (!std::isfinite(date) || std::fabs(date) > 3.0e6) return d;
-    const int64_t secondes = Arrondi_Pair(date * 86400.0);
-    int64_t jours = secondes / 86400;
-    int64_t reste = secondes % 86400;
+    const int64_t secondes = Arrondi_Pair(date * Secondes_Par_Jour);
+    int64_t jours = secondes / Secondes_Par_Jour;
+    int64_t reste = secondes % Secondes_Par_Jour;
     if (reste < 0) {
-        reste += 86400;
+        reste += Secondes_Par_Jour;
         --jours;
     }
     Civil_Depuis_Jours(jours - Decalage_1899, d.annee, d.mois, d.jour);

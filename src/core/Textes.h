@@ -19,7 +19,8 @@ struct Date_Decomposee {
 Date_Decomposee Date_Civile(double date);
 double Date_Depuis_Civil(int annee, int mois, int jour, int heure = 0, int minute = 0,
                          int seconde = 0);
-constexpr double Une_Seconde = 1.0 / 86400.0;
+constexpr int64_t Secondes_Par_Jour = 86400;
+constexpr double Une_Seconde = 1.0 / Secondes_Par_Jour;
 
 // "dd/mm/yyyy hh:mm:ss", or the date alone at exactly midnight (the files' and table's layout).
 QString Texte_Date(double date);

@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Textes.h"
+
 namespace {
 
 // Days from 30/12/1899 (day 0 of the program's dates) to 01/01/1970 (second 0 of the ticker).
 constexpr double Jours_1899_1970 = 25569.0;
-constexpr double Secondes_Par_Jour = 86400.0;
 
 // Beyond this QCustomPlot refuses a range; no date or measure comes near it.
 constexpr double Limite_Absolue = 1e200;
@@ -31,12 +32,12 @@ Axe_Graphe::Axe_Graphe(QCPAxis* axe, const QString& nom, Nature nature, QObject*
 
 double Axe_Graphe::Vers_Trace(double valeur) const {
     if (nature_ == Nature::Valeur) return valeur;
-    return (valeur - Jours_1899_1970) * Secondes_Par_Jour;
+    return (valeur - Jours_1899_1970) * static_cast<double>(Secondes_Par_Jour);
 }
 
 double Axe_Graphe::Depuis_Trace(double coordonnee) const {
     if (nature_ == Nature::Valeur) return coordonnee;
-    return coordonnee / Secondes_Par_Jour + Jours_1899_1970;
+    return coordonnee / static_cast<double>(Secondes_Par_Jour) + Jours_1899_1970;
 }
 
 void Axe_Graphe::Definir_Minimum(double valeur) {

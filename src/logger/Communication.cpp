@@ -11,7 +11,6 @@
 #include "logger/Port_Serie.h"
 
 namespace {
-constexpr int Pause_Avant_Echange = 250;
 constexpr int Pause_Apres_Envoi = 100;
 constexpr int Pause_Sans_Reception = 100;
 constexpr int Pause_Apres_Echec = 1000;

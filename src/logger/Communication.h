@@ -11,6 +11,9 @@ struct Etat;
 
 class Communication {
   public:
+    // The pause before each exchange, and after the start-up's presence test, in ms.
+    static constexpr int Pause_Avant_Echange = 250;
+
     Communication(Etat& etat, Port_Serie& port, Horloge& horloge);
 
     // Where status texts and download progress go; either may be null.

@@ -9,6 +9,7 @@
 #include "core/Global.h"
 #include "core/Horloge.h"
 #include "core/Sorties.h"
+#include "core/Textes.h"
 #include "logger/Campagne.h"
 #include "logger/Communication.h"
 
@@ -17,6 +18,9 @@ namespace Fonctions_Logger {
 using Global::Champ;
 
 namespace {
+
+// A logger stamps each record one second short of the whole periods since its start.
+constexpr int Avance_Horodatage_s = 1;
 
 const QChar Blanc = QLatin1Char(' ');
 
@@ -195,7 +199,8 @@ uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double m
             const QStringView ligne = lignes.Suivante();
             if (i > Nb_Mesures_Max) return Reponse_Inattendue;
             Mesure& m = (*mesures)(i);
-            m.Date_Heure = debut + (static_cast<double>(i) * periode - 1) / 86400.0;
+            m.Date_Heure = debut + (static_cast<double>(i) * periode - Avance_Horodatage_s) /
+                                       static_cast<double>(Secondes_Par_Jour);
             m.Temperature =
                 static_cast<float>(Global::Nombre_Reponse(Champ(2, ligne, Blanc)) / 10.0);
             if (humidite) {

@@ -15,7 +15,7 @@ constexpr double Constante_Gaz = 8.3144;  // J/(mol·K)
 constexpr double Zero_Absolu = 273.15;
 
 int64_t Secondes(double date) {
-    return Arrondi_Pair(date * 86400.0);
+    return Arrondi_Pair(date * Secondes_Par_Jour);
 }
 
 // Welford's running mean and sum of squared deviations: no cancellation, whatever the offset
@@ -193,7 +193,7 @@ Resultat Calcul_Statistiques(const Etat& etat, const Parametres& parametres) {
     if (n == 0) return r;
     r.debut = debut;
     r.fin = fin;
-    r.duree_s = Arrondi_Pair((fin - debut) * 86400.0) + std::max<int64_t>(periode, 0);
+    r.duree_s = Arrondi_Pair((fin - debut) * Secondes_Par_Jour) + std::max<int64_t>(periode, 0);
     r.temperature = temperature.Resultat(n);
     r.mkt = cinetique.Resultat(n, r.temperature->min, r.temperature->max);
     r.au_dessus = au_dessus.Resultat(r.periode_s);

@@ -62,7 +62,7 @@ QString Texte_Duree(int64_t duree) {
     QString texte = duree < 0 ? QStringLiteral("-") : QString();
     const uint64_t secondes = duree < 0 ? 0 - static_cast<uint64_t>(duree) : duree;
     if (secondes < 60) return texte + QString::number(secondes) + QStringLiteral(" s");
-    const uint64_t jours = secondes / 86400;
+    const uint64_t jours = secondes / Secondes_Par_Jour;
     const uint64_t heures = secondes / 3600 % 24;
     const uint64_t minutes = secondes / 60 % 60;
     const uint64_t reste = secondes % 60;
