@@ -1,5 +1,16 @@
 #include "app/Frm_Principal.h"
 
+#include "app/Frm_Choix_Comm.h"
+#include "app/Frm_Patientez.h"
+#include "app/Frm_Velor.h"
+#include "archive/gui/Frm_Archives.h"
+#include "cooking/gui/Frm_Calcul.h"
+#include "logger/gui/Frm_Download.h"
+#include "logger/gui/Frm_UpLoad.h"
+#include "stats/gui/Frm_Statistiques.h"
+#include "table/Frm_Num_Data.h"
+#include "tools/Frm_Outils.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>

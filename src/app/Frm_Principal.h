@@ -5,20 +5,21 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "app/Frm_Choix_Comm.h"
-#include "app/Frm_Patientez.h"
-#include "app/Frm_Velor.h"
 #include "app/Menu_Principal.h"
-#include "archive/gui/Frm_Archives.h"
 #include "controls/Fenetre_Chargeable.h"
 #include "cooking/Calcul_Cuisson.h"
-#include "cooking/gui/Frm_Calcul.h"
-#include "logger/gui/Frm_Download.h"
-#include "logger/gui/Frm_UpLoad.h"
-#include "stats/gui/Frm_Statistiques.h"
-#include "table/Frm_Num_Data.h"
-#include "tools/Frm_Outils.h"
 
+// The windows it loads: whoever uses one includes its header.
+class Frm_Archives;
+class Frm_Calcul;
+class Frm_Choix_Comm;
+class Frm_Download;
+class Frm_Num_Data;
+class Frm_Outils;
+class Frm_Patientez;
+class Frm_Statistiques;
+class Frm_UpLoad;
+class Frm_Velor;
 class Barre_Etat;
 class CWGraph;
 class Communication;

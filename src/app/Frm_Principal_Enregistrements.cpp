@@ -6,8 +6,10 @@
 #include <QRadioButton>
 
 #include "app/Barre_Etat.h"
+#include "app/Frm_Patientez.h"
 #include "app/Frm_Principal.h"
 #include "archive/Archivage.h"
+#include "archive/gui/Frm_Archives.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "cooking/gui/Frm_Calcul.h"
 #include "core/Calculs_Fixes.h"
@@ -18,6 +20,7 @@
 #include "files/Import_Export.h"
 #include "logger/Communication.h"
 #include "logger/Sequence_Telechargement.h"
+#include "logger/gui/Frm_Download.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "core/Horloge.h"
 #include "printing/Impression.h"
 #include "printing/Imprimante.h"
+#include "table/Frm_Num_Data.h"
 
 void Frm_Principal::Mnu_Num_Data_Click() {
     // Open already: shown as it was built, not built again.

@@ -1,6 +1,7 @@
 // The main window's side of the tools window: its menu entry and the cursor readout.
 #include "app/Barre_Etat.h"
 #include "app/Frm_Principal.h"
+#include "stats/gui/Frm_Statistiques.h"
 #include "tools/Affiche_Valeur_Curseur.h"
 #include "tools/Frm_Outils.h"
 

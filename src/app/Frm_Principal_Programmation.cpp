@@ -1,6 +1,8 @@
 // "Programmation": the wait window stands while the programming window reads the logger.
 #include "app/Barre_Etat.h"
+#include "app/Frm_Patientez.h"
 #include "app/Frm_Principal.h"
+#include "logger/gui/Frm_UpLoad.h"
 
 void Frm_Principal::Mnu_Programmation_Click() {
     Fenetre_Patientez.Charger().show();

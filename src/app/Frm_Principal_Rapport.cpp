@@ -12,6 +12,7 @@
 #include "curves/Numeros_Graphe.h"
 #include "files/Import_Export.h"
 #include "printing/Rapport.h"
+#include "stats/gui/Frm_Statistiques.h"
 
 void Frm_Principal::Mnu_Statistiques_Click() {
     // Loaded once: choosing the entry again brings the open window back, with the figures of

@@ -12,9 +12,14 @@
 #include "Enregistrement_Essai.h"
 #include "Etats_Releves.h"
 #include "Fixtures.h"
+#include "app/Frm_Choix_Comm.h"
+#include "app/Frm_Patientez.h"
 #include "app/Frm_Principal.h"
+#include "app/Frm_Velor.h"
+#include "archive/gui/Frm_Archives.h"
 #include "controls/CWNumEdit.h"
 #include "controls/MaskEdBox.h"
+#include "cooking/gui/Frm_Calcul.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "curves/Axe_Graphe.h"
@@ -24,6 +29,11 @@
 #include "curves/Interaction_Graphe.h"
 #include "curves/Trace_Graphe.h"
 #include "files/Import_Export.h"
+#include "logger/gui/Frm_Download.h"
+#include "logger/gui/Frm_UpLoad.h"
+#include "stats/gui/Frm_Statistiques.h"
+#include "table/Frm_Num_Data.h"
+#include "tools/Frm_Outils.h"
 
 // Texts as the tests write them: u"..."_s.
 using namespace Qt::StringLiterals;
