@@ -48,9 +48,10 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
     if (Console::Est_Terminal()) connexion.Lien().Definir_Sortie_Progression(&progression);
     uint8_t r = connexion.Ouvrir();
     Fonctions_Logger::Comptes_Telechargement comptes;
-    if (r == 0) r = Sequence_Telechargement::Telecharger(etat, connexion.Lien(), &comptes);
+    if (r == Fonctions_Logger::Fait)
+        r = Sequence_Telechargement::Telecharger(etat, connexion.Lien(), &comptes);
     if (progression.Affichee()) Console::Fin_Progression();
-    if (r != 0) {
+    if (r != Fonctions_Logger::Fait) {
         const int code = Console::Erreur_Logger(r);
         if (comptes.Coupe()) {
             Console::Erreur(QStringLiteral("Téléchargement ") +

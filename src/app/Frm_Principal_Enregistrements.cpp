@@ -40,13 +40,14 @@ void Frm_Principal::Download_Logger_Click() {
     // The exchanges let window events through: no second command may start meanwhile.
     menuBar()->setEnabled(false);
     Fonctions_Logger::Comptes_Telechargement comptes;
-    const uint8_t resultat = Sequence_Telechargement::Telecharger(etat_, lien_, &comptes);
+    const Fonctions_Logger::Resultat resultat =
+        Sequence_Telechargement::Telecharger(etat_, lien_, &comptes);
     menuBar()->setEnabled(true);
     lien_.Definir_Sortie_Progression(nullptr);
 
     const QString erreur =
         QStringLiteral("Le logger ne répond pas - Erreur N° : ") + QString::number(resultat);
-    if (resultat != 0 && comptes.Coupe()) {
+    if (resultat != Fonctions_Logger::Fait && comptes.Coupe()) {
         // What came is shown for what it is; nothing is offered for saving nor archived.
         Nouvel_Enregistrement_Telecharge();
         Graphique::Affiche_Courbes(etat_, *CWGraph_Enreg);
@@ -57,7 +58,7 @@ void Frm_Principal::Download_Logger_Click() {
                            Dialogues::Icone::Exclamation);
         return;
     }
-    if (resultat != 0) {
+    if (resultat != Fonctions_Logger::Fait) {
         // The previous recording is still in memory and on the graph, untouched.
         dialogues_.Message(erreur);
         return;

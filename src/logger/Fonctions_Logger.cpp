@@ -36,8 +36,8 @@ void Poser_Trame(Etat& etat, const QString& commande) {
 }
 
 // Clears, lays the frame, exchanges; 0 when a reply came whose first field is `attendu`.
-uint8_t Commande(Etat& etat, Communication& lien, const QString& trame, QChar separateur,
-                 const char* attendu) {
+Resultat Commande(Etat& etat, Communication& lien, const QString& trame, QChar separateur,
+                  const char* attendu) {
     Vide_Trames(etat);
     Poser_Trame(etat, trame);
     if (lien.Echange_Logger() == Sans_Reponse) return Sans_Reponse;
@@ -59,7 +59,7 @@ void Vide_Mesures(Etat& etat) {
     etat.Trame_Reception.clear();
 }
 
-uint8_t Test_Logger(Etat& etat, Communication& lien) {
+Resultat Test_Logger(Etat& etat, Communication& lien) {
     Vide_Trames(etat);
     Poser_Trame(etat, QStringLiteral("Q"));
     lien.Echange_Logger();
@@ -67,20 +67,20 @@ uint8_t Test_Logger(Etat& etat, Communication& lien) {
                                                                               : Reponse_Inattendue;
 }
 
-uint8_t Lecture_Identite(Etat& etat, Communication& lien) {
-    const uint8_t r = Commande(etat, lien, QStringLiteral("I"), Blanc, "i");
+Resultat Lecture_Identite(Etat& etat, Communication& lien) {
+    const Resultat r = Commande(etat, lien, QStringLiteral("I"), Blanc, "i");
     if (r == Fait) etat.Identite_Logger = Global::Extraire_Champ(2, etat.Trame_Reception, Blanc);
     return r;
 }
 
-uint8_t Lecture_Version(Etat& etat, Communication& lien) {
-    const uint8_t r = Commande(etat, lien, QStringLiteral("I"), Blanc, "i");
+Resultat Lecture_Version(Etat& etat, Communication& lien) {
+    const Resultat r = Commande(etat, lien, QStringLiteral("I"), Blanc, "i");
     if (r == Fait) etat.Version_Logger = Global::Extraire_Champ(3, etat.Trame_Reception, Blanc);
     return r;
 }
 
-uint8_t Lecture_Etat(Etat& etat, Communication& lien) {
-    const uint8_t r = Commande(etat, lien, QStringLiteral("M"), Blanc, "m");
+Resultat Lecture_Etat(Etat& etat, Communication& lien) {
+    const Resultat r = Commande(etat, lien, QStringLiteral("M"), Blanc, "m");
     if (r != Fait) return r;
     const QString& reponse = etat.Trame_Reception;
     // Everything is read before anything is stored: an unreadable state changes nothing.
@@ -103,12 +103,12 @@ uint8_t Lecture_Etat(Etat& etat, Communication& lien) {
     return Fait;
 }
 
-uint8_t Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
+Resultat Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
     const auto annoncer = [annonces](const QString& texte) {
         if (annonces) annonces->Afficher_Etat(texte);
     };
     annoncer(QStringLiteral("Lecture de l'identité du module"));
-    uint8_t r = Lecture_Identite(etat, lien);
+    Resultat r = Lecture_Identite(etat, lien);
     if (r != Fait) return r;
     annoncer(QStringLiteral("Lecture de la version du module"));
     r = Lecture_Version(etat, lien);
@@ -117,14 +117,14 @@ uint8_t Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
     return Lecture_Etat(etat, lien);
 }
 
-uint8_t Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
-                          bool Sans_Veille) {
+Resultat Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
+                           bool Sans_Veille) {
     const QString trame = QStringLiteral("J ") + Identite.left(Longueur_Identite) + Blanc +
                           (Sans_Veille ? QLatin1Char('1') : QLatin1Char('0'));
     return Commande(etat, lien, trame, Blanc, "i");
 }
 
-uint8_t Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge) {
+Resultat Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge) {
     if (Date_Horloge < etat.Date_Origine) Date_Horloge = etat.Date_Origine;
     QString compte;
     try {
@@ -135,7 +135,7 @@ uint8_t Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge) {
     return Commande(etat, lien, QStringLiteral("C ") + compte, Global::Retour_Chariot, ">");
 }
 
-uint8_t Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut) {
+Resultat Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut) {
     if (!Limites_Campagne::Seuil_Dans_Limites(Seuil_Bas)) Seuil_Bas = Limites_Campagne::Seuil_Min;
     if (!Limites_Campagne::Seuil_Dans_Limites(Seuil_Haut)) Seuil_Haut = Limites_Campagne::Seuil_Max;
     const auto h = static_cast<int16_t>(std::nearbyint(Seuil_Haut * 10.0f));
@@ -144,8 +144,8 @@ uint8_t Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, floa
     return Commande(etat, lien, trame, Global::Retour_Chariot, ">");
 }
 
-uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const QString& Unite,
-                        double Date_Depart, int32_t Nb_Enreg) {
+Resultat Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const QString& Unite,
+                         double Date_Depart, int32_t Nb_Enreg) {
     Periode = static_cast<int16_t>(Limites_Campagne::Periode_Envoyee(Periode));
     QString depart = QStringLiteral("20");
     if (Date_Depart > etat.Date_Origine && lien.Horloge_Lien().Maintenant() < Date_Depart) {
@@ -164,20 +164,20 @@ uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const 
     return Commande(etat, lien, trame, Blanc, "m");
 }
 
-uint8_t Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes) {
-    const uint8_t r = Commande(etat, lien, QStringLiteral("D"), Blanc, "m");
+Resultat Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes) {
+    const Resultat r = Commande(etat, lien, QStringLiteral("D"), Blanc, "m");
     if (r != Fait) return r;
     return Lecture_Reponse_Telechargement(etat, etat.Trame_Reception,
                                           lien.Horloge_Lien().Maintenant(), &comptes);
 }
 
-uint8_t Telechargement(Etat& etat, Communication& lien) {
+Resultat Telechargement(Etat& etat, Communication& lien) {
     Comptes_Telechargement comptes;
     return Telechargement(etat, lien, comptes);
 }
 
-uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
-                                       Comptes_Telechargement* comptes) {
+Resultat Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
+                                        Comptes_Telechargement* comptes) {
     // Read into a table of our own; the shared one changes only once the whole reply is read,
     // so a failed download leaves the previous recording intact.
     auto mesures = std::make_unique<Tableau_Mesures>();

@@ -26,20 +26,20 @@ void Vide_Trames(Etat& etat);
 void Vide_Mesures(Etat& etat);
 
 // Presence test "Q": 0 when the reply begins with ">", 2 otherwise (never 1).
-uint8_t Test_Logger(Etat& etat, Communication& lien);
-uint8_t Lecture_Identite(Etat& etat, Communication& lien);
-uint8_t Lecture_Version(Etat& etat, Communication& lien);
-uint8_t Lecture_Etat(Etat& etat, Communication& lien);
+Resultat Test_Logger(Etat& etat, Communication& lien);
+Resultat Lecture_Identite(Etat& etat, Communication& lien);
+Resultat Lecture_Version(Etat& etat, Communication& lien);
+Resultat Lecture_Etat(Etat& etat, Communication& lien);
 // Identity, version and state in a row, as every reading of a logger does; the first result
 // that is not Fait stops it. Each step is named in `annonces` before its exchange when given.
-uint8_t Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces = nullptr);
-uint8_t Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
-                          bool Sans_Veille);
-uint8_t Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge);
+Resultat Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces = nullptr);
+Resultat Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
+                           bool Sans_Veille);
+Resultat Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge);
 // Clamps the thresholds in place (-49 to 194) before sending them.
-uint8_t Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut);
-uint8_t Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const QString& Unite,
-                        double Date_Depart, int32_t Nb_Enreg);
+Resultat Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut);
+Resultat Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const QString& Unite,
+                         double Date_Depart, int32_t Nb_Enreg);
 // What a download reply read to its end held: its measure lines, and the records its header
 // announced (values / 2 on model 7307).
 struct Comptes_Telechargement {
@@ -56,11 +56,11 @@ struct Comptes_Telechargement {
 // download (2): a logger unplugged right after a complete line ends its reply normally. The
 // lines received are stored all the same, with Nb_Mesures_Annoncees the header's count, so
 // that they can be shown for what they are; `comptes` says how many of each.
-uint8_t Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes);
-uint8_t Telechargement(Etat& etat, Communication& lien);
+Resultat Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes);
+Resultat Telechargement(Etat& etat, Communication& lien);
 
 // The reading of a download reply (header line, then one line per measure): 0 or 2, as above.
-uint8_t Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
-                                       Comptes_Telechargement* comptes = nullptr);
+Resultat Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
+                                        Comptes_Telechargement* comptes = nullptr);
 
 }  // namespace Fonctions_Logger

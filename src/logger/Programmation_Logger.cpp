@@ -9,17 +9,18 @@
 
 namespace Programmation_Logger {
 
-uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne) {
-    uint8_t r = Fonctions_Logger::Ecriture_Alarmes(etat, lien, etat.Seuil_Bas, etat.Seuil_Haut);
+Fonctions_Logger::Resultat Programmer(Etat& etat, Communication& lien, const Campagne& campagne) {
+    Fonctions_Logger::Resultat r =
+        Fonctions_Logger::Ecriture_Alarmes(etat, lien, etat.Seuil_Bas, etat.Seuil_Haut);
     // The time is taken just before the clock command: the alarm exchange (and its retries)
     // must not make every stamp of the next campaign late.
-    if (r == 0)
+    if (r == Fonctions_Logger::Fait)
         r = Fonctions_Logger::Ecriture_Horloge(etat, lien, lien.Horloge_Lien().Maintenant());
-    if (r == 0) {
+    if (r == Fonctions_Logger::Fait) {
         r = Fonctions_Logger::Ecriture_Identite(etat, lien, campagne.Identite,
                                                 campagne.Sans_Veille);
     }
-    if (r == 0) {
+    if (r == Fonctions_Logger::Fait) {
         r = Fonctions_Logger::Demarrage_Enreg(
             etat, lien, campagne.Periode, campagne.Unite,
             campagne.Depart.value_or(lien.Horloge_Lien().Maintenant()), campagne.Nb_Enreg);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "logger/Campagne.h"
+#include "logger/Fonctions_Logger.h"
 
 class Communication;
 struct Etat;
@@ -17,7 +18,7 @@ namespace Programmation_Logger {
 // before its command, identity
 // with the sleep flag, then the start: the first command that does not give 0 stops the
 // sequence and its result is returned.
-uint8_t Programmer(Etat& etat, Communication& lien, const Campagne& campagne);
+Fonctions_Logger::Resultat Programmer(Etat& etat, Communication& lien, const Campagne& campagne);
 
 // The start command restarts the logger's recording: what the user is told first when the
 // logger still holds `mesures` records (none: an empty text, nothing to ask).

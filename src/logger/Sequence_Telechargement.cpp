@@ -6,12 +6,12 @@
 
 namespace Sequence_Telechargement {
 
-uint8_t Telecharger(Etat& etat, Communication& lien,
-                    Fonctions_Logger::Comptes_Telechargement* comptes) {
+Fonctions_Logger::Resultat Telecharger(Etat& etat, Communication& lien,
+                                       Fonctions_Logger::Comptes_Telechargement* comptes) {
     const Entete_Enregistrement avant(etat);
     Fonctions_Logger::Comptes_Telechargement lus;
     Fonctions_Logger::Test_Logger(etat, lien);  // wakes the logger; its answer is not needed
-    uint8_t r = Fonctions_Logger::Lecture_Logger(etat, lien);
+    Fonctions_Logger::Resultat r = Fonctions_Logger::Lecture_Logger(etat, lien);
     // The measures themselves only change when the download command read its reply to the end.
     if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Telechargement(etat, lien, lus);
     if (r != Fonctions_Logger::Fait && !lus.Coupe()) avant.Restaurer(etat);

@@ -15,7 +15,7 @@ namespace Sequence_Telechargement {
 // measures) is put back exactly as it was, so a later save never mixes two recordings; except
 // for a transfer cut off (`comptes` then says Coupe()), whose measures received stay, marked
 // incomplete by Nb_Mesures_Annoncees, so that the user sees what came.
-uint8_t Telecharger(Etat& etat, Communication& lien,
-                    Fonctions_Logger::Comptes_Telechargement* comptes = nullptr);
+Fonctions_Logger::Resultat Telecharger(Etat& etat, Communication& lien,
+                                       Fonctions_Logger::Comptes_Telechargement* comptes = nullptr);
 
 }  // namespace Sequence_Telechargement

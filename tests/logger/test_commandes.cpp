@@ -175,7 +175,7 @@ QString Releve(const Etat& e, int i) {
 TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
     const char* avant = "AVANT|7306V12\r|5|60||05/12/2026 08:00:00";
     const struct {
-        uint8_t (*lire)(Etat&, Communication&);
+        Fonctions_Logger::Resultat (*lire)(Etat&, Communication&);
         const char *reponse, *releve;  // no reply: silence
         int code, i = 0, modele = 7306;
     } cas[] = {

@@ -347,9 +347,9 @@ void Frm_UpLoad::Cmd_UpLoad_Click() {
     campagne.Unite = Cmb_Units->currentText();
     campagne.Depart = saisie->depart;  // "Immédiat" starts now, whatever the boxes still hold
     campagne.Nb_Enreg = saisie->nb_enreg;
-    const uint8_t r = Programmation_Logger::Programmer(etat_, lien_, campagne);
+    const Fonctions_Logger::Resultat r = Programmation_Logger::Programmer(etat_, lien_, campagne);
     emit Seuils_Changes();  // set above, and clamped by the alarm command
-    if (r != 0) {
+    if (r != Fonctions_Logger::Fait) {
         // A logger left half programmed must not look programmed: the window stays for a retry.
         dialogues_.Message(QStringLiteral("Le logger ne répond pas - Erreur N° : %1\nLa "
                                           "programmation n'est pas terminée : appuyer sur OK "
