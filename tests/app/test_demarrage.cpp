@@ -1,7 +1,10 @@
 // Start-up and shutdown of the whole program, with simulated loggers on real pseudo-terminals as
 // its serial ports; and the first installation of its folder.
 #include "Banc_Programme.h"
+#include "Impression_Qt.h"
 #include "app/Installation.h"
+
+using namespace Qt::StringLiterals;
 
 // Without Conf.ini the user is told over the start-up screen and the defaults (port 1) are
 // used; the shutdown writes the session's settings, closes the port and unloads every window.

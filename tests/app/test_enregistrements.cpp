@@ -3,11 +3,14 @@
 // selection, a full disk, a failing logger.
 #include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
+#include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
 #include "archive/Archive.h"
 #include "logger/Fonctions_Logger.h"
 
 #include <qpa/qwindowsysteminterface.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

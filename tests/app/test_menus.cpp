@@ -1,7 +1,10 @@
 // The windows the main window's menus open: about, manual, port choice, and tools, whose cursor
 // mode reads the graph into the status line; and Qt's own file dialog as the program sets it up.
 #include "Banc_Programme.h"
+#include "Impression_Qt.h"
 #include "app/Dialogues_Qt.h"
+
+using namespace Qt::StringLiterals;
 
 // The list holds the ports 1 to 16 that open, on the one in use; leaving, the port the box names
 // becomes the program's, opened and asked for its logger; a text that names none keeps the port

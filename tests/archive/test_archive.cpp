@@ -21,11 +21,14 @@
 
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
+#include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
 #include "Postgres_Prive.h"
 #include "archive/Archive.h"
 #include "core/Etat.h"
 #include "files/Fichier_Enreg.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,5 +1,8 @@
 // caldrix-cli archive as a script uses it (download archives its file: test_cli_logger.cpp).
 #include "Cli_Test.h"
+#include "Impression_Qt.h"
+
+using namespace Qt::StringLiterals;
 
 using ArchiveCli = Cli_Test;
 

@@ -1,5 +1,8 @@
 // caldrix-cli on recordings files: the cooking value, usage, the CSV export, the statistics.
 #include "Cli_Test.h"
+#include "Impression_Qt.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -2,6 +2,9 @@
 #include <cmath>
 
 #include "Cli_Test.h"
+#include "Impression_Qt.h"
+
+using namespace Qt::StringLiterals;
 
 using Download = Cli_Test;
 

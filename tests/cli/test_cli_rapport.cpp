@@ -2,8 +2,11 @@
 #include <QCryptographicHash>
 
 #include "Cli_Test.h"
+#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "Limite_Taille_Fichier.h"
+
+using namespace Qt::StringLiterals;
 
 using Rapport = Cli_Test;
 

@@ -4,7 +4,10 @@
 #include <clocale>
 
 #include "Cli_Test.h"
+#include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,5 +1,8 @@
 // The numeric and masked edit boxes as the user types into them.
 #include "Essai_Fenetres.h"
+#include "Impression_Qt.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

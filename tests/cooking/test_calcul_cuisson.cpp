@@ -6,11 +6,14 @@
 #include <cmath>
 #include <vector>
 
+#include "Impression_Qt.h"
 #include "cooking/Calcul_Cuisson.h"
 #include "cooking/Parametres_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

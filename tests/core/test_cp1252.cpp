@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include "Impression_Qt.h"
 #include "core/Cp1252.h"
 
 TEST(Cp1252, ChaqueOctetSelonLeConvertisseurDuSysteme) {

@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "Impression_Qt.h"
 #include "core/Dossier_Programme.h"
+
+using namespace Qt::StringLiterals;
 
 TEST(DossierProgramme, LePortParSonLienSinonLePeripheriqueSerie) {
     QTemporaryDir dossier;

@@ -1,8 +1,11 @@
 // The shared record: its tables' bounds, the model and unit rules, the clock origins.
 #include <gtest/gtest.h>
 
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
+
+using namespace Qt::StringLiterals;
 
 TEST(Etat, TablesIndexeesDe1ALeurTaille) {
     const auto etat = Etat::Nouveau();

@@ -1,9 +1,12 @@
 // Reply fields and conversions, against the cases the logger replies produce.
 #include <gtest/gtest.h>
 
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "core/Global.h"
 #include "core/Textes.h"
+
+using namespace Qt::StringLiterals;
 
 using namespace Global;
 

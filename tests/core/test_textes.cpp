@@ -9,7 +9,10 @@
 #include <optional>
 #include <random>
 
+#include "Impression_Qt.h"
 #include "core/Textes.h"
+
+using namespace Qt::StringLiterals;
 
 TEST(Textes, ArrondiDesMoitiesAuPair) {
     for (const auto& [valeur, arrondi] : {std::pair{1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.5001, 3}})

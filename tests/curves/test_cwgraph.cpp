@@ -2,9 +2,12 @@
 // and the legend; the measures of the shared record drawn on it, and the selection of those it
 // shows.
 #include "Essai_Fenetres.h"
+#include "Impression_Qt.h"
 #include "core/Plage_Dates.h"
 #include "stats/Statistiques.h"
 #include "table/Lignes_Tableau.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

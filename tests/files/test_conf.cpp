@@ -5,8 +5,11 @@
 #include <tuple>
 
 #include "Dossier_Temporaire.h"
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "files/Conf.h"
+
+using namespace Qt::StringLiterals;
 
 using namespace Import_Export;
 

@@ -6,10 +6,13 @@
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
 #include "Fixtures.h"
+#include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "files/Fichier_Enreg.h"
+
+using namespace Qt::StringLiterals;
 
 using namespace Import_Export;
 

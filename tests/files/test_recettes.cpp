@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "Dossier_Temporaire.h"
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "files/Recettes.h"
+
+using namespace Qt::StringLiterals;
 
 using namespace Import_Export;
 

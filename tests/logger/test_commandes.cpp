@@ -8,6 +8,7 @@
 
 #include "Enregistrement_Essai.h"
 #include "Etats_Releves.h"
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "core/Global.h"
 #include "core/Horloge.h"
@@ -16,6 +17,8 @@
 #include "logger/Fonctions_Logger.h"
 #include "logger/Port_Serie.h"
 #include "logger/Programmation_Logger.h"
+
+using namespace Qt::StringLiterals;
 
 using namespace Fonctions_Logger;
 

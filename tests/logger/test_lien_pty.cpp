@@ -9,6 +9,7 @@
 
 #include "Courbe_Simulee.h"
 #include "Enregistrement_Essai.h"
+#include "Impression_Qt.h"
 #include "Options_Simulateur.h"
 #include "Terminal_Simule.h"
 #include "core/Horloge.h"
@@ -18,6 +19,8 @@
 #include "logger/Fonctions_Logger.h"
 #include "logger/Port_QSerialPort.h"
 #include "logger/Sequence_Telechargement.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include "Essai_Fenetres.h"
+#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "printing/Impression.h"
 #include "printing/Imprimante_Systeme.h"
 #include "table/Lignes_Tableau.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

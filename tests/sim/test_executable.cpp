@@ -7,12 +7,15 @@
 #include <QTemporaryDir>
 
 #include "Fixtures.h"
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "core/Textes.h"
 #include "logger/Communication.h"
 #include "logger/Port_QSerialPort.h"
 #include "logger/Sequence_Telechargement.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The simulated logger fed frames directly, without a terminal.
 #include <gtest/gtest.h>
 
+#include "Impression_Qt.h"
 #include "Logger_Simule.h"
 
 namespace {

@@ -1,10 +1,13 @@
 // The simulator's command line: the logger it plays, or the message of a wrong option.
+#include "Impression_Qt.h"
 #include "Options_Simulateur.h"
 
 #include <gtest/gtest.h>
 
 #include "Fixtures.h"
 #include "core/Textes.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

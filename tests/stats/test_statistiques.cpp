@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "Enregistrement_Essai.h"
+#include "Impression_Qt.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "stats/Statistiques.h"
 #include "stats/Statistiques_JSON.h"
 #include "stats/Statistiques_Texte.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

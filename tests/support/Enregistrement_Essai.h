@@ -36,7 +36,7 @@ class Enregistrement_Essai {
 
     void Remplir(Etat& etat) const {
         etat.Identite_Logger = identite_;
-        etat.Version_Logger = QString::number(modele_) + u"V12\r"_s;
+        etat.Version_Logger = QString::number(modele_) + QStringLiteral("V12\r");
         etat.Periode_Enreg = static_cast<int16_t>(periode_);
         etat.Num_Recette = recette_;
         etat.Commentaire = commentaire_;
@@ -71,7 +71,7 @@ class Enregistrement_Essai {
 
   private:
     int modele_;
-    QString identite_ = u"FOUR"_s;
+    QString identite_ = QStringLiteral("FOUR");
     int periode_ = 60;
     double debut_;
     uint8_t recette_ = 0;

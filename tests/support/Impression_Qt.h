@@ -5,8 +5,6 @@
 #include <QString>
 #include <ostream>
 
-using namespace Qt::StringLiterals;
-
 inline void PrintTo(const QString& texte, std::ostream* sortie) {
     *sortie << '"' << texte.toUtf8().toStdString() << '"';
 }

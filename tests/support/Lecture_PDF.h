@@ -15,8 +15,9 @@ inline QString Sortie_Outil(const QString& programme, const QStringList& argumen
 
 // The pages in order, each laid out as on the paper.
 inline QStringList Pages_PDF(const QString& chemin) {
-    QStringList pages =
-        Sortie_Outil(u"pdftotext"_s, {u"-layout"_s, chemin, u"-"_s}).split(QChar(12));
+    QStringList pages = Sortie_Outil(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), chemin, QStringLiteral("-")})
+                            .split(QChar(12));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
     return pages;
 }

@@ -30,7 +30,7 @@ class Postgres_Prive : public ::testing::Environment {
         return *commun;
     }
     void TearDown() override {
-        if (absence_.isEmpty() && !Lancer(u"pg_ctl stop -m fast -w -D"_s))
+        if (absence_.isEmpty() && !Lancer(QStringLiteral("pg_ctl stop -m fast -w -D")))
             ADD_FAILURE() << "arrêt du serveur PostgreSQL : " << sortie_.toStdString();
         dossier_.remove();
     }
@@ -39,37 +39,43 @@ class Postgres_Prive : public ::testing::Environment {
     const QString& Absence() const { return absence_; }
     // A new empty base, as the address the archive takes; `proprietaire` may make tables in it
     // (a role of Ajouter_Role), though the address keeps the trusted user.
-    QString Nouvelle_Base(const QString& proprietaire = u"caldrix"_s) {
-        const QString base = u"essai_%1"_s.arg(++bases_);
-        EXPECT_TRUE(Lancer(u"createdb -h 127.0.0.1 -U caldrix -p %1 -O %2 %3"_s.arg(port_).arg(
-            proprietaire, base)))
+    QString Nouvelle_Base(const QString& proprietaire = QStringLiteral("caldrix")) {
+        const QString base = QStringLiteral("essai_%1").arg(++bases_);
+        EXPECT_TRUE(Lancer(QStringLiteral("createdb -h 127.0.0.1 -U caldrix -p %1 -O %2 %3")
+                               .arg(port_)
+                               .arg(proprietaire, base)))
             << sortie_.toStdString();
-        return u"postgresql://caldrix@127.0.0.1:%1/%2"_s.arg(QString::number(port_), base);
+        return QStringLiteral("postgresql://caldrix@127.0.0.1:%1/%2")
+            .arg(QString::number(port_), base);
     }
     // A role that logs in with this password only (scram-sha-256), as a site's server asks it.
     // Its pg_hba.conf line comes before the trust lines; the server reads it again.
     bool Ajouter_Role(const QString& nom, const QString& mot_de_passe) {
         if (!Lancer(
-                u"psql -X -q -v ON_ERROR_STOP=1 -h 127.0.0.1 -U caldrix -d postgres -p %1 -c"_s.arg(
-                    port_),
-                {u"CREATE ROLE %1 LOGIN PASSWORD '%2'"_s.arg(nom, mot_de_passe)})) {
+                QStringLiteral(
+                    "psql -X -q -v ON_ERROR_STOP=1 -h 127.0.0.1 -U caldrix -d postgres -p %1 -c")
+                    .arg(port_),
+                {QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(nom, mot_de_passe)})) {
             return false;
         }
-        QFile regles(dossier_.filePath(u"data/pg_hba.conf"_s));
+        QFile regles(dossier_.filePath(QStringLiteral("data/pg_hba.conf")));
         if (!regles.open(QIODevice::ReadOnly)) return false;
         const QByteArray avant = regles.readAll();
         regles.close();
         if (!regles.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-        regles.write(u"host all %1 127.0.0.1/32 scram-sha-256\n"_s.arg(nom).toUtf8() + avant);
+        regles.write(QStringLiteral("host all %1 127.0.0.1/32 scram-sha-256\n").arg(nom).toUtf8() +
+                     avant);
         regles.close();
-        if (!Lancer(u"pg_ctl reload -D"_s)) return false;
+        if (!Lancer(QStringLiteral("pg_ctl reload -D"))) return false;
         // The reload is only asked for: the rule holds once the role without its password is
         // turned away.
         const QDeadlineTimer limite(30000);
         while (!limite.hasExpired()) {
-            if (!Lancer(u"psql -X -w -h 127.0.0.1 -d postgres -p %1 -U %2 -c"_s.arg(port_).arg(nom),
-                        {u"SELECT 1"_s})) {
-                return sortie_.contains(u"password"_s);
+            if (!Lancer(QStringLiteral("psql -X -w -h 127.0.0.1 -d postgres -p %1 -U %2 -c")
+                            .arg(port_)
+                            .arg(nom),
+                        {QStringLiteral("SELECT 1")})) {
+                return sortie_.contains(QStringLiteral("password"));
             }
         }
         return false;
@@ -77,27 +83,28 @@ class Postgres_Prive : public ::testing::Environment {
     int Port() const { return port_; }
     // The server's main process, which takes the connections.
     pid_t Processus_Principal() const {
-        QFile pid(dossier_.filePath(u"data/postmaster.pid"_s));
+        QFile pid(dossier_.filePath(QStringLiteral("data/postmaster.pid")));
         return pid.open(QIODevice::ReadOnly) ? pid.readLine().trimmed().toInt() : 0;
     }
     bool Demarrer() {
         // The socket in our folder: the machine's own server, if any, is never disturbed.
-        return Lancer(u"pg_ctl start -w -t 60 -D"_s,
-                      {u"-l"_s, dossier_.filePath(u"journal.log"_s), u"-o"_s,
-                       u"-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2"_s.arg(
-                           QString::number(port_), dossier_.path())});
+        return Lancer(QStringLiteral("pg_ctl start -w -t 60 -D"),
+                      {QStringLiteral("-l"), dossier_.filePath(QStringLiteral("journal.log")),
+                       QStringLiteral("-o"),
+                       QStringLiteral("-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2")
+                           .arg(QString::number(port_), dossier_.path())});
     }
     // A crash, as a pulled plug gives it: no shutdown, connections cut.
-    bool Arreter_Brutalement() { return Lancer(u"pg_ctl stop -m immediate -w -D"_s); }
+    bool Arreter_Brutalement() { return Lancer(QStringLiteral("pg_ctl stop -m immediate -w -D")); }
 
   private:
     Postgres_Prive() {
         // The newest version installed the Debian way.
         int version = 0;
-        for (const QString& v :
-             QDir(u"/usr/lib/postgresql"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString bin = u"/usr/lib/postgresql/%1/bin/"_s.arg(v);
-            if (v.toInt() > version && QFile::exists(bin + u"initdb"_s)) {
+        for (const QString& v : QDir(QStringLiteral("/usr/lib/postgresql"))
+                                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(v);
+            if (v.toInt() > version && QFile::exists(bin + QStringLiteral("initdb"))) {
                 version = v.toInt();
                 binaires_ = bin;
             }
@@ -108,26 +115,30 @@ class Postgres_Prive : public ::testing::Environment {
         essai.close();
         const passwd* postgres = getpwnam("postgres");
         if (binaires_.isEmpty()) {
-            absence_ = u"PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)"_s;
+            absence_ = QStringLiteral("PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)");
         } else if (geteuid() == 0 &&
                    (!postgres || chown(QFile::encodeName(dossier_.path()).constData(),
                                        postgres->pw_uid, postgres->pw_gid) != 0)) {
-            absence_ = u"initdb refuse root, et le dossier ne peut aller à postgres"_s;
-        } else if (!Lancer(u"initdb -A trust -U caldrix -E UTF8 --no-locale --no-sync -D"_s) ||
+            absence_ = QStringLiteral("initdb refuse root, et le dossier ne peut aller à postgres");
+        } else if (!Lancer(QStringLiteral(
+                       "initdb -A trust -U caldrix -E UTF8 --no-locale --no-sync -D")) ||
                    !Demarrer()) {
-            absence_ = u"le serveur PostgreSQL n'a pas démarré : "_s + sortie_;
+            absence_ = QStringLiteral("le serveur PostgreSQL n'a pas démarré : ") + sortie_;
         }
     }
     // One of the PostgreSQL programs, its arguments blank separated, then the data folder.
     bool Lancer(const QString& commande, const QStringList& suite = {}) {
         QStringList arguments = commande.split(u' ');
         // Every command that ends in -D takes the data folder.
-        if (arguments.last() == u"-D"_s) arguments << dossier_.filePath(u"data"_s);
+        if (arguments.last() == QStringLiteral("-D"))
+            arguments << dossier_.filePath(QStringLiteral("data"));
         arguments << suite;
         QString programme = binaires_ + arguments.takeFirst();
         if (geteuid() == 0) {
-            arguments = QStringList{u"-u"_s, u"postgres"_s, u"--"_s, programme} + arguments;
-            programme = u"runuser"_s;
+            arguments = QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
+                                    QStringLiteral("--"), programme} +
+                        arguments;
+            programme = QStringLiteral("runuser");
         }
         QProcess processus;
         processus.setProcessChannelMode(QProcess::MergedChannels);
@@ -139,7 +150,7 @@ class Postgres_Prive : public ::testing::Environment {
         return fini && processus.exitStatus() == QProcess::NormalExit && processus.exitCode() == 0;
     }
 
-    QTemporaryDir dossier_{u"/tmp/caldrix-postgres-XXXXXX"_s};  // no blanks
+    QTemporaryDir dossier_{QStringLiteral("/tmp/caldrix-postgres-XXXXXX")};  // no blanks
     QString binaires_, absence_;
     int port_ = 0, bases_ = 0;
     QString sortie_;  // the last command's output, for the reason of a failure

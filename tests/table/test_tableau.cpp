@@ -1,7 +1,10 @@
 // The numeric table: its lines for each model and curve, within the graph's time range, and
 // the window that lists them over a real graph.
 #include "Essai_Fenetres.h"
+#include "Impression_Qt.h"
 #include "table/Lignes_Tableau.h"
+
+using namespace Qt::StringLiterals;
 
 // Columns of 23, 8 and 8 characters, a longer value kept whole, the date alone at midnight;
 // the 7307 header names "%Hr" even with its curve hidden, a 7306 one "minutes" while the

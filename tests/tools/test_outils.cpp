@@ -2,6 +2,9 @@
 // reads from the graph when it loads, and how its boxes, modes and zoom write back to the graph
 // and the thresholds.
 #include "Essai_Fenetres.h"
+#include "Impression_Qt.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -3,7 +3,10 @@
 #include <QTableWidget>
 
 #include "Banc_Programme.h"
+#include "Impression_Qt.h"
 #include "archive/gui/Frm_Archives.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,10 +1,13 @@
 // "Statistiques" and "Rapport PDF" from the main window, on a recordings file opened as the user
 // opens it: the figures of the range the graph shows, and the one-page report read back.
 #include "Banc_Programme.h"
+#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "core/Empreinte.h"
 #include "stats/gui/Frm_Statistiques.h"
 #include "tools/Frm_Outils.h"
+
+using namespace Qt::StringLiterals;
 
 TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
     Banc_Programme banc;

@@ -35,7 +35,7 @@ class Banc_Programme {
         Import_Export::Recettes_Defaut(*etat, 70, 10, 55);
         ASSERT_EQ(Import_Export::Ecriture_Conf(*etat), Import_Export::Resultat_Ecriture::Ecrit);
         ASSERT_EQ(Import_Export::Ecriture_Recettes(*etat), Import_Export::Resultat_Ecriture::Ecrit);
-        ASSERT_TRUE(QDir(dossier_.path()).mkpath(u"Sauvegardes"_s));
+        ASSERT_TRUE(QDir(dossier_.path()).mkpath(QStringLiteral("Sauvegardes")));
     }
 
     // A logger of this model answering on port n (the link ports/COM<n>).
@@ -66,7 +66,7 @@ class Banc_Programme {
     void Relier(int port) {
         Origines_Horloge(*etat_, horloge_.Maintenant());
         lien_.Port().Definir_Port(port);
-        lien_.Port().Definir_Parametres(u"9600, N, 8, 1"_s);
+        lien_.Port().Definir_Parametres(QStringLiteral("9600, N, 8, 1"));
         EXPECT_TRUE(lien_.Port().Ouvrir());
     }
 
@@ -81,7 +81,7 @@ class Banc_Programme {
     std::map<int, std::unique_ptr<Terminal_Simule>> loggers_;
     std::unique_ptr<Etat> etat_ = Etat::Nouveau();
     Horloge_Systeme horloge_;
-    Port_QSerialPort port_{[this](int n) { return Chemin(u"ports/COM%1"_s.arg(n)); }};
+    Port_QSerialPort port_{[this](int n) { return Chemin(QStringLiteral("ports/COM%1").arg(n)); }};
     Communication lien_{*etat_, port_, horloge_};
     std::unique_ptr<Frm_Principal> fenetre_;
 };

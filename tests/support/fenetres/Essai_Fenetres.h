@@ -35,7 +35,7 @@
 #include "table/Frm_Num_Data.h"
 #include "tools/Frm_Outils.h"
 
-// Texts as the tests write them: u"..."_s.
+// Texts as the tests write them: QStringLiteral("...").
 using namespace Qt::StringLiterals;
 
 // How many windows of this name are shown.
