@@ -29,21 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (int n = 0; n < 8; ++n) {
         Global::Extraire_Champ(n, reponse, QLatin1Char(' '));
         Global::Extraire_Champ(n, reponse, QChar(13));
-        try {
-            Global::Nombre_Reponse(Global::Champ(n, reponse, QLatin1Char(' ')));
-        } catch (const Erreur_Conversion&) {
-        }
+        Global::Nombre_Reponse(Global::Champ(n, reponse, QLatin1Char(' ')));
     }
-    try {
-        Global::Conversion_Date(*etat, Global::Extraire_Champ(1, reponse, QLatin1Char(' ')),
-                                Global::Extraire_Champ(2, reponse, QLatin1Char(' ')), maintenant);
-    } catch (const Erreur_Conversion&) {
-    }
+    Global::Conversion_Date(Global::Origines_Etat(*etat),
+                            Global::Champ(1, reponse, QLatin1Char(' ')),
+                            Global::Champ(2, reponse, QLatin1Char(' ')), maintenant);
     QString reste = reponse;
-    try {
-        while (!reste.isEmpty())
-            Global::Extraire_Ligne(reste);
-    } catch (const Erreur_Debordement&) {
+    while (!reste.isEmpty()) {
+        if (!Global::Extraire_Ligne(reste)) break;
     }
     return 0;
 }

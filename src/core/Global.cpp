@@ -26,36 +26,40 @@ QString Extraire_Champ(int Num_Champ, const QString& Chaine, QChar Separateur) {
 }
 
 namespace {
-// Length of the first line of `texte`, carriage return included.
-qsizetype Longueur_Premiere_Ligne(QStringView texte) {
+// Length of the first line of `texte`, carriage return included; nothing when it is longer
+// than a line may be.
+std::optional<qsizetype> Longueur_Premiere_Ligne(QStringView texte) {
     const qsizetype limite = std::min<qsizetype>(texte.size(), Longueur_Ligne_Max);
     const qsizetype cr = texte.left(limite).indexOf(Retour_Chariot);
     if (cr >= 0) return cr + 1;
-    if (texte.size() >= Longueur_Ligne_Max) throw Erreur_Debordement("ligne trop longue");
+    if (texte.size() >= Longueur_Ligne_Max) return std::nullopt;
     return texte.size();
 }
 }  // namespace
 
-QString Extraire_Ligne(QString& Chaine) {
-    if (Chaine.isEmpty()) return {};
-    const qsizetype n = Longueur_Premiere_Ligne(Chaine);
-    QString ligne = Chaine.left(n);
-    Chaine.remove(0, n);
+std::optional<QString> Extraire_Ligne(QString& Chaine) {
+    if (Chaine.isEmpty()) return QString();
+    const std::optional<qsizetype> n = Longueur_Premiere_Ligne(Chaine);
+    if (!n) return std::nullopt;
+    QString ligne = Chaine.left(*n);
+    Chaine.remove(0, *n);
     return ligne;
 }
 
-QStringView Lecteur_Lignes::Suivante() {
-    if (Fini()) return {};
-    const qsizetype n = Longueur_Premiere_Ligne(texte_.mid(position_));
-    const QStringView ligne = texte_.mid(position_, n);
-    position_ += n;
+std::optional<QStringView> Lecteur_Lignes::Suivante() {
+    if (Fini()) return QStringView();
+    const std::optional<qsizetype> n = Longueur_Premiere_Ligne(texte_.mid(position_));
+    if (!n) return std::nullopt;
+    const QStringView ligne = texte_.mid(position_, *n);
+    position_ += *n;
     return ligne;
 }
 
 namespace {
 // Reads "&H" + text the way the logger's counts were always read: hexadecimal digits up to the
-// first other character; up to 4 digits a signed 16-bit value, 5 to 8 a signed 32-bit one.
-int32_t Lecture_Hexa(const QString& texte) {
+// first other character; up to 4 digits a signed 16-bit value, 5 to 8 a signed 32-bit one;
+// nothing beyond 8 digits.
+std::optional<int32_t> Lecture_Hexa(const QString& texte) {
     uint32_t valeur = 0;
     int chiffres = 0;
     for (QChar c : texte) {
@@ -70,7 +74,7 @@ int32_t Lecture_Hexa(const QString& texte) {
         } else {
             break;
         }
-        if (++chiffres > 8) throw Erreur_Conversion("nombre hexadécimal trop long");
+        if (++chiffres > 8) return std::nullopt;
         valeur = (valeur << 4) | static_cast<uint32_t>(v);
     }
     if (chiffres <= 4) return static_cast<int16_t>(static_cast<uint16_t>(valeur));
@@ -82,28 +86,34 @@ void Complete_Zero(QString& mot_bas) {
 }
 }  // namespace
 
-double Conversion_Date(const Etat& etat, QString Mot_Haut, QString Mot_Bas, double maintenant) {
-    Complete_Zero(Mot_Bas);
-    double date = etat.Date_Origine +
-                  Lecture_Hexa(Mot_Haut + Mot_Bas) / static_cast<double>(Secondes_Par_Jour);
-    if (date > maintenant) {
-        Complete_Zero(Mot_Bas);
-        date = etat.Date_Origine_Precedente +
-               Lecture_Hexa(Mot_Haut + Mot_Bas) / static_cast<double>(Secondes_Par_Jour);
-    }
-    return date;
+Origines Origines_Etat(const Etat& etat) {
+    return {etat.Date_Origine, etat.Date_Origine_Precedente};
 }
 
-QString Conversion_Secondes(const Etat& etat, double date) {
+std::optional<double> Conversion_Date(const Origines& origines, QStringView Mot_Haut,
+                                      QStringView Mot_Bas, double maintenant) {
+    QString bas = Mot_Bas.toString();
+    Complete_Zero(bas);
+    std::optional<int32_t> compte = Lecture_Hexa(Mot_Haut.toString() + bas);
+    if (!compte) return std::nullopt;
+    const double date = origines.actuelle + *compte / static_cast<double>(Secondes_Par_Jour);
+    if (date <= maintenant) return date;
+    Complete_Zero(bas);
+    compte = Lecture_Hexa(Mot_Haut.toString() + bas);
+    if (!compte) return std::nullopt;
+    return origines.precedente + *compte / static_cast<double>(Secondes_Par_Jour);
+}
+
+std::optional<QString> Conversion_Secondes(const Etat& etat, double date) {
     const double secondes = std::nearbyint((date - etat.Date_Origine) * Secondes_Par_Jour);
     if (!(secondes >= std::numeric_limits<int32_t>::min() &&
           secondes <= std::numeric_limits<int32_t>::max())) {
-        throw Erreur_Conversion("date hors de l'horloge du logger");
+        return std::nullopt;  // outside what the logger's clock can hold
     }
     return QString::number(static_cast<int32_t>(secondes));
 }
 
-int16_t Nombre_Reponse(QStringView champ) {
+std::optional<int16_t> Nombre_Reponse(QStringView champ) {
     const QStringView t = champ.trimmed();
     // Decimal digits with an optional sign and fraction; nothing else is a reply number.
     qsizetype i = 0;
@@ -117,12 +127,12 @@ int16_t Nombre_Reponse(QStringView champ) {
         } else if (c == '.' && !point) {
             point = true;
         } else {
-            throw Erreur_Conversion("nombre illisible");
+            return std::nullopt;
         }
     }
-    if (!chiffre) throw Erreur_Conversion("nombre illisible");
+    if (!chiffre) return std::nullopt;
     const auto valeur = Lecture_Entier(t, INT16_MIN, INT16_MAX);
-    if (!valeur) throw Erreur_Conversion("nombre hors limites");
+    if (!valeur) return std::nullopt;
     return static_cast<int16_t>(*valeur);
 }
 

@@ -5,21 +5,9 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <stdexcept>
+#include <optional>
 
 struct Etat;
-
-// A reply number that is no number, or out of range, or a count that cannot be written.
-class Erreur_Conversion : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// A reply line longer than the 255 characters a line may hold.
-class Erreur_Debordement : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 namespace Global {
 
@@ -32,9 +20,10 @@ QString Extraire_Champ(int Num_Champ, const QString& Chaine, QChar Separateur);
 // The same without copying, for the download's thousands of lines.
 QStringView Champ(int Num_Champ, QStringView Chaine, QChar Separateur);
 
-// Takes the first line (carriage return included) off Chaine. Throws Erreur_Debordement when
-// the text is 255 characters or more with no carriage return among the first 255.
-QString Extraire_Ligne(QString& Chaine);
+// Takes the first line (carriage return included) off Chaine. Nothing, and Chaine unchanged,
+// when the text is 255 characters or more with no carriage return among the first 255: a line
+// longer than a line may be.
+std::optional<QString> Extraire_Ligne(QString& Chaine);
 
 // Walks the lines of a text without removing them from its front, with the same rules as
 // Extraire_Ligne: reading a whole download stays linear.
@@ -42,7 +31,8 @@ class Lecteur_Lignes {
   public:
     explicit Lecteur_Lignes(QStringView texte) : texte_(texte) {}
     bool Fini() const { return position_ >= texte_.size(); }
-    QStringView Suivante();  // throws Erreur_Debordement
+    // Nothing for a line over 255 characters; the reader then stays where it is.
+    std::optional<QStringView> Suivante();
     QStringView Reste() const { return texte_.mid(position_); }
 
   private:
@@ -50,16 +40,26 @@ class Lecteur_Lignes {
     qsizetype position_ = 0;
 };
 
+// The logger clock's origins: the start of the current three-year window and of the previous
+// one (Date_Origine, Date_Origine_Precedente of the shared record).
+struct Origines {
+    double actuelle = 0;
+    double precedente = 0;
+};
+Origines Origines_Etat(const Etat& etat);
+
 // A logger clock count (hexadecimal high and low parts) as a date; counts that would lie
-// after `maintenant` belong to the previous three-year window.
-double Conversion_Date(const Etat& etat, QString Mot_Haut, QString Mot_Bas, double maintenant);
-// A date as the logger clock count in decimal digits. Throws Erreur_Conversion when the
-// count does not fit in 32 bits.
-QString Conversion_Secondes(const Etat& etat, double date);
+// after `maintenant` belong to the previous three-year window. Nothing for a count of more
+// than 8 hexadecimal digits.
+std::optional<double> Conversion_Date(const Origines& origines, QStringView Mot_Haut,
+                                      QStringView Mot_Bas, double maintenant);
+// A date as the logger clock count in decimal digits; nothing when the count does not fit in
+// 32 bits.
+std::optional<QString> Conversion_Secondes(const Etat& etat, double date);
 
 // A reply field as a signed 16-bit number (blanks and carriage return around it ignored,
-// fractions rounded half to even). Throws Erreur_Conversion.
-int16_t Nombre_Reponse(QStringView champ);
+// fractions rounded half to even); nothing for any other text or a number out of range.
+std::optional<int16_t> Nombre_Reponse(QStringView champ);
 
 // Pads with blanks: a text of length L <= Largeur comes back Largeur + 1 characters long.
 QString Complete_Espaces(const QString& Chaine, uint8_t Largeur);

@@ -4,7 +4,6 @@
 
 #include "core/Cp1252.h"
 #include "core/Etat.h"
-#include "core/Global.h"
 #include "core/Horloge.h"
 #include "core/Sorties.h"
 #include "logger/Fonctions_Logger.h"
@@ -24,7 +23,7 @@ void Communication::Afficher(const char* texte) {
     if (sortie_etat_) sortie_etat_->Afficher_Etat(QString::fromUtf8(texte));
 }
 
-uint8_t Communication::Ouverture_Port(uint8_t numero) {
+Fonctions_Logger::Resultat Communication::Ouverture_Port(uint8_t numero) {
     numero_ = numero;
     port_.Definir_Port(numero);
     port_.Definir_Parametres(QStringLiteral("9600, N, 8, 1"));
@@ -49,13 +48,12 @@ void Communication::Rouvrir_Port() {
     port_.Activer_DTR();
 }
 
-uint8_t Communication::Echange_Logger() {
+Fonctions_Logger::Resultat Communication::Echange_Logger(std::optional<int64_t> longueur_attendue) {
     horloge_.Traiter_Evenements();
     // A logger unplugged and plugged back: its port is opened again, once, before the
     // attempts, instead of failing until the user reopens it through the port choice.
     if (!port_.Verifier_Ouvert()) Rouvrir_Port();
     horloge_.Attendre(Pause_Avant_Echange);
-    const bool telechargement = etat_.Trame_Emission[0] == 'D';
     for (int tentative = 0; tentative < Nb_Tentatives; ++tentative) {
         port_.Ecrire(QByteArray());
         Afficher("Communication en cours");
@@ -72,28 +70,24 @@ uint8_t Communication::Echange_Logger() {
         do {
             etat_.Trame_Reception += Cp1252::Decode(port_.Lire());
             if (port_.Nb_Octets_En_Attente() == 0) horloge_.Attendre(Pause_Sans_Reception);
-            if (telechargement) Progression_Telechargement();
+            if (longueur_attendue) Progression(*longueur_attendue);
         } while (port_.Nb_Octets_En_Attente() != 0);
 
         if (etat_.Trame_Reception.endsWith(Global::Retour_Chariot)) {
             Afficher("Pret");
-            return 0;
+            return Fonctions_Logger::Fait;
         }
         Afficher("Pas de réponse");
         horloge_.Attendre(Pause_Apres_Echec);
         port_.Lire();
         etat_.Trame_Reception.clear();
     }
-    return 1;
+    return Fonctions_Logger::Sans_Reponse;
 }
 
-void Communication::Progression_Telechargement() {
+void Communication::Progression(int64_t longueur_attendue) {
     if (!progression_) return;
-    // Expected reply length in hundredths: 10 characters a measure for model 7307
-    // ("t 215 567" + CR, two values), 6 for the others ("t 215" + CR).
-    const double k = Est_Modele_7307(etat_.Version_Logger)
-                         ? std::nearbyint(etat_.Nb_Mesures / 200.0 * 10)
-                         : std::nearbyint(etat_.Nb_Mesures / 100.0 * 6);
+    const double k = std::nearbyint(static_cast<double>(longueur_attendue) / 100.0);
     const double p = std::nearbyint(static_cast<double>(etat_.Trame_Reception.size()) / (k + 1));
     progression_->Progess_Bar_Value(static_cast<int32_t>(std::min(p, 1e9)));
 }

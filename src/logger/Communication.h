@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "logger/Fonctions_Logger.h"
 
 class Horloge;
 class Port_Serie;
@@ -20,20 +23,22 @@ class Communication {
     void Definir_Sortie_Etat(Sortie_Etat* sortie) { sortie_etat_ = sortie; }
     void Definir_Sortie_Progression(Sortie_Progression* sortie) { progression_ = sortie; }
 
-    // Opens the port at 9600, N, 8, 1 and runs the presence test: 0 when a logger answers,
-    // 2 otherwise. Every failing step is skipped.
-    uint8_t Ouverture_Port(uint8_t numero);
+    // Opens the port at 9600, N, 8, 1 and runs the presence test: Fait when a logger answers,
+    // Reponse_Inattendue otherwise. Every failing step is skipped.
+    Fonctions_Logger::Resultat Ouverture_Port(uint8_t numero);
     void Fermeture_Port();
 
     // Sends the command in Trame_Emission and collects the reply into Trame_Reception, up to
-    // three attempts: 0 when a reply ending with a carriage return came, 1 otherwise.
-    uint8_t Echange_Logger();
+    // three attempts: Fait when a reply ending with a carriage return came, Sans_Reponse
+    // otherwise. Given the length the reply should have, in characters, the progress sink
+    // follows it in hundredths of that length.
+    Fonctions_Logger::Resultat Echange_Logger(std::optional<int64_t> longueur_attendue = {});
 
     Horloge& Horloge_Lien() { return horloge_; }
     Port_Serie& Port() { return port_; }
 
   private:
-    void Progression_Telechargement();
+    void Progression(int64_t longueur_attendue);
     // The port opened again as Ouverture_Port opened it, without the presence test.
     void Rouvrir_Port();
     void Afficher(const char* texte);

@@ -12,15 +12,13 @@
 #include "core/Textes.h"
 #include "logger/Campagne.h"
 #include "logger/Communication.h"
+#include "logger/Reponses_Logger.h"
 
 namespace Fonctions_Logger {
 
 using Global::Champ;
 
 namespace {
-
-// A logger stamps each record one second short of the whole periods since its start.
-constexpr int Avance_Horodatage_s = 1;
 
 const QChar Blanc = QLatin1Char(' ');
 
@@ -35,12 +33,19 @@ void Poser_Trame(Etat& etat, const QString& commande) {
     etat.Trame_Emission[n] = 13;
 }
 
-// Clears, lays the frame, exchanges; 0 when a reply came whose first field is `attendu`.
-Resultat Commande(Etat& etat, Communication& lien, const QString& trame, QChar separateur,
-                  const char* attendu) {
+// Clears, lays the frame and exchanges; the exchange is told how long the reply should be when
+// that is known.
+Resultat Echanger(Etat& etat, Communication& lien, const QString& trame,
+                  std::optional<int64_t> longueur = std::nullopt) {
     Vide_Trames(etat);
     Poser_Trame(etat, trame);
-    if (lien.Echange_Logger() == Sans_Reponse) return Sans_Reponse;
+    return lien.Echange_Logger(longueur) == Fait ? Fait : Sans_Reponse;
+}
+
+// An exchange whose reply must start with the field `attendu`.
+Resultat Commande(Etat& etat, Communication& lien, const QString& trame, QChar separateur,
+                  const char* attendu, std::optional<int64_t> longueur = std::nullopt) {
+    if (Echanger(etat, lien, trame, longueur) != Fait) return Sans_Reponse;
     if (Champ(1, etat.Trame_Reception, separateur) != QLatin1String(attendu)) {
         return Reponse_Inattendue;
     }
@@ -60,61 +65,91 @@ void Vide_Mesures(Etat& etat) {
 }
 
 Resultat Test_Logger(Etat& etat, Communication& lien) {
-    Vide_Trames(etat);
-    Poser_Trame(etat, QStringLiteral("Q"));
-    lien.Echange_Logger();
+    Echanger(etat, lien, QStringLiteral("Q"));
     return Champ(1, etat.Trame_Reception, Blanc).startsWith(QLatin1Char('>')) ? Fait
                                                                               : Reponse_Inattendue;
 }
 
+namespace {
+
+// The questions whose replies a reader turns into values: of the shared record, only the
+// exchange buffers change.
+Resultat Interroger_Identite(Etat& etat, Communication& lien,
+                             std::optional<Reponses_Logger::Identite_Module>& lue) {
+    if (Echanger(etat, lien, QStringLiteral("I")) != Fait) return Sans_Reponse;
+    lue = Reponses_Logger::Lire_Identite(etat.Trame_Reception);
+    return lue ? Fait : Reponse_Inattendue;
+}
+
+Resultat Interroger_Etat(Etat& etat, Communication& lien,
+                         std::optional<Reponses_Logger::Etat_Module>& lu) {
+    if (Echanger(etat, lien, QStringLiteral("M")) != Fait) return Sans_Reponse;
+    lu = Reponses_Logger::Lire_Etat(etat.Trame_Reception, Global::Origines_Etat(etat),
+                                    lien.Horloge_Lien().Maintenant());
+    return lu ? Fait : Reponse_Inattendue;
+}
+
+void Ranger_Etat(Etat& etat, const Reponses_Logger::Etat_Module& lu) {
+    etat.Nb_Mesures = lu.nb_mesures;
+    etat.Nb_Mesures_Annoncees = lu.nb_mesures;
+    etat.Periode_Enreg = lu.periode;
+    etat.Unite = lu.unite;
+    etat.Date_Debut_Enreg = lu.debut;
+}
+
+}  // namespace
+
 Resultat Lecture_Identite(Etat& etat, Communication& lien) {
-    const Resultat r = Commande(etat, lien, QStringLiteral("I"), Blanc, "i");
-    if (r == Fait) etat.Identite_Logger = Global::Extraire_Champ(2, etat.Trame_Reception, Blanc);
+    std::optional<Reponses_Logger::Identite_Module> lue;
+    const Resultat r = Interroger_Identite(etat, lien, lue);
+    if (r == Fait) etat.Identite_Logger = lue->identite;
     return r;
 }
 
 Resultat Lecture_Version(Etat& etat, Communication& lien) {
-    const Resultat r = Commande(etat, lien, QStringLiteral("I"), Blanc, "i");
-    if (r == Fait) etat.Version_Logger = Global::Extraire_Champ(3, etat.Trame_Reception, Blanc);
+    std::optional<Reponses_Logger::Identite_Module> lue;
+    const Resultat r = Interroger_Identite(etat, lien, lue);
+    if (r == Fait) etat.Version_Logger = lue->version;
     return r;
 }
 
 Resultat Lecture_Etat(Etat& etat, Communication& lien) {
-    const Resultat r = Commande(etat, lien, QStringLiteral("M"), Blanc, "m");
-    if (r != Fait) return r;
-    const QString& reponse = etat.Trame_Reception;
-    // Everything is read before anything is stored: an unreadable state changes nothing.
-    try {
-        const int16_t nb =
-            std::min<int16_t>(Global::Nombre_Reponse(Champ(2, reponse, Blanc)), Nb_Mesures_Max);
-        const int16_t periode = Global::Nombre_Reponse(Champ(3, reponse, Blanc));
-        const QStringView lettre = Champ(4, reponse, Blanc);
-        const double debut = Global::Conversion_Date(
-            etat, Global::Extraire_Champ(5, reponse, Blanc),
-            Global::Extraire_Champ(6, reponse, Blanc), lien.Horloge_Lien().Maintenant());
-        etat.Nb_Mesures = nb;
-        etat.Nb_Mesures_Annoncees = nb;
-        etat.Periode_Enreg = periode;
-        etat.Unite = lettre.size() == 1 ? Unite_Depuis_Lettre(lettre[0]) : QStringLiteral("°C");
-        etat.Date_Debut_Enreg = debut;
-    } catch (const Erreur_Conversion&) {
-        return Reponse_Inattendue;
-    }
-    return Fait;
+    std::optional<Reponses_Logger::Etat_Module> lu;
+    const Resultat r = Interroger_Etat(etat, lien, lu);
+    if (r == Fait) Ranger_Etat(etat, *lu);
+    return r;
 }
 
-Resultat Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
+Logger_Lu Interroger_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
     const auto annoncer = [annonces](const QString& texte) {
         if (annonces) annonces->Afficher_Etat(texte);
     };
+    Logger_Lu lu;
+    std::optional<Reponses_Logger::Identite_Module> identite, version;
+    std::optional<Reponses_Logger::Etat_Module> etat_module;
     annoncer(QStringLiteral("Lecture de l'identité du module"));
-    Resultat r = Lecture_Identite(etat, lien);
-    if (r != Fait) return r;
+    lu.resultat = Interroger_Identite(etat, lien, identite);
+    if (lu.resultat != Fait) return lu;
     annoncer(QStringLiteral("Lecture de la version du module"));
-    r = Lecture_Version(etat, lien);
-    if (r != Fait) return r;
+    lu.resultat = Interroger_Identite(etat, lien, version);
+    if (lu.resultat != Fait) return lu;
     annoncer(QStringLiteral("Lecture de l'état du module"));
-    return Lecture_Etat(etat, lien);
+    lu.resultat = Interroger_Etat(etat, lien, etat_module);
+    if (lu.resultat != Fait) return lu;
+    lu.fiche = {identite->identite, version->version, *etat_module};
+    return lu;
+}
+
+void Ranger_Fiche(Etat& etat, const Fiche_Logger& fiche) {
+    etat.Identite_Logger = fiche.identite;
+    etat.Version_Logger = fiche.version;
+    Ranger_Etat(etat, fiche.etat);
+}
+
+Resultat Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces) {
+    const Logger_Lu lu = Interroger_Logger(etat, lien, annonces);
+    if (lu.resultat == Fait) Ranger_Fiche(etat, lu.fiche);
+    return lu.resultat;
 }
 
 Resultat Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
@@ -126,13 +161,10 @@ Resultat Ecriture_Identite(Etat& etat, Communication& lien, const QString& Ident
 
 Resultat Ecriture_Horloge(Etat& etat, Communication& lien, double Date_Horloge) {
     if (Date_Horloge < etat.Date_Origine) Date_Horloge = etat.Date_Origine;
-    QString compte;
-    try {
-        compte = Global::Conversion_Secondes(etat, Date_Horloge);
-    } catch (const Erreur_Conversion&) {
-        return Reponse_Inattendue;  // a date the logger's clock cannot hold: nothing is sent
-    }
-    return Commande(etat, lien, QStringLiteral("C ") + compte, Global::Retour_Chariot, ">");
+    const std::optional<QString> compte = Global::Conversion_Secondes(etat, Date_Horloge);
+    // A date the logger's clock cannot hold: nothing is sent.
+    if (!compte) return Reponse_Inattendue;
+    return Commande(etat, lien, QStringLiteral("C ") + *compte, Global::Retour_Chariot, ">");
 }
 
 Resultat Ecriture_Alarmes(Etat& etat, Communication& lien, float& Seuil_Bas, float& Seuil_Haut) {
@@ -149,11 +181,9 @@ Resultat Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const
     Periode = static_cast<int16_t>(Limites_Campagne::Periode_Envoyee(Periode));
     QString depart = QStringLiteral("20");
     if (Date_Depart > etat.Date_Origine && lien.Horloge_Lien().Maintenant() < Date_Depart) {
-        try {
-            depart = Global::Conversion_Secondes(etat, Date_Depart);
-        } catch (const Erreur_Conversion&) {
-            return Reponse_Inattendue;  // beyond the logger's clock: nothing is sent
-        }
+        const std::optional<QString> compte = Global::Conversion_Secondes(etat, Date_Depart);
+        if (!compte) return Reponse_Inattendue;  // beyond the logger's clock: nothing is sent
+        depart = *compte;
     }
     const int taille = Limites_Campagne::Code_Taille(Nb_Enreg);
     const QString trame = QStringLiteral("S %1 %2 %3 %4")
@@ -164,11 +194,36 @@ Resultat Demarrage_Enreg(Etat& etat, Communication& lien, int16_t Periode, const
     return Commande(etat, lien, trame, Blanc, "m");
 }
 
+Telechargement_Recu Recevoir_Telechargement(Etat& etat, Communication& lien, const QString& version,
+                                            int nb_mesures) {
+    Telechargement_Recu recu;
+    recu.resultat = Commande(etat, lien, QStringLiteral("D"), Blanc, "m",
+                             Reponses_Logger::Longueur_Telechargement(version, nb_mesures));
+    if (recu.resultat != Fait) return recu;
+    recu.lu = Reponses_Logger::Lire_Telechargement(etat.Trame_Reception, version,
+                                                   Global::Origines_Etat(etat),
+                                                   lien.Horloge_Lien().Maintenant());
+    recu.resultat = recu.lu && !recu.lu->Coupe() ? Fait : Reponse_Inattendue;
+    return recu;
+}
+
+void Ranger_Telechargement(Etat& etat, const QString& version,
+                           const Reponses_Logger::Telechargement_Lu& lu) {
+    etat.Mesures = *lu.mesures;
+    etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(version, lu.lignes));
+    etat.Nb_Mesures_Annoncees = lu.Coupe() ? lu.annonce : etat.Nb_Mesures;
+    etat.Periode_Enreg = lu.periode;
+    etat.Date_Debut_Enreg = lu.debut;
+}
+
 Resultat Telechargement(Etat& etat, Communication& lien, Comptes_Telechargement& comptes) {
-    const Resultat r = Commande(etat, lien, QStringLiteral("D"), Blanc, "m");
-    if (r != Fait) return r;
-    return Lecture_Reponse_Telechargement(etat, etat.Trame_Reception,
-                                          lien.Horloge_Lien().Maintenant(), &comptes);
+    const QString version = etat.Version_Logger;
+    const Telechargement_Recu recu = Recevoir_Telechargement(etat, lien, version, etat.Nb_Mesures);
+    if (recu.lu) {
+        Ranger_Telechargement(etat, version, *recu.lu);
+        comptes = {recu.lu->lignes, recu.lu->annoncees};
+    }
+    return recu.resultat;
 }
 
 Resultat Telechargement(Etat& etat, Communication& lien) {
@@ -178,50 +233,13 @@ Resultat Telechargement(Etat& etat, Communication& lien) {
 
 Resultat Lecture_Reponse_Telechargement(Etat& etat, QStringView reponse, double maintenant,
                                         Comptes_Telechargement* comptes) {
-    // Read into a table of our own; the shared one changes only once the whole reply is read,
-    // so a failed download leaves the previous recording intact.
-    auto mesures = std::make_unique<Tableau_Mesures>();
-    const bool humidite = Est_Modele_7307(etat.Version_Logger);
-    int i = 1;
-    int16_t annonce = 0;
-    int16_t periode = 0;
-    double debut = 0;
-    try {
-        Global::Lecteur_Lignes lignes(reponse);
-        const QStringView entete = lignes.Suivante();
-        // Compared with the lines received below; not capped, so that a full 7307 (16000
-        // records, 32000 values) is whole.
-        annonce = std::max<int16_t>(Global::Nombre_Reponse(Champ(2, entete, Blanc)), 0);
-        periode = Global::Nombre_Reponse(Champ(3, entete, Blanc));
-        debut = Global::Conversion_Date(etat, Champ(5, entete, Blanc).toString(),
-                                        Champ(6, entete, Blanc).toString(), maintenant);
-        for (; !lignes.Fini(); ++i) {
-            const QStringView ligne = lignes.Suivante();
-            if (i > Nb_Mesures_Max) return Reponse_Inattendue;
-            Mesure& m = (*mesures)(i);
-            m.Date_Heure = debut + (static_cast<double>(i) * periode - Avance_Horodatage_s) /
-                                       static_cast<double>(Secondes_Par_Jour);
-            m.Temperature =
-                static_cast<float>(Global::Nombre_Reponse(Champ(2, ligne, Blanc)) / 10.0);
-            if (humidite) {
-                m.Humidite =
-                    static_cast<float>(Global::Nombre_Reponse(Champ(3, ligne, Blanc)) / 10.0);
-            }
-        }
-    } catch (const Erreur_Conversion&) {
-        return Reponse_Inattendue;
-    } catch (const Erreur_Debordement&) {
-        return Reponse_Inattendue;
-    }
-    const int nb_lignes = i - 1;
-    const int annoncees = Nb_Enregistrements(etat.Version_Logger, annonce);
-    etat.Mesures = *mesures;
-    etat.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat.Version_Logger, nb_lignes));
-    etat.Nb_Mesures_Annoncees = nb_lignes == annoncees ? etat.Nb_Mesures : annonce;
-    etat.Periode_Enreg = periode;
-    etat.Date_Debut_Enreg = debut;
-    if (comptes) *comptes = {nb_lignes, annoncees};
-    return nb_lignes == annoncees ? Fait : Reponse_Inattendue;
+    const QString version = etat.Version_Logger;
+    const auto lu = Reponses_Logger::Lire_Telechargement(reponse, version,
+                                                         Global::Origines_Etat(etat), maintenant);
+    if (!lu) return Reponse_Inattendue;
+    Ranger_Telechargement(etat, version, *lu);
+    if (comptes) *comptes = {lu->lignes, lu->annoncees};
+    return lu->Coupe() ? Reponse_Inattendue : Fait;
 }
 
 }  // namespace Fonctions_Logger

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
+
+#include "logger/Reponses_Logger.h"
 
 class Communication;
 class Sortie_Etat;
@@ -30,8 +33,24 @@ Resultat Test_Logger(Etat& etat, Communication& lien);
 Resultat Lecture_Identite(Etat& etat, Communication& lien);
 Resultat Lecture_Version(Etat& etat, Communication& lien);
 Resultat Lecture_Etat(Etat& etat, Communication& lien);
+
+// What a logger says of itself: identity, version and state.
+struct Fiche_Logger {
+    QString identite;
+    QString version;
+    Reponses_Logger::Etat_Module etat;
+};
+struct Logger_Lu {
+    Resultat resultat = Fait;
+    Fiche_Logger fiche;  // when Fait
+};
 // Identity, version and state in a row, as every reading of a logger does; the first result
 // that is not Fait stops it. Each step is named in `annonces` before its exchange when given.
+// The recording held stays as it is: the caller decides what of the answer it keeps.
+Logger_Lu Interroger_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces = nullptr);
+// The answer put where Lecture_Identite, Lecture_Version and Lecture_Etat put theirs.
+void Ranger_Fiche(Etat& etat, const Fiche_Logger& fiche);
+// Interroger_Logger, then Ranger_Fiche when it is Fait.
 Resultat Lecture_Logger(Etat& etat, Communication& lien, Sortie_Etat* annonces = nullptr);
 Resultat Ecriture_Identite(Etat& etat, Communication& lien, const QString& Identite,
                            bool Sans_Veille);
@@ -48,6 +67,21 @@ struct Comptes_Telechargement {
     // Fewer (or more) lines than announced: the transfer was cut, the recording is not whole.
     bool Coupe() const { return recues != annoncees; }
 };
+
+// Command "D" for a logger of model `version` that holds `nb_mesures` values, without changing
+// the recording held: Fait for a whole recording; Reponse_Inattendue for a reply that cannot be
+// read (nothing in `lu`) or a transfer cut off (`lu` holds what came).
+struct Telechargement_Recu {
+    Resultat resultat = Fait;
+    std::optional<Reponses_Logger::Telechargement_Lu> lu;
+};
+Telechargement_Recu Recevoir_Telechargement(Etat& etat, Communication& lien, const QString& version,
+                                            int nb_mesures);
+// A reply read put into the shared record: its measures, Nb_Mesures (the lines received, twice
+// that for 7307), Nb_Mesures_Annoncees (the header's count when the transfer was cut), period
+// and start.
+void Ranger_Telechargement(Etat& etat, const QString& version,
+                           const Reponses_Logger::Telechargement_Lu& lu);
 
 // Command "D": the recording into Mesures. The shared record changes only when the whole
 // reply was read; Nb_Mesures then counts the measure lines received (twice that for 7307).

@@ -125,7 +125,7 @@ TEST_F(Program, InfoPuisGardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
     ASSERT_EQ(trames.size(), 8);
     EXPECT_EQ(trames[4], QByteArray("A 250 -50"));
     EXPECT_EQ(trames[6], QByteArray("J SIMUL01 0"));
-    const QString compte = Global::Conversion_Secondes(*etat, *Lecture_Date(depart));
+    const QString compte = Global::Conversion_Secondes(*etat, *Lecture_Date(depart)).value();
     EXPECT_EQ(trames[7], QByteArray("S 60 C ") + compte.toLatin1() + " 2");
     EXPECT_TRUE(e.sortie.contains(u"Départ : "_s + depart));
 

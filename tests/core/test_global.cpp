@@ -40,9 +40,12 @@ TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
     EXPECT_TRUE(lecteur.Fini() && texte.isEmpty());
     const QString x254(254, u'x'), x255(255, u'x');
     for (const QString& bonne : {x254 + u"\ry"_s, x254})
-        EXPECT_EQ(Lecteur_Lignes(bonne).Suivante().size(), std::min<qsizetype>(bonne.size(), 255));
-    for (const QString& trop_longue : {x255 + u"\r"_s, x255})
-        EXPECT_THROW(Lecteur_Lignes(trop_longue).Suivante(), Erreur_Debordement);
+        EXPECT_EQ(Lecteur_Lignes(bonne).Suivante()->size(), std::min<qsizetype>(bonne.size(), 255));
+    for (QString trop_longue : {x255 + u"\r"_s, x255}) {
+        EXPECT_EQ(Lecteur_Lignes(trop_longue).Suivante(), std::nullopt);
+        EXPECT_EQ(Extraire_Ligne(trop_longue), std::nullopt);
+        EXPECT_EQ(trop_longue.size(), 255 + trop_longue.endsWith(u'\r')) << "left as it was";
+    }
 }
 
 TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
@@ -50,8 +53,9 @@ TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
     const double maintenant = Date_Depuis_Civil(2026, 12, 6, 12, 0, 0);
     Origines_Horloge(etat, maintenant);  // 01/01/2024, the previous one 01/01/2021
     const auto date = [&](const char* haut, const char* bas) {
-        return Texte_Date(
-            Conversion_Date(etat, QLatin1String(haut), QLatin1String(bas), maintenant));
+        return Texte_Date(Conversion_Date(Origines_Etat(etat), QString::fromLatin1(haut),
+                                          QString::fromLatin1(bas), maintenant)
+                              .value());
     };
     // A low part shorter than four digits gets its leading zero back: 1 0B3C. A count later
     // than now (0x5AA3200 s, January 2027) belongs to the previous window.
@@ -62,9 +66,11 @@ TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
               "06/01/2024"_s);
     QStringList comptes;
     for (double jours : {1.0, 0.0, -1.0, 0.5 / 86400, 1.5 / 86400})
-        comptes << Conversion_Secondes(etat, etat.Date_Origine + jours);
+        comptes << Conversion_Secondes(etat, etat.Date_Origine + jours).value();
     EXPECT_EQ(comptes.join(u' '), u"86400 0 -86400 0 2"_s);
-    EXPECT_THROW(Conversion_Secondes(etat, etat.Date_Origine + 30000), Erreur_Conversion);
+    EXPECT_EQ(Conversion_Secondes(etat, etat.Date_Origine + 30000), std::nullopt);
+    EXPECT_EQ(Conversion_Date(Origines_Etat(etat), u"123456789", u"0", maintenant), std::nullopt)
+        << "more than 8 hexadecimal digits";
 }
 
 TEST(Reponses, NombresSigneesSur16Bits) {
@@ -73,7 +79,8 @@ TEST(Reponses, NombresSigneesSur16Bits) {
     for (const auto& [texte, nombre] : bons)
         EXPECT_EQ(Nombre_Reponse(texte), nombre);
     for (const char16_t* mauvais : {u"32768", u"\r", u"21a", u"99999999999999999999"})
-        EXPECT_THROW(Nombre_Reponse(mauvais), Erreur_Conversion);
+        EXPECT_EQ(Nombre_Reponse(mauvais), std::nullopt)
+            << QString::fromUtf16(mauvais).toStdString();
     EXPECT_EQ(Complete_Espaces(u"ab"_s, 5) + u'|' + Complete_Espaces(u"abcde"_s, 5) + u'|' +
                   Complete_Espaces(u"abcdef"_s, 5) + u'|' + Complete_Espaces({}, 0),
               u"ab    |abcde |abcdef| "_s);

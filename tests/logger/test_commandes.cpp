@@ -120,7 +120,11 @@ QString Echange(Logger_Scripte& l, const QByteArray& trame, const Arrivees& prem
     Fonctions_Logger::Vide_Trames(*l.etat);
     std::copy(trame.begin(), trame.end(), l.etat->Trame_Emission.begin());
     l.etat->Trame_Emission[20] = 'X';
-    const int code = l.lien.Echange_Logger();
+    // The download alone is told how long its reply should be.
+    const int code = l.lien.Echange_Logger(
+        trame.startsWith('D') ? std::optional(Reponses_Logger::Longueur_Telechargement(
+                                    l.etat->Version_Logger, l.etat->Nb_Mesures))
+                              : std::nullopt);
     EXPECT_EQ(l.port.envoye, trame.repeated(static_cast<qsizetype>(l.port.trames.size())));
     EXPECT_EQ(l.horloge.evenements_traites, 1);
     EXPECT_EQ(l.releve.textes.count(u"Communication en cours"_s) * 2, l.releve.textes.size());
@@ -293,7 +297,7 @@ TEST(Commandes, LHorlogeEstLueJusteAvantSaCommande) {
     ASSERT_TRUE(horloge.startsWith("C ")) << horloge.toStdString();
     EXPECT_GT(envoi_horloge - Logger_Scripte::Maintenant(), 2 * Une_Seconde);
     EXPECT_NEAR(horloge.mid(2).toDouble(),
-                Global::Conversion_Secondes(*l.etat, envoi_horloge).toDouble(), 1);
+                Global::Conversion_Secondes(*l.etat, envoi_horloge).value().toDouble(), 1);
 }
 
 }  // namespace

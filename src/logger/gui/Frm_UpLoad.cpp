@@ -1,5 +1,7 @@
 #include "logger/gui/Frm_UpLoad.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +24,6 @@
 #include "core/Textes.h"
 #include "logger/Campagne.h"
 #include "logger/Communication.h"
-#include "logger/Entete_Enregistrement.h"
 #include "logger/Fonctions_Logger.h"
 #include "logger/Programmation_Logger.h"
 
@@ -185,20 +186,21 @@ void Frm_UpLoad::Form_Load() {
     Msk_Start_Time->Afficher_Date(maintenant);
 
     // The boxes take the logger's values; the recording held in memory keeps its own.
-    const Entete_Enregistrement enregistrement(etat_);
-    const bool lu = Fonctions_Logger::Lecture_Logger(etat_, lien_, &etat_affiche_) == 0;
-    if (lu) {
-        mesures_logger_ = Enregistrements_Lisibles(etat_);
-        Remplir();
+    const Fonctions_Logger::Logger_Lu lu =
+        Fonctions_Logger::Interroger_Logger(etat_, lien_, &etat_affiche_);
+    if (lu.resultat != Fonctions_Logger::Fait) {
+        dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
+        return;
     }
-    enregistrement.Restaurer(etat_);
-    if (!lu) dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
+    mesures_logger_ = std::clamp(Nb_Enregistrements(lu.fiche.version, lu.fiche.etat.nb_mesures), 0,
+                                 Nb_Mesures_Max);
+    Remplir(lu.fiche);
 }
 
-void Frm_UpLoad::Remplir() {
+void Frm_UpLoad::Remplir(const Fonctions_Logger::Fiche_Logger& fiche) {
     Cmb_Units->clear();
     Cmb_Units->addItems({QStringLiteral("°C"), QStringLiteral("°F")});
-    if (Est_Modele_7307(etat_.Version_Logger)) {
+    if (Est_Modele_7307(fiche.version)) {
         Cmb_Units->addItems({QStringLiteral("°C & alarme %Hr"), QStringLiteral("°F & alarme %Hr")});
     }
     Cmb_Nb_Max_Enreg->clear();
@@ -208,12 +210,12 @@ void Frm_UpLoad::Remplir() {
         alarme->setRange(Seuil_Min, Seuil_Max);
     CW_Per_Enreg->setRange(Periode_Min, Periode_Max);
 
-    Txt_Saisi_ID->setText(etat_.Identite_Logger);
+    Txt_Saisi_ID->setText(fiche.identite);
     // A period the logger cannot take would go out as 900 s: the box says so from the start.
-    const bool periode_valide =
-        etat_.Periode_Enreg >= Periode_Min && etat_.Periode_Enreg <= Periode_Max;
-    CW_Per_Enreg->setValue(periode_valide ? etat_.Periode_Enreg : Periode_Defaut);
-    Cmb_Units->setCurrentText(etat_.Unite);
+    const int16_t periode = fiche.etat.periode;
+    const bool periode_valide = periode >= Periode_Min && periode <= Periode_Max;
+    CW_Per_Enreg->setValue(periode_valide ? periode : Periode_Defaut);
+    Cmb_Units->setCurrentText(fiche.etat.unite);
     Cmb_Nb_Max_Enreg->setCurrentText(QString::number(etat_.Nb_Enreg_Max));
     CW_Alarm_High->setValue(etat_.Seuil_Haut);
     CW_Alarm_Low->setValue(etat_.Seuil_Bas);

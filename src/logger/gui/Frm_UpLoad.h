@@ -21,6 +21,9 @@ class QPushButton;
 class QRadioButton;
 class Sortie_Etat;
 struct Etat;
+namespace Fonctions_Logger {
+struct Fiche_Logger;
+}
 
 class Frm_UpLoad : public Fenetre_Chargeable {
     Q_OBJECT
@@ -78,7 +81,7 @@ class Frm_UpLoad : public Fenetre_Chargeable {
     void Construire();
     void Disposer();
     void Connecter();
-    void Remplir();
+    void Remplir(const Fonctions_Logger::Fiche_Logger& fiche);
     std::optional<Saisie> Lire_Saisie();
     std::optional<double> Lire_Depart();
     void Refuser(const QString& texte);

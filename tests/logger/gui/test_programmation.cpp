@@ -33,7 +33,7 @@ class Programmation : public ::testing::Test {
         for (QByteArray& trame : trames) {
             if (!trame.startsWith("C ")) continue;
             EXPECT_NEAR(trame.mid(2).toDouble(),
-                        Global::Conversion_Secondes(etat(), Maintenant()).toDouble(), 5);
+                        Global::Conversion_Secondes(etat(), Maintenant()).value().toDouble(), 5);
             trame = "C";
         }
         return trames.mid(3);
@@ -100,10 +100,11 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
     f.Cmd_UpLoad->click();
 
     EXPECT_FALSE(fenetre.Est_Chargee());
-    EXPECT_EQ(Envois(),
-              (QList<QByteArray>{
-                  "A 850 300", "C", "A 850 300", "C", "J SERRENOR 1",
-                  "S 120 f " + Global::Conversion_Secondes(etat(), depart).toLatin1() + " 2"}));
+    EXPECT_EQ(
+        Envois(),
+        (QList<QByteArray>{
+            "A 850 300", "C", "A 850 300", "C", "J SERRENOR 1",
+            "S 120 f " + Global::Conversion_Secondes(etat(), depart).value().toLatin1() + " 2"}));
     EXPECT_EQ(etats.Dernier(), u"Logger programmé : SERRENOR"_s);
     EXPECT_EQ(etat().Nb_Enreg_Max, 4000);
 
