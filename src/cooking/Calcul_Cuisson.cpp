@@ -41,29 +41,23 @@ bool Calculable(const Mesure* mesures, int nb, const Parametres& p) {
     return true;
 }
 
-}  // namespace
+// The parameters that can give a value: a Z value that is not 0 and finite numbers.
+bool Parametres_Valables(const Parametres& p) {
+    return p.Valeur_Z != 0 && std::isfinite(p.Valeur_Z) && std::isfinite(p.Temp_Ref) &&
+           std::isfinite(p.Temp_Dep);
+}
 
-std::optional<float> Calcul_Valeur_Cuisson(Etat& etat, Maximum_Cuisson& maximum, float Temp_Ref,
-                                           float Valeur_Z, float Temp_Dep) {
-    if (!Est_Modele_7306(etat.Version_Logger)) {
-        maximum.Valeur_Max = 0;
-        return 0.0f;
-    }
-    const Parametres p{Temp_Ref, Valeur_Z, Temp_Dep};
-    if (Valeur_Z == 0 || !std::isfinite(Valeur_Z) || !std::isfinite(Temp_Ref) ||
-        !std::isfinite(Temp_Dep)) {
-        return std::nullopt;
-    }
-    Mesure* mesures = etat.Mesures.begin();
-    const int nb = std::min<int>(etat.Nb_Mesures, Nb_Mesures_Max);
-    if (!Calculable(mesures, nb, p)) return std::nullopt;
-
+// The computation itself: `noter(i, v)` receives the running value of each measure i from 1
+// (index from 0), rounded to whole minutes; the maximum goes into `maximum`.
+template <typename Noter>
+float Parcours(const Mesure* mesures, int nb, const Parametres& p, Maximum_Cuisson& maximum,
+               Noter noter) {
     maximum.Valeur_Max = 0;
     maximum.Date_Valeur_Max = 0;  // an earlier computation's date never stands for this one
     float f = 0;
     for (int i = 1; i < nb; ++i) {
         f = Pas(f, mesures[i - 1], mesures[i], p);
-        mesures[i].Humidite = std::nearbyint(f);
+        noter(i, std::nearbyint(f));
         if (f > maximum.Valeur_Max && maximum.Valeur_Max < Valeur_Max_Limite) {
             const float arrondi = std::nearbyint(f);
             maximum.Valeur_Max =
@@ -72,4 +66,34 @@ std::optional<float> Calcul_Valeur_Cuisson(Etat& etat, Maximum_Cuisson& maximum,
         }
     }
     return std::nearbyint(f);
+}
+
+}  // namespace
+
+std::optional<Maximum_Cuisson> Maximum_Valeur_Cuisson(const Etat& etat, float Temp_Ref,
+                                                      float Valeur_Z, float Temp_Dep) {
+    if (!Est_Modele_7306(etat.Version_Logger)) return Maximum_Cuisson{};
+    const Parametres p{Temp_Ref, Valeur_Z, Temp_Dep};
+    if (!Parametres_Valables(p)) return std::nullopt;
+    const Mesure* mesures = etat.Mesures.begin();
+    const int nb = std::min<int>(etat.Nb_Mesures, Nb_Mesures_Max);
+    if (!Calculable(mesures, nb, p)) return std::nullopt;
+    Maximum_Cuisson maximum;
+    Parcours(mesures, nb, p, maximum, [](int, float) {});
+    return maximum;
+}
+
+std::optional<float> Calcul_Valeur_Cuisson(Etat& etat, Maximum_Cuisson& maximum, float Temp_Ref,
+                                           float Valeur_Z, float Temp_Dep) {
+    if (!Est_Modele_7306(etat.Version_Logger)) {
+        maximum.Valeur_Max = 0;
+        return 0.0f;
+    }
+    const Parametres p{Temp_Ref, Valeur_Z, Temp_Dep};
+    if (!Parametres_Valables(p)) return std::nullopt;
+    Mesure* mesures = etat.Mesures.begin();
+    const int nb = std::min<int>(etat.Nb_Mesures, Nb_Mesures_Max);
+    if (!Calculable(mesures, nb, p)) return std::nullopt;
+    return Parcours(mesures, nb, p, maximum,
+                    [mesures](int i, float valeur) { mesures[i].Humidite = valeur; });
 }

@@ -30,3 +30,8 @@ struct Maximum_Cuisson {
 // on which the running value would become infinite or undefined.
 std::optional<float> Calcul_Valeur_Cuisson(Etat& etat, Maximum_Cuisson& maximum, float Temp_Ref,
                                            float Valeur_Z, float Temp_Dep);
+
+// The same computation's maximum, the recording left as it is (its Humidite too): what the
+// cooking window would report for it. A recording of another model gives a value of 0.
+std::optional<Maximum_Cuisson> Maximum_Valeur_Cuisson(const Etat& etat, float Temp_Ref,
+                                                      float Valeur_Z, float Temp_Dep);

@@ -31,14 +31,13 @@ QString Refus_Calcul_Cuisson(const Etat& etat) {
     return {};
 }
 
-std::optional<QString> Calcul_Enregistre(Etat& etat) {
+std::optional<QString> Calcul_Enregistre(const Etat& etat) {
     const auto choix = Parametres_Calcul(etat, etat.Num_Recette);
     if (!choix || !Refus_Calcul_Cuisson(etat).isEmpty()) return std::nullopt;
-    Maximum_Cuisson maximum;
-    if (!Calcul_Valeur_Cuisson(etat, maximum, choix->temp_ref, choix->valeur_z, choix->temp_dep)) {
-        return std::nullopt;
-    }
-    return Texte_Resultat_Cuisson(choix->libelle, maximum, choix->temp_ref, choix->valeur_z,
+    const std::optional<Maximum_Cuisson> maximum =
+        Maximum_Valeur_Cuisson(etat, choix->temp_ref, choix->valeur_z, choix->temp_dep);
+    if (!maximum) return std::nullopt;
+    return Texte_Resultat_Cuisson(choix->libelle, *maximum, choix->temp_ref, choix->valeur_z,
                                   choix->temp_dep);
 }
 

@@ -23,5 +23,5 @@ QString Refus_Coefficients_Cuisson(float Temp_Ref, float Valeur_Z, float Temp_De
 // The cooking calculation a recording carries (Num_Recette: 100 pasteurisation, 101
 // sterilisation, 1 to 99 a recipe of etat.Recettes) computed again over it, as opening its
 // file replays it: the status line, or empty when it carries none or none can be computed.
-// Humidite of `etat` takes the running value, as after the cooking window's OK.
-std::optional<QString> Calcul_Enregistre(Etat& etat);
+// The recording is left as it is.
+std::optional<QString> Calcul_Enregistre(const Etat& etat);

@@ -28,26 +28,22 @@ QString Champ_Nombre(int valeur) {
                       : QLatin1Char(' ') + chiffres + QLatin1Char(' ');
 }
 
-// Reads the file's text into the record step by step, keeping track of what the count may
-// claim at the end, and of where and why the reading stopped.
+// Reads the file's text step by step into a value, keeping where and why the reading stopped.
 class Lecture_Enreg {
   public:
-    Lecture_Enreg(Etat& etat, QStringView texte) : etat_(etat), lignes_(texte) {}
-
-    Resultat_Lecture Lire() {
-        etat_.Unite.clear();
-        etat_.Nb_Mesures_Annoncees = 0;
-        etat_.Empreinte_Fichier.clear();
-        etat_.Empreinte_Enregistrement.clear();
-        const bool lu = Entete() && Mesures();
-        Compte_Final();
-        return lu ? Resultat_Lecture::Lu : Resultat_Lecture::Incorrect;
+    explicit Lecture_Enreg(QStringView texte) : lignes_(texte) {
+        lu_.mesures = std::make_unique<Tableau_Mesures>();
     }
-    const Defaut_Lecture& Defaut() const { return defaut_; }
+
+    Fichier_Enreg_Lu Lire() && {
+        const bool complet = Entete() && Mesures();
+        lu_.resultat = complet ? Resultat_Lecture::Lu : Resultat_Lecture::Incorrect;
+        return std::move(lu_);
+    }
 
   private:
     bool Refus(const QString& raison) {
-        defaut_ = {lignes_.Numero(), raison};
+        lu_.defaut = {lignes_.Numero(), raison};
         return false;
     }
     bool Refus_Valeur(QStringView valeur, const char* attendu) {
@@ -57,8 +53,9 @@ class Lecture_Enreg {
     std::optional<QStringView> Ligne_Entete(const char* quoi) {
         auto ligne = lignes_.Suivante();
         if (!ligne) {
-            defaut_ = {lignes_.Numero() + 1,
-                       QStringLiteral("le fichier s'arrête avant %1").arg(QString::fromUtf8(quoi))};
+            lu_.defaut = {
+                lignes_.Numero() + 1,
+                QStringLiteral("le fichier s'arrête avant %1").arg(QString::fromUtf8(quoi))};
         }
         return ligne;
     }
@@ -72,10 +69,10 @@ class Lecture_Enreg {
     bool Entete() {
         std::optional<QStringView> ligne;
         if (!(ligne = Valeur_Entete("l'identité du logger"))) return false;
-        etat_.Identite_Logger = ligne->toString();
+        lu_.identite = ligne->toString();
         if (!(ligne = Valeur_Entete("le modèle du logger"))) return false;
-        etat_.Version_Logger = ligne->toString();
-        humidite_ = Est_Modele_7307(etat_.Version_Logger);
+        lu_.version = ligne->toString();
+        humidite_ = Est_Modele_7307(*lu_.version);
 
         if (!(ligne = Valeur_Entete("la recette"))) return false;
         const std::optional<double> recette = Nombre_En_Tete(*ligne);
@@ -85,32 +82,31 @@ class Lecture_Enreg {
         const int64_t numero = Arrondi_Pair(*recette);
         if (numero < 0 || numero > 255)
             return Refus_Valeur(*ligne, "un numéro de recette (0 à 255)");
-        etat_.Num_Recette = static_cast<uint8_t>(numero);
+        lu_.recette = static_cast<uint8_t>(numero);
 
         if (!(ligne = Valeur_Entete("la période d'enregistrement"))) return false;
         const auto periode = Lecture_Entier(*ligne, INT16_MIN, INT16_MAX);
         if (!periode) return Refus_Valeur(*ligne, "une période en secondes");
-        etat_.Periode_Enreg = static_cast<int16_t>(*periode);
+        lu_.periode = static_cast<int16_t>(*periode);
 
         if (!(ligne = Valeur_Entete("le nombre de mesures"))) return false;
-        const int maximum = Nb_Valeurs(etat_.Version_Logger, Nb_Mesures_Max);
+        const int maximum = Nb_Valeurs(*lu_.version, Nb_Mesures_Max);
         const auto nombre = Lecture_Entier(*ligne, 0, maximum);
         if (!nombre) {
             return Refus(QStringLiteral("« %1 » n'est pas un nombre de mesures (0 à %2)")
                              .arg(ligne->toString(), QString::number(maximum)));
         }
-        etat_.Nb_Mesures = static_cast<int16_t>(*nombre);
-        annonce_ = etat_.Nb_Mesures;
+        lu_.annonce = static_cast<int>(*nombre);
 
         if (!(ligne = Ligne_Entete("le commentaire"))) return false;
-        etat_.Commentaire = *ligne == Sans_Commentaire() ? QString() : ligne->toString();
+        lu_.commentaire = *ligne == Sans_Commentaire() ? QString() : ligne->toString();
         return Ligne_Entete("l'en-tête des colonnes").has_value();
     }
 
     // Every remaining line is a measure.
     bool Mesures() {
         while (const std::optional<QStringView> ligne = lignes_.Suivante()) {
-            if (lus_ == Nb_Mesures_Max) {
+            if (lu_.lus == Nb_Mesures_Max) {
                 return Refus(QStringLiteral("plus de %1 mesures").arg(Nb_Mesures_Max));
             }
             const QStringView champ_date = Global::Champ(1, *ligne, Separateur);
@@ -126,32 +122,18 @@ class Lecture_Enreg {
                 if (!valeur) return Refus_Valeur(champ_humidite, "une hygrométrie");
                 humidite = *valeur;
             }
-            Mesure& mesure = etat_.Mesures(lus_ + 1);
+            Mesure& mesure = (*lu_.mesures)(lu_.lus + 1);
             mesure.Date_Heure = *date;
             mesure.Temperature = *temperature;
             mesure.Humidite = humidite;
-            ++lus_;
+            ++lu_.lus;
         }
         return true;
     }
 
-    // The count may not claim more records than were read; what the header announced is kept
-    // beside it.
-    void Compte_Final() {
-        if (lus_ < Nb_Enregistrements(etat_.Version_Logger, annonce_)) {
-            etat_.Nb_Mesures = static_cast<int16_t>(Nb_Valeurs(etat_.Version_Logger, lus_));
-        } else {
-            etat_.Nb_Mesures = static_cast<int16_t>(annonce_);
-        }
-        etat_.Nb_Mesures_Annoncees = static_cast<int16_t>(annonce_);
-    }
-
-    Etat& etat_;
     Lecteur_Fichier lignes_;
-    Defaut_Lecture defaut_;
+    Fichier_Enreg_Lu lu_;
     bool humidite_ = false;
-    int annonce_ = 0;  // the count of line 10, once read
-    int lus_ = 0;      // measure lines read
 };
 
 }  // namespace
@@ -213,12 +195,35 @@ QString Empreinte_Garantie(const Etat& etat) {
     return etat.Empreinte_Fichier;
 }
 
-Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets, Defaut_Lecture* defaut) {
+Fichier_Enreg_Lu Lire_Contenu_Enreg(QByteArrayView octets) {
     const QString texte = Cp1252::Decode(octets);
-    Lecture_Enreg lecture(etat, texte);
-    const Resultat_Lecture r = lecture.Lire();
-    if (defaut) *defaut = lecture.Defaut();
-    return r;
+    return Lecture_Enreg(texte).Lire();
+}
+
+void Ranger_Fichier_Enreg(Etat& etat, const Fichier_Enreg_Lu& lu) {
+    etat.Unite.clear();
+    etat.Empreinte_Fichier.clear();
+    etat.Empreinte_Enregistrement.clear();
+    if (lu.identite) etat.Identite_Logger = *lu.identite;
+    if (lu.version) etat.Version_Logger = *lu.version;
+    if (lu.recette) etat.Num_Recette = *lu.recette;
+    if (lu.periode) etat.Periode_Enreg = *lu.periode;
+    if (lu.commentaire) etat.Commentaire = *lu.commentaire;
+    std::copy_n(lu.mesures->begin(), lu.lus, etat.Mesures.begin());
+    // The count may not claim more records than were read; what the header announced is kept
+    // beside it.
+    const int annonce = lu.annonce.value_or(0);
+    etat.Nb_Mesures = static_cast<int16_t>(lu.lus < Nb_Enregistrements(etat.Version_Logger, annonce)
+                                               ? Nb_Valeurs(etat.Version_Logger, lu.lus)
+                                               : annonce);
+    etat.Nb_Mesures_Annoncees = static_cast<int16_t>(annonce);
+}
+
+Resultat_Lecture Lecture_Contenu_Enreg(Etat& etat, QByteArrayView octets, Defaut_Lecture* defaut) {
+    const Fichier_Enreg_Lu lu = Lire_Contenu_Enreg(octets);
+    Ranger_Fichier_Enreg(etat, lu);
+    if (defaut) *defaut = lu.defaut;
+    return lu.resultat;
 }
 
 Resultat_Lecture Lecture_Fichier_Enreg(Etat& etat, const QString& Nom, QByteArray* octets_lus,

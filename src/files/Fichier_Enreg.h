@@ -15,10 +15,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <memory>
+#include <optional>
 
+#include "core/Etat.h"
 #include "files/Resultats_Fichiers.h"
-
-struct Etat;
 
 namespace Import_Export {
 
@@ -42,6 +43,23 @@ void Noter_Fichier_Enreg(Etat& etat, const QString& Nom, const QByteArray& octet
 // The SHA-256 of the file the recording held was read from or written to, while nothing has
 // changed the recording in memory since; empty otherwise (no file, or a changed recording).
 QString Empreinte_Garantie(const Etat& etat);
+
+// Recordings file bytes read into a value, nothing else touched: the header lines, each once it
+// was read (a file that stops early leaves the later ones unset), and the measures read.
+struct Fichier_Enreg_Lu {
+    Resultat_Lecture resultat = Resultat_Lecture::Lu;  // Lu or Incorrect, as below
+    Defaut_Lecture defaut;                             // where and why, when Incorrect
+    std::optional<QString> identite, version;
+    std::optional<uint8_t> recette;
+    std::optional<int16_t> periode;
+    std::optional<int> annonce;  // the count of line 10
+    std::optional<QString> commentaire;
+    std::unique_ptr<Tableau_Mesures> mesures;  // records 1 to `lus`
+    int lus = 0;                               // measure lines read
+};
+Fichier_Enreg_Lu Lire_Contenu_Enreg(QByteArrayView octets);
+// What was read put into the shared record, as Lecture_Contenu_Enreg describes it.
+void Ranger_Fichier_Enreg(Etat& etat, const Fichier_Enreg_Lu& lu);
 
 // Reads recordings file bytes into `etat`: Identite_Logger, Version_Logger, Num_Recette,
 // Periode_Enreg, Nb_Mesures, Commentaire and Mesures from record 1 on. Gives Lu or Incorrect.

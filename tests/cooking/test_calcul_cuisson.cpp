@@ -112,6 +112,7 @@ TEST(CalculCuisson, LeCalculQuePorteUnEnregistrement) {
         Mesures(*etat, {50, 60, 70, 80, 70, 50});
         etat->Num_Recette = static_cast<uint8_t>(recette);
         lignes << Calcul_Enregistre(*etat).value_or(u"aucun"_s).section(u" |"_s, 0, 0);
+        EXPECT_EQ(etat->Mesures(4).Humidite, -1) << "recipe " << recette << ": measures rewritten";
     }
     // A value of 0 was reached at no moment: no date, not even 30/12/1899.
     EXPECT_EQ(lignes,
