@@ -28,12 +28,12 @@ bool Ecrire(const QString& nom, const QByteArray& octets) {
 void BM_Archivage_7307_16000(benchmark::State& state) {
     Application_Bench();  // Qt SQL loads its drivers only under an application
     QTemporaryDir dossier;
-    QString erreur;
-    const auto archive = Archive::Ouvrir(Fichier_Archive(dossier), erreur);
-    if (!archive) {
-        state.SkipWithError(erreur.toUtf8().constData());
+    const auto ouverte = Archive::Ouvrir(Fichier_Archive(dossier));
+    if (!ouverte) {
+        state.SkipWithError(ouverte.Erreur().toUtf8().constData());
         return;
     }
+    Archive* archive = ouverte->get();
     auto etat = Etat::Nouveau();
     etat->Identite_Logger = QStringLiteral("SERRE 4");
     etat->Version_Logger = QStringLiteral("7307");
@@ -68,9 +68,9 @@ Archive* Archive_Pleine() {
                                      : QDir::tempPath() + QStringLiteral("/caldrix-bench-XXXXXX"));
     static std::unique_ptr<Archive> archive;
     if (archive) return archive.get();
-    QString erreur;
-    archive = Archive::Ouvrir(Fichier_Archive(dossier), erreur);
-    if (!archive) return nullptr;
+    auto ouverte = Archive::Ouvrir(Fichier_Archive(dossier));
+    if (!ouverte) return nullptr;
+    archive = std::move(*ouverte);
     auto etat = Etat::Nouveau();
     etat->Version_Logger = QStringLiteral("7306");
     etat->Periode_Enreg = 60;

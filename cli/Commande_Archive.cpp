@@ -15,10 +15,12 @@
 namespace {
 
 std::unique_ptr<Archive> Ouvrir_Archive() {
-    QString erreur;
-    auto archive = Archive::Ouvrir(erreur);
-    if (!archive) Console::Erreur(erreur);
-    return archive;
+    auto archive = Archive::Ouvrir();
+    if (!archive) {
+        Console::Erreur(archive.Erreur());
+        return nullptr;
+    }
+    return std::move(*archive);
 }
 
 int Ajouter(const QStringList& fichiers) {

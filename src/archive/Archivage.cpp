@@ -7,9 +7,8 @@
 namespace Archivage {
 
 Resultat_Ajout Archiver_Enregistrement(const QString& chemin, const QString& unite) {
-    QString erreur;
-    const auto archive = Archive::Ouvrir(erreur);
-    Resultat_Ajout resultat = archive ? archive->Ajouter(chemin, unite) : Resultat_Ajout{};
+    const auto archive = Archive::Ouvrir();
+    Resultat_Ajout resultat = archive ? (*archive)->Ajouter(chemin, unite) : Resultat_Ajout{};
     if (resultat.Bilan == Bilan_Ajout::Echec) {
         const QString fichier = QDir::toNativeSeparators(chemin);
         resultat.Message =
@@ -20,7 +19,7 @@ Resultat_Ajout Archiver_Enregistrement(const QString& chemin, const QString& uni
                  : QStringLiteral("L'enregistrement est sauvegardé dans %1 mais n'est pas "
                                   "archivé :\n")
                        .arg(fichier)) +
-            (archive ? resultat.Message : erreur);
+            (archive ? resultat.Message : archive.Erreur());
     }
     return resultat;
 }

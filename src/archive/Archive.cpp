@@ -129,20 +129,21 @@ QString Echec_Ouverture(const Adresse_Archive& adresse, const QString& cause) {
 // A new SQLite archive is made under another name and renamed into place once its tables are
 // written: another program never finds it half made (an empty file is a damaged archive), and
 // a failure, a full disk, leaves nothing behind.
-bool Creer_Fichier(const Adresse_Archive& adresse, QString& erreur) {
+Reussite_Ou_Erreur Creer_Fichier(const Adresse_Archive& adresse) {
     static std::atomic<int> compteur{0};
     const QString suffixe =
         QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(++compteur);
     const QString provisoire = adresse.Fichier + QStringLiteral(".creation-") + suffixe;
     const QString nom = QStringLiteral("caldrix_creation_") + suffixe;
-    bool fait = false;
+    Reussite_Ou_Erreur fait = Reussi{};
     {
         QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
         base.setDatabaseName(provisoire);
         if (!base.open()) {
-            erreur = Echec_Ouverture(adresse, Cause_Erreur_Archive(base.lastError(), adresse));
+            fait = Reussite_Ou_Erreur::Echec(
+                Echec_Ouverture(adresse, Cause_Erreur_Archive(base.lastError(), adresse)));
         } else {
-            fait = Preparer_Schema(base, adresse, erreur);
+            fait = Preparer_Schema(base, adresse);
             base.close();
         }
     }
@@ -150,9 +151,8 @@ bool Creer_Fichier(const Adresse_Archive& adresse, QString& erreur) {
     // Two programs making the archive together: the second to finish opens the first's.
     if (fait && !QFile::rename(provisoire, adresse.Fichier) &&
         !QFileInfo::exists(adresse.Fichier)) {
-        erreur = Echec_Ouverture(
-            adresse, QStringLiteral("le fichier des archives ne peut être ni ouvert ni créé"));
-        fait = false;
+        fait = Reussite_Ou_Erreur::Echec(Echec_Ouverture(
+            adresse, QStringLiteral("le fichier des archives ne peut être ni ouvert ni créé")));
     }
     QFile::remove(provisoire);
     QFile::remove(provisoire + QStringLiteral("-journal"));
@@ -276,77 +276,82 @@ QString Archive::Cause(const QSqlError& erreur) const {
     return Cause_Erreur_Archive(erreur, adresse_);
 }
 
-std::unique_ptr<Archive> Archive::Ouvrir(QString& erreur) {
-    const auto adresse = Adresse_Configuree(erreur);
-    if (!adresse) return nullptr;
-    return Ouvrir(*adresse, erreur);
+Ou_Erreur<std::unique_ptr<Archive>> Archive::Ouvrir() {
+    const auto adresse = Adresse_Configuree();
+    if (!adresse) return Ou_Erreur<std::unique_ptr<Archive>>::Echec(adresse.Erreur());
+    return Ouvrir(*adresse);
 }
 
-std::unique_ptr<Archive> Archive::Ouvrir(const Adresse_Archive& adresse, QString& erreur) {
+Ou_Erreur<std::unique_ptr<Archive>> Archive::Ouvrir(const Adresse_Archive& adresse) {
+    using Resultat = Ou_Erreur<std::unique_ptr<Archive>>;
     if (adresse.Type == Moteur::SQLite) {
         const QFileInfo fichier(adresse.Fichier);
         if (!QDir().mkpath(fichier.absolutePath())) {
-            erreur = QStringLiteral("Impossible de créer le dossier des archives %1")
-                         .arg(fichier.absolutePath());
-            return nullptr;
+            return Resultat::Echec(QStringLiteral("Impossible de créer le dossier des archives %1")
+                                       .arg(fichier.absolutePath()));
         }
         // The program never leaves an empty archive (Creer_Fichier): one is a damaged file,
         // which must not silently become a new archive without its recordings.
         if (fichier.isFile() && fichier.size() == 0) {
-            erreur = Echec_Ouverture(adresse, Cause_Erreur_Archive(Erreur_Fichier_Vide(), adresse));
-            return nullptr;
+            return Resultat::Echec(
+                Echec_Ouverture(adresse, Cause_Erreur_Archive(Erreur_Fichier_Vide(), adresse)));
         }
-        if (!fichier.exists() && !Creer_Fichier(adresse, erreur)) return nullptr;
+        if (!fichier.exists()) {
+            const Reussite_Ou_Erreur cree = Creer_Fichier(adresse);
+            if (!cree) return Resultat::Echec(cree.Erreur());
+        }
     }
     std::unique_ptr<Archive> archive(new Archive(adresse));
-    if (!archive->Connecter(erreur)) return nullptr;
+    if (const Reussite_Ou_Erreur connectee = archive->Connecter(); !connectee) {
+        return Resultat::Echec(connectee.Erreur());
+    }
     const QSqlDatabase base = archive->Base();
     if (adresse.Type == Moteur::SQLite) {
         // SQLite opens anything: a file that is not a database shows at its first read.
         QSqlQuery essai(base);
         if (!essai.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) &&
             Code_SQLite_Endommage(essai.lastError())) {
-            erreur = Echec_Ouverture(adresse, Cause_Erreur_Archive(essai.lastError(), adresse));
-            return nullptr;
+            return Resultat::Echec(
+                Echec_Ouverture(adresse, Cause_Erreur_Archive(essai.lastError(), adresse)));
         }
     }
-    bool pret = false;
+    Reussite_Ou_Erreur pret = Reussi{};
     {
         Veille_Connexion::Garde garde(archive->veille_.get(), base, archive->delai_);
-        pret = Preparer_Schema(base, adresse, erreur);
+        pret = Preparer_Schema(base, adresse);
     }
-    if (!pret && archive->veille_ && archive->veille_->Declenchee()) {
-        erreur = QStringLiteral("Impossible de préparer les archives %1 : %2")
-                     .arg(adresse.Description(), Cause_Delai_Depasse(archive->delai_));
+    if (pret) return archive;
+    if (archive->veille_ && archive->veille_->Declenchee()) {
+        return Resultat::Echec(
+            QStringLiteral("Impossible de préparer les archives %1 : %2")
+                .arg(adresse.Description(), Cause_Delai_Depasse(archive->delai_)));
     }
-    return pret ? std::move(archive) : nullptr;
+    return Resultat::Echec(pret.Erreur());
 }
 
-bool Archive::Connecter(QString& erreur) {
+Reussite_Ou_Erreur Archive::Connecter() {
     QSqlDatabase base = QSqlDatabase::database(connexion_, false);
     if (!base.isValid()) {
-        erreur =
+        return Reussite_Ou_Erreur::Echec(
             QStringLiteral("Le pilote %1 de Qt SQL n'est pas installé : archives inaccessibles")
                 .arg(adresse_.Type == Moteur::SQLite ? QStringLiteral("SQLite")
-                                                     : QStringLiteral("PostgreSQL"));
-        return false;
+                                                     : QStringLiteral("PostgreSQL")));
     }
-    if (base.isOpen()) return true;
+    if (base.isOpen()) return Reussi{};
     QElapsedTimer chrono;
     chrono.start();
     if (!base.open()) {
-        erreur = Echec_Ouverture(
+        return Reussite_Ou_Erreur::Echec(Echec_Ouverture(
             adresse_,
             adresse_.Type == Moteur::SQLite
                 ? Cause_Erreur_Archive(base.lastError(), adresse_)
                 : Cause_Connexion_Refusee(adresse_, base.lastError().databaseText().simplified(),
-                                          std::chrono::milliseconds(chrono.elapsed()), delai_));
-        return false;
+                                          std::chrono::milliseconds(chrono.elapsed()), delai_)));
     }
     if (adresse_.Type == Moteur::SQLite) {
         QSqlQuery(base).exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     }
-    return true;
+    return Reussi{};
 }
 
 void Archive::Deconnecter() {
@@ -355,25 +360,24 @@ void Archive::Deconnecter() {
 }
 
 int Archive::Version_Schema() {
-    QString erreur;
-    if (!Connecter(erreur)) return -1;
+    if (!Connecter()) return -1;
     Veille_Connexion::Garde garde(veille_.get(), Base(), delai_);
     return Lire_Version_Schema(Base());
 }
 
 Resultat_Ajout Archive::Ajouter(const QString& chemin, const QString& unite) {
     Resultat_Ajout resultat;
-    QString erreur;
-    auto decrit = Decrire_Fichier(chemin, erreur, unite);
+    auto decrit = Decrire_Fichier(chemin, unite);
     if (!decrit) {
-        resultat.Message = erreur;
+        resultat.Message = decrit.Erreur();
         return resultat;
     }
     decrit->Fiche.Ajoute = Texte_Date_ISO(Date_Depuis_QDateTime(QDateTime::currentDateTime()));
     decrit->Fiche.Poste = QSysInfo::machineHostName();
-    if (!Connecter(erreur)) {
+    if (const Reussite_Ou_Erreur connectee = Connecter(); !connectee) {
         resultat.Archive_En_Cause = true;
-        resultat.Message = QStringLiteral("%1 n'est pas archivé. %2").arg(chemin, erreur);
+        resultat.Message =
+            QStringLiteral("%1 n'est pas archivé. %2").arg(chemin, connectee.Erreur());
         return resultat;
     }
     Insertion insertion;
@@ -413,7 +417,10 @@ Resultat_Ajout Archive::Ajouter(const QString& chemin, const QString& unite) {
 
 Resultat_Liste Archive::Lister(const Filtre_Archive& filtre) {
     Resultat_Liste resultat;
-    if (!Connecter(resultat.Message)) return resultat;
+    if (const Reussite_Ou_Erreur connectee = Connecter(); !connectee) {
+        resultat.Message = connectee.Erreur();
+        return resultat;
+    }
     QVariantList valeurs;
     const QString conditions = Conditions(filtre, valeurs);
     {
@@ -444,7 +451,10 @@ Resultat_Liste Archive::Lister(const Filtre_Archive& filtre) {
 
 Resultat_Export Archive::Exporter(int64_t id, const QString& sortie) {
     Resultat_Export resultat;
-    if (!Connecter(resultat.Message)) return resultat;
+    if (const Reussite_Ou_Erreur connectee = Connecter(); !connectee) {
+        resultat.Message = connectee.Erreur();
+        return resultat;
+    }
     QByteArray octets;
     QString empreinte;
     bool trouve = false;
@@ -499,7 +509,10 @@ Resultat_Export Archive::Exporter(int64_t id, const QString& sortie) {
 
 Resultat_Verification Archive::Verifier(const Filtre_Archive& filtre) {
     Resultat_Verification resultat;
-    if (!Connecter(resultat.Message)) return resultat;
+    if (const Reussite_Ou_Erreur connectee = Connecter(); !connectee) {
+        resultat.Message = connectee.Erreur();
+        return resultat;
+    }
     const QSqlDatabase base = Base();
     QList<Ecart_Archive> archives;
     QStringList empreintes;

@@ -19,11 +19,11 @@ class Veille_Connexion;
 class Archive {
   public:
     // Opens the archive, making its folder, its file or its tables, or upgrading them, as
-    // needed. Empty, with a French message in `erreur`, when it cannot be reached or prepared.
-    // Qt SQL needs a QCoreApplication to load its drivers.
-    static std::unique_ptr<Archive> Ouvrir(const Adresse_Archive& adresse, QString& erreur);
+    // needed; a French message when it cannot be reached or prepared. Qt SQL needs a
+    // QCoreApplication to load its drivers.
+    static Ou_Erreur<std::unique_ptr<Archive>> Ouvrir(const Adresse_Archive& adresse);
     // The same for the archive this workstation is set to use (Adresse_Configuree).
-    static std::unique_ptr<Archive> Ouvrir(QString& erreur);
+    static Ou_Erreur<std::unique_ptr<Archive>> Ouvrir();
     ~Archive();
     Archive(const Archive&) = delete;
     Archive& operator=(const Archive&) = delete;
@@ -60,7 +60,7 @@ class Archive {
     explicit Archive(const Adresse_Archive& adresse);
     // Opens the connection when it is closed: after a failure it is closed, so the next call
     // starts again on a fresh one (a server that came back, a file that was fixed).
-    bool Connecter(QString& erreur);
+    Reussite_Ou_Erreur Connecter();
     void Deconnecter();
     QSqlDatabase Base() const;
     // The cause of a failed statement, in French: the watchdog's cut, or the database's error.

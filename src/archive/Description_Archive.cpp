@@ -11,26 +11,25 @@
 #include "files/Fichier_Enreg.h"
 #include "files/Fichiers_Disque.h"
 
-std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur,
-                                              const QString& unite) {
+Ou_Erreur<Fichier_Decrit> Decrire_Fichier(const QString& chemin, const QString& unite) {
+    using Resultat = Ou_Erreur<Fichier_Decrit>;
     Fichier_Decrit decrit;
     switch (Import_Export::Lecture_Octets(chemin, decrit.Octets)) {
         case Import_Export::Resultat_Lecture::Lu:
             break;
         case Import_Export::Resultat_Lecture::Introuvable:
-            erreur = QStringLiteral("Nom de fichier introuvable (%1)").arg(chemin);
-            return std::nullopt;
+            return Resultat::Echec(QStringLiteral("Nom de fichier introuvable (%1)").arg(chemin));
         case Import_Export::Resultat_Lecture::Incorrect:
-            erreur = QStringLiteral("Fichier incorrect! (%1 : il ne peut pas être lu)").arg(chemin);
-            return std::nullopt;
+            return Resultat::Echec(
+                QStringLiteral("Fichier incorrect! (%1 : il ne peut pas être lu)").arg(chemin));
     }
     // Described from the very bytes that are archived, not from a second reading of the file.
     const auto etat = Etat::Nouveau();
     Import_Export::Defaut_Lecture defaut;
     if (Import_Export::Lecture_Contenu_Enreg(*etat, decrit.Octets, &defaut) !=
         Import_Export::Resultat_Lecture::Lu) {
-        erreur = QStringLiteral("Fichier incorrect! (%1 : %2)").arg(chemin, defaut.Texte());
-        return std::nullopt;
+        return Resultat::Echec(
+            QStringLiteral("Fichier incorrect! (%1 : %2)").arg(chemin, defaut.Texte()));
     }
     Fiche_Archive& fiche = decrit.Fiche;
     fiche.Sha256 = Empreinte(decrit.Octets);

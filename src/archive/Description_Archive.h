@@ -8,6 +8,7 @@
 
 #include "archive/Fiche_Archive.h"
 #include "core/Empreinte.h"
+#include "core/Ou_Erreur.h"
 
 struct Fichier_Decrit {
     QByteArray Octets;
@@ -18,5 +19,4 @@ struct Fichier_Decrit {
 // caller knows it (empty: unknown, the figures are then taken as °C). Empty, with the
 // program's French message in `erreur`, when the file is missing or is not a readable
 // recordings file.
-std::optional<Fichier_Decrit> Decrire_Fichier(const QString& chemin, QString& erreur,
-                                              const QString& unite = QString());
+Ou_Erreur<Fichier_Decrit> Decrire_Fichier(const QString& chemin, const QString& unite = QString());

@@ -127,16 +127,16 @@ int Lire_Version_Schema(const QSqlDatabase& base) {
     return requete.value(0).toInt();
 }
 
-bool Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse, QString& erreur) {
+Reussite_Ou_Erreur Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse) {
     const auto echec = [&](const QSqlError& e) {
-        erreur = QStringLiteral("Impossible de préparer les archives %1 : %2")
-                     .arg(adresse.Description(), Cause_Erreur_Archive(e, adresse));
-        return false;
+        return Reussite_Ou_Erreur::Echec(
+            QStringLiteral("Impossible de préparer les archives %1 : %2")
+                .arg(adresse.Description(), Cause_Erreur_Archive(e, adresse)));
     };
     // Most openings find the tables up to date and write nothing: a read-only archive can
     // still be listed.
     int version = Lire_Version_Schema(base);
-    if (version == Version_Schema_Archive) return true;
+    if (version == Version_Schema_Archive) return Reussi{};
 
     Transaction_Archive transaction(base, adresse.Type);
     if (!transaction.Commencee()) return echec(transaction.Erreur());
@@ -154,11 +154,10 @@ bool Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse, Q
         return echec(requete.lastError());
     }
     if (version > Version_Schema_Archive) {
-        erreur = QStringLiteral(
-                     "Les archives %1 viennent d'une version plus récente de Caldrix "
-                     "(version %2 des tables) : mettre ce poste à jour.")
-                     .arg(adresse.Description(), QString::number(version));
-        return false;
+        return Reussite_Ou_Erreur::Echec(
+            QStringLiteral("Les archives %1 viennent d'une version plus récente de Caldrix "
+                           "(version %2 des tables) : mettre ce poste à jour.")
+                .arg(adresse.Description(), QString::number(version)));
     }
     const QList<QStringList> etapes = Etapes(adresse.Type);
     for (int v = version + 1; v <= Version_Schema_Archive; ++v) {
@@ -174,5 +173,5 @@ bool Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse, Q
         return echec(e);
     }
     if (!transaction.Valider()) return echec(transaction.Erreur());
-    return true;
+    return Reussi{};
 }

@@ -19,5 +19,5 @@ QString Texte_Recherche(const QString& texte);
 int Lire_Version_Schema(const QSqlDatabase& base);
 
 // Creates the tables or upgrades them, all in one transaction, so a base is never left half
-// made. False, with a French message, when that fails or the base was made by a newer program.
-bool Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse, QString& erreur);
+// made. A French message when that fails or the base was made by a newer program.
+Reussite_Ou_Erreur Preparer_Schema(const QSqlDatabase& base, const Adresse_Archive& adresse);

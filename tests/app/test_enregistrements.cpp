@@ -252,10 +252,9 @@ TEST_F(Enregistrements, TelechargementCoupeOuEntierNHeriteRienDuFichierPrecedent
     const QByteArray fichier = banc.Lire(u"Sauvegardes/four3.txt"_s);
     EXPECT_TRUE(fichier.contains("\r\n2000\r\nFour 3\r\n"));
     EXPECT_TRUE(fichier.contains("[Recette]\r\n0\r\n"));
-    QString erreur;
-    const auto archive = Archive::Ouvrir(erreur);
-    ASSERT_TRUE(archive) << erreur.toStdString();
-    const Resultat_Liste liste = archive->Lister({});
+    const auto archive = Archive::Ouvrir();
+    ASSERT_TRUE(archive) << archive.Erreur().toStdString();
+    const Resultat_Liste liste = (*archive)->Lister({});
     ASSERT_EQ(liste.Fiches.size(), 1);
     EXPECT_EQ(liste.Fiches[0].Unite, u"°F"_s);
     EXPECT_FALSE(liste.Fiches[0].Incomplet());

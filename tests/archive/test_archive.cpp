@@ -136,10 +136,10 @@ class ArchiveCommune : public Dossier_Temporaire<::testing::TestWithParam<Moteur
     }
     // The archive as the program opens it (CALDRIX_ARCHIVE names the server, or nothing does).
     std::unique_ptr<Archive> Ouvrir() {
-        QString erreur;
-        auto archive = Archive::Ouvrir(erreur);
-        EXPECT_TRUE(archive) << erreur.toStdString();
-        return archive;
+        auto archive = Archive::Ouvrir();
+        EXPECT_TRUE(archive) << archive.Erreur().toStdString();
+        if (!archive) return nullptr;
+        return std::move(*archive);
     }
 };
 using ArchiveServeur = ArchiveCommune;
@@ -320,25 +320,25 @@ TEST_P(ArchiveLocale, UneArchiveHorsDAtteinteEstDiteEtRienNEstCree) {
           "postgresql://u@h:0/b", "postgresql://u@h:65536/b", "postgresql://u@h/",
           "postgresql://u%zz@h/b", "postgresql://u%4@h/b", "postgresql://@h/b"}) {
         qputenv("CALDRIX_ARCHIVE", faux);
-        EXPECT_FALSE(Archive::Ouvrir(erreur)) << faux;
+        EXPECT_FALSE((erreur = Archive::Ouvrir().Erreur()).isEmpty()) << faux;
         EXPECT_TRUE(erreur.startsWith(u"CALDRIX_ARCHIVE : Adresse des archives incorrecte"_s));
     }
     EXPECT_FALSE(QFile::exists(Chemin(u"Archives"_s)));
     qunsetenv("CALDRIX_ARCHIVE");
     Ecrire(u"Archives"_s, "un fichier à la place du dossier");
-    EXPECT_FALSE(Archive::Ouvrir(erreur));
+    EXPECT_FALSE((erreur = Archive::Ouvrir().Erreur()).isEmpty());
     EXPECT_TRUE(erreur.contains(u"Impossible de créer le dossier des archives"_s));
 
     // Without the variable, the line of Archive.ini; each field percent-decoded.
     Ecrire(u"Archive.ini"_s, "[Serveur]\r\npostgresql://labo%40site:p%3Ass@db:6543/haccp\r\n");
-    const auto a = Adresse_Configuree(erreur);
-    ASSERT_TRUE(a) << erreur.toStdString();
+    const auto a = Adresse_Configuree();
+    ASSERT_TRUE(a) << a.Erreur().toStdString();
     EXPECT_EQ(QStringList({a->Utilisateur, a->Mot_De_Passe, a->Hote, a->Base}),
               QStringList({u"labo@site"_s, u"p:ss"_s, u"db"_s, u"haccp"_s}));
     EXPECT_EQ(a->Port, 6543);
     // The highest port, and a password of one character.
-    const auto haut = Lecture_Adresse_Serveur(u"postgresql://u:p@[::1]:65535/b"_s, erreur);
-    ASSERT_TRUE(haut) << erreur.toStdString();
+    const auto haut = Lecture_Adresse_Serveur(u"postgresql://u:p@[::1]:65535/b"_s);
+    ASSERT_TRUE(haut) << haut.Erreur().toStdString();
     EXPECT_EQ(QStringList({haut->Hote, QString::number(haut->Port), haut->Mot_De_Passe}),
               QStringList({u"::1"_s, u"65535"_s, u"p"_s}));
 }
@@ -463,12 +463,12 @@ TEST_P(ArchiveServeur, ChaqueRefusDuServeurEstDitAvecSesMots) {
     static const bool role = serveur.Ajouter_Role(u"technicien"_s, u"secret"_s);
     ASSERT_TRUE(role);
     QString erreur;
-    const auto adresse = Lecture_Adresse_Serveur(serveur.Nouvelle_Base(u"technicien"_s), erreur);
-    ASSERT_TRUE(adresse) << erreur.toStdString();
+    const auto adresse = Lecture_Adresse_Serveur(serveur.Nouvelle_Base(u"technicien"_s));
+    ASSERT_TRUE(adresse) << adresse.Erreur().toStdString();
     Adresse_Archive bonne = *adresse;
     bonne.Utilisateur = u"technicien"_s;
     bonne.Mot_De_Passe = u"secret"_s;
-    EXPECT_TRUE(Archive::Ouvrir(bonne, erreur)) << erreur.toStdString();
+    EXPECT_TRUE(Archive::Ouvrir(bonne)) << Archive::Ouvrir(bonne).Erreur().toStdString();
 
     QTcpServer essai;  // a port nobody listens on once it is closed
     ASSERT_TRUE(essai.listen(QHostAddress::LocalHost));
@@ -509,7 +509,7 @@ TEST_P(ArchiveServeur, ChaqueRefusDuServeurEstDitAvecSesMots) {
         a.Mot_De_Passe = c.mot_de_passe;
         a.Base = c.base;
         a.Port = c.port;
-        EXPECT_FALSE(Archive::Ouvrir(a, erreur)) << c.nom;
+        EXPECT_FALSE((erreur = Archive::Ouvrir(a).Erreur()).isEmpty()) << c.nom;
         EXPECT_TRUE(erreur.startsWith(
             u"Impossible d'ouvrir les archives %1 : "_s.arg(a.Description()) + c.cause))
             << c.nom << " : " << erreur.toStdString();
@@ -521,7 +521,7 @@ TEST_P(ArchiveServeur, ChaqueRefusDuServeurEstDitAvecSesMots) {
         Processus_Fige fige(serveur.Processus_Principal());
         QElapsedTimer chrono;
         chrono.start();
-        EXPECT_FALSE(Archive::Ouvrir(bonne, erreur));
+        EXPECT_FALSE((erreur = Archive::Ouvrir(bonne).Erreur()).isEmpty());
         EXPECT_LT(chrono.elapsed(), 8000);
     }
     qunsetenv("CALDRIX_ARCHIVE_DELAI");
@@ -636,9 +636,9 @@ TEST_P(ArchiveLocale, UnFichierVideEstUneArchiveEndommageeQueLeProgrammeNeLaisse
     ASSERT_TRUE(QDir().mkpath(Chemin(u"Archives"_s)));
     QString endommagee, vide;
     Ecrire(u"Archives/caldrix.sqlite"_s, QByteArray(4096, 'x'));
-    EXPECT_FALSE(Archive::Ouvrir(endommagee));
+    EXPECT_FALSE((endommagee = Archive::Ouvrir().Erreur()).isEmpty());
     Ecrire(u"Archives/caldrix.sqlite"_s, {});
-    EXPECT_FALSE(Archive::Ouvrir(vide));
+    EXPECT_FALSE((vide = Archive::Ouvrir().Erreur()).isEmpty());
     EXPECT_EQ(vide, endommagee);
     EXPECT_TRUE(
         vide.startsWith(u"Impossible d'ouvrir les archives %1 : le fichier des archives "
@@ -650,7 +650,7 @@ TEST_P(ArchiveLocale, UnFichierVideEstUneArchiveEndommageeQueLeProgrammeNeLaisse
     QString plein;
     {
         const Limite_Taille_Fichier limite(8192);
-        EXPECT_FALSE(Archive::Ouvrir(plein));
+        EXPECT_FALSE((plein = Archive::Ouvrir().Erreur()).isEmpty());
     }
     EXPECT_TRUE(plein.contains(u" : le disque est plein"_s)) << plein.toStdString();
     EXPECT_EQ(QDir(Chemin(u"Archives"_s)).entryList(QDir::Files), QStringList());

@@ -124,14 +124,16 @@ void Frm_Archives::Form_Load() {
 
 bool Frm_Archives::Archive_Ouverte() {
     if (archive_) return true;
-    QString erreur;
-    archive_ = Archive::Ouvrir(erreur);
-    if (!archive_) {
-        Lbl_Etat->setText(erreur);
-        dialogues_.Message(QStringLiteral("Les archives ne sont pas accessibles :\n") + erreur,
-                           Dialogues::Icone::Exclamation);
+    auto ouverte = Archive::Ouvrir();
+    if (!ouverte) {
+        Lbl_Etat->setText(ouverte.Erreur());
+        dialogues_.Message(
+            QStringLiteral("Les archives ne sont pas accessibles :\n") + ouverte.Erreur(),
+            Dialogues::Icone::Exclamation);
+        return false;
     }
-    return archive_ != nullptr;
+    archive_ = std::move(*ouverte);
+    return true;
 }
 
 void Frm_Archives::Cmd_Rechercher_Click() {
