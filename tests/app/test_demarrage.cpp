@@ -24,10 +24,12 @@ TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
 
     EXPECT_EQ(banc.dialogues.Messages(),
               QStringList{u"Un fichier est manquant, réinstaller l'application !"_s});
-    EXPECT_TRUE(ecran_de_demarrage && !principale_visible);
+    EXPECT_TRUE(ecran_de_demarrage) << "the start screen shows first";
+    EXPECT_FALSE(principale_visible) << "before the main window";
     EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur connecté com1"_s);
     EXPECT_EQ(f.windowTitle(), u"Caldrix V1.09"_s);
-    EXPECT_TRUE(f.isVisible() && !f.Fenetre_Velor.Est_Chargee());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(f.Fenetre_Velor.Est_Chargee()) << "the start screen is gone";
     Etat& etat = banc.Etat_Programme();
     EXPECT_EQ(etat.Nb_Enreg_Max, 1000);
     // An empty graph of the last 24 hours.

@@ -183,7 +183,8 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_EQ(Plot(2).Nb_Points(), 2000);
     EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SIMUL01"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Four 2"_s);
-    EXPECT_TRUE(etat().Nom_Fichier.isEmpty() && banc.dialogues.dialogues_fichiers.isEmpty());
+    EXPECT_TRUE(etat().Nom_Fichier.isEmpty()) << "no file name for a download";
+    EXPECT_TRUE(banc.dialogues.dialogues_fichiers.isEmpty()) << "no save dialog";
     // Quitting with that recording never saved asks first; "Non" keeps the program open.
     banc.dialogues.reponses_questions.prepend(false);
     f.Mnu_Quitter->trigger();

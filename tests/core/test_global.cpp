@@ -37,7 +37,8 @@ TEST(Reponses, LignesDAuPlus255CaracteresRetourChariotCompris) {
         EXPECT_EQ(lecteur.Suivante(), QLatin1String(ligne));
         EXPECT_EQ(Extraire_Ligne(texte), QLatin1String(ligne));
     }
-    EXPECT_TRUE(lecteur.Fini() && texte.isEmpty());
+    EXPECT_TRUE(lecteur.Fini());
+    EXPECT_TRUE(texte.isEmpty());
     const QString x254(254, u'x'), x255(255, u'x');
     for (const QString& bonne : {x254 + u"\ry"_s, x254})
         EXPECT_EQ(Lecteur_Lignes(bonne).Suivante()->size(), std::min<qsizetype>(bonne.size(), 255));

@@ -239,7 +239,9 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
     EXPECT_EQ(QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + e.Trame_Reception,
               u"3 9600, N, 8, 1 >\r"_s);
-    EXPECT_TRUE(l.port.ouvert && l.port.rts && l.port.dtr);
+    EXPECT_TRUE(l.port.ouvert);
+    EXPECT_TRUE(l.port.rts) << "RTS raised";
+    EXPECT_TRUE(l.port.dtr) << "DTR raised";
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"Étuve"_s, false), 0);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".

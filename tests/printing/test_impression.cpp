@@ -48,20 +48,24 @@ TEST(ImpressionTableau, LesPagesSuiventLaMiseEnPage) {
         const QStringList pages = Pages_PDF(pdf.Chemin());
         ASSERT_EQ(pages.size(), attendues);
         EXPECT_TRUE(pages[0].trimmed().startsWith(u"Caldrix le 05/12/2026 15:30:00"_s));
-        EXPECT_TRUE(pages[0].contains(u"Nom du module : SERRE"_s) &&
-                    pages[0].contains(u"Periode d'enregistrement (s) : 60"_s));
+        EXPECT_TRUE(pages[0].contains(u"Nom du module : SERRE"_s));
+        EXPECT_TRUE(pages[0].contains(u"Periode d'enregistrement (s) : 60"_s));
         const QString ligne = pages[0].split(QLatin1Char('\n')).filter(Heure(3)).value(0);
-        EXPECT_TRUE(ligne.contains(Heure(4)) && ligne.contains(Heure(5)) &&
-                    ligne.count(u"20.5"_s) == 3 && ligne.contains(u"43"_s));
+        EXPECT_TRUE(ligne.contains(Heure(4)) && ligne.contains(Heure(5)))
+            << "three measures a line: " << ligne.toStdString();
+        EXPECT_EQ(ligne.count(u"20.5"_s), 3) << ligne.toStdString();
+        EXPECT_TRUE(ligne.contains(u"43"_s)) << "the humidity: " << ligne.toStdString();
         for (int p = 1; p <= attendues; ++p) {
             const QString& page = pages[p - 1];
             const int derniere = std::min(240 * p, nombre) - 1;
             EXPECT_EQ(page.trimmed().split(u'\n').last().trimmed(), u"page %1"_s.arg(p));
-            EXPECT_TRUE(page.count(u"Date / Température"_s) == 3 &&
-                        (p == 1 || page.trimmed().startsWith(u"Date / Température"_s)) &&
-                        page.contains(Heure(p == 1 ? 3 : 240 * (p - 1))) &&
-                        page.contains(Heure(derniere)) && !page.contains(Heure(derniere + 1)))
-                << "page " << p;
+            EXPECT_EQ(page.count(u"Date / Température"_s), 3) << "column heads, page " << p;
+            EXPECT_TRUE(p == 1 || page.trimmed().startsWith(u"Date / Température"_s))
+                << "page " << p << " starts with its column heads";
+            EXPECT_TRUE(page.contains(Heure(p == 1 ? 3 : 240 * (p - 1))))
+                << "first measure of page " << p;
+            EXPECT_TRUE(page.contains(Heure(derniere))) << "last measure of page " << p;
+            EXPECT_FALSE(page.contains(Heure(derniere + 1))) << "page " << p << " goes no further";
         }
     }
     EXPECT_TRUE(dialogues.affichages.isEmpty());

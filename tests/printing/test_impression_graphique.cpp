@@ -46,7 +46,8 @@ TEST(MenusImpression, LeGraphiqueRemetLaFenetreLeNumeriqueFermeLeTableau) {
     f.Mnu_Graph->trigger();
 
     const QString texte = page(u"/home/labo/Caldrix/Sauvegardes/serre.txt"_s);
-    EXPECT_TRUE(texte.contains(u"Température °C"_s) && texte.contains(u"Four 3, lot 2026-118"_s));
+    EXPECT_TRUE(texte.contains(u"Température °C"_s)) << "the axis title";
+    EXPECT_TRUE(texte.contains(u"Four 3, lot 2026-118"_s)) << "the comment";
     // The status line as the window shows it, under the curves.
     EXPECT_TRUE(texte.contains(u"Pasteurisation Valeur : 12mn le : 05/12/2026 09:00:00"_s))
         << texte.toStdString();

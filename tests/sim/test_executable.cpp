@@ -60,13 +60,13 @@ TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
     QProcess aide, refuse;
     ASSERT_TRUE(Lancer(aide, {u"--help"_s}) && aide.waitForFinished(10000) && aide.exitCode() == 0);
     const QString texte = QString::fromLocal8Bit(aide.readAllStandardOutput());
-    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s) &&
-                texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s))
+    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s)) << texte.toStdString();
+    EXPECT_TRUE(texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s))
         << texte.toStdString();
     ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s}) && refuse.waitForFinished(10000) &&
                 refuse.exitCode() == 2);
-    EXPECT_TRUE(refuse.readAllStandardError().contains("--modele") &&
-                refuse.readAllStandardOutput().isEmpty());  // no device line on a refusal
+    EXPECT_TRUE(refuse.readAllStandardError().contains("--modele"));
+    EXPECT_TRUE(refuse.readAllStandardOutput().isEmpty()) << "no device line on a refusal";
 }
 
 }  // namespace

@@ -142,7 +142,8 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
         Textes({f.Frame_Alarm_High, f.Cmb_Nb_Max_Enreg, f.CW_Per_Enreg, f.CW_Alarm_High,
                 f.CW_Alarm_Low}),
         (QStringList{u"Alarme haute température"_s, u"1000"_s, u"900"_s, u"12.2"_s, u"-049.0"_s}));
-    EXPECT_TRUE(f.Opt_Start_Mode_Now->isChecked() && !f.Msk_Start_Time->isEnabled());
+    EXPECT_TRUE(f.Opt_Start_Mode_Now->isChecked());
+    EXPECT_FALSE(f.Msk_Start_Time->isEnabled()) << "no start time to type for a start now";
     // Typing one alarm never rewrites the other: 8 typed as the high alarm under a low one of
     // 65 stays 8, and "OK" names both values.
     f.CW_Alarm_Low->setValue(65);

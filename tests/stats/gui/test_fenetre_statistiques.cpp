@@ -113,7 +113,9 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     EXPECT_EQ(outils.Txt_Consigne_Maxi->text() + u' ' + outils.Txt_Consigne_Mini->text(), u"8 2"_s);
     const Trace_Graphe& ligne = f.CWGraph_Enreg->Plots(3);
     double x = 0, y = 0;
-    EXPECT_TRUE(ligne.Visible() && ligne.Point_Proche(0, x, y) && y == 8);
+    EXPECT_TRUE(ligne.Visible()) << "the high threshold line";
+    ASSERT_TRUE(ligne.Point_Proche(0, x, y));
+    EXPECT_EQ(y, 8);
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil haut\t8 °C"_s));
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil bas\t2 °C"_s));
 }
