@@ -84,6 +84,7 @@ TEST(CalculCuisson, RienNEstEcritQuandAucuneValeurNEstPossible) {
     etat->Version_Logger = u"7307V1.00\r"_s;  // a 7307 is left untouched
     EXPECT_EQ(Calcul_Valeur_Cuisson(*etat, maximum, 70, 10, 55), 0.0f);
     EXPECT_EQ(maximum.Valeur_Max, 0);
+    EXPECT_EQ(Maximum_Valeur_Cuisson(*etat, 70, 10, 55)->Valeur_Max, 0) << "7307: no value";
     maximum.Valeur_Max = 25;
     Mesures(*etat, {50, 60, 70, 80, 70, 50});
     EXPECT_FALSE(Calcul_Valeur_Cuisson(*etat, maximum, INFINITY, 10, 55));

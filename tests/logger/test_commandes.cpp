@@ -167,11 +167,15 @@ TEST(Echange, EssaisPausesEtatsEtProgression) {
 }
 
 // What the shared record says of the logger: identity|version|count|period|unit|start, then
-// measure i (from 1) as date;temperature;humidity.
+// measure i (from 1) as date;temperature;humidity. A count short of (or beyond) what was
+// announced reads "count/announced".
 QString Releve(const Etat& e, int i) {
-    QString r = u"%1|%2|%3|%4|%5|%6"_s.arg(
-        e.Identite_Logger, e.Version_Logger, QString::number(e.Nb_Mesures),
-        QString::number(e.Periode_Enreg), e.Unite, Texte_Date(e.Date_Debut_Enreg));
+    QString compte = QString::number(e.Nb_Mesures);
+    if (e.Nb_Mesures_Annoncees != e.Nb_Mesures)
+        compte += u'/' + QString::number(e.Nb_Mesures_Annoncees);
+    QString r = u"%1|%2|%3|%4|%5|%6"_s.arg(e.Identite_Logger, e.Version_Logger, compte,
+                                           QString::number(e.Periode_Enreg), e.Unite,
+                                           Texte_Date(e.Date_Debut_Enreg));
     if (i)
         r += u"|%1;%2;%3"_s.arg(Texte_Date(e.Mesures(i).Date_Heure),
                                 Texte_Single(e.Mesures(i).Temperature),
@@ -203,9 +207,9 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
         // Fewer (or more) lines than the header announces: a transfer cut off, a failure, but
         // what came is there to be shown.
         {Telechargement, "m 5 60 C 1E2 8500\rt 201\rt 202\r",
-         "AVANT|7306V12\r|2|60||01/01/2025|01/01/2025 00:01:59;20.2;0", 2, 2},
+         "AVANT|7306V12\r|2/5|60||01/01/2025|01/01/2025 00:01:59;20.2;0", 2, 2},
         {Telechargement, "m 2 60 C 1E2 8500\rt 201\rt 202\rt 215\r",
-         "AVANT|7306V12\r|3|60||01/01/2025|01/01/2025 00:02:59;21.5;0", 2, 3},
+         "AVANT|7306V12\r|3/2|60||01/01/2025|01/01/2025 00:02:59;21.5;0", 2, 3},
         {Telechargement, "m 4 60 C 1E2 8500\rt 203 503\rt 215 567\r",
          "AVANT|7307V12\r|4|60||01/01/2025|01/01/2025 00:01:59;21.5;56.7", 0, 2, 7307},
         {Telechargement, "m 2 60 C 1E2 8500\rt 215\r", "AVANT|7307V12\r|10|60||05/12/2026 08:00:00",
