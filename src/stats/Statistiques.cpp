@@ -6,6 +6,7 @@
 
 #include "core/Etat.h"
 #include "core/Textes.h"
+#include "stats/Cumul_Seuil.h"
 
 namespace Statistiques {
 
@@ -112,43 +113,6 @@ class Cumul_Cinetique {
     double somme_ = 0;
     float derniere_ = std::numeric_limits<float>::quiet_NaN();
     double dernier_terme_ = 0;
-};
-
-class Cumul_Seuil {
-  public:
-    void Ajouter(bool dehors, double date) {
-        if (!dehors) {
-            en_cours_ = 0;
-            return;
-        }
-        if (en_cours_ == 0) {
-            ++depassements_;
-            debut_en_cours_ = date;
-        }
-        ++mesures_;
-        ++en_cours_;
-        // Strictly longer: on a tie the earlier run stays.
-        if (en_cours_ > plus_long_) {
-            plus_long_ = en_cours_;
-            debut_plus_long_ = debut_en_cours_;
-        }
-    }
-
-    Hors_Seuil Resultat(int periode) const {
-        Hors_Seuil h;
-        h.mesures = mesures_;
-        h.depassements = depassements_;
-        if (periode > 0) {
-            h.duree_s = int64_t{mesures_} * periode;
-            h.plus_long_s = int64_t{plus_long_} * periode;
-        }
-        if (plus_long_ > 0) h.plus_long_debut = debut_plus_long_;
-        return h;
-    }
-
-  private:
-    int mesures_ = 0, depassements_ = 0, en_cours_ = 0, plus_long_ = 0;
-    double debut_en_cours_ = 0, debut_plus_long_ = 0;
 };
 
 }  // namespace

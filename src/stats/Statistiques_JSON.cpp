@@ -1,51 +1,12 @@
 #include "stats/Statistiques_JSON.h"
 
-#include <charconv>
-#include <cmath>
-#include <utility>
-#include <vector>
-
-#include "core/Textes.h"
+#include "core/Texte_JSON.h"
 
 namespace Statistiques {
 
 namespace {
 
-using Membres = std::vector<std::pair<const char*, QByteArray>>;
-
-// to_chars without a format gives the shortest text that reads back to the same value, in
-// a form JSON accepts ("21.3", "-0.5", "1e-05").
-template <typename Reel>
-QByteArray Nombre(Reel valeur) {
-    if (!std::isfinite(valeur)) return QByteArrayLiteral("null");
-    char texte[32];
-    const auto [fin, ec] = std::to_chars(texte, texte + sizeof texte, valeur);
-    if (ec != std::errc()) return QByteArrayLiteral("null");
-    return QByteArray(texte, fin - texte);
-}
-
-QByteArray Entier(int64_t valeur) {
-    return QByteArray::number(static_cast<qlonglong>(valeur));
-}
-
-QByteArray Date(double date) {
-    return '"' + Texte_Date_ISO(date).toLatin1() + '"';
-}
-
-template <typename T, typename Ecriture>
-QByteArray Ou_Null(const std::optional<T>& valeur, Ecriture ecriture) {
-    return valeur ? ecriture(*valeur) : QByteArrayLiteral("null");
-}
-
-QByteArray Objet(const Membres& membres, int niveau) {
-    const QByteArray retrait(2 * (niveau + 1), ' ');
-    QByteArray texte = "{\n";
-    for (std::size_t i = 0; i < membres.size(); ++i) {
-        texte += retrait + '"' + membres[i].first + "\": " + membres[i].second;
-        texte += i + 1 < membres.size() ? ",\n" : "\n";
-    }
-    return texte + QByteArray(2 * niveau, ' ') + '}';
-}
+using namespace Texte_JSON;
 
 Membres Membres_Serie(const Serie& s) {
     return {{"min", Nombre(s.min)},         {"min_date", Date(s.min_date)},
@@ -77,7 +38,7 @@ QByteArray Contenu_JSON(const Resultat& r) {
     }
     Membres temperature = Membres_Serie(*r.temperature);
     temperature.insert(temperature.end(),
-                       {{"mkt", Ou_Null(r.mkt, Nombre<double>)},
+                       {{"mkt", Ou_Null(r.mkt, [](double v) { return Nombre(v); })},
                         {"seuil_haut", seuil_haut},
                         {"seuil_bas", seuil_bas},
                         {"au_dessus", Ou_Null(r.au_dessus, Objet_Hors_Seuil)},
