@@ -1,0 +1,160 @@
+#include "study/Etude_Texte.h"
+
+#include "core/Textes.h"
+
+namespace Etude {
+
+namespace {
+
+using namespace Criteres;
+
+QString Libelle(Regle regle) {
+    switch (regle) {
+        case Regle::Seuil_Haut:
+            return QStringLiteral("Seuil haut");
+        case Regle::Seuil_Bas:
+            return QStringLiteral("Seuil bas");
+        case Regle::Hygro_Haut:
+            return QStringLiteral("Hygrométrie haute");
+        case Regle::Hygro_Bas:
+            return QStringLiteral("Hygrométrie basse");
+        case Regle::Maintien:
+            return QStringLiteral("Maintien");
+        case Regle::Cuisson:
+            return QStringLiteral("Valeur de cuisson");
+        case Regle::Mkt:
+            return QStringLiteral("MKT");
+        case Regle::Equilibrage:
+            break;
+    }
+    return QStringLiteral("Équilibrage");
+}
+
+const std::optional<Regle_Seuil>& Regle_De(const Jeu_Criteres& jeu, Regle regle) {
+    switch (regle) {
+        case Regle::Seuil_Bas:
+            return jeu.seuil_bas;
+        case Regle::Hygro_Haut:
+            return jeu.hygro_haut;
+        case Regle::Hygro_Bas:
+            return jeu.hygro_bas;
+        default:
+            return jeu.seuil_haut;
+    }
+}
+
+// What the limit means: "limite 80 °C, consecutif 5 min", "minimum 10 min".
+QString Texte_Limite(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite) {
+    const auto limite = static_cast<float>(e.limite);
+    switch (e.regle) {
+        case Regle::Seuil_Haut:
+        case Regle::Seuil_Bas:
+        case Regle::Hygro_Haut:
+        case Regle::Hygro_Bas: {
+            const Regle_Seuil& s = *Regle_De(jeu, e.regle);
+            const bool humidite = e.regle == Regle::Hygro_Haut || e.regle == Regle::Hygro_Bas;
+            QString texte = QStringLiteral("limite %1 %2, %3")
+                                .arg(Texte_Single(limite), humidite ? QStringLiteral("%Hr") : unite,
+                                     Nom_Mode(s.mode));
+            if (s.mode != Mode_Seuil::Instantane)
+                texte += QLatin1Char(' ') + Texte_Duree(s.duree_s);
+            return texte;
+        }
+        case Regle::Maintien:
+            return QStringLiteral("minimum %1 à %2 %3")
+                .arg(Texte_Duree(static_cast<int64_t>(e.limite)),
+                     Texte_Single(jeu.maintien ? jeu.maintien->temperature : 0), unite);
+        case Regle::Cuisson:
+            return QStringLiteral("minimum %1 min").arg(Texte_Single(limite));
+        case Regle::Mkt:
+            return QStringLiteral("maximum %1 %2").arg(Texte_Single(limite), unite);
+        case Regle::Equilibrage:
+            break;
+    }
+    return QStringLiteral("maximum %1").arg(Texte_Duree(static_cast<int64_t>(e.limite)));
+}
+
+QString Texte_Valeur(const Evaluation& e, const QString& unite) {
+    if (!e.valeur) return QStringLiteral("inconnue");
+    switch (e.regle) {
+        case Regle::Cuisson:
+            return QStringLiteral("%1 min").arg(static_cast<int64_t>(*e.valeur));
+        case Regle::Mkt:
+            return QStringLiteral("%1 %2").arg(QString::number(*e.valeur, 'f', 2), unite);
+        case Regle::Maintien:
+        case Regle::Equilibrage:
+            return Texte_Duree(static_cast<int64_t>(*e.valeur));
+        default:
+            return Texte_Duree(static_cast<int64_t>(*e.valeur)) + QStringLiteral(" hors limite");
+    }
+}
+
+QString Ligne_Regle(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite) {
+    return QStringLiteral("%1 : %2 (%3) : %4")
+        .arg(Libelle(e.regle), Texte_Valeur(e, unite), Texte_Limite(e, jeu, unite),
+             Texte_Verdict(e.verdict));
+}
+
+void Ajouter_Enregistrement(QStringList& lignes, const Enregistrement& e, const Jeu_Criteres& jeu,
+                            const QString& unite) {
+    const Evaluation_Enregistrement& v = e.evaluation;
+    lignes << QStringLiteral("%1 (%2) : %3").arg(e.identite, e.fichier, Texte_Verdict(v.verdict));
+    lignes << QStringLiteral("  SHA-256 : ") + e.empreinte;
+    if (jeu.maintien) {
+        lignes << QStringLiteral("  Température de process %1 %2 atteinte : %3")
+                      .arg(Texte_Single(jeu.maintien->temperature), unite,
+                           v.atteinte ? Texte_Date_Heure(*v.atteinte) : QStringLiteral("jamais"));
+        lignes << QStringLiteral("  Maintenue : ") +
+                      (v.maintien_s ? Texte_Duree(*v.maintien_s) : QStringLiteral("inconnu"));
+    }
+    if (jeu.cuisson) {
+        lignes << QStringLiteral("  Valeur de cuisson : ") +
+                      (v.valeur_cuisson ? QStringLiteral("%1 min").arg(*v.valeur_cuisson)
+                                        : QStringLiteral("non calculable (modèle 7306 seulement)"));
+    }
+    for (const Evaluation& r : v.regles)
+        lignes << QStringLiteral("  ") + Ligne_Regle(r, jeu, unite);
+}
+
+}  // namespace
+
+QString Texte_Duree(int64_t secondes) {
+    const int64_t h = secondes / 3600, min = secondes / 60 % 60, s = secondes % 60;
+    if (h > 0) {
+        QString texte = QStringLiteral("%1 h %2 min").arg(h).arg(min, 2, 10, QLatin1Char('0'));
+        return s > 0 ? texte + QStringLiteral(" %1 s").arg(s, 2, 10, QLatin1Char('0')) : texte;
+    }
+    if (min > 0) {
+        return s > 0 ? QStringLiteral("%1 min %2 s").arg(min).arg(s, 2, 10, QLatin1Char('0'))
+                     : QStringLiteral("%1 min").arg(min);
+    }
+    return QStringLiteral("%1 s").arg(s);
+}
+
+QStringList Lignes_Etude(const Resultat& r, const Jeu_Criteres& jeu, const QString& unite) {
+    QStringList lignes;
+    lignes << QStringLiteral("Étude de %1 enregistrement%2%3 : %4")
+                  .arg(r.enregistrements.size())
+                  .arg(r.enregistrements.size() > 1 ? QStringLiteral("s") : QString(),
+                       jeu.nom.isEmpty() ? QString() : QStringLiteral(" (« %1 »)").arg(jeu.nom),
+                       Texte_Verdict(r.verdict));
+    for (const Enregistrement& e : r.enregistrements)
+        Ajouter_Enregistrement(lignes, e, jeu, unite);
+    if (r.equilibrage) {
+        lignes << Ligne_Regle(*r.equilibrage, jeu, unite) +
+                      (r.enregistrements.size() < 2
+                           ? QStringLiteral(" (il faut plusieurs enregistrements)")
+                       : r.equilibrage_s ? QString()
+                                         : QStringLiteral(" (un logger n'a jamais atteint la "
+                                                          "température de process)"));
+    } else if (r.equilibrage_s) {
+        lignes << QStringLiteral("Équilibrage : ") + Texte_Duree(*r.equilibrage_s);
+    }
+    if (r.plus_froid) {
+        const Enregistrement& e = r.enregistrements[*r.plus_froid];
+        lignes << QStringLiteral("Le plus froid : %1 (%2)").arg(e.identite, e.fichier);
+    }
+    return lignes;
+}
+
+}  // namespace Etude

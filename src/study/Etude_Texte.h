@@ -1,0 +1,19 @@
+// A study as lines of French text, as caldrix-cli prints it: the study's verdict, then each
+// recording with its figures and each rule's value, limit and verdict, then the equilibrium
+// and the coldest logger.
+#pragma once
+
+#include <QStringList>
+
+#include "study/Etude.h"
+
+namespace Etude {
+
+// `unite`: the temperatures' unit, "°C" or "°F".
+QStringList Lignes_Etude(const Resultat& resultat, const Criteres::Jeu_Criteres& jeu,
+                         const QString& unite);
+
+// "1 h 05 min 30 s", "45 s": a duration as a technician reads it.
+QString Texte_Duree(int64_t secondes);
+
+}  // namespace Etude
