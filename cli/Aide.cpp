@@ -88,6 +88,40 @@ const Aide_Commande Aides[] = {
      "                   le calcul de cuisson du rapport (par défaut celui du fichier)\n"
      "  --unit C|F       unité des températures du fichier (°C par défaut)\n"
      "  --force          remplacer RAPPORT.pdf s'il existe\n"},
+    {"study",
+     "Usage : caldrix-cli study FICHIER.txt [FICHIER.txt ...] [--criteria NOM]\n"
+     "          [--high T [--high-mode MODE] [--high-duration S]]\n"
+     "          [--low T [--low-mode MODE] [--low-duration S]]\n"
+     "          [--humidity-high H [--humidity-high-mode MODE] [--humidity-high-duration S]]\n"
+     "          [--humidity-low H [--humidity-low-mode MODE] [--humidity-low-duration S]]\n"
+     "          [--process T [--hold S]] [--pasteurisation | --sterilisation | --recipe K\n"
+     "          [--min-value V]] [--mkt-max T] [--equilibration S] [--unit C|F] [--json]\n"
+     "\n"
+     "Étude d'un cycle : les enregistrements des loggers d'une même charge, chacun jugé\n"
+     "sur les mêmes règles, puis l'équilibrage de la charge et le logger le plus froid.\n"
+     "Une valeur juste sur sa limite est conforme. Code 0 si l'étude est conforme, 5 sinon\n"
+     "(non conforme, ou non vérifiable : une règle que l'enregistrement ne permet pas de\n"
+     "juger, comme l'hygrométrie d'un 7306 ou la cuisson d'un 7307).\n"
+     "  --criteria NOM   le jeu de règles NOM de criteres.ini (dossier du programme) ; une\n"
+     "                   option donnée remplace la règle du jeu en entier\n"
+     "  --high T, --low T  température hors limite au-dessus de T (en dessous), de -49 à 194\n"
+     "  --humidity-high H, --humidity-low H  la même chose sur l'hygrométrie (7307), 0 à 100\n"
+     "  --...-mode MODE  instantane (par défaut) : aucune mesure hors limite ; cumule : la\n"
+     "                   durée totale hors limite ; consecutif : la plus longue suite de\n"
+     "                   mesures hors limite ; ces deux-là ne dépassent pas --...-duration S\n"
+     "  --process T      température de process : l'heure où chaque logger l'atteint, et le\n"
+     "                   temps qu'il la tient sans interruption\n"
+     "  --hold S         ce temps est d'au moins S secondes\n"
+     "  --pasteurisation, --sterilisation, --recipe K  calcul de la valeur de cuisson (7306)\n"
+     "  --min-value V    la valeur de cuisson est d'au moins V minutes\n"
+     "  --mkt-max T      la température cinétique moyenne ne dépasse pas T\n"
+     "  --equilibration S  entre le premier et le dernier logger à atteindre la température\n"
+     "                   de process, au plus S secondes (plusieurs fichiers, --process)\n"
+     "  --unit C|F       unité des températures des fichiers (°C par défaut) ; les limites\n"
+     "                   sont dans cette unité, la cuisson se calcule en °C seulement\n"
+     "  --json           un objet JSON (UTF-8) au lieu du texte\n"
+     "Le plus froid : la valeur de cuisson la plus basse avec un calcul, sinon le maintien\n"
+     "le plus court avec --process ; le premier nommé en cas d'égalité.\n"},
     {"archive",
      "Usage : caldrix-cli archive add FICHIER.txt...\n"
      "        caldrix-cli archive list [--logger ID] [--from DATE] [--to DATE] [--text MOT]\n"
@@ -136,6 +170,7 @@ const char Aide_Generale[] =
     "  export    convertir un fichier en CSV\n"
     "  stats     statistiques d'un fichier\n"
     "  report    rapport PDF d'un fichier, à signer\n"
+    "  study     juger les enregistrements d'un cycle sur des critères d'acceptation\n"
     "  archive   archiver les enregistrements, les lister, les ressortir, les vérifier\n"
     "\n"
     "  --port N|PERIPHERIQUE  numéro de port COM, ou chemin du périphérique\n"
@@ -148,7 +183,7 @@ const char Aide_Generale[] =
     "est refusée.\n"
     "\n"
     "Codes de sortie : 0 fait, 1 le logger ne répond pas, 2 réponse inattendue,\n"
-    "3 fichier illisible ou impossible à écrire, 4 mauvais usage.\n";
+    "3 fichier illisible ou impossible à écrire, 4 mauvais usage, 5 étude non conforme.\n";
 
 }  // namespace
 

@@ -1,6 +1,3 @@
-#include <cmath>
-#include <cstdio>
-
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
@@ -42,10 +39,7 @@ int Commande_Stats(Etat& etat, const Arguments& arguments) {
                 '\n';
         }
     }
-    // All at once, so that a reader never gets half the statistics without an error status.
-    const bool ecrit = std::fwrite(sortie.constData(), 1, static_cast<std::size_t>(sortie.size()),
-                                   stdout) == static_cast<std::size_t>(sortie.size());
-    if (std::fflush(stdout) != 0 || !ecrit) {
+    if (!Ecrire_Sortie(sortie)) {
         Console::Erreur(QStringLiteral("Impossible d'écrire les statistiques"));
         return Sortie_Fichier;
     }

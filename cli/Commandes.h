@@ -18,6 +18,7 @@ int Commande_Export(Etat& etat, const Arguments& arguments);
 int Commande_Report(Etat& etat, const Arguments& arguments);
 int Commande_Stats(Etat& etat, const Arguments& arguments);
 int Commande_Archive(Etat& etat, const Arguments& arguments);
+int Commande_Study(Etat& etat, const Arguments& arguments);
 
 // Archives the file a download has just written. The file comes first: when the archive cannot
 // take it, this only says so on standard error, and the download still succeeds.
@@ -32,6 +33,16 @@ void Lire_Reglages(Etat& etat);
 // standard error. The file says nothing of the unit: --unit C|F gives it (°C otherwise).
 // A file that cannot be read is named, with the line and the reason of the fault.
 bool Lire_Enregistrement(Etat& etat, const Arguments& arguments);
+// The same for one file among several, in the unit caption `unite` (see Lire_Unite);
+// `octets`, when given, receives the file's bytes.
+bool Lire_Fichier(Etat& etat, const QString& fichier, const QString& unite,
+                  QByteArray* octets = nullptr);
+// --unit C|F as a unit caption ("°C", "°F"); empty (°C) when not given.
+QString Lire_Unite(const Arguments& arguments);
+
+// Writes `sortie` to standard output at once, so that a reader never gets half of it without an
+// error status; false when it could not be written.
+bool Ecrire_Sortie(const QByteArray& sortie);
 
 // --from and --to, each "aaaa-mm-jj[Thh:mm[:ss]]" or "jj/mm/aaaa[ hh:mm[:ss]]" (a date alone
 // given to --to means the whole day); an end before the start is bad usage.

@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <cstdio>
+
 #include <QFileInfo>
 
 #include "Arguments.h"
@@ -16,23 +18,20 @@ void Lire_Reglages(Etat& etat) {
     }
 }
 
-bool Lire_Enregistrement(Etat& etat, const Arguments& arguments) {
-    if (arguments.Fichiers().size() != 1) {
-        throw Erreur_Usage(QStringLiteral("un fichier d'enregistrements (.txt) est attendu"));
+QString Lire_Unite(const Arguments& arguments) {
+    if (!arguments.A("unit")) return {};
+    const QString lettre = arguments.Valeur("unit");
+    if (lettre != QStringLiteral("C") && lettre != QStringLiteral("F")) {
+        throw Erreur_Usage(
+            QStringLiteral("--unit : « %1 » ; C ou F, l'unité des températures du fichier")
+                .arg(lettre));
     }
-    QString unite;
-    if (arguments.A("unit")) {
-        const QString lettre = arguments.Valeur("unit");
-        if (lettre != QStringLiteral("C") && lettre != QStringLiteral("F")) {
-            throw Erreur_Usage(
-                QStringLiteral("--unit : « %1 » ; C ou F, l'unité des températures du fichier")
-                    .arg(lettre));
-        }
-        unite = Unite_Depuis_Lettre(lettre[0]);
-    }
-    const QString fichier = arguments.Fichiers().first();
+    return Unite_Depuis_Lettre(lettre[0]);
+}
+
+bool Lire_Fichier(Etat& etat, const QString& fichier, const QString& unite, QByteArray* octets) {
     Import_Export::Defaut_Lecture defaut;
-    switch (Import_Export::Lecture_Fichier_Enreg(etat, fichier, nullptr, &defaut)) {
+    switch (Import_Export::Lecture_Fichier_Enreg(etat, fichier, octets, &defaut)) {
         case Import_Export::Resultat_Lecture::Lu:
             etat.Unite = unite;
             if (Enregistrement_Incomplet(etat)) {
@@ -50,6 +49,19 @@ bool Lire_Enregistrement(Etat& etat, const Arguments& arguments) {
             return false;
     }
     return false;
+}
+
+bool Lire_Enregistrement(Etat& etat, const Arguments& arguments) {
+    if (arguments.Fichiers().size() != 1) {
+        throw Erreur_Usage(QStringLiteral("un fichier d'enregistrements (.txt) est attendu"));
+    }
+    return Lire_Fichier(etat, arguments.Fichiers().first(), Lire_Unite(arguments));
+}
+
+bool Ecrire_Sortie(const QByteArray& sortie) {
+    const bool ecrit = std::fwrite(sortie.constData(), 1, static_cast<std::size_t>(sortie.size()),
+                                   stdout) == static_cast<std::size_t>(sortie.size());
+    return std::fflush(stdout) == 0 && ecrit;
 }
 
 namespace {

@@ -10,6 +10,7 @@ enum Code_Sortie : int {
     Sortie_Reponse_Illisible = 2,  // a reply that is not the expected one or cannot be read
     Sortie_Fichier = 3,            // a file that cannot be read or written
     Sortie_Usage = 4,              // bad usage
+    Sortie_Non_Conforme = 5,       // a study that is not "conforme"
 };
 
 namespace Console {

@@ -40,6 +40,22 @@ const QList<Option_Connue> Options = {
     {"logger", true},
     {"text", true},
     {"json", false},
+    {"criteria", true},
+    {"high-mode", true},
+    {"high-duration", true},
+    {"low-mode", true},
+    {"low-duration", true},
+    {"humidity-high", true},
+    {"humidity-high-mode", true},
+    {"humidity-high-duration", true},
+    {"humidity-low", true},
+    {"humidity-low-mode", true},
+    {"humidity-low-duration", true},
+    {"process", true},
+    {"hold", true},
+    {"min-value", true},
+    {"mkt-max", true},
+    {"equilibration", true},
     {"help", false},
     {"version", false},
 };
@@ -68,6 +84,32 @@ void Limiter_Options(const Arguments& a) {
     if (c == QStringLiteral("stats")) {
         a.Limiter_A({"from", "to", "high", "low", "delta-h", "unit", "json"}, c);
     }
+    if (c == QStringLiteral("study")) {
+        a.Limiter_A({"criteria",
+                     "high",
+                     "high-mode",
+                     "high-duration",
+                     "low",
+                     "low-mode",
+                     "low-duration",
+                     "humidity-high",
+                     "humidity-high-mode",
+                     "humidity-high-duration",
+                     "humidity-low",
+                     "humidity-low-mode",
+                     "humidity-low-duration",
+                     "process",
+                     "hold",
+                     "pasteurisation",
+                     "sterilisation",
+                     "recipe",
+                     "min-value",
+                     "mkt-max",
+                     "equilibration",
+                     "unit",
+                     "json"},
+                    c);
+    }
 }
 
 int Executer(const Arguments& arguments) {
@@ -91,6 +133,7 @@ int Executer(const Arguments& arguments) {
     if (c == QStringLiteral("report")) return Commande_Report(*etat, arguments);
     if (c == QStringLiteral("stats")) return Commande_Stats(*etat, arguments);
     if (c == QStringLiteral("archive")) return Commande_Archive(*etat, arguments);
+    if (c == QStringLiteral("study")) return Commande_Study(*etat, arguments);
     throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
 }
 

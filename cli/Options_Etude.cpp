@@ -1,0 +1,188 @@
+// The rules of `caldrix-cli study`: a named set of criteres.ini, then the options, each of which
+// replaces the set's rule of the same name as a whole.
+#include "Options_Etude.h"
+
+#include "Arguments.h"
+#include "Commandes.h"
+#include "Console.h"
+#include "cooking/Parametres_Cuisson.h"
+#include "cooking/Resultat_Cuisson.h"
+#include "core/Etat.h"
+#include "criteria/Jeux_Criteres.h"
+#include "files/Import_Export.h"
+
+namespace {
+
+using namespace Criteres;
+
+[[noreturn]] void Refuser(const char* option, const QString& raison) {
+    throw Erreur_Usage(QStringLiteral("--%1 : %2").arg(QLatin1String(option), raison));
+}
+
+int64_t Duree(const Arguments& a, const char* option) {
+    const auto duree = Lecture_Duree(a.Valeur(option));
+    if (!duree) {
+        Refuser(option, QStringLiteral("« %1 » n'est pas une durée en secondes (0 à %2)")
+                            .arg(a.Valeur(option), QString::number(Limites::Duree_Max_s)));
+    }
+    return *duree;
+}
+
+// What goes with an option only makes sense with it.
+void Avec(const Arguments& a, const char* option, std::initializer_list<const char*> suites) {
+    if (a.A(option)) return;
+    for (const char* suite : suites) {
+        if (a.A(suite)) {
+            throw Erreur_Usage(QStringLiteral("--%1 va avec --%2")
+                                   .arg(QLatin1String(suite), QLatin1String(option)));
+        }
+    }
+}
+
+void Option_Seuil(const Arguments& a, const char* limite, const char* mode, const char* duree,
+                  bool humidite, std::optional<Regle_Seuil>& regle) {
+    Avec(a, limite, {mode, duree});
+    if (!a.A(limite)) return;
+    Regle_Seuil s;
+    s.limite = a.Nombre(limite);
+    if (a.A(mode)) {
+        const auto choisi = Mode_Depuis_Nom(a.Valeur(mode));
+        if (!choisi) {
+            Refuser(
+                mode,
+                QStringLiteral("« %1 » ; instantane, consecutif ou cumule").arg(a.Valeur(mode)));
+        }
+        s.mode = *choisi;
+    }
+    if (a.A(duree)) {
+        s.duree_s = Duree(a, duree);
+    } else if (s.mode != Mode_Seuil::Instantane) {
+        Refuser(mode,
+                QStringLiteral("%1 demande --%2 S").arg(Nom_Mode(s.mode), QLatin1String(duree)));
+    }
+    if (const QString refus = Refus_Seuil(s, humidite); !refus.isEmpty()) {
+        Refuser(s.mode == Mode_Seuil::Instantane && s.duree_s != 0 ? duree : limite, refus);
+    }
+    regle = s;
+}
+
+void Option_Maintien(const Arguments& a, Jeu_Criteres& jeu) {
+    Avec(a, "process", {"hold"});
+    if (!a.A("process")) return;
+    Regle_Maintien m{a.Nombre("process"), std::nullopt};
+    if (a.A("hold")) m.duree_min_s = Duree(a, "hold");
+    if (const QString refus = Refus_Maintien(m); !refus.isEmpty()) Refuser("process", refus);
+    jeu.maintien = m;
+}
+
+void Option_Cuisson(const Arguments& a, Jeu_Criteres& jeu) {
+    const int choix = int(a.A("pasteurisation")) + int(a.A("sterilisation")) + int(a.A("recipe"));
+    if (choix > 1) {
+        throw Erreur_Usage(
+            QStringLiteral("un seul calcul : --pasteurisation, --sterilisation ou --recipe K"));
+    }
+    if (choix == 0) {
+        if (a.A("min-value")) {
+            throw Erreur_Usage(QStringLiteral(
+                "--min-value va avec un calcul : --pasteurisation, --sterilisation ou --recipe K"));
+        }
+        return;
+    }
+    Regle_Cuisson c;
+    c.numero = a.A("pasteurisation") ? 100 : a.A("sterilisation") ? 101 : a.Entier("recipe");
+    if (a.A("min-value")) c.minimum = a.Nombre("min-value");
+    if (const QString refus = Refus_Cuisson(c); !refus.isEmpty()) {
+        Refuser(a.A("recipe") && (c.numero < 1 || c.numero > 99) ? "recipe" : "min-value", refus);
+    }
+    jeu.cuisson = c;
+}
+
+QString Noms_Connus(const std::vector<Jeu_Criteres>& jeux) {
+    QStringList noms;
+    for (const Jeu_Criteres& j : jeux)
+        noms << QStringLiteral("« %1 »").arg(j.nom);
+    return noms.isEmpty() ? QStringLiteral("aucun") : noms.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+int Lire_Jeu_Nomme(const Arguments& a, Jeu_Criteres& jeu) {
+    if (!a.A("criteria")) return Sortie_Fait;
+    const QString nom = a.Valeur("criteria");
+    Jeux_Lus lus;
+    switch (Lecture_Jeux(lus)) {
+        case Import_Export::Resultat_Lecture::Lu:
+            break;
+        case Import_Export::Resultat_Lecture::Introuvable:
+            throw Erreur_Usage(QStringLiteral("jeu de critères « %1 » inconnu : %2 n'existe pas")
+                                   .arg(nom, Chemin_Jeux()));
+        case Import_Export::Resultat_Lecture::Incorrect:
+            Console::Erreur(QStringLiteral("Impossible de lire %1").arg(Chemin_Jeux()));
+            return Sortie_Fichier;
+    }
+    const Jeu_Criteres* trouve = Trouver_Jeu(lus.jeux, nom);
+    if (!trouve) {
+        throw Erreur_Usage(QStringLiteral("jeu de critères « %1 » inconnu ; jeux de %2 : %3")
+                               .arg(nom, Chemin_Jeux(), Noms_Connus(lus.jeux)));
+    }
+    // A set judged without one of its lines would judge less than its author wrote: refused.
+    // The faults of the other sets are only told.
+    bool refuse = false;
+    for (const Defaut_Jeu& d : lus.defauts) {
+        const bool ce_jeu = d.jeu == trouve->nom;
+        refuse = refuse || ce_jeu;
+        Console::Erreur(QStringLiteral("%1%2 %3").arg(
+            ce_jeu ? QString() : QStringLiteral("Attention : "), Chemin_Jeux(), d.defaut.Texte()));
+    }
+    if (refuse) {
+        Console::Erreur(QStringLiteral("Le jeu « %1 » a des lignes incorrectes : rien n'a été "
+                                       "jugé.")
+                            .arg(trouve->nom));
+        return Sortie_Fichier;
+    }
+    jeu = *trouve;
+    return Sortie_Fait;
+}
+
+void Appliquer_Options(const Arguments& a, Jeu_Criteres& jeu) {
+    Option_Seuil(a, "high", "high-mode", "high-duration", false, jeu.seuil_haut);
+    Option_Seuil(a, "low", "low-mode", "low-duration", false, jeu.seuil_bas);
+    Option_Seuil(a, "humidity-high", "humidity-high-mode", "humidity-high-duration", true,
+                 jeu.hygro_haut);
+    Option_Seuil(a, "humidity-low", "humidity-low-mode", "humidity-low-duration", true,
+                 jeu.hygro_bas);
+    Option_Maintien(a, jeu);
+    Option_Cuisson(a, jeu);
+    if (a.A("mkt-max")) {
+        const float maximum = a.Nombre("mkt-max");
+        if (const QString refus = Refus_Mkt(maximum); !refus.isEmpty()) Refuser("mkt-max", refus);
+        jeu.mkt_max = maximum;
+    }
+    if (a.A("equilibration")) jeu.equilibrage_max_s = Duree(a, "equilibration");
+
+    if (const QString refus = Refus_Ensemble(jeu); !refus.isEmpty()) throw Erreur_Usage(refus);
+    const bool juge = jeu.seuil_haut || jeu.seuil_bas || jeu.hygro_haut || jeu.hygro_bas ||
+                      (jeu.maintien && jeu.maintien->duree_min_s) ||
+                      (jeu.cuisson && jeu.cuisson->minimum) || jeu.mkt_max || jeu.equilibrage_max_s;
+    if (!juge) {
+        // Nothing checked is nothing shown: such a study must not pass for "conforme".
+        throw Erreur_Usage(QStringLiteral(
+            "aucune règle à vérifier : --criteria NOM, ou --high, --low, --humidity-high, "
+            "--humidity-low, --hold, --min-value, --mkt-max, --equilibration"));
+    }
+}
+
+void Preparer_Cuisson(const Arguments& a, const Jeu_Criteres& jeu, Etat& etat) {
+    if (!jeu.cuisson) return;
+    if (Est_Fahrenheit(Lire_Unite(a))) {
+        throw Erreur_Usage(QStringLiteral(
+            "la valeur de cuisson se calcule sur des températures en °C : pas avec --unit F"));
+    }
+    if (jeu.cuisson->numero >= 1 && jeu.cuisson->numero <= Nb_Recettes_Max) {
+        Import_Export::Lecture_Recettes(etat);
+    }
+    const auto choix = Parametres_Calcul(etat, jeu.cuisson->numero);
+    const QString refus =
+        Refus_Coefficients_Cuisson(choix->temp_ref, choix->valeur_z, choix->temp_dep);
+    if (!refus.isEmpty()) throw Erreur_Usage(choix->libelle + QStringLiteral(" : ") + refus);
+}
