@@ -1,12 +1,14 @@
 #include "study/Etude_Texte.h"
 
 #include "core/Textes.h"
+#include "stats/Statistiques_Texte.h"
 
 namespace Etude {
 
 namespace {
 
 using namespace Criteres;
+using Statistiques::Texte_Duree;
 
 QString Libelle(Regle regle) {
     switch (regle) {
@@ -117,19 +119,6 @@ void Ajouter_Enregistrement(QStringList& lignes, const Enregistrement& e, const 
 }
 
 }  // namespace
-
-QString Texte_Duree(int64_t secondes) {
-    const int64_t h = secondes / 3600, min = secondes / 60 % 60, s = secondes % 60;
-    if (h > 0) {
-        QString texte = QStringLiteral("%1 h %2 min").arg(h).arg(min, 2, 10, QLatin1Char('0'));
-        return s > 0 ? texte + QStringLiteral(" %1 s").arg(s, 2, 10, QLatin1Char('0')) : texte;
-    }
-    if (min > 0) {
-        return s > 0 ? QStringLiteral("%1 min %2 s").arg(min).arg(s, 2, 10, QLatin1Char('0'))
-                     : QStringLiteral("%1 min").arg(min);
-    }
-    return QStringLiteral("%1 s").arg(s);
-}
 
 QStringList Lignes_Etude(const Resultat& r, const Jeu_Criteres& jeu, const QString& unite) {
     QStringList lignes;

@@ -13,7 +13,4 @@ namespace Etude {
 QStringList Lignes_Etude(const Resultat& resultat, const Criteres::Jeu_Criteres& jeu,
                          const QString& unite);
 
-// "1 h 05 min 30 s", "45 s": a duration as a technician reads it.
-QString Texte_Duree(int64_t secondes);
-
 }  // namespace Etude

@@ -1,0 +1,216 @@
+// The verdict of each rule over recordings checked by hand, at its limit and on either side of
+// it: a value exactly on its limit passes. Records are one minute apart (period 60 s).
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Enregistrement_Essai.h"
+#include "Impression_Qt.h"
+#include "core/Etat.h"
+#include "criteria/Evaluation.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace Criteres;
+
+constexpr auto C = Verdict::Conforme;
+constexpr auto NC = Verdict::Non_Conforme;
+constexpr auto NV = Verdict::Non_Verifiable;
+constexpr auto Inst = Mode_Seuil::Instantane;
+constexpr auto Cumul = Mode_Seuil::Cumule;
+constexpr auto Consec = Mode_Seuil::Consecutif;
+
+struct Ligne_Seuil {
+    const char* nom;
+    Regle_Seuil regle;
+    std::optional<double> valeur;
+    Verdict verdict;
+};
+
+Evaluation Seule_Regle(Etat& etat, const Jeu_Criteres& jeu) {
+    const Evaluation_Enregistrement r = Evaluer_Enregistrement(etat, jeu);
+    EXPECT_EQ(r.regles.size(), 1u);
+    return r.regles.empty() ? Evaluation{Regle::Equilibrage, std::nullopt, 0, NV}
+                            : r.regles.front();
+}
+
+void Verifier(Etat& etat, Regle regle, const std::vector<Ligne_Seuil>& table) {
+    for (const Ligne_Seuil& l : table) {
+        SCOPED_TRACE(l.nom);
+        Jeu_Criteres jeu;
+        std::optional<Regle_Seuil>& cible = regle == Regle::Seuil_Haut   ? jeu.seuil_haut
+                                            : regle == Regle::Seuil_Bas  ? jeu.seuil_bas
+                                            : regle == Regle::Hygro_Haut ? jeu.hygro_haut
+                                                                         : jeu.hygro_bas;
+        cible = l.regle;
+        const Evaluation e = Seule_Regle(etat, jeu);
+        EXPECT_EQ(e.regle, regle);
+        EXPECT_EQ(e.valeur, l.valeur);
+        EXPECT_EQ(e.limite, l.regle.limite);
+        EXPECT_EQ(Texte_Verdict(e.verdict), Texte_Verdict(l.verdict));
+    }
+}
+
+}  // namespace
+
+// Above 80: records 3-4 and 6-7 (80 itself is not out): 4 records, the longest run 2.
+TEST(Regles, SeuilHautDansLesTroisModes) {
+    auto etat =
+        Enregistrement_Essai().Temperatures({79, 80, 80.1f, 81, 80, 81, 81, 79}).Etat_Rempli();
+    Verifier(*etat, Regle::Seuil_Haut,
+             {{"instantané, des mesures au-dessus", {80, Inst, 0}, 240, NC},
+              {"instantané, la limite égale au maximum", {81, Inst, 0}, 0, C},
+              {"instantané, juste sous le maximum", {80.9f, Inst, 0}, 180, NC},
+              {"cumulé, durée juste égale", {80, Cumul, 240}, 240, C},
+              {"cumulé, une seconde de moins", {80, Cumul, 239}, 240, NC},
+              {"consécutif, durée juste égale", {80, Consec, 120}, 120, C},
+              {"consécutif, une seconde de moins", {80, Consec, 119}, 120, NC},
+              {"consécutif, bien au-dessus de la plus longue suite", {80, Consec, 180}, 120, C}});
+}
+
+// Below 2: records 3-4 and 6 (2 itself is not out): 3 records, the longest run 2.
+TEST(Regles, SeuilBasDansLesTroisModes) {
+    auto etat = Enregistrement_Essai().Temperatures({3, 2, 1.9f, 1, 2, 1.9f, 5}).Etat_Rempli();
+    Verifier(*etat, Regle::Seuil_Bas,
+             {{"instantané", {2, Inst, 0}, 180, NC},
+              {"instantané, la limite égale au minimum", {1, Inst, 0}, 0, C},
+              {"cumulé, durée juste égale", {2, Cumul, 180}, 180, C},
+              {"cumulé, une seconde de moins", {2, Cumul, 179}, 180, NC},
+              {"consécutif, durée juste égale", {2, Consec, 120}, 120, C},
+              {"consécutif, une seconde de moins", {2, Consec, 119}, 120, NC}});
+}
+
+TEST(Regles, HygrometrieDUn7307EtNonVerifiableSurUn7306) {
+    auto etat = Enregistrement_Essai(7307)
+                    .Temperatures({20, 20, 20, 20, 20})
+                    .Humidites({70, 75, 75.1f, 76, 75})
+                    .Etat_Rempli();
+    Verifier(*etat, Regle::Hygro_Haut,
+             {{"haute, instantané", {75, Inst, 0}, 120, NC},
+              {"haute, sur le maximum", {76, Inst, 0}, 0, C},
+              {"haute, consécutif juste égal", {75, Consec, 120}, 120, C},
+              {"haute, cumulé une seconde de moins", {75, Cumul, 119}, 120, NC}});
+    Verifier(*etat, Regle::Hygro_Bas,
+             {{"basse, sur le minimum", {70, Inst, 0}, 0, C},
+              {"basse, au-dessus du minimum", {70.5f, Inst, 0}, 60, NC}});
+
+    auto sans_hygrometrie = Enregistrement_Essai(7306).Constante(5, 20).Etat_Rempli();
+    Verifier(*sans_hygrometrie, Regle::Hygro_Haut, {{"7306", {75, Inst, 0}, std::nullopt, NV}});
+}
+
+// At or above 72: records 2-3 and 5-7, the longest 3 records; first reached at record 2.
+TEST(Regles, MaintienEtAtteinteDeLaTemperatureDeProcess) {
+    Enregistrement_Essai essai;
+    auto etat = essai.Temperatures({70, 72, 73, 71.9f, 72, 72, 72.1f, 60}).Etat_Rempli();
+    for (const auto& [nom, minimum, verdict] :
+         {std::tuple{"juste égal", 180, C}, {"une seconde de plus", 181, NC}, {"moins", 120, C}}) {
+        SCOPED_TRACE(nom);
+        Jeu_Criteres jeu;
+        jeu.maintien = Regle_Maintien{72, minimum};
+        const Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
+        EXPECT_EQ(r.atteinte, essai.Date(2));
+        EXPECT_EQ(r.maintien_s, 180);
+        ASSERT_EQ(r.regles.size(), 1u);
+        EXPECT_EQ(r.regles[0].valeur, 180);
+        EXPECT_EQ(Texte_Verdict(r.verdict), Texte_Verdict(verdict));
+    }
+}
+
+TEST(Regles, TemperatureDeProcessJamaisAtteinte) {
+    auto etat = Enregistrement_Essai().Temperatures({60, 71.9f, 65}).Etat_Rempli();
+    Jeu_Criteres jeu;
+    jeu.maintien = Regle_Maintien{72, 0};
+    const Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
+    EXPECT_FALSE(r.atteinte);
+    EXPECT_EQ(r.maintien_s, 0);
+    // Held for 0 s at least 0 s: the hold passes, it is the study's equilibrium that fails.
+    EXPECT_EQ(r.verdict, Verdict::Conforme);
+    // Tp without a minimum hold is only reported.
+    jeu.maintien->duree_min_s.reset();
+    EXPECT_TRUE(Evaluer_Enregistrement(*etat, jeu).regles.empty());
+}
+
+// Pasteurisation over 50, 60, 70, 80, 70, 50 °C a minute apart: the window reports 12 minutes.
+TEST(Regles, ValeurDeCuissonAuMinimumEtAutour) {
+    for (const auto& [nom, minimum, verdict] :
+         {std::tuple{"juste égale", 12.0f, C}, {"un peu plus", 12.5f, NC}, {"moins", 11.0f, C}}) {
+        SCOPED_TRACE(nom);
+        auto etat = Enregistrement_Essai().Temperatures({50, 60, 70, 80, 70, 50}).Etat_Rempli();
+        Jeu_Criteres jeu;
+        jeu.cuisson = Regle_Cuisson{100, minimum};
+        const Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
+        EXPECT_EQ(r.valeur_cuisson, 12);
+        EXPECT_EQ(Texte_Verdict(r.verdict), Texte_Verdict(verdict));
+    }
+}
+
+TEST(Regles, CuissonNonVerifiableSurUn7307OuAvecUneSeuleMesure) {
+    Jeu_Criteres jeu;
+    jeu.cuisson = Regle_Cuisson{100, 1};
+    auto serre = Enregistrement_Essai(7307).Temperatures({50, 80, 90, 90}).Etat_Rempli();
+    const Evaluation_Enregistrement r = Evaluer_Enregistrement(*serre, jeu);
+    EXPECT_FALSE(r.valeur_cuisson);
+    EXPECT_FALSE(r.regles.at(0).valeur);
+    EXPECT_EQ(Texte_Verdict(r.verdict), u"non vérifiable"_s);
+    // The humidity of a 7307 is not the cooking curve: it stays as recorded.
+    EXPECT_EQ(serre->Mesures(2).Humidite, 42);
+
+    auto seule = Enregistrement_Essai().Temperatures({90}).Etat_Rempli();
+    EXPECT_EQ(Evaluer_Enregistrement(*seule, jeu).verdict, Verdict::Non_Verifiable);
+}
+
+// A constant recording's MKT is its value.
+TEST(Regles, MktAuMaximumEtAuDela) {
+    auto etat = Enregistrement_Essai().Constante(10, 4.2f).Etat_Rempli();
+    Jeu_Criteres jeu;
+    jeu.mkt_max = 4.2f;
+    EXPECT_EQ(Evaluer_Enregistrement(*etat, jeu).verdict, Verdict::Conforme);
+    jeu.mkt_max = 4.1f;
+    const Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
+    EXPECT_EQ(r.verdict, Verdict::Non_Conforme);
+    EXPECT_EQ(r.regles.at(0).valeur, double{4.2f});
+}
+
+TEST(Regles, SansMesureRienNEstConforme) {
+    auto etat = Enregistrement_Essai().Temperatures({}).Etat_Rempli();
+    Jeu_Criteres jeu;
+    jeu.seuil_haut = Regle_Seuil{80, Inst, 0};
+    jeu.maintien = Regle_Maintien{72, 0};
+    jeu.mkt_max = 10;
+    const Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
+    ASSERT_EQ(r.regles.size(), 3u);
+    for (const Evaluation& e : r.regles)
+        EXPECT_EQ(e.verdict, NV) << Nom_Regle(e.regle).toStdString();
+    EXPECT_EQ(r.verdict, NV);
+}
+
+// Without a period, durations are unknown; one record beyond an instantaneous limit is still
+// enough to fail.
+TEST(Regles, PeriodeInconnue) {
+    auto etat = Enregistrement_Essai().Temperatures({79, 81}).Etat_Rempli();
+    etat->Periode_Enreg = 0;
+    Verifier(*etat, Regle::Seuil_Haut,
+             {{"instantané", {80, Inst, 0}, std::nullopt, NC},
+              {"instantané sans dépassement", {85, Inst, 0}, std::nullopt, C},
+              {"cumulé", {80, Cumul, 600}, std::nullopt, NV}});
+}
+
+// "non conforme" wins over "non vérifiable", which wins over "conforme".
+TEST(Regles, VerdictDUnEnregistrementEtOrdreDesRegles) {
+    auto etat = Enregistrement_Essai().Temperatures({50, 60, 70, 80, 70, 50}).Etat_Rempli();
+    Jeu_Criteres jeu;
+    jeu.mkt_max = 100;
+    jeu.hygro_bas = Regle_Seuil{10, Inst, 0};
+    jeu.seuil_haut = Regle_Seuil{90, Inst, 0};
+    Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
+    ASSERT_EQ(r.regles.size(), 3u);
+    EXPECT_EQ(r.regles[0].regle, Regle::Seuil_Haut);
+    EXPECT_EQ(r.regles[1].regle, Regle::Hygro_Bas);
+    EXPECT_EQ(r.regles[2].regle, Regle::Mkt);
+    EXPECT_EQ(Texte_Verdict(r.verdict), u"non vérifiable"_s);
+    jeu.seuil_haut->limite = 79;
+    r = Evaluer_Enregistrement(*etat, jeu);
+    EXPECT_EQ(Texte_Verdict(r.verdict), u"non conforme"_s);
+}

@@ -1,0 +1,167 @@
+// Studies of several recordings checked by hand: the load's equilibrium, a logger that never
+// reaches the process temperature, the coldest logger and its ties, and the JSON scripts read.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <vector>
+
+#include "Enregistrement_Essai.h"
+#include "Impression_Qt.h"
+#include "core/Etat.h"
+#include "study/Etude.h"
+#include "study/Etude_JSON.h"
+#include "study/Etude_Texte.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace Criteres;
+
+struct Logger_Essai {
+    const char* identite;
+    std::vector<float> temperatures;
+};
+
+Etude::Resultat Etudier(const std::vector<Logger_Essai>& loggers, const Jeu_Criteres& jeu) {
+    std::vector<Etude::Enregistrement> liste;
+    for (const Logger_Essai& l : loggers) {
+        auto etat = Enregistrement_Essai()
+                        .Identite(QString::fromUtf8(l.identite))
+                        .Temperatures(l.temperatures)
+                        .Etat_Rempli();
+        liste.push_back(Etude::Etudier(*etat, QString::fromUtf8(l.identite) + u".txt"_s,
+                                       QByteArray(l.identite), jeu));
+    }
+    return Etude::Conclure(std::move(liste), jeu);
+}
+
+Jeu_Criteres Equilibrage(int64_t maximum) {
+    Jeu_Criteres jeu;
+    jeu.maintien = Regle_Maintien{72, std::nullopt};
+    jeu.equilibrage_max_s = maximum;
+    return jeu;
+}
+
+// 72 °C reached at minutes 2, 4 and 3 (records 3, 5 and 4): 120 s between the first and last.
+const std::vector<Logger_Essai> Charge = {
+    {"A", {60, 70, 72, 73, 74}}, {"B", {50, 60, 65, 70, 72}}, {"C", {55, 65, 71, 72.5f, 73}}};
+
+}  // namespace
+
+TEST(Etude, EquilibrageAuMaximumEtAuDela) {
+    const Etude::Resultat juste = Etudier(Charge, Equilibrage(120));
+    EXPECT_EQ(juste.equilibrage_s, 120);
+    ASSERT_TRUE(juste.equilibrage);
+    EXPECT_EQ(juste.equilibrage->valeur, 120);
+    EXPECT_EQ(Texte_Verdict(juste.verdict), u"conforme"_s);
+
+    const Etude::Resultat trop = Etudier(Charge, Equilibrage(119));
+    EXPECT_EQ(Texte_Verdict(trop.equilibrage->verdict), u"non conforme"_s);
+    EXPECT_EQ(Texte_Verdict(trop.verdict), u"non conforme"_s);
+    // Each recording passes on its own: the study's own rule fails it.
+    for (const auto& e : trop.enregistrements)
+        EXPECT_EQ(e.evaluation.verdict, Verdict::Conforme);
+}
+
+TEST(Etude, UnLoggerQuiNAtteintJamaisLaTemperatureDeProcess) {
+    std::vector<Logger_Essai> charge = Charge;
+    charge.push_back({"D", {50, 60, 71.9f, 71, 70}});
+    const Etude::Resultat r = Etudier(charge, Equilibrage(3600));
+    EXPECT_FALSE(r.equilibrage_s);
+    EXPECT_FALSE(r.enregistrements[3].evaluation.atteinte);
+    EXPECT_EQ(Texte_Verdict(r.equilibrage->verdict), u"non conforme"_s);
+    EXPECT_EQ(Texte_Verdict(r.verdict), u"non conforme"_s);
+    // Held for no time at all: D is the coldest.
+    ASSERT_TRUE(r.plus_froid);
+    EXPECT_EQ(r.enregistrements[*r.plus_froid].identite, u"D"_s);
+    const QStringList lignes = Etude::Lignes_Etude(r, Equilibrage(3600), u"°C"_s);
+    EXPECT_TRUE(lignes.contains(u"  Température de process 72 °C atteinte : jamais"_s))
+        << lignes.join(u'\n').toStdString();
+}
+
+TEST(Etude, UnSeulEnregistrementNeVerifiePasLEquilibrage) {
+    const Etude::Resultat r = Etudier({Charge[0]}, Equilibrage(600));
+    EXPECT_FALSE(r.equilibrage_s);
+    EXPECT_EQ(Texte_Verdict(r.verdict), u"non vérifiable"_s);
+    // Without the rule, a study of one is judged on its recording alone.
+    Jeu_Criteres jeu;
+    jeu.seuil_haut = Regle_Seuil{80, Mode_Seuil::Instantane, 0};
+    EXPECT_EQ(Texte_Verdict(Etudier({Charge[0]}, jeu).verdict), u"conforme"_s);
+}
+
+// B and C both hold 72 for 2 minutes (A 3): the first listed of the two is the coldest.
+TEST(Etude, LePlusFroidParLeMaintienPremierNommeSurEgalite) {
+    Jeu_Criteres jeu;
+    jeu.maintien = Regle_Maintien{72, 60};
+    std::vector<Logger_Essai> charge = {
+        {"A", {72, 72, 72}}, {"B", {70, 72, 72}}, {"C", {72, 72, 70}}};
+    Etude::Resultat r = Etudier(charge, jeu);
+    ASSERT_TRUE(r.plus_froid);
+    EXPECT_EQ(*r.plus_froid, 1u);
+    std::swap(charge[1], charge[2]);
+    r = Etudier(charge, jeu);
+    EXPECT_EQ(r.enregistrements[*r.plus_froid].identite, u"C"_s);
+}
+
+// Pasteurisation: A reaches 12 minutes, B 1 and C 11, D the same as B. C holds 60 °C the
+// shortest, but with a cooking calculation the lowest value makes the coldest: B, listed before
+// D.
+TEST(Etude, LePlusFroidParLaValeurDeCuisson) {
+    Jeu_Criteres jeu;
+    jeu.cuisson = Regle_Cuisson{100, std::nullopt};
+    jeu.maintien = Regle_Maintien{60, std::nullopt};
+    const Etude::Resultat r = Etudier({{"A", {50, 60, 70, 80, 70, 50}},
+                                       {"B", {50, 60, 70, 60, 60}},
+                                       {"C", {50, 60, 70, 80, 50}},
+                                       {"D", {50, 60, 70, 60, 60}}},
+                                      jeu);
+    std::vector<std::optional<int>> valeurs;
+    std::vector<std::optional<int64_t>> maintiens;
+    for (const auto& e : r.enregistrements) {
+        valeurs.push_back(e.evaluation.valeur_cuisson);
+        maintiens.push_back(e.evaluation.maintien_s);
+    }
+    EXPECT_EQ(valeurs, (std::vector<std::optional<int>>{12, 1, 11, 1}));
+    EXPECT_EQ(maintiens, (std::vector<std::optional<int64_t>>{240, 240, 180, 240}));
+    EXPECT_EQ(r.enregistrements[*r.plus_froid].identite, u"B"_s);
+    // No rule judged anything: every recording and the study are "conforme".
+    EXPECT_EQ(r.verdict, Verdict::Conforme);
+}
+
+TEST(Etude, JsonAvecExactementLesClesAttendues) {
+    Jeu_Criteres jeu = Equilibrage(600);
+    jeu.seuil_haut = Regle_Seuil{73.5f, Mode_Seuil::Cumule, 60};
+    jeu.mkt_max = 65.3f;
+    const Etude::Resultat r = Etudier(Charge, jeu);
+    QJsonParseError erreur;
+    const QJsonObject racine = QJsonDocument::fromJson(Etude::Contenu_JSON(r), &erreur).object();
+    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << Etude::Contenu_JSON(r).toStdString();
+    EXPECT_EQ(racine.keys(), QStringList({u"enregistrements"_s, u"equilibrage_s"_s, u"plus_froid"_s,
+                                          u"verdict"_s}));
+    EXPECT_EQ(racine[u"verdict"_s].toString(), u"non conforme"_s);
+    EXPECT_EQ(racine[u"equilibrage_s"_s].toInt(), 120);
+    EXPECT_EQ(racine[u"plus_froid"_s].toString(), u"B"_s);
+    const QJsonObject a = racine[u"enregistrements"_s].toArray()[0].toObject();
+    EXPECT_EQ(a.keys(), QStringList({u"atteinte"_s, u"fichier"_s, u"identite"_s, u"maintien_s"_s,
+                                     u"regles"_s, u"sha256"_s, u"valeur_cuisson"_s, u"verdict"_s}));
+    EXPECT_EQ(a[u"fichier"_s].toString(), u"A.txt"_s);
+    EXPECT_EQ(a[u"sha256"_s].toString(),
+              u"559aead08264d5795d3909718cdd05abd49572e84fe55590eef31a88a08fdffd"_s);
+    EXPECT_EQ(a[u"atteinte"_s].toString(), u"2026-12-05T08:02:00"_s);
+    EXPECT_EQ(a[u"maintien_s"_s].toInt(), 180);
+    EXPECT_TRUE(a[u"valeur_cuisson"_s].isNull());
+    const QJsonArray regles = a[u"regles"_s].toArray();
+    ASSERT_EQ(regles.size(), 2);
+    EXPECT_EQ(regles[0].toObject().keys(),
+              QStringList({u"limite"_s, u"regle"_s, u"valeur"_s, u"verdict"_s}));
+    EXPECT_EQ(regles[0][u"regle"_s].toString(), u"seuil_haut"_s);
+    EXPECT_EQ(regles[0][u"valeur"_s].toInt(), 60);
+    EXPECT_EQ(regles[1][u"regle"_s].toString(), u"mkt"_s);
+    EXPECT_EQ(regles[1][u"verdict"_s].toString(), u"non conforme"_s);
+    // The limits as given, not their double's digits.
+    EXPECT_TRUE(Etude::Contenu_JSON(r).contains("\"limite\": 73.5,"));
+    EXPECT_TRUE(Etude::Contenu_JSON(r).contains("\"limite\": 65.3,"));
+}
