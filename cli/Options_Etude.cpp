@@ -90,10 +90,12 @@ void Option_Cuisson(const Arguments& a, Jeu_Criteres& jeu) {
     }
     Regle_Cuisson c;
     c.numero = a.A("pasteurisation") ? 100 : a.A("sterilisation") ? 101 : a.Entier("recipe");
-    if (a.A("min-value")) c.minimum = a.Nombre("min-value");
-    if (const QString refus = Refus_Cuisson(c); !refus.isEmpty()) {
-        Refuser(a.A("recipe") && (c.numero < 1 || c.numero > 99) ? "recipe" : "min-value", refus);
+    // 100 and 101 stand for the fixed calculations: as recipes they do not exist.
+    if (a.A("recipe") && (c.numero < 1 || c.numero > Nb_Recettes_Max)) {
+        Refuser("recipe", QStringLiteral("recette %1 : de 1 à 99").arg(c.numero));
     }
+    if (a.A("min-value")) c.minimum = a.Nombre("min-value");
+    if (const QString refus = Refus_Cuisson(c); !refus.isEmpty()) Refuser("min-value", refus);
     jeu.cuisson = c;
 }
 
