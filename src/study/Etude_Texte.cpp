@@ -106,10 +106,13 @@ void Ajouter_Enregistrement(QStringList& lignes, const Enregistrement& e, const 
         lignes << QStringLiteral("  Température de process %1 %2 atteinte : %3")
                       .arg(Texte_Single(jeu.maintien->temperature), unite,
                            v.atteinte ? Texte_Date_Heure(*v.atteinte) : QStringLiteral("jamais"));
-        lignes << QStringLiteral("  Maintenue : ") +
-                      (v.maintien_s ? Texte_Duree(*v.maintien_s) : QStringLiteral("inconnu"));
+        // A figure a rule judges is on the rule's line.
+        if (!jeu.maintien->duree_min_s) {
+            lignes << QStringLiteral("  Maintenue : ") +
+                          (v.maintien_s ? Texte_Duree(*v.maintien_s) : QStringLiteral("inconnu"));
+        }
     }
-    if (jeu.cuisson) {
+    if (jeu.cuisson && !jeu.cuisson->minimum) {
         lignes << QStringLiteral("  Valeur de cuisson : ") +
                       (v.valeur_cuisson ? QStringLiteral("%1 min").arg(*v.valeur_cuisson)
                                         : QStringLiteral("non calculable (modèle 7306 seulement)"));
