@@ -1,11 +1,13 @@
-// Any bytes a user may open as a recordings file, or find in Conf.ini or recettes.ini: the
-// readers must neither crash nor hang, must keep within the tables, and whatever a recordings
-// file reads as must save to a file that opens again with the same recording.
+// Any bytes a user may open as a recordings file, or find in Conf.ini, recettes.ini or
+// criteres.ini: the readers must neither crash nor hang, must keep within the tables, and
+// whatever a recordings file reads as must save to a file that opens again with the same
+// recording.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
 #include "core/Etat.h"
+#include "criteria/Jeux_Criteres.h"
 #include "files/Import_Export.h"
 
 using namespace Import_Export;
@@ -57,11 +59,24 @@ void Fichier_Enreg(QByteArrayView octets) {
     }
 }
 
+// Whatever criteres.ini holds, the sets read are written back to a file that reads again into
+// the same sets, with no line refused but those of rules that do not hold together.
+void Jeux_Criteres(QByteArrayView octets) {
+    const Criteres::Jeux_Lus lus = Criteres::Lecture_Contenu_Jeux(octets);
+    const Criteres::Jeux_Lus relus =
+        Criteres::Lecture_Contenu_Jeux(Criteres::Contenu_Jeux(lus.jeux));
+    Verifie(relus.jeux.size() == lus.jeux.size());
+    for (std::size_t i = 0; i < lus.jeux.size(); ++i)
+        Verifie(relus.jeux[i].nom == lus.jeux[i].nom);
+    Verifie(relus.defauts.size() <= lus.defauts.size());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const QByteArrayView octets(reinterpret_cast<const char*>(data), qsizetype(size));
     Fichier_Enreg(octets);
+    Jeux_Criteres(octets);
 
     Etat& etat = Enregistrement(0);
     Lecture_Contenu_Conf(etat, octets);
