@@ -182,6 +182,11 @@ Evaluation_Enregistrement Evaluer_Enregistrement(Etat& etat, const Jeu_Criteres&
     }
     for (const Evaluation& e : r.regles)
         r.verdict = Ensemble(r.verdict, e.verdict);
+    if (Enregistrement_Incomplet(etat)) {
+        r.incomplet =
+            Texte_Incomplet(Enregistrements_Lisibles(etat), Enregistrements_Annonces(etat));
+        r.verdict = Ensemble(r.verdict, Verdict::Non_Verifiable);
+    }
     return r;
 }
 

@@ -58,11 +58,15 @@ struct Evaluation {
 };
 
 struct Evaluation_Enregistrement {
-    Verdict verdict = Verdict::Conforme;  // of all its rules; "conforme" when none is set
-    std::optional<double> atteinte;       // stamp of the first record ≥ Tp
-    std::optional<int64_t> maintien_s;    // with Tp: the longest run ≥ Tp × P
-    std::optional<int> valeur_cuisson;    // with a cooking rule, on the models that have one
-    std::vector<Evaluation> regles;       // those set, in the order of Regle
+    // Of all its rules; "conforme" when none is set. A recording shorter than its source
+    // announced (a download cut off, a file cut short) is never better than "non vérifiable":
+    // what is missing may be what fails.
+    Verdict verdict = Verdict::Conforme;
+    std::optional<QString> incomplet;   // "incomplet : 10 mesures sur 16 annoncées"
+    std::optional<double> atteinte;     // stamp of the first record ≥ Tp
+    std::optional<int64_t> maintien_s;  // with Tp: the longest run ≥ Tp × P
+    std::optional<int> valeur_cuisson;  // with a cooking rule, on the models that have one
+    std::vector<Evaluation> regles;     // those set, in the order of Regle
 };
 
 // Judges the recording held in `etat` against the rules of `jeu` (all but equilibrage, which

@@ -102,6 +102,7 @@ void Ajouter_Enregistrement(QStringList& lignes, const Enregistrement& e, const 
     const Evaluation_Enregistrement& v = e.evaluation;
     lignes << QStringLiteral("%1 (%2) : %3").arg(e.identite, e.fichier, Texte_Verdict(v.verdict));
     lignes << QStringLiteral("  SHA-256 : ") + e.empreinte;
+    if (v.incomplet) lignes << QStringLiteral("  Enregistrement ") + *v.incomplet;
     if (jeu.maintien) {
         lignes << QStringLiteral("  Température de process %1 %2 atteinte : %3")
                       .arg(Texte_Single(jeu.maintien->temperature), unite,
