@@ -165,3 +165,21 @@ TEST(Etude, JsonAvecExactementLesClesAttendues) {
     EXPECT_TRUE(Etude::Contenu_JSON(r).contains("\"limite\": 73.5,"));
     EXPECT_TRUE(Etude::Contenu_JSON(r).contains("\"limite\": 65.3,"));
 }
+
+// File names and identities are the user's: quotes, backslashes and control characters are
+// escaped, accents stay UTF-8.
+TEST(Etude, JsonDesNomsQuelconques) {
+    Jeu_Criteres jeu;
+    jeu.mkt_max = 30;
+    auto etat = Enregistrement_Essai().Identite(u"F\"1\\é"_s).Constante(3, 20).Etat_Rempli();
+    std::vector<Etude::Enregistrement> liste;
+    liste.push_back(Etude::Etudier(*etat, u"C:\\essais\\\"four\"\t1.txt"_s, "x", jeu));
+    const QByteArray json = Etude::Contenu_JSON(Etude::Conclure(std::move(liste), jeu));
+    QJsonParseError erreur;
+    const QJsonObject racine = QJsonDocument::fromJson(json, &erreur).object();
+    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << json.toStdString();
+    const QJsonObject e = racine[u"enregistrements"_s].toArray()[0].toObject();
+    EXPECT_EQ(e[u"fichier"_s].toString(), u"C:\\essais\\\"four\"\t1.txt"_s);
+    EXPECT_EQ(e[u"identite"_s].toString(), u"F\"1\\é"_s);
+    EXPECT_TRUE(json.contains("\\u0009"));
+}
