@@ -199,6 +199,19 @@ TEST_F(Study, UnFichierIllisibleArreteLEtude) {
     EXPECT_TRUE(tronque.erreurs.startsWith(u"Fichier incorrect!"_s));
 }
 
+// A file shorter than its header is read, but its recording is not judged "conforme".
+TEST_F(Study, UnFichierIncompletNEstPasConforme) {
+    const QByteArray complet = Octets(a);
+    const QString coupe =
+        Ecrire(u"coupe.txt"_s, complet.left(complet.lastIndexOf("\r\n", complet.size() - 3) + 2));
+    const Execution e = Lancer(u"study "_s + coupe + u" --high 80"_s);
+    EXPECT_EQ(e.code, 5);
+    EXPECT_TRUE(e.erreurs.contains(u"enregistrement incomplet : 4 mesures sur 5 annoncées"_s))
+        << e.erreurs.toStdString();
+    EXPECT_TRUE(e.sortie.contains(u"A (%1) : non vérifiable\n"_s.arg(coupe)));
+    EXPECT_TRUE(e.sortie.contains(u"  Enregistrement incomplet : 4 mesures sur 5 annoncées\n"_s));
+}
+
 TEST_F(Study, AideEtCodeDeSortieCinqDocumentes) {
     const Execution aide = Lancer(u"--help"_s);
     EXPECT_TRUE(aide.sortie.contains(u"  study     juger les enregistrements"_s));
