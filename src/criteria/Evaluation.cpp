@@ -72,16 +72,15 @@ Evaluation Seuil(Regle regle, const Regle_Seuil& s, const Hors_Seuil& h, bool ve
 }
 
 // The highest value the cooking window would report; empty where it cannot be computed.
-std::optional<int> Valeur_Cuisson(Etat& etat, const Regle_Cuisson& regle) {
+std::optional<int> Valeur_Cuisson(const Etat& etat, const Regle_Cuisson& regle) {
     const auto choix = Parametres_Calcul(etat, regle.numero);
     if (!choix || !Est_Modele_7306(etat.Version_Logger) || !Refus_Calcul_Cuisson(etat).isEmpty()) {
         return std::nullopt;
     }
-    Maximum_Cuisson maximum;
-    if (!Calcul_Valeur_Cuisson(etat, maximum, choix->temp_ref, choix->valeur_z, choix->temp_dep)) {
-        return std::nullopt;
-    }
-    return maximum.Valeur_Max;
+    const std::optional<Maximum_Cuisson> maximum =
+        Maximum_Valeur_Cuisson(etat, choix->temp_ref, choix->valeur_z, choix->temp_dep);
+    if (!maximum) return std::nullopt;
+    return maximum->Valeur_Max;
 }
 
 Evaluation Minimum(Regle regle, std::optional<double> valeur, double minimum) {
@@ -137,7 +136,7 @@ bool Limite_Mesuree(Regle regle) {
     return regle != Regle::Maintien && regle != Regle::Equilibrage;
 }
 
-Evaluation_Enregistrement Evaluer_Enregistrement(Etat& etat, const Jeu_Criteres& jeu) {
+Evaluation_Enregistrement Evaluer_Enregistrement(const Etat& etat, const Jeu_Criteres& jeu) {
     Evaluation_Enregistrement r;
     const Releve releve = Relever(etat, jeu);
     const bool mesures = releve.n > 0;

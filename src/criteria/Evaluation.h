@@ -71,8 +71,8 @@ struct Evaluation_Enregistrement {
 
 // Judges the recording held in `etat` against the rules of `jeu` (all but equilibrage, which
 // belongs to a study). A cooking rule takes its coefficients from Parametres_Calcul, so the
-// caller reads recettes.ini into etat.Recettes first for a recipe; Humidite of a model 7306
-// recording then holds the running cooking value, as after the cooking window's OK.
-Evaluation_Enregistrement Evaluer_Enregistrement(Etat& etat, const Jeu_Criteres& jeu);
+// caller reads recettes.ini into etat.Recettes first for a recipe. The recording is left as it
+// is.
+Evaluation_Enregistrement Evaluer_Enregistrement(const Etat& etat, const Jeu_Criteres& jeu);
 
 }  // namespace Criteres

@@ -53,7 +53,7 @@ std::optional<std::size_t> Le_Plus_Bas(const std::vector<Enregistrement>& liste,
 
 }  // namespace
 
-Enregistrement Etudier(Etat& etat, const QString& fichier, const QByteArray& octets,
+Enregistrement Etudier(const Etat& etat, const QString& fichier, const QByteArray& octets,
                        const Criteres::Jeu_Criteres& jeu) {
     return {fichier, etat.Identite_Logger, Empreinte(octets),
             Criteres::Evaluer_Enregistrement(etat, jeu)};

@@ -33,8 +33,8 @@ struct Enregistrement {
 };
 
 // Judges the recording `etat` holds, read from `fichier` whose bytes are `octets`
-// (Criteres::Evaluer_Enregistrement says what it needs and changes).
-Enregistrement Etudier(Etat& etat, const QString& fichier, const QByteArray& octets,
+// (Criteres::Evaluer_Enregistrement says what it needs), leaving it as it is.
+Enregistrement Etudier(const Etat& etat, const QString& fichier, const QByteArray& octets,
                        const Criteres::Jeu_Criteres& jeu);
 
 struct Resultat {
