@@ -60,8 +60,7 @@ float Arguments::Nombre(const char* nom) const {
     return *valeur;
 }
 
-void Arguments::Limiter_A(std::initializer_list<const char*> permises,
-                          const QString& commande) const {
+void Arguments::Limiter_A(const QList<const char*>& permises, const QString& commande) const {
     for (const QString& nom : options_.keys()) {
         if (nom == QStringLiteral("help") || nom == QStringLiteral("version")) continue;
         if (std::none_of(permises.begin(), permises.end(),

@@ -4,7 +4,6 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <initializer_list>
 #include <stdexcept>
 
 // Bad usage: an unknown command or option, a missing or unreadable value.
@@ -35,7 +34,7 @@ class Arguments {
 
     // Throws Erreur_Usage for the first option given that is not among `permises` (nor --help
     // or --version): an option a command would ignore must not look as if it had been obeyed.
-    void Limiter_A(std::initializer_list<const char*> permises, const QString& commande) const;
+    void Limiter_A(const QList<const char*>& permises, const QString& commande) const;
 
     // Typed values; throw Erreur_Usage naming the option when the text is no such number.
     int Entier(const char* nom) const;

@@ -7,6 +7,7 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
+#include "Options_Commandes.h"
 #include "archive/Archivage.h"
 #include "archive/Archive.h"
 #include "core/Textes.h"
@@ -182,22 +183,18 @@ int Verifier(const Arguments& arguments) {
 int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
     const QString action = arguments.Fichiers().value(0);
     const QString commande = QStringLiteral("archive ") + action;
-    if (action == QStringLiteral("add")) {
-        arguments.Limiter_A({}, commande);
-        return Ajouter(arguments.Fichiers().mid(1));
+    if (const auto* permises =
+            Options_Commandes::Permises(Options_Commandes::Par_Action_Archive, action)) {
+        arguments.Limiter_A(*permises, commande);
     }
+    if (action == QStringLiteral("add")) return Ajouter(arguments.Fichiers().mid(1));
     if (action == QStringLiteral("list")) {
-        arguments.Limiter_A({"logger", "from", "to", "text", "json"}, commande);
         if (arguments.Fichiers().size() > 1) {
             throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers()[1]);
         }
         return Lister(arguments);
     }
-    if (action == QStringLiteral("export")) {
-        arguments.Limiter_A({"output", "force"}, commande);
-        return Exporter(arguments);
-    }
-    if (action == QStringLiteral("verify")) arguments.Limiter_A({"logger"}, commande);
+    if (action == QStringLiteral("export")) return Exporter(arguments);
     if (action == QStringLiteral("verify")) return Verifier(arguments);
     throw Erreur_Usage(QStringLiteral("archive : add, list, export ou verify est attendu"));
 }

@@ -8,107 +8,18 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
+#include "Options_Commandes.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "core/Programme.h"
 
 namespace {
 
-const QList<Option_Connue> Options = {
-    {"port", true},
-    {"output", true},
-    {"comment", true},
-    {"force", false},
-    {"name", true},
-    {"period", true},
-    {"unit", true},
-    {"start", true},
-    {"records", true},
-    {"sleep", true},
-    {"high", true},
-    {"low", true},
-    {"pasteurisation", false},
-    {"sterilisation", false},
-    {"recipe", true},
-    {"tref", true},
-    {"z", true},
-    {"tdep", true},
-    {"csv", false},
-    {"from", true},
-    {"to", true},
-    {"delta-h", true},
-    {"logger", true},
-    {"text", true},
-    {"json", false},
-    {"criteria", true},
-    {"high-mode", true},
-    {"high-duration", true},
-    {"low-mode", true},
-    {"low-duration", true},
-    {"humidity-high", true},
-    {"humidity-high-mode", true},
-    {"humidity-high-duration", true},
-    {"humidity-low", true},
-    {"humidity-low-mode", true},
-    {"humidity-low-duration", true},
-    {"process", true},
-    {"hold", true},
-    {"min-value", true},
-    {"mkt-max", true},
-    {"equilibration", true},
-    {"help", false},
-    {"version", false},
-};
-
 // What each command does with its options; archive checks those of each of its actions.
 void Limiter_Options(const Arguments& a) {
     const QString& c = a.Commande();
-    if (c == QStringLiteral("info")) a.Limiter_A({"port"}, c);
-    if (c == QStringLiteral("download")) a.Limiter_A({"port", "output", "comment", "force"}, c);
-    if (c == QStringLiteral("program")) {
-        a.Limiter_A(
-            {"port", "name", "period", "unit", "start", "records", "sleep", "high", "low", "force"},
-            c);
-    }
-    if (c == QStringLiteral("cook")) {
-        a.Limiter_A({"pasteurisation", "sterilisation", "recipe", "tref", "z", "tdep", "unit"}, c);
-    }
-    if (c == QStringLiteral("export")) {
-        a.Limiter_A({"csv", "output", "force", "from", "to", "unit"}, c);
-    }
-    if (c == QStringLiteral("report")) {
-        a.Limiter_A({"output", "force", "from", "to", "high", "low", "delta-h", "unit",
-                     "pasteurisation", "sterilisation", "recipe"},
-                    c);
-    }
-    if (c == QStringLiteral("stats")) {
-        a.Limiter_A({"from", "to", "high", "low", "delta-h", "unit", "json"}, c);
-    }
-    if (c == QStringLiteral("study")) {
-        a.Limiter_A({"criteria",
-                     "high",
-                     "high-mode",
-                     "high-duration",
-                     "low",
-                     "low-mode",
-                     "low-duration",
-                     "humidity-high",
-                     "humidity-high-mode",
-                     "humidity-high-duration",
-                     "humidity-low",
-                     "humidity-low-mode",
-                     "humidity-low-duration",
-                     "process",
-                     "hold",
-                     "pasteurisation",
-                     "sterilisation",
-                     "recipe",
-                     "min-value",
-                     "mkt-max",
-                     "equilibration",
-                     "unit",
-                     "json"},
-                    c);
+    if (const auto* permises = Options_Commandes::Permises(Options_Commandes::Par_Commande, c)) {
+        a.Limiter_A(*permises, c);
     }
 }
 
@@ -160,7 +71,7 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication& application = *programme;
     try {
-        return Executer(Arguments(application.arguments().mid(1), Options));
+        return Executer(Arguments(application.arguments().mid(1), Options_Commandes::Toutes));
     } catch (const Erreur_Usage& erreur) {
         Console::Erreur(QStringLiteral("caldrix-cli : ") + erreur.Message());
         Console::Erreur(QStringLiteral("Voir caldrix-cli --help."));

@@ -1,0 +1,31 @@
+// The options of caldrix-cli and which of them each command takes. The command line is checked
+// against these tables and the shell completion is generated from them, so what the completion
+// offers is what the commands accept.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "Arguments.h"
+
+namespace Options_Commandes {
+
+// Every option caldrix-cli knows, without the leading "--".
+extern const QList<Option_Connue> Toutes;
+
+// The commands, in the order of the help.
+extern const QList<const char*> Commandes;
+
+struct Options_Permises {
+    const char* nom;
+    QList<const char*> options;  // besides --help and --version
+};
+// What each command takes, archive excepted: each of its actions has its own.
+extern const QList<Options_Permises> Par_Commande;
+// The actions of archive (add, list, export, verify) and what each takes.
+extern const QList<Options_Permises> Par_Action_Archive;
+
+// The options `nom` takes in `table`; none when the table does not hold that name.
+const QList<const char*>* Permises(const QList<Options_Permises>& table, const QString& nom);
+
+}  // namespace Options_Commandes
