@@ -1,5 +1,6 @@
 // Caldrix: the program for the 7306 and 7307 data loggers.
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -14,6 +15,10 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Caldrix"));
+    // The menu entry the desktop shows this window's icon and name from (caldrix.desktop), and
+    // the installed icon where the window system asks the window itself.
+    QApplication::setDesktopFileName(QStringLiteral("caldrix"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("caldrix")));
     // Qt's own dialogs (file choice, standard buttons) speak French like the rest of the program.
     QTranslator traduction_qt;
     if (traduction_qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -22,7 +27,8 @@ int main(int argc, char** argv) {
     }
 
     Dialogues_Qt dialogues;
-    const QStringList echecs = Installation::Preparer_Dossier_Programme();
+    const QStringList echecs =
+        Installation::Preparer_Dossier_Programme(Installation::Dossier_Partage());
     if (!echecs.isEmpty()) {
         dialogues.Message(QStringLiteral("Installation incomplète, impossible de créer :\n") +
                               echecs.join(QLatin1Char('\n')),
