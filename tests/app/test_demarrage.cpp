@@ -81,7 +81,7 @@ TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
         dossier = banc.Chemin(nom);
         ASSERT_TRUE(nom.startsWith(u'n') || QDir().mkpath(dossier + u"/ports"_s));
         qputenv("CALDRIX_HOME", QFile::encodeName(dossier));
-        EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
+        EXPECT_TRUE(Installation::Preparer_Dossier_Programme({}).isEmpty());
         EXPECT_TRUE(QFileInfo(dossier + u"/Sauvegardes"_s).isDir());
     }
     EXPECT_EQ(banc.Lire(u"Caldrix/Conf.ini"_s), Import_Export::Contenu_Conf(*Etat::Nouveau()));
@@ -93,6 +93,39 @@ TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
 
     // The user's changes survive the next starts.
     ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
-    EXPECT_TRUE(Installation::Preparer_Dossier_Programme().isEmpty());
+    EXPECT_TRUE(Installation::Preparer_Dossier_Programme({}).isEmpty());
     EXPECT_FALSE(QFile::exists(dossier + u"/recettes.ini"_s));
+}
+
+// An installed program copies the installation's files (share/caldrix), each one it finds
+// there; the program's own copy stands in for a file the installation lacks.
+TEST(PremierDemarrage, LesFichiersDeLInstallationPassentAvantCeuxDuProgramme) {
+    Banc_Programme banc;
+    const QString partage = banc.Chemin(u"share/caldrix"_s);
+    ASSERT_TRUE(QDir().mkpath(partage));
+    const QByteArray recettes = "[Recette 1]\r\n1\r\nBlanquette\r\n70\r\n10\r\n55\r\n";
+    QFile fichier(partage + u"/recettes.ini"_s);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(recettes) == recettes.size());
+    fichier.close();
+    qputenv("CALDRIX_HOME", QFile::encodeName(banc.Chemin(u"Caldrix"_s)));
+
+    EXPECT_TRUE(Installation::Preparer_Dossier_Programme(partage).isEmpty());
+
+    EXPECT_EQ(banc.Lire(u"Caldrix/recettes.ini"_s), recettes);
+    EXPECT_EQ(banc.Lire(u"Caldrix/Conf.ini"_s), Import_Export::Contenu_Conf(*Etat::Nouveau()));
+    EXPECT_TRUE(banc.Lire(u"Caldrix/Documentation Caldrix.htm"_s).contains("Caldrix V1.09"));
+    EXPECT_TRUE(QFileInfo(banc.Chemin(u"Caldrix/Sauvegardes"_s)).isDir());
+}
+
+// What the build puts into share/caldrix for the package is, byte for byte, what a program run
+// from its build folder installs by itself: a first start gives the same folder either way.
+TEST(PremierDemarrage, LePaquetInstalleLesMemesFichiersQueLeProgramme) {
+    Banc_Programme banc;
+    qputenv("CALDRIX_HOME", QFile::encodeName(banc.Chemin(u"Caldrix"_s)));
+    ASSERT_TRUE(Installation::Preparer_Dossier_Programme({}).isEmpty());
+    for (const QString& nom : Installation::Fichiers_Defaut()) {
+        QFile paquet(QStringLiteral(CALDRIX_PARTAGE_CONSTRUIT "/") + nom);
+        ASSERT_TRUE(paquet.open(QIODevice::ReadOnly)) << qPrintable(paquet.fileName());
+        EXPECT_EQ(paquet.readAll(), banc.Lire(u"Caldrix/"_s + nom)) << qPrintable(nom);
+    }
 }

@@ -1,0 +1,153 @@
+// `cmake --install` of the build folder into a temporary prefix, as the Debian package installs
+// it under /usr: each file where a Debian desktop looks for it, programs that run from there
+// without the build folder, and a first start that copies the installation's files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "Fixtures.h"
+#include "Impression_Qt.h"
+#include "core/Programme.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Execution {
+    int code = -1;
+    QByteArray sortie, erreurs;
+};
+
+Execution Lancer(const QString& programme, const QStringList& arguments) {
+    QProcess p;
+    p.start(programme, arguments);
+    EXPECT_TRUE(p.waitForFinished(120000)) << qPrintable(programme);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QByteArray Octets(const QString& chemin) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class Installation : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        prefixe_ = std::make_unique<QTemporaryDir>();
+        const Execution e = Lancer(QStringLiteral(CALDRIX_CMAKE),
+                                   {u"--install"_s, QStringLiteral(CALDRIX_CONSTRUCTION),
+                                    u"--prefix"_s, prefixe_->path()});
+        ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    }
+    static void TearDownTestSuite() { prefixe_.reset(); }
+    static QString Installe(const QString& chemin) { return prefixe_->filePath(chemin); }
+
+  private:
+    static inline std::unique_ptr<QTemporaryDir> prefixe_;
+};
+
+TEST_F(Installation, ChaqueFichierEstOuUnBureauDebianLeCherche) {
+    QStringList fichiers = {
+        u"bin/caldrix"_s,
+        u"bin/caldrix-cli"_s,
+        u"bin/caldrix-logger-sim"_s,
+        u"share/caldrix/Conf.ini"_s,
+        u"share/caldrix/recettes.ini"_s,
+        u"share/caldrix/Documentation Caldrix.htm"_s,
+        u"share/applications/caldrix.desktop"_s,
+        u"share/icons/hicolor/scalable/apps/caldrix.svg"_s,
+        u"share/metainfo/org.caldrix.caldrix.metainfo.xml"_s,
+        u"share/man/man1/caldrix.1.gz"_s,
+        u"share/man/man1/caldrix-cli.1.gz"_s,
+        u"share/man/man1/caldrix-logger-sim.1.gz"_s,
+        u"share/bash-completion/completions/caldrix-cli"_s,
+        u"share/doc/caldrix/copyright"_s,
+        u"share/doc/caldrix/changelog.gz"_s,
+    };
+    for (int taille : {16, 32, 48, 64, 128, 256})
+        fichiers << u"share/icons/hicolor/%1x%1/apps/caldrix.png"_s.arg(taille);
+    for (const QString& f : fichiers) {
+        const QFileInfo info(Installe(f));
+        EXPECT_TRUE(info.isFile() && info.size() > 0) << qPrintable(f);
+        EXPECT_EQ(info.isExecutable(), f.startsWith(u"bin/"_s)) << qPrintable(f);
+    }
+    // The menu entry starts the installed program, with the installed icon.
+    const QByteArray entree = Octets(Installe(u"share/applications/caldrix.desktop"_s));
+    EXPECT_TRUE(entree.contains("\nExec=caldrix\n") && entree.contains("\nIcon=caldrix\n"));
+}
+
+// The build folder may be gone: nothing of it is searched for libraries.
+TEST_F(Installation, LesProgrammesTournentSansLeDossierDeConstruction) {
+    for (const QString& programme : {u"caldrix"_s, u"caldrix-cli"_s, u"caldrix-logger-sim"_s}) {
+        const Execution elf = Lancer(u"readelf"_s, {u"-d"_s, Installe(u"bin/"_s + programme)});
+        EXPECT_EQ(elf.code, 0) << qPrintable(programme);
+        EXPECT_FALSE(elf.sortie.contains("RPATH") || elf.sortie.contains("RUNPATH"))
+            << qPrintable(programme);
+    }
+    const Execution version = Lancer(Installe(u"bin/caldrix-cli"_s), {u"--version"_s});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(QString::fromUtf8(version.sortie), Programme::Nom_Version() + u'\n');
+    const Execution stats =
+        Lancer(Installe(u"bin/caldrix-cli"_s), {u"stats"_s, Fixture("four_7306.txt"), u"--json"_s});
+    EXPECT_EQ(stats.code, 0) << stats.erreurs.toStdString();
+    EXPECT_TRUE(stats.sortie.contains("\"mesures\"")) << stats.sortie.toStdString();
+}
+
+TEST_F(Installation, LaCompletionInstalleeCompleteCommandesEtOptions) {
+    const auto completer = [](const QString& mots) {
+        return Lancer(u"bash"_s, {u"-c"_s,
+                                  u"source \"$0\"; COMP_WORDS=(caldrix-cli %1); "
+                                  "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _caldrix_cli; "
+                                  "echo \"${COMPREPLY[*]}\""_s.arg(mots),
+                                  Installe(u"share/bash-completion/completions/caldrix-cli"_s)})
+            .sortie;
+    };
+    EXPECT_EQ(completer(u"st"_s), "stats\n");
+    EXPECT_EQ(completer(u"stats four.txt --j"_s), "--json\n");
+    EXPECT_EQ(completer(u"archive ex"_s), "export\n");
+}
+
+// The installed program finds share/caldrix from its own folder, and a first start copies what
+// it finds there (here a recettes.ini of the site's own).
+TEST_F(Installation, LePremierDemarrageCopieLesFichiersDeLInstallation) {
+    const QString partage = Installe(u"share/caldrix/"_s);
+    const QByteArray recettes = "[Recette 1]\r\n1\r\nBlanquette\r\n70\r\n10\r\n55\r\n";
+    {
+        QFile fichier(partage + u"recettes.ini"_s);
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(fichier.write(recettes), recettes.size());
+    }
+    const QTemporaryDir maison;
+    const QString dossier = maison.filePath(u"Caldrix"_s);
+    QProcess caldrix;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(u"CALDRIX_HOME"_s, dossier);
+    environnement.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    caldrix.setProcessEnvironment(environnement);
+    caldrix.start(Installe(u"bin/caldrix"_s), {});
+    ASSERT_TRUE(caldrix.waitForStarted());
+    // The manual is the last file written: wait for it, or for the program to end, which it
+    // must not do by itself.
+    const QString manuel = dossier + u"/Documentation Caldrix.htm"_s;
+    for (int i = 0; i < 600 && !QFileInfo::exists(manuel); ++i) {
+        if (caldrix.waitForFinished(50)) break;
+    }
+    EXPECT_EQ(caldrix.state(), QProcess::Running) << caldrix.readAllStandardError().toStdString();
+    caldrix.kill();
+    caldrix.waitForFinished();
+
+    EXPECT_EQ(Octets(dossier + u"/recettes.ini"_s), recettes);
+    for (const QString& nom : {u"Conf.ini"_s, u"Documentation Caldrix.htm"_s}) {
+        EXPECT_EQ(Octets(dossier + u'/' + nom), Octets(partage + nom)) << qPrintable(nom);
+    }
+    EXPECT_TRUE(QFileInfo(dossier + u"/Sauvegardes"_s).isDir());
+}
