@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Caldrix needs.
 # Idempotent: says nothing and touches nothing when all of it is already there.
+#   scripts/install-deps.sh [--paquet]   --paquet: and the tools that check the Debian package
 set -euo pipefail
 
 packages=(
@@ -21,7 +22,13 @@ packages=(
     libpq-dev
     # a French locale, under which part of the suite runs: numbers must read the same there
     locales
+    # the installation: the icon's PNG sizes, and the package's dependencies (cpack runs
+    # dpkg-shlibdeps, which needs file)
+    librsvg2-bin dpkg-dev file
 )
+if [ "${1:-}" = "--paquet" ]; then
+    packages+=(lintian desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
