@@ -38,7 +38,7 @@ appstreamcli validate --no-net "$contenu/usr/share/metainfo/org.caldrix.caldrix.
     >/dev/null
 
 echo "-- apt-get install"
-$SUDO apt-get install -y -qq "$paquet" >/dev/null
+$SUDO apt-get install -y -qq --no-install-recommends "$paquet" >/dev/null
 for f in /usr/bin/caldrix /usr/bin/caldrix-cli /usr/bin/caldrix-logger-sim; do
     if readelf -d "$f" | grep -Eq 'RPATH|RUNPATH'; then
         echo "$f garde un RPATH" >&2
