@@ -102,7 +102,7 @@ TEST_F(Completion, OffreLesCommandesEtLesActionsDArchiveQueLAideNomme) {
     }
     EXPECT_EQ(actions, (QStringList{u"add"_s, u"list"_s, u"export"_s, u"verify"_s}));
     EXPECT_EQ(Offert({u"archive"_s, u""_s}), actions + QStringList(u"--help"_s));
-    EXPECT_EQ(Offert({u"st"_s}), QStringList{u"stats"_s});
+    EXPECT_EQ(Offert({u"st"_s}), (QStringList{u"stats"_s, u"study"_s}));
 }
 
 TEST_F(Completion, ChaqueOptionOfferteApresUneCommandeEstAccepteeParElle) {
@@ -129,7 +129,7 @@ TEST_F(Completion, UneCommandeRefuseLesOptionsQuiNeLuiSontPasOffertes) {
     for (const QStringList& commande : commandes)
         toutes += Options(commande);
     toutes.removeDuplicates();
-    EXPECT_EQ(toutes.size(), 25);
+    EXPECT_EQ(toutes.size(), 41);
     QList<QStringList> lignes;
     QList<QStringList> refusables;
     for (const QStringList& commande : commandes) {

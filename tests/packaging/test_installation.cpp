@@ -111,7 +111,7 @@ TEST_F(Installation, LaCompletionInstalleeCompleteCommandesEtOptions) {
                                   Installe(u"share/bash-completion/completions/caldrix-cli"_s)})
             .sortie;
     };
-    EXPECT_EQ(completer(u"st"_s), "stats\n");
+    EXPECT_EQ(completer(u"st"_s), "stats study\n");
     EXPECT_EQ(completer(u"stats four.txt --j"_s), "--json\n");
     EXPECT_EQ(completer(u"archive ex"_s), "export\n");
 }
