@@ -27,7 +27,11 @@ Fonctions_Logger::Resultat Communication::Ouverture_Port(uint8_t numero) {
     numero_ = numero;
     port_.Definir_Port(numero);
     port_.Definir_Parametres(QStringLiteral("9600, N, 8, 1"));
-    port_.Ouvrir();
+    if (!port_.Ouvrir()) {
+        // No logger can answer on a port that did not open: the port says why, at once.
+        Fonctions_Logger::Vide_Trames(etat_);
+        return Fonctions_Logger::Reponse_Inattendue;
+    }
     port_.Activer_RTS();
     port_.Activer_DTR();
     port_.Lire();  // whatever the port had received before us
@@ -53,6 +57,10 @@ Fonctions_Logger::Resultat Communication::Echange_Logger(std::optional<int64_t> 
     // A logger unplugged and plugged back: its port is opened again, once, before the
     // attempts, instead of failing until the user reopens it through the port choice.
     if (!port_.Verifier_Ouvert()) Rouvrir_Port();
+    if (!port_.Est_Ouvert()) {
+        Afficher("Pas de réponse");
+        return Fonctions_Logger::Sans_Reponse;
+    }
     horloge_.Attendre(Pause_Avant_Echange);
     for (int tentative = 0; tentative < Nb_Tentatives; ++tentative) {
         port_.Ecrire(QByteArray());

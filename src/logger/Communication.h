@@ -24,7 +24,8 @@ class Communication {
     void Definir_Sortie_Progression(Sortie_Progression* sortie) { progression_ = sortie; }
 
     // Opens the port at 9600, N, 8, 1 and runs the presence test: Fait when a logger answers,
-    // Reponse_Inattendue otherwise. Every failing step is skipped.
+    // Reponse_Inattendue otherwise. Every failing step is skipped; a port that does not open
+    // gives Reponse_Inattendue at once, and Port().Echec() says why.
     Fonctions_Logger::Resultat Ouverture_Port(uint8_t numero);
     void Fermeture_Port();
 

@@ -1,16 +1,42 @@
 #include "logger/Port_QSerialPort.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
-#include "core/Dossier_Programme.h"
+Port_QSerialPort::Port_QSerialPort(Ports_Systeme::Source source) : source_(std::move(source)) {}
 
 Port_QSerialPort::Port_QSerialPort(Correspondance correspondance)
-    : correspondance_(std::move(correspondance)) {
-    if (!correspondance_) correspondance_ = &Dossier_Programme::Peripherique_Port;
-}
+    : correspondance_(std::move(correspondance)) {}
 
 void Port_QSerialPort::Definir_Port(int numero) {
-    port_.setPortName(correspondance_(numero));
+    echec_.reset();
+    if (correspondance_) {
+        numero_ = 0;
+        peripherique_ = correspondance_(numero);
+    } else {
+        numero_ = numero;
+#ifdef Q_OS_WIN
+        peripherique_ = QStringLiteral("COM%1").arg(numero);
+#else
+        // Looked up at each opening: an adapter plugged back may be another /dev name now.
+        peripherique_ = Ports_Systeme::Peripherique_Port(numero, source_);
+#endif
+    }
+    // Opened by its real name, so that its lock file is the one other programs look for,
+    // whichever link led to it.
+    const QString reel = QFileInfo(peripherique_).canonicalFilePath();
+    if (!reel.isEmpty()) peripherique_ = reel;
+    port_.setPortName(peripherique_);
+}
+
+Numerotation_Ports::Numerotation Port_QSerialPort::Numerotation() const {
+    if (correspondance_) return {};
+    return Ports_Systeme::Numeroter(source_);
+}
+
+std::optional<Echec_Ouverture> Port_QSerialPort::Echec() const {
+    if (port_.isOpen()) return std::nullopt;
+    return echec_;
 }
 
 void Port_QSerialPort::Definir_Parametres(const QString& texte) {
@@ -30,7 +56,18 @@ void Port_QSerialPort::Definir_Parametres(const QString& texte) {
 
 bool Port_QSerialPort::Ouvrir() {
     if (port_.isOpen()) return true;
-    return port_.open(QIODevice::ReadWrite);
+    if (peripherique_.isEmpty()) {
+        echec_ = Echec_Ouverture{};
+        echec_->Raison = Echec_Ouverture::Cause::Absent;
+    } else if (port_.open(QIODevice::ReadWrite)) {
+        echec_.reset();
+        return true;
+    } else {
+        echec_ = Diagnostic_Ouverture::Diagnostiquer(peripherique_, port_.errorString());
+        port_.clearError();
+    }
+    echec_->Numero = numero_;
+    return false;
 }
 
 void Port_QSerialPort::Fermer() {

@@ -4,6 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+
+#include "logger/Echec_Ouverture.h"
+#include "logger/Numerotation_Ports.h"
 
 class Port_Serie {
   public:
@@ -23,4 +27,16 @@ class Port_Serie {
     virtual void Ecrire(const QByteArray& octets) = 0;
     // Bytes received and waiting to be read.
     virtual int Nb_Octets_En_Attente() = 0;
+
+    // Why the port is closed after Ouvrir failed; nothing once it is open, or before any try.
+    virtual std::optional<Echec_Ouverture> Echec() const { return std::nullopt; }
+    // Which device each port number means now; empty for a port with no numbering of its own.
+    virtual Numerotation_Ports::Numerotation Numerotation() const { return {}; }
 };
+
+// What the user is told when a logger did not answer: the documented text, or, when the port
+// did not even open, why.
+inline QString Texte_Sans_Logger(const Port_Serie& port, const QString& documente) {
+    const std::optional<Echec_Ouverture> echec = port.Echec();
+    return echec ? echec->Texte() : documente;
+}

@@ -1,0 +1,176 @@
+// Why a port did not open, as the user reads it: the lock files other programs leave, a
+// device that is not there, and the texts that say what to do.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "Impression_Qt.h"
+#include "logger/Echec_Ouverture.h"
+
+using namespace Qt::StringLiterals;
+using Cause = Echec_Ouverture::Cause;
+
+namespace {
+
+TEST(Verrou, LeProcessusQueTientChaqueFormeDeFichier) {
+    EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("      4242\n"), 4242);  // UUCP, lockdev
+    EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("4242\ncaldrix-cli\nposte\n"), 4242);  // Qt
+    EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(QByteArray("\x92\x10\x00\x00", 4)), 4242);
+    EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("rien\n"), std::nullopt);
+    EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(""), std::nullopt);
+    EXPECT_EQ(Diagnostic_Ouverture::Nom_Verrou(u"/dev/ttyUSB0"_s), u"LCK..ttyUSB0"_s);
+    EXPECT_EQ(Diagnostic_Ouverture::Nom_Verrou(u"/dev/pts/3"_s), u"LCK..pts_3"_s);
+}
+
+// A real pseudo-terminal, and lock files in a folder of the test's own.
+class Diagnostic : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(verrous.isValid());
+        maitre = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(maitre, 0);
+        ASSERT_EQ(grantpt(maitre), 0);
+        ASSERT_EQ(unlockpt(maitre), 0);
+        terminal = QString::fromLocal8Bit(ptsname(maitre));
+    }
+    void TearDown() override { ::close(maitre); }
+    void Verrouiller(const QByteArray& contenu) {
+        QFile f(QDir(verrous.path()).filePath(Diagnostic_Ouverture::Nom_Verrou(terminal)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+    }
+    Echec_Ouverture Diagnostiquer(const QString& peripherique) {
+        return Diagnostic_Ouverture::Diagnostiquer(peripherique, u"Permission error"_s,
+                                                   {verrous.path()});
+    }
+    QTemporaryDir verrous;
+    int maitre = -1;
+    QString terminal;
+};
+
+TEST_F(Diagnostic, UnVerrouDUnProcessusVivantNommeLeProgramme) {
+    Verrouiller(QByteArray::number(getpid()).rightJustified(10, ' ') + '\n');
+    const Echec_Ouverture e = Diagnostiquer(terminal);
+    EXPECT_EQ(e.Raison, Cause::Occupe);
+    EXPECT_EQ(e.Pid, getpid());
+    QFile comm(u"/proc/self/comm"_s);
+    ASSERT_TRUE(comm.open(QIODevice::ReadOnly));
+    EXPECT_EQ(e.Programme, QString::fromLocal8Bit(comm.readAll().trimmed()));
+}
+
+// The device opens, but a program that ended left its lock: the file is named, to be removed.
+TEST_F(Diagnostic, UnVerrouLaisseParUnProgrammeTermineEstNomme) {
+    Verrouiller("999999999\n");
+    const Echec_Ouverture e = Diagnostiquer(terminal);
+    EXPECT_EQ(e.Raison, Cause::Verrou_Abandonne);
+    EXPECT_EQ(e.Verrou, QDir(verrous.path()).filePath(Diagnostic_Ouverture::Nom_Verrou(terminal)));
+}
+
+TEST_F(Diagnostic, UnPeripheriqueQuiNExistePas) {
+    EXPECT_EQ(Diagnostiquer(u"/dev/ttyUSB-debranche"_s).Raison, Cause::Absent);
+    EXPECT_EQ(Diagnostiquer(terminal + u"/sous"_s).Raison, Cause::Absent);
+}
+
+// The words the user reads, one case each.
+struct Cas_Texte {
+    const char* nom;
+    Echec_Ouverture echec;
+    const char* texte;
+    const char* court;
+};
+
+Echec_Ouverture Echec(Cause cause, int numero, const QString& peripherique) {
+    Echec_Ouverture e;
+    e.Raison = cause;
+    e.Numero = numero;
+    e.Peripherique = peripherique;
+    return e;
+}
+
+Echec_Ouverture Refus(bool groupe_autorise, bool deja_membre) {
+    Echec_Ouverture e = Echec(Cause::Permission, 5, u"/dev/ttyUSB0"_s);
+    e.Groupe = u"dialout"_s;
+    e.Proprietaire = u"root"_s;
+    e.Groupe_Autorise = groupe_autorise;
+    e.Deja_Membre = deja_membre;
+    return e;
+}
+
+Echec_Ouverture Tenu(const QString& programme) {
+    Echec_Ouverture e = Echec(Cause::Occupe, 5, u"/dev/ttyUSB0"_s);
+    e.Programme = programme;
+    e.Pid = programme.isEmpty() ? 0 : 4242;
+    return e;
+}
+
+Echec_Ouverture Abandonne() {
+    Echec_Ouverture e = Echec(Cause::Verrou_Abandonne, 5, u"/dev/ttyUSB0"_s);
+    e.Verrou = u"/run/lock/LCK..ttyUSB0"_s;
+    return e;
+}
+
+Echec_Ouverture Autre() {
+    Echec_Ouverture e = Echec(Cause::Autre, 0, u"/dev/ttyUSB0"_s);
+    e.Detail = u"Input/output error"_s;
+    return e;
+}
+
+void PrintTo(const Cas_Texte& c, std::ostream* sortie) {
+    *sortie << c.nom;
+}
+
+class Textes : public ::testing::TestWithParam<Cas_Texte> {};
+
+TEST_P(Textes, DisentCeQuiArriveEtQuoiFaire) {
+    EXPECT_EQ(GetParam().echec.Texte(), QString::fromUtf8(GetParam().texte));
+    EXPECT_EQ(GetParam().echec.Texte_Court(), QString::fromUtf8(GetParam().court));
+}
+
+const Cas_Texte Cas[] = {
+    {"aucun_peripherique_ne_porte_ce_numero", Echec(Cause::Absent, 5, {}),
+     "Le port COM 5 n'existe pas : aucun port série de ce poste ne porte ce numéro "
+     "(adaptateur USB débranché ?).",
+     "port COM 5 absent"},
+    {"le_peripherique_d_un_chemin_n_existe_pas", Echec(Cause::Absent, 0, u"/dev/ttyUSB3"_s),
+     "Le port /dev/ttyUSB3 n'existe pas : le périphérique est introuvable (adaptateur USB "
+     "débranché ?).",
+     "port /dev/ttyUSB3 absent"},
+    {"refuse_hors_du_groupe", Refus(true, false),
+     "Le port COM 5 (/dev/ttyUSB0) est refusé à cet utilisateur : il est réservé au groupe "
+     "dialout. Y ajouter l'utilisateur (« sudo adduser $USER dialout »), puis fermer la session "
+     "et se reconnecter.",
+     "port COM 5 refusé (groupe dialout)"},
+    {"refuse_a_une_session_ouverte_avant_l_ajout", Refus(true, true),
+     "Le port COM 5 (/dev/ttyUSB0) est refusé à cette session : l'utilisateur a été ajouté au "
+     "groupe dialout depuis qu'elle est ouverte. Fermer la session et se reconnecter.",
+     "port COM 5 refusé (groupe dialout)"},
+    {"refuse_a_tout_autre_que_son_proprietaire", Refus(false, false),
+     "Le port COM 5 (/dev/ttyUSB0) est refusé à cet utilisateur : seul root peut l'ouvrir. "
+     "Demander l'accès à l'administrateur du poste.",
+     "port COM 5 refusé (groupe dialout)"},
+    {"occupe_par_un_programme_nomme", Tenu(u"minicom"_s),
+     "Le port COM 5 (/dev/ttyUSB0) est occupé par un autre programme : minicom (processus "
+     "4242). Le fermer, puis recommencer.",
+     "port COM 5 occupé par minicom"},
+    {"occupe_par_un_programme_inconnu", Tenu({}),
+     "Le port COM 5 (/dev/ttyUSB0) est occupé par un autre programme. Le fermer, puis "
+     "recommencer.",
+     "port COM 5 occupé"},
+    {"verrou_abandonne", Abandonne(),
+     "Le port COM 5 (/dev/ttyUSB0) est verrouillé par le fichier /run/lock/LCK..ttyUSB0, qu'un "
+     "programme terminé a laissé. Le supprimer (« sudo rm /run/lock/LCK..ttyUSB0 »), puis "
+     "recommencer.",
+     "port COM 5 verrouillé"},
+    {"autre_raison_dite_par_le_systeme", Autre(),
+     "Le port /dev/ttyUSB0 ne s'ouvre pas : Input/output error.", "port /dev/ttyUSB0 inutilisable"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Echecs, Textes, ::testing::ValuesIn(Cas),
+                         [](const ::testing::TestParamInfo<Cas_Texte>& p) {
+                             return std::string(p.param.nom);
+                         });
+
+}  // namespace

@@ -1,0 +1,198 @@
+// Which device each port number means: the rule on tables of devices, by-id links and program
+// folder links as a machine would list them, and the same read from folders on disk.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "Impression_Qt.h"
+#include "logger/Numerotation_Ports.h"
+#include "logger/Ports_Systeme.h"
+
+using namespace Qt::StringLiterals;
+using namespace Numerotation_Ports;
+
+namespace {
+
+// "5 ttyUSB0", "7 ttyUSB9 absent", then "- ttyUSB20" for each device left without a number.
+QStringList Lecture(const Numerotation& n) {
+    QStringList lignes;
+    for (const auto& [numero, port] : n.Ports)
+        lignes << u"%1 %2%3"_s.arg(numero).arg(Nom_Court(port.Peripherique),
+                                               port.Present ? QString() : u" absent"_s);
+    for (const QString& chemin : n.Sans_Numero)
+        lignes << u"- "_s + Nom_Court(chemin);
+    return lignes;
+}
+
+QList<Peripherique> Peripheriques(const QStringList& noms) {
+    QList<Peripherique> liste;
+    for (const QString& nom : noms)
+        liste.append({u"/dev/"_s + nom, {}});
+    return liste;
+}
+
+const QList<Lien_Par_Id> Adaptateurs = {
+    {u"usb-Prolific_Technology_Inc._USB-Serial_Controller_D-if00-port0"_s, u"/dev/ttyUSB0"_s},
+    {u"usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"_s, u"/dev/ttyUSB1"_s},
+};
+
+struct Cas_Numeros {
+    const char* nom;
+    QStringList peripheriques;
+    QList<Lien_Par_Id> par_id;
+    QList<Lien_Port> liens;
+    QStringList attendu;
+};
+
+void PrintTo(const Cas_Numeros& c, std::ostream* sortie) {
+    *sortie << c.nom;
+}
+
+class Regle : public ::testing::TestWithParam<Cas_Numeros> {};
+
+TEST_P(Regle, DonneCeNumeroAChaquePeripherique) {
+    const Cas_Numeros& c = GetParam();
+    QList<Peripherique> liste = Peripheriques(c.peripheriques);
+    EXPECT_EQ(Lecture(Numeroter(liste, c.par_id, c.liens)), c.attendu);
+    // Whatever order the system lists its devices in, the numbers are the same.
+    std::reverse(liste.begin(), liste.end());
+    EXPECT_EQ(Lecture(Numeroter(liste, c.par_id, c.liens)), c.attendu) << "liste inversée";
+}
+
+QStringList Vingt_Adaptateurs() {
+    QStringList noms;
+    for (int i = 0; i < 20; ++i)
+        noms << u"ttyUSB%1"_s.arg(i);
+    return noms;
+}
+
+QStringList Seize_Premiers_Et_Le_Reste() {
+    QStringList lignes;
+    for (int i = 0; i < 20; ++i)
+        lignes << (i < 16 ? u"%1 ttyUSB%2"_s.arg(i + 1).arg(i) : u"- ttyUSB%1"_s.arg(i));
+    return lignes;
+}
+
+const Cas_Numeros Cas[] = {
+    {"les_ports_integres_gardent_leur_numero",
+     {u"ttyS3"_s, u"ttyS0"_s},
+     {},
+     {},
+     {u"1 ttyS0"_s, u"4 ttyS3"_s}},
+    // Adapters with a by-id name first, in its order, whatever their /dev names; then the
+    // others by /dev name.
+    {"les_adaptateurs_prennent_les_numeros_libres_dans_l_ordre_de_leur_nom_by_id",
+     {u"ttyACM0"_s, u"ttyUSB0"_s, u"ttyS1"_s, u"ttyUSB1"_s},
+     Adaptateurs,
+     {},
+     {u"1 ttyUSB1"_s, u"2 ttyS1"_s, u"3 ttyUSB0"_s, u"4 ttyACM0"_s}},
+    // The same two adapters, plugged the other way round after a reboot: each keeps its number.
+    {"un_adaptateur_rebranche_sous_un_autre_nom_garde_son_numero",
+     {u"ttyACM0"_s, u"ttyUSB1"_s, u"ttyS1"_s, u"ttyUSB0"_s},
+     {{Adaptateurs[0].Nom, u"/dev/ttyUSB1"_s}, {Adaptateurs[1].Nom, u"/dev/ttyUSB0"_s}},
+     {},
+     {u"1 ttyUSB0"_s, u"2 ttyS1"_s, u"3 ttyUSB1"_s, u"4 ttyACM0"_s}},
+    {"sans_nom_by_id_l_ordre_naturel_des_noms",
+     {u"ttyUSB10"_s, u"ttyUSB2"_s, u"ttyACM0"_s},
+     {},
+     {},
+     {u"1 ttyACM0"_s, u"2 ttyUSB2"_s, u"3 ttyUSB10"_s}},
+    // The program folder's link wins, even over a built-in port, which then takes a free number;
+    // the device the link leads to is not numbered twice.
+    {"un_lien_du_dossier_programme_gagne",
+     {u"ttyS0"_s, u"ttyUSB0"_s},
+     {},
+     {{1, u"/p/ports/COM1"_s, u"/dev/ttyUSB0"_s, true}},
+     {u"1 ttyUSB0"_s, u"2 ttyS0"_s}},
+    // An adapter unplugged behind its link: its number stays its own, shown as absent.
+    {"un_lien_vers_un_adaptateur_debranche_garde_son_numero",
+     {u"ttyUSB1"_s},
+     {},
+     {{1, u"/p/ports/COM1"_s, u"/dev/ttyUSB0"_s, false}},
+     {u"1 ttyUSB0 absent"_s, u"2 ttyUSB1"_s}},
+    {"un_lien_au_dela_de_16_garde_son_numero",
+     {},
+     {},
+     {{17, u"/p/ports/COM17"_s, u"/dev/pts/4"_s, true}},
+     {u"17 pts/4"_s}},
+    {"au_dela_de_16_peripheriques_les_suivants_n_ont_pas_de_numero",
+     Vingt_Adaptateurs(),
+     {},
+     {},
+     Seize_Premiers_Et_Le_Reste()},
+    {"un_port_integre_au_dela_de_16_prend_un_numero_libre",
+     {u"ttyS20"_s, u"ttyS0"_s},
+     {},
+     {},
+     {u"1 ttyS0"_s, u"2 ttyS20"_s}},
+    {"un_peripherique_liste_deux_fois_n_a_qu_un_numero",
+     {u"ttyUSB0"_s, u"ttyUSB0"_s},
+     {},
+     {},
+     {u"1 ttyUSB0"_s}},
+    {"aucun_peripherique_aucun_port", {}, {}, {}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ports, Regle, ::testing::ValuesIn(Cas),
+                         [](const ::testing::TestParamInfo<Cas_Numeros>& p) {
+                             return std::string(p.param.nom);
+                         });
+
+TEST(Regle, OrdreNaturelDesNoms) {
+    EXPECT_TRUE(Avant(u"ttyUSB2"_s, u"ttyUSB10"_s));
+    EXPECT_FALSE(Avant(u"ttyUSB10"_s, u"ttyUSB2"_s));
+    EXPECT_TRUE(Avant(u"ttyACM9"_s, u"ttyUSB0"_s));
+    EXPECT_TRUE(Avant(u"a-01"_s, u"a-2"_s));
+    EXPECT_FALSE(Avant(u"ttyUSB1"_s, u"ttyUSB1"_s));
+}
+
+// The folders as the system and the user make them: by-id links to devices (here files standing
+// for them), and in ports/ a link to a device, a link to nothing and a plain file.
+TEST(Dossiers, LesLiensLusSurLeDisqueDonnentLesNumeros) {
+    QTemporaryDir d;
+    ASSERT_TRUE(d.isValid());
+    const QDir racine(d.path());
+    ASSERT_TRUE(racine.mkpath(u"dev"_s) && racine.mkpath(u"by-id"_s) && racine.mkpath(u"ports"_s));
+    const auto fichier = [&](const QString& nom) {
+        QFile f(d.filePath(nom));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return f.fileName();
+    };
+    const QString usb0 = fichier(u"dev/ttyUSB0"_s), usb1 = fichier(u"dev/ttyUSB1"_s);
+    const QString sim = fichier(u"dev/pts-4"_s);
+    ASSERT_TRUE(QFile::link(usb1, d.filePath(u"by-id/usb-FTDI_A50285BI-if00-port0"_s)));
+    ASSERT_TRUE(QFile::link(usb0, d.filePath(u"by-id/usb-Prolific_D-if00-port0"_s)));
+    ASSERT_TRUE(QFile::link(u"../dev/absent"_s, d.filePath(u"by-id/usb-Debranche"_s)));
+    ASSERT_TRUE(QFile::link(sim, d.filePath(u"ports/COM3"_s)));
+    ASSERT_TRUE(QFile::link(u"/dev/ttyUSB-absent"_s, d.filePath(u"ports/COM9"_s)));
+    fichier(u"ports/COM12"_s);
+    fichier(u"ports/COM0"_s);  // no port 0
+    fichier(u"ports/notes.txt"_s);
+
+    const Ports_Systeme::Source source{
+        [&] {
+            return QList<Peripherique>{{usb0, u"USB-Serial Controller D"_s}, {usb1, {}}};
+        },
+        d.filePath(u"by-id"_s), d.filePath(u"ports"_s)};
+    const Numerotation n = Ports_Systeme::Numeroter(source);
+    ASSERT_EQ(n.Ports.size(), 5u);
+    const auto port = [&](int numero) { return n.Ports.at(numero); };
+    EXPECT_EQ(port(1).Peripherique, usb1);
+    EXPECT_EQ(port(1).Id, u"usb-FTDI_A50285BI-if00-port0"_s);
+    EXPECT_EQ(port(2).Peripherique, usb0);
+    EXPECT_EQ(port(2).Description, u"USB-Serial Controller D"_s);
+    EXPECT_EQ(port(3).Peripherique, sim);
+    EXPECT_EQ(port(3).Lien, d.filePath(u"ports/COM3"_s));
+    EXPECT_EQ(port(3).Provenance, Origine::Lien_Programme);
+    EXPECT_FALSE(port(9).Present);
+    EXPECT_EQ(port(9).Peripherique, u"/dev/ttyUSB-absent"_s);
+    EXPECT_EQ(port(12).Peripherique, d.filePath(u"ports/COM12"_s));
+    // No by-id folder at all (no USB adapter ever plugged): no names, no failure.
+    EXPECT_TRUE(Ports_Systeme::Lire_Par_Id(d.filePath(u"nulle-part"_s)).isEmpty());
+}
+
+}  // namespace
