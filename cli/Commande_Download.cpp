@@ -52,7 +52,7 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
         r = Sequence_Telechargement::Telecharger(etat, connexion.Lien(), &comptes);
     if (progression.Affichee()) Console::Fin_Progression();
     if (r != Fonctions_Logger::Fait) {
-        const int code = Console::Erreur_Logger(r);
+        const int code = connexion.Erreur(r);
         if (comptes.Coupe()) {
             Console::Erreur(QStringLiteral("Téléchargement ") +
                             Texte_Incomplet(comptes.recues, comptes.annoncees) +

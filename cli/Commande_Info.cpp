@@ -11,7 +11,7 @@ int Commande_Info(Etat& etat, const Arguments& arguments) {
     Connexion_Logger connexion(etat, arguments);
     uint8_t r = connexion.Ouvrir();
     if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Lecture_Logger(etat, connexion.Lien());
-    if (r != Fonctions_Logger::Fait) return Console::Erreur_Logger(r);
+    if (r != Fonctions_Logger::Fait) return connexion.Erreur(r);
 
     const QString version = etat.Version_Logger.trimmed();
     Console::Ligne(QStringLiteral("Modèle : ") + Modele(version));

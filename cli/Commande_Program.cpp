@@ -82,7 +82,7 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     Communication& lien = connexion.Lien();
     uint8_t r = connexion.Ouvrir();
     if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Lecture_Logger(etat, lien);
-    if (r != Fonctions_Logger::Fait) return Console::Erreur_Logger(r);
+    if (r != Fonctions_Logger::Fait) return connexion.Erreur(r);
     // The start command restarts the logger's recording.
     const QString effacement =
         Programmation_Logger::Avertissement_Effacement(Enregistrements_Lisibles(etat));
@@ -107,7 +107,7 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
     etat.Nb_Enreg_Max = c.Nb_Enreg;
     const double maintenant = connexion.Maintenant();
     r = Programmation_Logger::Programmer(etat, lien, c);
-    if (r != Fonctions_Logger::Fait) return Console::Erreur_Logger(r);
+    if (r != Fonctions_Logger::Fait) return connexion.Erreur(r);
 
     const bool planifie = c.Depart && *c.Depart > maintenant;
     Console::Ligne(Programmation_Logger::Texte_Programme(c.Identite));

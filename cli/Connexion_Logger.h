@@ -13,13 +13,17 @@ struct Etat;
 
 class Connexion_Logger {
   public:
-    // --port N maps COM number N as the program does; any other text is a device path.
+    // --port N is port number N as the program numbers them; any other text is a device path.
     // Without --port, the port of Conf.ini (read into `etat` by the caller).
     Connexion_Logger(Etat& etat, const Arguments& arguments);
     ~Connexion_Logger();
 
-    // Opens the port and runs the presence test: 0, 1 (silence) or 2 (another answer).
+    // Opens the port and runs the presence test: 0, 1 (silence, or a port that did not open)
+    // or 2 (another answer).
     uint8_t Ouvrir();
+    // Says on standard error why a command gave `code`: the port that did not open, or the
+    // logger that did not answer; the exit status that goes with it.
+    int Erreur(uint8_t code) const;
     Communication& Lien() { return lien_; }
     double Maintenant() const { return horloge_.Maintenant(); }
 

@@ -1,0 +1,99 @@
+// caldrix-cli on a port that does not open: it says why, and exits with 1 at once, as a logger
+// that does not answer does; the logger behind a port that opens is asked as before.
+#include <sys/stat.h>
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include "Cli_Test.h"
+#include "Impression_Qt.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Ports = Cli_Test;
+
+TEST_F(Ports, UnPeripheriqueAbsentParSonCheminOuSonLienDuDossierProgramme) {
+    Execution e = Lancer(u"info --port "_s + Chemin(u"ttyUSB-debranche"_s));
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.erreurs,
+              u"Le port %1 n'existe pas : le périphérique est introuvable "
+              "(adaptateur USB débranché ?).\n"_s.arg(Chemin(u"ttyUSB-debranche"_s)));
+    // The link of an adapter that was unplugged keeps its number, and says so.
+    ASSERT_TRUE(QDir().mkpath(Chemin(u"ports"_s)));
+    ASSERT_TRUE(QFile::link(u"/dev/ttyUSB-debranche"_s, Chemin(u"ports/COM5"_s)));
+    e = Lancer(u"download --port 5 --output "_s + Chemin(u"x.txt"_s));
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.erreurs,
+              u"Le port COM 5 (/dev/ttyUSB-debranche) n'existe pas : le périphérique "
+              "est introuvable (adaptateur USB débranché ?).\n"_s);
+    EXPECT_FALSE(QFile::exists(Chemin(u"x.txt"_s)));
+}
+
+// A logger that stays silent on a port that opens is still "ne répond pas".
+TEST_F(Ports, UnPortOuvertSansReponseResteLeLoggerQuiNeRepondPas) {
+    Brancher(7306, 0);
+    Definir_Panne({Panne::Muet, 0});
+    const Execution e = Lancer(u"info --port 3"_s);
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.erreurs, u"Le logger ne répond pas - Erreur N° : 1\n"_s);
+}
+
+// The device as a USB adapter comes: root's, group dialout, rw for both. The user who is not
+// in the group is told which group, and the command that puts him in it.
+TEST_F(Ports, UnPortRefuseNommeLeGroupeEtLaCommandeQuiYAjoute) {
+    if (geteuid() != 0) GTEST_SKIP() << "il faut être root pour ouvrir le port en tant que nobody";
+    Brancher(7306, 0);
+    const QByteArray terminal = QFile::encodeName(logger->Peripherique());
+    ASSERT_EQ(::chown(terminal.constData(), 0, 20), 0);  // dialout, as Debian numbers it
+    ASSERT_EQ(::chmod(terminal.constData(), 0660), 0);
+    using P = QFileDevice::Permission;
+    ASSERT_TRUE(QFile::setPermissions(
+        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+    sans_privileges = true;
+    const Execution e = Lancer(u"info --port 3"_s);
+    sans_privileges = false;
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.erreurs,
+              u"Le port COM 3 (%1) est refusé à cet utilisateur : il est réservé au groupe "
+              "dialout. Y ajouter l'utilisateur (« sudo adduser $USER dialout »), puis fermer la "
+              "session et se reconnecter.\n"_s.arg(logger->Peripherique()));
+    EXPECT_TRUE(Trames().isEmpty());
+}
+
+// A download in progress holds the port: a second command names it, and the download goes on
+// to its end.
+TEST_F(Ports, UnPortTenuParUnTelechargementNommeLeProgrammeQuiLeTient) {
+    Memoire_Logger memoire = Memoire_Logger::Modele(7306);
+    memoire.mesures = Courbe_Simulee::Generer(600, false);
+    logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
+    logger->Definir_Rythme_Reel(true);  // some seconds of transfer, as on the real wire
+    QString erreur;
+    ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
+    ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();
+    logger->Demarrer();
+
+    QProcess telechargement;
+    telechargement.start(QStringLiteral(CALDRIX_CLI),
+                         {u"download"_s, u"--port"_s, u"3"_s, u"--output"_s, Chemin(u"a.txt"_s)});
+    ASSERT_TRUE(telechargement.waitForStarted());
+    const QDeadlineTimer limite(60000);
+    while (!Trames().contains("D") && !limite.hasExpired())
+        QThread::msleep(5);
+    ASSERT_TRUE(Trames().contains("D"));
+
+    const qint64 detenteur = telechargement.processId();
+    const Execution e = Lancer(u"info --port 3"_s);
+    EXPECT_TRUE(telechargement.waitForFinished(120000));
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.erreurs,
+              u"Le port COM 3 (%1) est occupé par un autre programme : caldrix-cli "
+              "(processus %2). Le fermer, puis recommencer.\n"_s.arg(logger->Peripherique())
+                  .arg(detenteur));
+    EXPECT_EQ(Trames().count("Q"), 2);  // the second command never reached the logger
+    EXPECT_EQ(telechargement.exitCode(), 0) << telechargement.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(Chemin(u"a.txt"_s)));
+}
+
+}  // namespace
