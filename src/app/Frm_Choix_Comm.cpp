@@ -1,5 +1,6 @@
 #include "app/Frm_Choix_Comm.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -12,11 +13,45 @@
 
 namespace {
 
-constexpr int Premier_Port = 1;
-constexpr int Dernier_Port = 16;
+constexpr int Premier_Port = Numerotation_Ports::Premier;
+constexpr int Dernier_Port = Numerotation_Ports::Dernier;
 
-QString Entree_Port(int n) {
-    return QStringLiteral("COM ") + QString::number(n);
+// "COM 5 (ttyUSB0)": the documented form, and the device it is; a port that does not open
+// says why in a word.
+QString Entree_Port(int n, const Numerotation_Ports::Port& port,
+                    const std::optional<Echec_Ouverture>& echec) {
+    QString appareil = Numerotation_Ports::Nom_Court(port.Peripherique);
+    if (echec) {
+        using Cause = Echec_Ouverture::Cause;
+        switch (echec->Raison) {
+            case Cause::Absent:
+                appareil += QStringLiteral(", absent");
+                break;
+            case Cause::Permission:
+                appareil += QStringLiteral(", accès refusé");
+                break;
+            case Cause::Occupe:
+            case Cause::Verrou_Abandonne:
+                appareil += QStringLiteral(", occupé");
+                break;
+            case Cause::Autre:
+                appareil += QStringLiteral(", inutilisable");
+                break;
+        }
+    }
+    return QStringLiteral("COM %1 (%2)").arg(n).arg(appareil);
+}
+
+// What the pointer shows over an entry: what the device is, or why it does not open.
+QString Bulle_Port(const Numerotation_Ports::Port& port,
+                   const std::optional<Echec_Ouverture>& echec) {
+    if (echec) return echec->Texte();
+    QStringList lignes;
+    if (!port.Description.isEmpty()) lignes << port.Description;
+    lignes << (port.Id.isEmpty() ? port.Peripherique
+                                 : QStringLiteral("/dev/serial/by-id/") + port.Id);
+    if (!port.Lien.isEmpty()) lignes << QStringLiteral("par le lien ") + port.Lien;
+    return lignes.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -49,9 +84,20 @@ Frm_Choix_Comm::Frm_Choix_Comm(Etat& etat, Communication& lien, Dialogues& dialo
 void Frm_Choix_Comm::Form_Load() {
     const QString texte = Cmb_Choix_Port->currentText();
     Cmb_Choix_Port->clear();
-    for (int n = Premier_Port; n <= Dernier_Port; ++n) {
-        if (Test_Port(static_cast<int16_t>(n))) Cmb_Choix_Port->addItem(Entree_Port(n));
+    // Every serial device of the machine, with the number it keeps from one start to the next;
+    // those that do not open are listed too, with the reason, since the user has to act on it.
+    const Numerotation_Ports::Numerotation numeros = lien_.Port().Numerotation();
+    for (const auto& [n, port] : numeros.Ports) {
+        if (n < Premier_Port || n > Dernier_Port) continue;
+        const std::optional<Echec_Ouverture> echec =
+            Test_Port(static_cast<int16_t>(n)) ? std::nullopt : lien_.Port().Echec();
+        Cmb_Choix_Port->addItem(Entree_Port(n, port, echec), n);
+        Cmb_Choix_Port->setItemData(Cmb_Choix_Port->count() - 1, Bulle_Port(port, echec),
+                                    Qt::ToolTipRole);
     }
+    // The box keeps its documented width; its list opens as wide as its longest entry.
+    Cmb_Choix_Port->view()->setMinimumWidth(Cmb_Choix_Port->view()->sizeHintForColumn(0) +
+                                            Cmb_Choix_Port->view()->frameWidth() * 2);
     const int position = Position_Port(etat_.Num_Port);
     if (position != 0) {
         Cmb_Choix_Port->setCurrentIndex(position - 1);
@@ -72,7 +118,7 @@ bool Frm_Choix_Comm::Test_Port(int16_t n) {
 }
 
 int Frm_Choix_Comm::Position_Port(uint8_t n) const {
-    const int position = Cmb_Choix_Port->findText(Entree_Port(n));
+    const int position = Cmb_Choix_Port->findData(static_cast<int>(n));
     return position + 1;
 }
 
@@ -86,8 +132,10 @@ void Frm_Choix_Comm::Decharger_Fin_Programme() {
 }
 
 std::optional<uint8_t> Frm_Choix_Comm::Port_Choisi() const {
-    static const QRegularExpression forme(QStringLiteral("^\\s*COM\\s*(\\d{1,3})\\s*$"),
-                                          QRegularExpression::CaseInsensitiveOption);
+    // An entry of the list, "COM 5 (ttyUSB0)", or a number typed in, "com5".
+    static const QRegularExpression forme(
+        QStringLiteral("^\\s*COM\\s*(\\d{1,3})\\s*(\\(.*\\))?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch trouve = forme.match(Cmb_Choix_Port->currentText());
     if (!trouve.hasMatch()) return std::nullopt;
     const int numero = trouve.captured(1).toInt();
@@ -110,4 +158,8 @@ void Frm_Choix_Comm::Form_Unload() {
     // The tests left the last port tried open: the chosen one takes its place.
     lien_.Port().Fermer();
     lien_.Ouverture_Port(etat_.Num_Port);
+    // A port that does not open would otherwise look like a logger that does not answer.
+    if (const std::optional<Echec_Ouverture> echec = lien_.Port().Echec()) {
+        dialogues_.Message(echec->Texte(), Dialogues::Icone::Exclamation);
+    }
 }

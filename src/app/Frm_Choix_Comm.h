@@ -1,5 +1,7 @@
-// The choice of the serial port the logger hangs on. Opening lists the ports 1 to 16 that can
-// be opened; closing makes the port shown in the box the program's port and opens it.
+// The choice of the serial port the logger hangs on. Opening lists the serial devices of the
+// machine under their port numbers 1 to 16 (Numerotation_Ports), "COM 5 (ttyUSB0)", saying of
+// those that do not open why; closing makes the port shown in the box the program's port,
+// opens it, and says why when it does not open.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +23,7 @@ class Frm_Choix_Comm : public Fenetre_Chargeable {
     void Form_Load();
     // True when port n could be opened; the port stays open until the next test.
     bool Test_Port(int16_t n);
-    // Position (from 1) of the entry "COM n" in the list; 0 when there is none.
+    // Position (from 1) of the entry of port n in the list; 0 when there is none.
     int Position_Port(uint8_t n) const;
     void Cmd_Ok_Click();
     // At the program's end the port is closed already and the settings written: the window

@@ -34,6 +34,7 @@
 #include "curves/Graphique.h"
 #include "files/Import_Export.h"
 #include "logger/Communication.h"
+#include "logger/Port_Serie.h"
 #include "printing/Imprimante_Systeme.h"
 
 namespace {
@@ -153,6 +154,10 @@ void Frm_Principal::Form_Load() {
     if (lien_.Ouverture_Port(etat_.Num_Port) == 0) {
         StatusBar->Afficher_Etat(QStringLiteral("Enregistreur connecté com") +
                                  QString::number(etat_.Num_Port));
+    } else if (const std::optional<Echec_Ouverture> echec = lien_.Port().Echec()) {
+        // A port that did not open says why in a few words; the download says it in full.
+        StatusBar->Afficher_Etat(QStringLiteral("Enregistreur non connecté : ") +
+                                 echec->Texte_Court());
     } else {
         StatusBar->Afficher_Etat(QStringLiteral("Enregistreur non connecté"));
     }

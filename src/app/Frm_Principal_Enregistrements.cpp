@@ -19,6 +19,7 @@
 #include "curves/Graphique.h"
 #include "files/Import_Export.h"
 #include "logger/Communication.h"
+#include "logger/Port_Serie.h"
 #include "logger/Sequence_Telechargement.h"
 #include "logger/gui/Frm_Download.h"
 
@@ -60,7 +61,11 @@ void Frm_Principal::Download_Logger_Click() {
     }
     if (resultat != Fonctions_Logger::Fait) {
         // The previous recording is still in memory and on the graph, untouched.
-        dialogues_.Message(erreur);
+        if (const std::optional<Echec_Ouverture> echec = lien_.Port().Echec()) {
+            dialogues_.Message(echec->Texte(), Dialogues::Icone::Exclamation);
+        } else {
+            dialogues_.Message(erreur);
+        }
         return;
     }
     Nouvel_Enregistrement_Telecharge();

@@ -63,7 +63,7 @@ TEST(Demarrage, ConfIniIllisibleSansLoggerPuisReglagesImpossiblesAEcrire) {
     ASSERT_TRUE(QFile::remove(conf) && QDir().mkdir(conf));
 
     Frm_Principal& f = banc.Demarrer();
-    EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur non connecté"_s);
+    EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur non connecté : port COM 1 absent"_s);
     f.close();
 
     EXPECT_EQ(banc.dialogues.Messages(),

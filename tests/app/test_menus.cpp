@@ -6,14 +6,15 @@
 
 using namespace Qt::StringLiterals;
 
-// The list holds the ports 1 to 16 that open, on the one in use; leaving, the port the box names
-// becomes the program's, opened and asked for its logger; a text that names none keeps the port
-// in use, said and opened again.
+// The list holds the ports 1 to 16, each with its device, on the one in use; leaving, the port the
+// box names becomes the program's, opened and asked for its logger; a text that names none keeps
+// the port in use, said and opened again.
 TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
     Banc_Programme banc;
     banc.Installer(3);
+    std::map<int, QString> noms;  // the device behind each link, as the list names it
     for (int port : {1, 3, 4, 17})
-        banc.Brancher_Logger(port);
+        noms[port] = banc.Brancher_Logger(port).Peripherique().mid(5);
     Frm_Principal& f = banc.Demarrer();
     EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur connecté com3"_s);
     const QString garde =
@@ -31,8 +32,9 @@ TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
         Frm_Choix_Comm& fc = *f.Fenetre_Choix_Comm.Chargee();
         QComboBox& liste = *fc.Cmb_Choix_Port;
         EXPECT_EQ(liste.count(), 3);
-        EXPECT_EQ(liste.itemText(2), u"COM 4"_s);
-        EXPECT_EQ(liste.currentText(), u"COM %1"_s.arg(banc.Etat_Programme().Num_Port));
+        EXPECT_EQ(liste.itemText(2), u"COM 4 (%1)"_s.arg(noms[4]));
+        const int courant = banc.Etat_Programme().Num_Port;
+        EXPECT_EQ(liste.currentText(), u"COM %1 (%2)"_s.arg(courant).arg(noms[courant]));
         const qsizetype demandes = banc.Trames(c.port).count("Q");
         *c.texte ? liste.setEditText(QLatin1String(c.texte)) : liste.setCurrentIndex(2);
         c.port == 1 ? void(fc.close()) : QTest::mouseClick(fc.Cmd_Ok, Qt::LeftButton);

@@ -25,6 +25,7 @@
 #include "logger/Campagne.h"
 #include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
+#include "logger/Port_Serie.h"
 #include "logger/Programmation_Logger.h"
 
 namespace {
@@ -189,7 +190,8 @@ void Frm_UpLoad::Form_Load() {
     const Fonctions_Logger::Logger_Lu lu =
         Fonctions_Logger::Interroger_Logger(etat_, lien_, &etat_affiche_);
     if (lu.resultat != Fonctions_Logger::Fait) {
-        dialogues_.Message(QStringLiteral("Le logger ne répond pas"));
+        dialogues_.Message(
+            Texte_Sans_Logger(lien_.Port(), QStringLiteral("Le logger ne répond pas")));
         return;
     }
     mesures_logger_ = std::clamp(Nb_Enregistrements(lu.fiche.version, lu.fiche.etat.nb_mesures), 0,
@@ -353,11 +355,12 @@ void Frm_UpLoad::Cmd_UpLoad_Click() {
     emit Seuils_Changes();  // set above, and clamped by the alarm command
     if (r != Fonctions_Logger::Fait) {
         // A logger left half programmed must not look programmed: the window stays for a retry.
-        dialogues_.Message(QStringLiteral("Le logger ne répond pas - Erreur N° : %1\nLa "
-                                          "programmation n'est pas terminée : appuyer sur OK "
-                                          "pour la reprendre.")
-                               .arg(r),
-                           Dialogues::Icone::Exclamation);
+        dialogues_.Message(
+            Texte_Sans_Logger(lien_.Port(),
+                              QStringLiteral("Le logger ne répond pas - Erreur N° : %1").arg(r)) +
+                QStringLiteral("\nLa programmation n'est pas terminée : appuyer sur OK pour la "
+                               "reprendre."),
+            Dialogues::Icone::Exclamation);
         return;
     }
     etat_affiche_.Afficher_Etat(Programmation_Logger::Texte_Programme(campagne.Identite));

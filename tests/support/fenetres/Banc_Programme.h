@@ -53,8 +53,8 @@ class Banc_Programme {
         return loggers_.at(port)->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
     }
 
-    // The program built as main() does; Demarrer runs its start-up too. Ports are only the links
-    // of ports/, whatever the machine's own serial ports.
+    // The program built as main() does; Demarrer runs its start-up too. Ports are the links of
+    // ports/ and the devices of `peripheriques`, whatever the machine's own serial ports.
     Frm_Principal& Construire() {
         return *(fenetre_ = std::make_unique<Frm_Principal>(*etat_, lien_, dialogues));
     }
@@ -75,13 +75,17 @@ class Banc_Programme {
     QString Etat_Affiche() const { return fenetre_->StatusBar->Texte(); }
 
     Dialogues_Scriptes dialogues;
+    // The serial devices the machine is said to have; their by-id links go in Chemin("by-id").
+    QList<Numerotation_Ports::Peripherique> peripheriques;
 
   private:
     QTemporaryDir dossier_;
     std::map<int, std::unique_ptr<Terminal_Simule>> loggers_;
     std::unique_ptr<Etat> etat_ = Etat::Nouveau();
     Horloge_Systeme horloge_;
-    Port_QSerialPort port_{[this](int n) { return Chemin(QStringLiteral("ports/COM%1").arg(n)); }};
+    // The machine's own serial devices stay out: only those a test lists, and the links.
+    Port_QSerialPort port_{Ports_Systeme::Source{
+        [this] { return peripheriques; }, Chemin(QStringLiteral("by-id")), {}}};
     Communication lien_{*etat_, port_, horloge_};
     std::unique_ptr<Frm_Principal> fenetre_;
 };
