@@ -1,5 +1,7 @@
 // caldrix-cli on a port that does not open: it says why, and exits with 1 at once, as a logger
 // that does not answer does; the logger behind a port that opens is asked as before.
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 #include <QDeadlineTimer>
@@ -60,6 +62,29 @@ TEST_F(Ports, UnPortRefuseNommeLeGroupeEtLaCommandeQuiYAjoute) {
               "dialout. Y ajouter l'utilisateur (« sudo adduser $USER dialout »), puis fermer la "
               "session et se reconnecter.\n"_s.arg(logger->Peripherique()));
     EXPECT_TRUE(Trames().isEmpty());
+}
+
+// A program that takes the port in exclusive mode without a lock file: the port is said to be
+// held, by a program this user may not even see.
+TEST_F(Ports, UnPortEnModeExclusifSansVerrouEstDitOccupe) {
+    if (geteuid() != 0) GTEST_SKIP() << "il faut être root : le mode exclusif ne l'arrête pas";
+    Brancher(7306, 0);
+    const QByteArray terminal = QFile::encodeName(logger->Peripherique());
+    ASSERT_EQ(::chmod(terminal.constData(), 0666), 0);
+    const int exclusif = ::open(terminal.constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(exclusif, 0);
+    ASSERT_EQ(::ioctl(exclusif, TIOCEXCL), 0);
+    using P = QFileDevice::Permission;
+    ASSERT_TRUE(QFile::setPermissions(
+        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+    sans_privileges = true;
+    const Execution e = Lancer(u"info --port 3"_s);
+    sans_privileges = false;
+    ::close(exclusif);
+    EXPECT_EQ(e.code, 1);
+    EXPECT_EQ(e.erreurs,
+              u"Le port COM 3 (%1) est occupé par un autre programme. Le fermer, puis "
+              "recommencer.\n"_s.arg(logger->Peripherique()));
 }
 
 // A download in progress holds the port: a second command names it, and the download goes on
