@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -73,6 +74,9 @@ Frm_Choix_Comm::Frm_Choix_Comm(Etat& etat, Communication& lien, Dialogues& dialo
     Cmb_Choix_Port->setInsertPolicy(QComboBox::NoInsert);
     Cmb_Choix_Port->setGeometry(Twips::Rectangle(480, 180, 2175, 375));
     Cmb_Choix_Port->setEditText(QStringLiteral("Combo1"));
+    // An entry longer than the box shows its beginning, the port number, not its end.
+    connect(Cmb_Choix_Port, &QComboBox::currentIndexChanged, this,
+            [this] { Cmb_Choix_Port->lineEdit()->setCursorPosition(0); });
 
     Cmd_Ok = new QPushButton(QStringLiteral("OK"), this);
     Cmd_Ok->setObjectName(QStringLiteral("Cmd_Ok"));

@@ -66,6 +66,7 @@ TEST(ChoixComm, ChaquePeripheriqueSousSonNumeroEtPourquoiUnPortNeSOuvrePas) {
 
     // Choosing the port held: it becomes the program's port all the same, and the user is told.
     fc->Cmb_Choix_Port->setCurrentIndex(2);
+    EXPECT_EQ(fc->Cmb_Choix_Port->lineEdit()->cursorPosition(), 0);  // "COM 3 (" in sight
     QTest::mouseClick(fc->Cmd_Ok, Qt::LeftButton);
     EXPECT_EQ(banc.Etat_Programme().Num_Port, 3);
     EXPECT_EQ(banc.dialogues.Messages(), QStringList{occupe});
