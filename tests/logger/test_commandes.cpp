@@ -41,7 +41,7 @@ struct Port_Scripte : Port_Serie {
     explicit Port_Scripte(Horloge_Virtuelle& h) : horloge(h) {}
     void Definir_Port(int n) override { numero = n; }
     void Definir_Parametres(const QString& texte) override { parametres = texte; }
-    bool Ouvrir() override { return ouvert = true; }
+    bool Ouvrir() override { return ouvert = !refuse; }
     void Fermer() override { ouvert = false; }
     bool Est_Ouvert() const override { return ouvert; }
     void Activer_RTS() override { rts = true; }
@@ -81,6 +81,7 @@ struct Port_Scripte : Port_Serie {
     QString parametres;
     int numero = 0;
     bool ouvert = false, rts = false, dtr = false;
+    bool refuse = false;  // the port does not open (unplugged, refused, held)
 };
 
 using Trames = QList<QByteArray>;
@@ -278,6 +279,21 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
                       "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r",
                       "S 1 f 20 3\r", "S 7200 C 20 4\r", "S 60 C 20 5\r", "S 60 C 92491260 5\r",
                       "S 60 C 20 0\r", "C 0\r"}));
+}
+
+// A port that does not open: no logger can answer there, so neither the opening nor a command
+// waits for one; nothing is sent, and the buffers hold nothing of before.
+TEST(Commandes, UnPortQuiNeSOuvrePasNAttendAucuneReponse) {
+    Logger_Scripte l;
+    l.port.ouvert = false;
+    l.port.refuse = true;
+    l.etat->Trame_Reception = u">\r"_s;
+    EXPECT_EQ(l.lien.Ouverture_Port(3), 2);
+    EXPECT_TRUE(l.etat->Trame_Reception.isEmpty());
+    EXPECT_EQ(Lecture_Identite(*l.etat, l.lien), 1);
+    EXPECT_EQ(l.horloge.ecoule_ms, 0);
+    EXPECT_TRUE(l.port.envoye.isEmpty());
+    EXPECT_EQ(l.releve.textes, QStringList{u"Pas de réponse"_s});
 }
 
 }  // namespace
