@@ -3,10 +3,9 @@
 #include "Arguments.h"
 #include "Console.h"
 #include "core/Etat.h"
+#include "logger/Fonctions_Logger.h"
 
 #include <optional>
-
-#include "logger/Fonctions_Logger.h"
 
 namespace {
 // The COM number given with --port, when it is one.
