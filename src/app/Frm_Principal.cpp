@@ -5,6 +5,7 @@
 #include "app/Frm_Velor.h"
 #include "archive/gui/Frm_Archives.h"
 #include "cooking/gui/Frm_Calcul.h"
+#include "criteria/gui/Frm_Criteres.h"
 #include "logger/gui/Frm_Download.h"
 #include "logger/gui/Frm_UpLoad.h"
 #include "stats/gui/Frm_Statistiques.h"
@@ -115,6 +116,7 @@ void Frm_Principal::Connecter_Menus() {
     connect(Download_Logger, &QAction::triggered, this, &Frm_Principal::Download_Logger_Click);
     connect(Mnu_Ouvrir, &QAction::triggered, this, &Frm_Principal::Mnu_Ouvrir_Click);
     connect(Mnu_Archives, &QAction::triggered, this, &Frm_Principal::Mnu_Archives_Click);
+    connect(Mnu_Criteres, &QAction::triggered, this, &Frm_Principal::Mnu_Criteres_Click);
     connect(Mnu_Save_All, &QAction::triggered, this, &Frm_Principal::Mnu_Save_All_Click);
     connect(Mnu_Save_Select, &QAction::triggered, this, &Frm_Principal::Mnu_Save_Select_Click);
     connect(Mnu_Calcul, &QAction::triggered, this, &Frm_Principal::Mnu_Calcul_Click);
@@ -236,6 +238,7 @@ void Frm_Principal::Decharger_Fenetres() {
     Fenetre_Patientez.Decharger_Fin_Programme();
     Fenetre_Statistiques.Decharger_Fin_Programme();
     Fenetre_Archives.Decharger_Fin_Programme();
+    Fenetre_Criteres.Decharger_Fin_Programme();
 }
 
 void Frm_Principal::Txt_Commentaire_Change() {

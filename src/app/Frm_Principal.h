@@ -11,6 +11,7 @@
 
 // The windows it loads: whoever uses one includes its header.
 class Frm_Archives;
+class Frm_Criteres;
 class Frm_Calcul;
 class Frm_Choix_Comm;
 class Frm_Download;
@@ -66,6 +67,7 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     // `unite`: the unit the recording was made in when known elsewhere (the archive keeps it).
     void Ouvrir_Enregistrement(const QString& nom, const QString& unite = QString());
     void Mnu_Archives_Click();
+    void Mnu_Criteres_Click();
     void Sauvegarde_Enreg();
     void Mnu_Save_All_Click();
     void Mnu_Save_Select_Click();
@@ -114,6 +116,7 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_Outils> Fenetre_Outils;
     Fenetre<Frm_Statistiques> Fenetre_Statistiques;
     Fenetre<Frm_Archives> Fenetre_Archives;
+    Fenetre<Frm_Criteres> Fenetre_Criteres;
     // The last cooking value computed: it outlives the cooking window.
     Maximum_Cuisson Resultat_Cuisson;
 

@@ -15,6 +15,7 @@
 #include "core/Calculs_Fixes.h"
 #include "core/Dialogues.h"
 #include "core/Etat.h"
+#include "criteria/gui/Frm_Criteres.h"
 #include "curves/CWGraph.h"
 #include "curves/Graphique.h"
 #include "files/Import_Export.h"
@@ -140,6 +141,12 @@ void Frm_Principal::Mnu_Archives_Click() {
     Frm_Archives& fenetre = Fenetre_Archives.Charger(
         dialogues_,
         [this](const QString& nom, const QString& unite) { Ouvrir_Enregistrement(nom, unite); });
+    fenetre.show();
+    fenetre.raise();
+}
+
+void Frm_Principal::Mnu_Criteres_Click() {
+    Frm_Criteres& fenetre = Fenetre_Criteres.Charger(dialogues_);
     fenetre.show();
     fenetre.raise();
 }

@@ -12,6 +12,7 @@ struct Menu_Principal {
     QMenu* Mnu_Fichier = nullptr;
     QAction* Mnu_Ouvrir = nullptr;
     QAction* Mnu_Archives = nullptr;
+    QAction* Mnu_Criteres = nullptr;
     QMenu* Mnu_Sauvegarder = nullptr;
     QAction* Mnu_Save_All = nullptr;
     QAction* Mnu_Save_Select = nullptr;

@@ -1,0 +1,175 @@
+// "Critères d'acceptation": named sets of rules made, copied, deleted and written through the
+// window's boxes, read back as the command line reads them.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "Banc_Programme.h"
+#include "Impression_Qt.h"
+#include "criteria/Jeux_Criteres.h"
+#include "criteria/gui/Formulaire_Regles.h"
+#include "criteria/gui/Frm_Criteres.h"
+
+using namespace Qt::StringLiterals;
+using namespace Criteres;
+
+namespace {
+
+class FenetreCriteres : public ::testing::Test {
+  protected:
+    FenetreCriteres() : f(banc.Construire()) {
+        banc.Installer(3);
+        f.show();
+    }
+    Frm_Criteres& Ouvrir() {
+        f.Mnu_Criteres->trigger();
+        Frm_Criteres* c = f.Fenetre_Criteres.Chargee();
+        EXPECT_TRUE(c && c->isVisible());
+        return *c;
+    }
+    static void Taper(QLineEdit* boite, const QString& texte) { boite->setText(texte); }
+    std::vector<Jeu_Criteres> Ecrits() const {
+        return Lecture_Contenu_Jeux(banc.Lire(u"criteres.ini"_s)).jeux;
+    }
+    QStringList Noms(const Frm_Criteres& c) const {
+        QStringList noms;
+        for (int i = 0; i < c.Lst_Jeux->count(); ++i)
+            noms << c.Lst_Jeux->item(i)->text();
+        return noms;
+    }
+
+    Banc_Programme banc;
+    Frm_Principal& f;
+};
+
+}  // namespace
+
+TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) {
+    Frm_Criteres& c = Ouvrir();
+    Formulaire_Regles& r = *c.Frm_Regles;
+    EXPECT_EQ(c.Lst_Jeux->count(), 0);
+    EXPECT_FALSE(r.isEnabled()) << "nothing to edit before a set exists";
+
+    c.Cmd_Nouveau->click();
+    Taper(r.Txt_Nom, u"Four 2 – cuisson jambon"_s);
+    r.Seuils[0].Chk->setChecked(true);
+    Taper(r.Seuils[0].Txt_Limite, u"80,5"_s);
+    EXPECT_FALSE(r.Seuils[0].Txt_Duree->isEnabled()) << "no duration for instantane";
+    r.Seuils[0].Cmb_Mode->setCurrentText(u"consecutif"_s);
+    Taper(r.Seuils[0].Txt_Duree, u"300"_s);
+    r.Chk_Maintien->setChecked(true);
+    Taper(r.Txt_Maintien, u"72"_s);
+    Taper(r.Txt_Maintien_Duree, u"600"_s);
+    r.Chk_Cuisson->setChecked(true);
+    Taper(r.Txt_Cuisson_Min, u"120"_s);
+    r.Chk_Equilibrage->setChecked(true);
+    Taper(r.Txt_Equilibrage, u"900"_s);
+
+    c.Cmd_Copier->click();
+    EXPECT_EQ(Noms(c),
+              (QStringList{u"Four 2 – cuisson jambon"_s, u"Four 2 – cuisson jambon (copie)"_s}));
+    Taper(r.Txt_Nom, u"Chambre froide positive"_s);
+    for (QCheckBox* k : {r.Chk_Maintien, r.Chk_Cuisson, r.Chk_Equilibrage})
+        k->setChecked(false);
+    r.Seuils[0].Cmb_Mode->setCurrentText(u"cumule"_s);
+    Taper(r.Seuils[0].Txt_Limite, u"8"_s);
+    Taper(r.Seuils[0].Txt_Duree, u"1800"_s);
+    r.Seuils[1].Chk->setChecked(true);
+    Taper(r.Seuils[1].Txt_Limite, u"0"_s);
+    c.Cmd_Enregistrer->click();
+    EXPECT_TRUE(banc.dialogues.Messages().isEmpty())
+        << banc.dialogues.Messages().join(u'\n').toStdString();
+
+    Jeu_Criteres four;
+    four.nom = u"Four 2 – cuisson jambon"_s;
+    four.seuil_haut = Regle_Seuil{80.5f, Mode_Seuil::Consecutif, 300};
+    four.maintien = Regle_Maintien{72, 600};
+    four.cuisson = Regle_Cuisson{100, 120.0f};
+    four.equilibrage_max_s = 900;
+    Jeu_Criteres chambre;
+    chambre.nom = u"Chambre froide positive"_s;
+    chambre.seuil_haut = Regle_Seuil{8, Mode_Seuil::Cumule, 1800};
+    chambre.seuil_bas = Regle_Seuil{0, Mode_Seuil::Instantane, 0};
+    const std::vector<Jeu_Criteres> ecrits = Ecrits();
+    ASSERT_EQ(ecrits.size(), 2u);
+    EXPECT_TRUE(ecrits[0] == four) << "the oven's set as typed";
+    EXPECT_TRUE(ecrits[1] == chambre) << "the copy, changed";
+
+    // Back on the first set, its boxes show what was typed.
+    c.Lst_Jeux->setCurrentRow(0);
+    EXPECT_EQ(r.Seuils[0].Txt_Limite->text(), u"80.5"_s);
+    EXPECT_EQ(r.Seuils[0].Cmb_Mode->currentText(), u"consecutif"_s);
+    banc.dialogues.reponses_questions = {true};
+    c.Cmd_Supprimer->click();
+    EXPECT_EQ(banc.dialogues.affichages.last().texte,
+              u"Supprimer le jeu « Four 2 – cuisson jambon » ?"_s);
+    EXPECT_EQ(Ecrits().size(), 2u) << "nothing written before Enregistrer";
+    c.Cmd_Enregistrer->click();
+    ASSERT_EQ(Ecrits().size(), 1u);
+    EXPECT_EQ(Ecrits()[0].nom, u"Chambre froide positive"_s);
+
+    // A change not written: closing asks, and "Non" keeps the window and what was typed.
+    Taper(r.Seuils[0].Txt_Limite, u"7"_s);
+    banc.dialogues.reponses_questions = {false};
+    c.Cmd_Fermer->click();
+    EXPECT_TRUE(c.isVisible());
+    EXPECT_TRUE(banc.dialogues.affichages.last().texte.startsWith(u"Les jeux modifiés"_s));
+    EXPECT_EQ(r.Seuils[0].Txt_Limite->text(), u"7"_s);
+}
+
+// Boxes that make no set a technician could mean are refused with the rule's own words, and the
+// set stays shown until they are mended.
+TEST_F(FenetreCriteres, UneSaisieFausseEstRefuseeEtLeJeuResteAffiche) {
+    Frm_Criteres& c = Ouvrir();
+    Formulaire_Regles& r = *c.Frm_Regles;
+    c.Cmd_Nouveau->click();
+    r.Seuils[0].Chk->setChecked(true);
+    const struct {
+        const char* nom;
+        QString limite, attendu;
+    } cas[] = {
+        {"a letter O", u"8O"_s, u"Seuil haut (°C) : « 8O » n'est pas une limite"_s},
+        {"beyond what a logger measures", u"250"_s, u"Seuil haut (°C) : limite 250"_s},
+    };
+    for (const auto& k : cas) {
+        Taper(r.Seuils[0].Txt_Limite, k.limite);
+        c.Cmd_Nouveau->click();
+        EXPECT_TRUE(banc.dialogues.Messages().value(0).startsWith(k.attendu))
+            << k.nom << " : " << banc.dialogues.Messages().value(0).toStdString();
+        EXPECT_EQ(c.Lst_Jeux->count(), 1) << k.nom;
+        banc.dialogues.affichages.clear();
+    }
+    Taper(r.Seuils[0].Txt_Limite, u"8"_s);
+    r.Chk_Equilibrage->setChecked(true);
+    Taper(r.Txt_Equilibrage, u"600"_s);
+    c.Cmd_Enregistrer->click();
+    EXPECT_TRUE(banc.dialogues.Messages().value(0).contains(u"il faut aussi la règle maintien"_s))
+        << banc.dialogues.Messages().value(0).toStdString();
+    EXPECT_FALSE(QFile::exists(banc.Chemin(u"criteres.ini"_s)));
+}
+
+// A line the window could not read is told when it opens, and writing the file again, which
+// would drop it, waits for the user's yes.
+TEST_F(FenetreCriteres, LesLignesRefuseesSontDitesEtNeSePerdentPasSansAccord) {
+    const QByteArray contenu = "[Chambre froide]\r\nseuil_haut = 8\r\nseuil_bas = zéro\r\n";
+    {
+        QFile fichier(banc.Chemin(u"criteres.ini"_s));
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+        fichier.write(contenu);
+    }
+    Frm_Criteres& c = Ouvrir();
+    ASSERT_EQ(banc.dialogues.Messages().size(), 1);
+    EXPECT_TRUE(banc.dialogues.Messages()[0].contains(u"ligne 3"_s))
+        << banc.dialogues.Messages()[0].toStdString();
+    EXPECT_EQ(Noms(c), QStringList{u"Chambre froide"_s});
+
+    banc.dialogues.reponses_questions = {false};
+    c.Cmd_Enregistrer->click();
+    EXPECT_TRUE(banc.dialogues.affichages.last().texte.contains(u"ne seront pas réécrites"_s));
+    EXPECT_EQ(banc.Lire(u"criteres.ini"_s), contenu) << "answered no: the file as it was";
+    banc.dialogues.reponses_questions = {true};
+    c.Cmd_Enregistrer->click();
+    EXPECT_EQ(Ecrits().size(), 1u);
+}
