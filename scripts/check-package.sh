@@ -77,7 +77,7 @@ statistiques=$(caldrix-cli stats tests/fixtures/four_7306.txt)
 echo "$statistiques" | head -n 3
 # shellcheck disable=SC2016
 bash -c 'source /usr/share/bash-completion/completions/caldrix-cli
-    COMP_WORDS=(caldrix-cli st); COMP_CWORD=1; _caldrix_cli; [ "${COMPREPLY[*]}" = stats ]'
+    COMP_WORDS=(caldrix-cli sta); COMP_CWORD=1; _caldrix_cli; [ "${COMPREPLY[*]}" = stats ]'
 for page in caldrix caldrix-cli caldrix-logger-sim; do
     [ -f "/usr/share/man/man1/$page.1.gz" ]
 done
