@@ -1,13 +1,18 @@
 #include "stats/gui/Frm_Statistiques.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/Controles.h"
 #include "core/Etat.h"
+#include "criteria/Evaluation.h"
+#include "criteria/Evaluation_Texte.h"
+#include "criteria/Jeux_Criteres.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Numeros_Graphe.h"
@@ -20,6 +25,14 @@ Frm_Statistiques::Frm_Statistiques(const Etat& etat, const CWGraph& graphe,
     setObjectName(QStringLiteral("Frm_Statistiques"));
     setWindowTitle(QStringLiteral("Statistiques"));
     auto* disposition = new QVBoxLayout(this);
+    auto* choix = new QHBoxLayout;
+    Cmb_Criteres = Controles::Nomme(new QComboBox(this), "Cmb_Criteres");
+    choix->addWidget(new QLabel(QStringLiteral("Critères :"), this));
+    choix->addWidget(Cmb_Criteres, 1);
+    disposition->addLayout(choix);
+    Lbl_Verdict = Controles::Nomme(new QLabel(this), "Lbl_Verdict");
+    Lbl_Verdict->setAlignment(Qt::AlignCenter);
+    disposition->addWidget(Lbl_Verdict);
     grille_ = new QGridLayout;
     grille_->setHorizontalSpacing(18);
     disposition->addLayout(grille_);
@@ -34,9 +47,23 @@ Frm_Statistiques::Frm_Statistiques(const Etat& etat, const CWGraph& graphe,
     disposition->addLayout(boutons);
     connect(Cmd_Rapport, &QPushButton::clicked, this, &Frm_Statistiques::Cmd_Rapport_Click);
     connect(Cmd_Fermer, &QPushButton::clicked, this, &Frm_Statistiques::Cmd_Fermer_Click);
+    connect(Cmb_Criteres, &QComboBox::currentIndexChanged, this, &Frm_Statistiques::Rafraichir);
 }
 
 void Frm_Statistiques::Form_Load() {
+    // The sets as criteres.ini holds them now; a set with a refused line is not offered, so
+    // that no verdict is given without a rule the technician wrote.
+    Criteres::Jeux_Lus lus;
+    Criteres::Lecture_Jeux(lus);
+    Cmb_Criteres->addItem(QStringLiteral("(aucun)"));
+    for (Criteres::Jeu_Criteres& jeu : lus.jeux) {
+        const bool refuse =
+            std::any_of(lus.defauts.begin(), lus.defauts.end(),
+                        [&](const Criteres::Defaut_Jeu& d) { return d.jeu == jeu.nom; });
+        if (refuse) continue;
+        Cmb_Criteres->addItem(jeu.nom);
+        jeux_.push_back(std::move(jeu));
+    }
     Rafraichir();
     Centrer_Sur_Ecran();
 }
@@ -72,7 +99,37 @@ void Frm_Statistiques::Rafraichir() {
         grille_->addWidget(valeur, rangee++, 1);
         lignes_ << ligne.libelle + QLatin1Char('\t') + ligne.valeur;
     }
+    Juger();
     adjustSize();
+}
+
+void Frm_Statistiques::Juger() {
+    const int choix = Cmb_Criteres->currentIndex() - 1;
+    Lbl_Verdict->setVisible(choix >= 0);
+    if (choix < 0 || choix >= static_cast<int>(jeux_.size())) return;
+    const Criteres::Jeu_Criteres& jeu = jeux_[static_cast<std::size_t>(choix)];
+    const Criteres::Evaluation_Enregistrement e = Criteres::Evaluer_Enregistrement(etat_, jeu);
+    int rangee = grille_->rowCount();
+    const auto ligne = [&](const QString& texte) {
+        auto* libelle = new QLabel(texte, this);
+        libelle->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grille_->addWidget(libelle, rangee++, 0, 1, 2);
+        lignes_ << texte;
+    };
+    ligne(QStringLiteral("Critères « %1 » (tout l'enregistrement)").arg(jeu.nom));
+    if (e.incomplet) ligne(QStringLiteral("Enregistrement ") + *e.incomplet);
+    for (const Criteres::Evaluation& r : e.regles)
+        ligne(Criteres::Ligne_Regle(r, jeu, Unite_Temperature(etat_.Unite)));
+    // Capitals and a frame: the verdict reads the same without its colour.
+    const QString verdict = Criteres::Texte_Verdict(e.verdict).toUpper();
+    const char* couleur = e.verdict == Criteres::Verdict::Conforme       ? "#1b7a2f"
+                          : e.verdict == Criteres::Verdict::Non_Conforme ? "#b3261e"
+                                                                         : "#8a5a00";
+    Lbl_Verdict->setText(verdict);
+    Lbl_Verdict->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold; color: %1; "
+                                              "border: 3px solid %1; padding: 4px;")
+                                   .arg(QLatin1String(couleur)));
+    lignes_ << QStringLiteral("Verdict\t") + verdict;
 }
 
 QStringList Frm_Statistiques::Lignes() const {

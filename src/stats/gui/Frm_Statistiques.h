@@ -1,15 +1,22 @@
 // "Statistiques": the figures of the recording over the time range the graph shows, in two
 // columns with their units, the thresholds used among them. Built when it opens, like the
 // numeric table: to see another range the user opens it again. Its "Rapport PDF…" button asks
-// the main window for the report of the same range.
+// the main window for the report of the same range. A named set of acceptance rules chosen in
+// "Critères" judges the whole recording: each rule's value, limit and verdict, and the verdict,
+// in words that still read on a black and white photocopy.
 #pragma once
 
 #include <functional>
+#include <vector>
+
+#include "criteria/Criteres.h"
 
 #include "controls/Fenetre_Chargeable.h"
 
 class CWGraph;
+class QComboBox;
 class QGridLayout;
+class QLabel;
 class QPushButton;
 struct Etat;
 
@@ -27,6 +34,8 @@ class Frm_Statistiques : public Fenetre_Chargeable {
     // The rows shown, "label\tvalue" (a message alone when it spans both columns).
     QStringList Lignes() const;
 
+    QComboBox* Cmb_Criteres;  // "(aucun)", then the sets of criteres.ini
+    QLabel* Lbl_Verdict;
     QPushButton* Cmd_Rapport;
     QPushButton* Cmd_Fermer;
 
@@ -36,4 +45,7 @@ class Frm_Statistiques : public Fenetre_Chargeable {
     std::function<void()> rapport_;
     QGridLayout* grille_;
     QStringList lignes_;
+    std::vector<Criteres::Jeu_Criteres> jeux_;
+
+    void Juger();
 };

@@ -1,5 +1,8 @@
 // "Statistiques" and "Rapport PDF" from the main window, on a recordings file opened as the user
 // opens it: the figures of the range the graph shows, and the one-page report read back.
+#include <QComboBox>
+#include <QLabel>
+
 #include "Banc_Programme.h"
 #include "Impression_Qt.h"
 #include "Lecture_PDF.h"
@@ -118,4 +121,40 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     EXPECT_EQ(y, 8);
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil haut\t8 °C"_s));
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil bas\t2 °C"_s));
+}
+
+// A named set of rules chosen in the window judges the whole recording: each rule's line, and a
+// verdict in capitals; a set with a refused line is not offered.
+TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
+    Banc_Programme banc;
+    banc.Installer(3);
+    {
+        QFile criteres(banc.Chemin(u"criteres.ini"_s));
+        ASSERT_TRUE(criteres.open(QIODevice::WriteOnly));
+        criteres.write(
+            "[Four tiede]\r\nseuil_haut = 80\r\n[Four strict]\r\nseuil_haut = 70\r\n"
+            "[Four faux]\r\nseuil_haut = 7O\r\n");
+    }
+    Frm_Principal& f = banc.Construire();
+    f.show();
+    banc.dialogues.reponses_fichiers = {Fixture("four_7306.txt")};
+    f.Mnu_Ouvrir->trigger();
+    f.Mnu_Statistiques->trigger();
+    Frm_Statistiques* fenetre = f.Fenetre_Statistiques.Chargee();
+    ASSERT_TRUE(fenetre);
+    QStringList offerts;
+    for (int i = 0; i < fenetre->Cmb_Criteres->count(); ++i)
+        offerts << fenetre->Cmb_Criteres->itemText(i);
+    EXPECT_EQ(offerts, (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s}));
+    EXPECT_FALSE(fenetre->Lbl_Verdict->isVisible()) << "no set, no verdict";
+
+    fenetre->Cmb_Criteres->setCurrentText(u"Four tiede"_s);
+    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"CONFORME"_s);
+    EXPECT_TRUE(fenetre->Lignes().contains(u"Verdict\tCONFORME"_s));
+    fenetre->Cmb_Criteres->setCurrentText(u"Four strict"_s);
+    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"NON CONFORME"_s) << "72.6 °C above 70 °C";
+    const QStringList lignes = fenetre->Lignes();
+    EXPECT_TRUE(lignes.contains(u"Critères « Four strict » (tout l'enregistrement)"_s));
+    EXPECT_EQ(lignes.filter(u"Seuil haut"_s).filter(u"non conforme"_s).size(), 1)
+        << lignes.join(u'\n').toStdString();
 }

@@ -1,0 +1,14 @@
+// One rule's verdict as a line of French text, as caldrix-cli prints it and the windows show it:
+// "Seuil haut : 2 min hors limite (limite 90 °C, consecutif 5 min) : non conforme".
+#pragma once
+
+#include <QString>
+
+#include "criteria/Evaluation.h"
+
+namespace Criteres {
+
+// `unite`: the temperatures' unit, "°C" or "°F".
+QString Ligne_Regle(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite);
+
+}  // namespace Criteres
