@@ -449,64 +449,6 @@ Resultat_Liste Archive::Lister(const Filtre_Archive& filtre) {
     return resultat;
 }
 
-Resultat_Export Archive::Exporter(int64_t id, const QString& sortie) {
-    Resultat_Export resultat;
-    if (const Reussite_Ou_Erreur connectee = Connecter(); !connectee) {
-        resultat.Message = connectee.Erreur();
-        return resultat;
-    }
-    QByteArray octets;
-    QString empreinte;
-    bool trouve = false;
-    QSqlError erreur;
-    {
-        Veille_Connexion::Garde garde(veille_.get(), Base(), delai_);
-        QSqlQuery requete(Base());
-        requete.setForwardOnly(true);
-        requete.prepare(
-            QStringLiteral("SELECT e.sha256, c.octets FROM enregistrements e "
-                           "JOIN contenus c ON c.id = e.id WHERE e.id = ?"));
-        requete.addBindValue(QVariant::fromValue(static_cast<qlonglong>(id)));
-        if (requete.exec() && requete.next()) {
-            trouve = true;
-            empreinte = requete.value(0).toString();
-            octets = requete.value(1).toByteArray();
-        }
-        erreur = requete.lastError();
-    }
-    if (erreur.type() != QSqlError::NoError) {
-        Deconnecter();
-        resultat.Message = QStringLiteral("Impossible de lire les archives %1 : %2")
-                               .arg(adresse_.Description(), Cause(erreur));
-        return resultat;
-    }
-    if (!trouve) {
-        resultat.Bilan = Bilan_Export::Inconnu;
-        resultat.Message = QStringLiteral("Aucun enregistrement n° %1 dans les archives").arg(id);
-        return resultat;
-    }
-    // Bytes that no longer match their SHA-256 would be a wrong record handed out as a good one.
-    if (Empreinte(octets) != empreinte) {
-        resultat.Message =
-            QStringLiteral("L'enregistrement n° %1 des archives est altéré : il n'est pas exporté")
-                .arg(id);
-        return resultat;
-    }
-    Import_Export::Cause_Ecriture cause{};
-    if (Import_Export::Ecriture_Atomique(sortie, octets, &cause) !=
-        Import_Export::Resultat_Ecriture::Ecrit) {
-        resultat.Message = QStringLiteral(
-                               "Impossible d'écrire le fichier %1 : %2 ; rien n'a été "
-                               "remplacé.")
-                               .arg(sortie, Import_Export::Texte_Cause(cause));
-        return resultat;
-    }
-    resultat.Bilan = Bilan_Export::Exporte;
-    resultat.Message =
-        QStringLiteral("Enregistrement n° %1 écrit dans %2").arg(QString::number(id), sortie);
-    return resultat;
-}
-
 Resultat_Verification Archive::Verifier(const Filtre_Archive& filtre) {
     Resultat_Verification resultat;
     if (const Reussite_Ou_Erreur connectee = Connecter(); !connectee) {

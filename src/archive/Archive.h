@@ -3,17 +3,20 @@
 // server of the site (Adresse_Archive.h).
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "archive/Adresse_Archive.h"
 #include "archive/Resultats_Archive.h"
 
 class QSqlDatabase;
 class QSqlError;
+class QVariant;
 class Veille_Connexion;
 
 class Archive {
@@ -42,6 +45,10 @@ class Archive {
     // Writes the archived bytes of recording `id` to the file `sortie`, replacing it only once
     // the new file is complete.
     Resultat_Export Exporter(int64_t id, const QString& sortie);
+    // The archived bytes of recording `id`, checked against their SHA-256.
+    Ou_Erreur<QByteArray> Octets(int64_t id);
+    // The archived bytes whose SHA-256 is `sha256`, checked; nothing when no recording has it.
+    Ou_Erreur<std::optional<QByteArray>> Octets_Empreinte(const QString& sha256);
     // Checks the recordings that pass the filter: that each one's file is still where it was
     // archived from, with the same bytes, and that the archive's own copy still gives the
     // recording's SHA-256 (read one at a time). On SQLite, the database's integrity check too.
@@ -65,6 +72,15 @@ class Archive {
     QSqlDatabase Base() const;
     // The cause of a failed statement, in French: the watchdog's cut, or the database's error.
     QString Cause(const QSqlError& erreur) const;
+
+    // One archived copy, read by the condition on `e` (enregistrements) and its value.
+    struct Copie {
+        enum Bilan { Lue, Inconnue, Alteree, Echec } bilan = Echec;
+        int64_t id = 0;
+        QByteArray octets;  // Lue only
+        QString message;    // Alteree, Echec
+    };
+    Copie Lire_Copie(const QString& condition, const QVariant& cle);
 
     Adresse_Archive adresse_;
     QString connexion_;  // the Qt SQL connection name, this object's own

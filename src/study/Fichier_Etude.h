@@ -51,7 +51,7 @@ struct Etude_Gardee {
 Etude_Gardee Garder(const Resultat& resultat, const Criteres::Jeu_Criteres& jeu, double maintenant);
 
 QByteArray Contenu_Etude(const Etude_Gardee& etude);
-// A French reason naming the line when the text is not a study: a study is whole or refused.
+// "ligne N : <what is wrong>" when the text is not a whole study: a study is whole or refused.
 Ou_Erreur<Etude_Gardee> Lecture_Contenu_Etude(QByteArrayView octets);
 
 // Reopening: what became of each recording of a kept study.
@@ -65,7 +65,7 @@ struct Piece_Relue {
     QByteArray octets;  // the file's bytes as they are now (empty when absent)
 };
 Piece_Relue Relire_Piece(const Piece& piece);
-// "four 2 sonde 1.txt : fichier introuvable", "… : modifié depuis l'étude"; empty when intact.
+// "<path> : fichier introuvable", "<path> : modifié depuis l'étude"; empty when intact.
 QString Texte_Etat_Piece(const Piece& piece, Etat_Piece etat);
 
 }  // namespace Etude
