@@ -12,7 +12,9 @@
 #include <optional>
 
 #include "archive/Adresse_Archive.h"
+#include "archive/Fiche_Etude.h"
 #include "archive/Resultats_Archive.h"
+#include "study/Fichier_Etude.h"
 
 class QSqlDatabase;
 class QSqlError;
@@ -53,6 +55,15 @@ class Archive {
     // archived from, with the same bytes, and that the archive's own copy still gives the
     // recording's SHA-256 (read one at a time). On SQLite, the database's integrity check too.
     Resultat_Verification Verifier(const Filtre_Archive& filtre = {});
+
+    // Keeps a study: its rules with their limits, its verdict, who made it where, and which
+    // recordings by their SHA-256 (the recordings themselves are archived on their own). Its
+    // number in the archive.
+    Ou_Erreur<int64_t> Garder_Etude(const Etude::Etude_Gardee& etude);
+    // The studies kept, newest first.
+    Ou_Erreur<QList<Fiche_Etude>> Lister_Etudes();
+    // Study `id` as it was kept.
+    Ou_Erreur<Etude::Etude_Gardee> Lire_Etude(int64_t id);
 
     // The longest wait for one exchange with a PostgreSQL server (CALDRIX_ARCHIVE_DELAI, or 30
     // s). The connection attempt's own bound follows it from the next connection on.

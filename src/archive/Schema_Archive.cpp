@@ -65,6 +65,20 @@ QList<QStringList> Etapes(Moteur moteur) {
             QStringLiteral("DROP INDEX enregistrements_logger"),
             QStringLiteral("CREATE INDEX enregistrements_logger "
                            "ON enregistrements (identite_recherche, debut DESC, id DESC)"),
+        },
+        {
+            // Version 4: studies of several recordings. The kept study's own text (its rules
+            // with their limits) beside what the list shows; its recordings by SHA-256, in its
+            // order, so the recordings a study used are found from the archive alone.
+            QStringLiteral("CREATE TABLE etudes (id %1, jeu TEXT NOT NULL, verdict TEXT NOT NULL, "
+                           "auteur TEXT NOT NULL, poste TEXT NOT NULL, fait TEXT NOT NULL, "
+                           "enregistrements INTEGER NOT NULL, contenu TEXT NOT NULL)")
+                .arg(cle),
+            QStringLiteral("CREATE TABLE etudes_enregistrements (etude %1 NOT NULL REFERENCES "
+                           "etudes (id), rang INTEGER NOT NULL, sha256 CHAR(64) NOT NULL, "
+                           "fichier TEXT NOT NULL, PRIMARY KEY (etude, rang))")
+                .arg(reference),
+            QStringLiteral("CREATE INDEX etudes_ordre ON etudes (fait DESC, id DESC)"),
         }};
 }
 

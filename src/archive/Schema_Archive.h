@@ -8,7 +8,7 @@
 #include "archive/Adresse_Archive.h"
 
 // The version this program writes.
-constexpr int Version_Schema_Archive = 3;
+constexpr int Version_Schema_Archive = 4;
 
 // How identities and comments are searched: case and accents folded by the program, so that
 // "four01" finds FOUR01 and "creme" finds "Crème" on both engines alike, which neither's own

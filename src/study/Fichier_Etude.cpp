@@ -159,28 +159,40 @@ Ou_Erreur<Etude_Gardee> Lecture_Contenu_Etude(QByteArrayView octets) {
     return etude;
 }
 
-Piece_Relue Relire_Piece(const Piece& piece) {
+Piece_Relue Relire_Piece(const Piece& piece, const Copies_Archivees& copies) {
     Piece_Relue relue;
-    if (Import_Export::Lecture_Octets(piece.fichier, relue.octets) !=
+    if (Import_Export::Lecture_Octets(piece.fichier, relue.octets) ==
         Import_Export::Resultat_Lecture::Lu) {
+        relue.etat =
+            Empreinte(relue.octets) == piece.empreinte ? Etat_Piece::Intacte : Etat_Piece::Modifiee;
+    } else {
         relue.octets.clear();
-        return relue;
     }
-    relue.etat =
-        Empreinte(relue.octets) == piece.empreinte ? Etat_Piece::Intacte : Etat_Piece::Modifiee;
+    // What was signed is what the study judged: the archive's copy of it wins over a file
+    // edited since, which is still told.
+    if (relue.etat != Etat_Piece::Intacte && copies) {
+        if (std::optional<QByteArray> copie = copies(piece.empreinte)) {
+            relue.octets = std::move(*copie);
+            relue.copie_archive = true;
+        }
+    }
     return relue;
 }
 
-QString Texte_Etat_Piece(const Piece& piece, Etat_Piece etat) {
+QString Texte_Etat_Piece(const Piece& piece, Etat_Piece etat, bool copie_archive) {
+    QString texte;
     switch (etat) {
         case Etat_Piece::Intacte:
             return {};
         case Etat_Piece::Modifiee:
-            return QStringLiteral("%1 : modifié depuis l'étude").arg(piece.fichier);
+            texte = QStringLiteral("%1 : modifié depuis l'étude").arg(piece.fichier);
+            break;
         case Etat_Piece::Absente:
+            texte = QStringLiteral("%1 : fichier introuvable").arg(piece.fichier);
             break;
     }
-    return QStringLiteral("%1 : fichier introuvable").arg(piece.fichier);
+    if (copie_archive) texte += QStringLiteral(" ; la copie des archives est montrée");
+    return texte;
 }
 
 }  // namespace Etude

@@ -23,6 +23,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/Ou_Erreur.h"
@@ -62,10 +64,16 @@ enum class Etat_Piece {
 };
 struct Piece_Relue {
     Etat_Piece etat = Etat_Piece::Absente;
-    QByteArray octets;  // the file's bytes as they are now (empty when absent)
+    // The bytes to show: the file's as they are now; the archive's copy of the bytes the study
+    // judged when the file changed or went and the archive holds them; empty when neither.
+    QByteArray octets;
+    bool copie_archive = false;
 };
-Piece_Relue Relire_Piece(const Piece& piece);
-// "<path> : fichier introuvable", "<path> : modifié depuis l'étude"; empty when intact.
-QString Texte_Etat_Piece(const Piece& piece, Etat_Piece etat);
+// The archive's checked copy of the bytes whose SHA-256 is given; nothing when it holds none.
+using Copies_Archivees = std::function<std::optional<QByteArray>(const QString& empreinte)>;
+Piece_Relue Relire_Piece(const Piece& piece, const Copies_Archivees& copies = {});
+// "<path> : fichier introuvable", "<path> : modifié depuis l'étude", followed by " ; la copie
+// des archives est montrée" when it is; empty when intact.
+QString Texte_Etat_Piece(const Piece& piece, Etat_Piece etat, bool copie_archive = false);
 
 }  // namespace Etude

@@ -25,8 +25,10 @@
 #include "Limite_Taille_Fichier.h"
 #include "Postgres_Prive.h"
 #include "archive/Archive.h"
+#include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "files/Fichier_Enreg.h"
+#include "study/Fichier_Etude.h"
 
 using namespace Qt::StringLiterals;
 
@@ -154,7 +156,7 @@ std::string Nom_Moteur(const ::testing::TestParamInfo<Moteur>& info) {
 TEST_P(ArchiveCommune, ChaqueEnregistrementUneFoisLePlusRecentDAbordParChaqueFiltre) {
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
-    EXPECT_EQ(archive->Version_Schema(), 3);
+    EXPECT_EQ(archive->Version_Schema(), 4);
     const QByteArray a = Fichier_Essai(u"FOUR01"_s, 46357,  // 01/12/2026
                                        u"Chambre froide ÉTÉ"_s);
     const QString chemin_a = Ecrire(u"a.txt"_s, a);
@@ -306,7 +308,7 @@ TEST_P(ArchiveLocale, UneArchiveDeLaVersionPrecedenteEstMiseAJourEtCherchable) {
     QSqlDatabase::removeDatabase(u"ancienne"_s);
     const auto archive = Ouvrir();
     ASSERT_TRUE(archive);
-    EXPECT_EQ(archive->Version_Schema(), 3);
+    EXPECT_EQ(archive->Version_Schema(), 4);
     EXPECT_EQ(Numeros(archive->Lister({u"FOUR01"_s, {}, {}, u"creme brulee"_s})),
               QList<int64_t>{1});
 }
@@ -704,6 +706,62 @@ TEST_P(ArchiveLocale, UneArchiveEnLectureSeuleLeDitUneFoisPourPlusieursFichiers)
                                        "lecture seule"_s))
         << erreurs.toStdString();
     EXPECT_TRUE(erreurs.endsWith(u"Non essayés, pour la même raison : %1, %2\n"_s.arg(b, c)));
+}
+
+// A study kept with its rules and recordings, listed, and reopened after one of its files was
+// edited: the file is said changed and what the study judged is shown, from the archive's copy.
+TEST_P(ArchiveCommune, UneEtudeGardeeSeRouvreAvecLaCopieDeCeQuElleAJuge) {
+    const auto archive = Ouvrir();
+    ASSERT_TRUE(archive);
+    const QByteArray a = Fichier_Essai(u"FOUR01"_s, 46000);
+    const QByteArray b = Fichier_Essai(u"FOUR02"_s, 46000);
+    Etude::Etude_Gardee etude;
+    etude.jeu.nom = u"Four 2 – cuisson jambon"_s;
+    etude.jeu.maintien = Criteres::Regle_Maintien{72, 600};
+    etude.verdict = Criteres::Verdict::Non_Conforme;
+    etude.auteur = u"hélène"_s;
+    etude.poste = u"LABO-2"_s;
+    etude.date = 46001.5;
+    etude.pieces = {{Ecrire(u"a.txt"_s, a), Empreinte(a)}, {Ecrire(u"b.txt"_s, b), Empreinte(b)}};
+    for (const Etude::Piece& p : etude.pieces) {
+        ASSERT_EQ(archive->Ajouter(p.fichier).Bilan, Bilan_Ajout::Archive);
+    }
+    const auto id = archive->Garder_Etude(etude);
+    ASSERT_TRUE(id) << id.Erreur().toStdString();
+
+    const auto liste = Ouvrir()->Lister_Etudes();
+    ASSERT_TRUE(liste) << liste.Erreur().toStdString();
+    ASSERT_EQ(liste->size(), 1);
+    const Fiche_Etude& f = liste->front();
+    EXPECT_EQ(f.Id, *id);
+    EXPECT_EQ(QStringList({f.Jeu, f.Verdict, f.Auteur, f.Poste, f.Fait}),
+              QStringList({etude.jeu.nom, u"non conforme"_s, u"hélène"_s, u"LABO-2"_s,
+                           u"2025-12-10T12:00:00"_s}));
+    EXPECT_EQ(f.Enregistrements, 2);
+
+    const auto relue = archive->Lire_Etude(*id);
+    ASSERT_TRUE(relue) << relue.Erreur().toStdString();
+    EXPECT_EQ(relue->jeu, etude.jeu);
+    ASSERT_EQ(relue->pieces.size(), 2U);
+    EXPECT_EQ(relue->pieces[1].empreinte, Empreinte(b));
+
+    Ecrire(u"b.txt"_s, Fichier_Essai(u"FOUR02"_s, 46000, u"retouché"_s));
+    const auto copies = [&](const QString& empreinte) {
+        const auto copie = archive->Octets_Empreinte(empreinte);
+        EXPECT_TRUE(copie) << copie.Erreur().toStdString();
+        return copie ? *copie : std::nullopt;
+    };
+    const Etude::Piece_Relue intacte = Etude::Relire_Piece(relue->pieces[0], copies);
+    EXPECT_EQ(intacte.etat, Etude::Etat_Piece::Intacte);
+    EXPECT_FALSE(intacte.copie_archive);
+    const Etude::Piece_Relue retouchee = Etude::Relire_Piece(relue->pieces[1], copies);
+    EXPECT_EQ(retouchee.etat, Etude::Etat_Piece::Modifiee);
+    EXPECT_TRUE(retouchee.copie_archive);
+    EXPECT_EQ(retouchee.octets, b);
+    EXPECT_EQ(
+        Etude::Texte_Etat_Piece(relue->pieces[1], retouchee.etat, retouchee.copie_archive),
+        Chemin(u"b.txt"_s) + u" : modifié depuis l'étude ; la copie des archives est montrée"_s);
+    EXPECT_FALSE(archive->Lire_Etude(*id + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Moteurs, ArchiveCommune,
