@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -59,8 +60,12 @@ bool Lire_Borne(QLineEdit& boite, const QString& nom, std::optional<double>& bor
 }  // namespace
 
 Frm_Archives::Frm_Archives(Dialogues& dialogues,
-                           std::function<void(const QString&, const QString&)> ouvrir)
-    : Fenetre_Chargeable(Qt::Window), dialogues_(dialogues), ouvrir_(std::move(ouvrir)) {
+                           std::function<void(const QString&, const QString&)> ouvrir,
+                           Rouvrir_Etude rouvrir_etude)
+    : Fenetre_Chargeable(Qt::Window),
+      dialogues_(dialogues),
+      ouvrir_(std::move(ouvrir)),
+      rouvrir_etude_(std::move(rouvrir_etude)) {
     setObjectName(QStringLiteral("Frm_Archives"));
     setWindowTitle(QStringLiteral("Archives"));
     auto* filtres = new QGridLayout;
@@ -85,6 +90,18 @@ Frm_Archives::Frm_Archives(Dialogues& dialogues,
     Lst_Archives->setSelectionBehavior(QAbstractItemView::SelectRows);
     Lst_Archives->verticalHeader()->hide();
     Lst_Archives->horizontalHeader()->setStretchLastSection(true);
+    Lst_Etudes = Controles::Nouveau<QTableWidget>(this, "Lst_Etudes");
+    Lst_Etudes->setColumnCount(6);
+    Lst_Etudes->setHorizontalHeaderLabels(
+        {QStringLiteral("Faite le"), QStringLiteral("Jeu de critères"), QStringLiteral("Verdict"),
+         QStringLiteral("Enregistrements"), QStringLiteral("Auteur"), QStringLiteral("Poste")});
+    Lst_Etudes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Lst_Etudes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Lst_Etudes->verticalHeader()->hide();
+    Lst_Etudes->horizontalHeader()->setStretchLastSection(true);
+    Onglets = Controles::Nouveau<QTabWidget>(this, "Onglets");
+    Onglets->addTab(Lst_Archives, QStringLiteral("Enregistrements"));
+    Onglets->addTab(Lst_Etudes, QStringLiteral("Études"));
 
     Cmd_Verifier =
         Controles::Nomme(new QPushButton(QStringLiteral("Vérifier"), this), "Cmd_Verifier");
@@ -101,7 +118,7 @@ Frm_Archives::Frm_Archives(Dialogues& dialogues,
 
     auto* disposition = new QVBoxLayout(this);
     disposition->addLayout(filtres);
-    disposition->addWidget(Lst_Archives, 1);
+    disposition->addWidget(Onglets, 1);
     disposition->addLayout(boutons);
     resize(980, 520);
 
@@ -113,6 +130,8 @@ Frm_Archives::Frm_Archives(Dialogues& dialogues,
     connect(Cmd_Fermer, &QPushButton::clicked, this, &Fenetre_Chargeable::Decharger);
     connect(Lst_Archives, &QTableWidget::cellDoubleClicked, this,
             [this](int rangee, int) { Lst_Archives_DblClick(rangee); });
+    connect(Lst_Etudes, &QTableWidget::cellDoubleClicked, this,
+            [this](int rangee, int) { Lst_Etudes_DblClick(rangee); });
 }
 
 Frm_Archives::~Frm_Archives() = default;
@@ -154,6 +173,7 @@ void Frm_Archives::Cmd_Rechercher_Click() {
         return;
     }
     Afficher(liste.Fiches);
+    Lister_Etudes();
     Lbl_Etat->setText(
         (liste.Fiches.isEmpty()
              ? QStringLiteral("Aucun enregistrement archivé ne répond à la recherche")
