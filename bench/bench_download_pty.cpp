@@ -56,9 +56,8 @@ void BM_Telechargement_Pty(benchmark::State& state) {
 
     Terminal_Simule sim(std::move(logger));
     sim.Definir_Rythme_Reel(rythme_reel);
-    QString erreur;
-    if (!sim.Ouvrir(erreur)) {
-        state.SkipWithError(erreur.toStdString().c_str());
+    if (const Reussite_Ou_Erreur ouvert = sim.Ouvrir(); !ouvert) {
+        state.SkipWithError(ouvert.Erreur().toStdString().c_str());
         return;
     }
     sim.Demarrer();

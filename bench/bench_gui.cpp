@@ -99,8 +99,7 @@ void Demarrage(benchmark::State& state, bool avec_logger) {
     std::unique_ptr<Terminal_Simule> logger;
     if (avec_logger) {
         logger = std::make_unique<Terminal_Simule>(Logger_Simule(Memoire_Logger::Modele(7306)));
-        QString erreur;
-        if (!logger->Ouvrir(erreur) || !logger->Lier_Port(dossier.path(), 1, erreur)) {
+        if (!logger->Ouvrir_Sur_Port(dossier.path(), 1)) {
             return state.SkipWithError("pas de pseudo-terminal");
         }
         logger->Demarrer();

@@ -1,46 +1,45 @@
-// The command line of caldrix-cli: a command, its options and its file arguments.
+// The command line of caldrix-cli: a command, its options and its file arguments, read by Qt's
+// parser with the options of that command (Options_Commandes.h).
 #pragma once
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
-// Bad usage: an unknown command or option, a missing or unreadable value.
-class Erreur_Usage : public std::runtime_error {
-  public:
-    explicit Erreur_Usage(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& Message() const { return message_; }
+#include "core/Ou_Erreur.h"
 
-  private:
-    QString message_;
-};
-
-struct Option_Connue {
-    const char* nom;  // without the leading "--"
-    bool avec_valeur;
+// Bad usage (an unknown command or option, a missing or unreadable value), as the step that
+// found it words it. It becomes the failure of whatever that step gives back, and travels so up
+// to main(), which prints it and exits with Sortie_Usage: `return Mauvais_Usage{texte};`
+struct Mauvais_Usage {
+    QString message;
+    template <typename T>
+    operator Ou_Erreur<T>() const {  // NOLINT: any step's failure
+        return Ou_Erreur<T>::Echec(message);
+    }
 };
 
 class Arguments {
   public:
-    // `arguments` without the program name; the first is the command. Throws Erreur_Usage.
-    Arguments(const QStringList& arguments, const QList<Option_Connue>& connues);
+    // `ligne` without the program name; the first word that is no option is the command (and,
+    // after archive, the second its action). Refused: an option the command or action does not
+    // take, an option given no value or a value it does not take, the same option given two
+    // values, an unknown command or action. With --help or --version, or without a command,
+    // only what Qt's parser itself refuses is.
+    static Ou_Erreur<Arguments> Lire(const QStringList& ligne);
 
     const QString& Commande() const { return commande_; }
     bool A(const char* nom) const { return options_.contains(QLatin1String(nom)); }
     QString Valeur(const char* nom) const { return options_.value(QLatin1String(nom)); }
     const QStringList& Fichiers() const { return fichiers_; }
 
-    // Throws Erreur_Usage for the first option given that is not among `permises` (nor --help
-    // or --version): an option a command would ignore must not look as if it had been obeyed.
-    void Limiter_A(const QList<const char*>& permises, const QString& commande) const;
-
-    // Typed values; throw Erreur_Usage naming the option when the text is no such number.
-    int Entier(const char* nom) const;
-    float Nombre(const char* nom) const;
+    // Typed values; bad usage naming the option when the text is no such number.
+    Ou_Erreur<int> Entier(const char* nom) const;
+    Ou_Erreur<float> Nombre(const char* nom) const;
 
   private:
+    Arguments() = default;
+
     QString commande_;
     QMap<QString, QString> options_;
     QStringList fichiers_;

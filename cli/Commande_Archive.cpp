@@ -7,7 +7,6 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
-#include "Options_Commandes.h"
 #include "archive/Archivage.h"
 #include "archive/Archive.h"
 #include "core/Textes.h"
@@ -24,9 +23,9 @@ std::unique_ptr<Archive> Ouvrir_Archive() {
     return std::move(*archive);
 }
 
-int Ajouter(const QStringList& fichiers) {
+Ou_Erreur<int> Ajouter(const QStringList& fichiers) {
     if (fichiers.isEmpty()) {
-        throw Erreur_Usage(QStringLiteral("archive add : un fichier d'enregistrements au moins"));
+        return Mauvais_Usage{QStringLiteral("archive add : un fichier d'enregistrements au moins")};
     }
     const auto archive = Ouvrir_Archive();
     if (!archive) return Sortie_Fichier;
@@ -58,12 +57,16 @@ QJsonValue Date_Json(const QString& date) {
     return date.isEmpty() ? QJsonValue() : QJsonValue(date);
 }
 
-int Lister(const Arguments& arguments) {
+Ou_Erreur<int> Lister(const Arguments& arguments) {
+    if (arguments.Fichiers().size() > 1) {
+        return Mauvais_Usage{QStringLiteral("argument en trop : ") + arguments.Fichiers()[1]};
+    }
     Filtre_Archive filtre;
     filtre.Identite = arguments.Valeur("logger");
-    const Bornes_Dates bornes = Lire_Bornes(arguments);
-    filtre.Du = bornes.de;
-    filtre.Au = bornes.a;
+    const Ou_Erreur<Bornes_Dates> bornes = Lire_Bornes(arguments);
+    if (!bornes) return Mauvais_Usage{bornes.Erreur()};
+    filtre.Du = bornes->de;
+    filtre.Au = bornes->a;
     filtre.Texte = arguments.Valeur("text");
     const auto archive = Ouvrir_Archive();
     if (!archive) return Sortie_Fichier;
@@ -112,17 +115,19 @@ int Lister(const Arguments& arguments) {
     return Sortie_Fait;
 }
 
-int Exporter(const Arguments& arguments) {
+Ou_Erreur<int> Exporter(const Arguments& arguments) {
     const QStringList& f = arguments.Fichiers();
-    if (f.size() != 2) throw Erreur_Usage(QStringLiteral("archive export : un numéro est attendu"));
+    if (f.size() != 2)
+        return Mauvais_Usage{QStringLiteral("archive export : un numéro est attendu")};
     bool ok = false;
     const qint64 id = f[1].toLongLong(&ok);
     if (!ok || id < 1) {
-        throw Erreur_Usage(QStringLiteral("« %1 » n'est pas un numéro d'enregistrement").arg(f[1]));
+        return Mauvais_Usage{
+            QStringLiteral("« %1 » n'est pas un numéro d'enregistrement").arg(f[1])};
     }
     const QString sortie = arguments.Valeur("output");
     if (!arguments.A("output") || !Import_Export::Est_Nom_Fichier_Enreg(sortie)) {
-        throw Erreur_Usage(QStringLiteral("--output FICHIER.txt est attendu"));
+        return Mauvais_Usage{QStringLiteral("--output FICHIER.txt est attendu")};
     }
     // Refused as download refuses it, with the same status.
     if (QFileInfo::exists(sortie) && !arguments.A("force")) {
@@ -180,23 +185,14 @@ int Verifier(const Arguments& arguments) {
 
 }  // namespace
 
-int Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
+// The options of each action were checked as the command line was read (Arguments::Lire).
+Ou_Erreur<int> Commande_Archive(Etat& /*etat*/, const Arguments& arguments) {
     const QString action = arguments.Fichiers().value(0);
-    const QString commande = QStringLiteral("archive ") + action;
-    if (const auto* permises =
-            Options_Commandes::Permises(Options_Commandes::Par_Action_Archive, action)) {
-        arguments.Limiter_A(*permises, commande);
-    }
     if (action == QStringLiteral("add")) return Ajouter(arguments.Fichiers().mid(1));
-    if (action == QStringLiteral("list")) {
-        if (arguments.Fichiers().size() > 1) {
-            throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers()[1]);
-        }
-        return Lister(arguments);
-    }
+    if (action == QStringLiteral("list")) return Lister(arguments);
     if (action == QStringLiteral("export")) return Exporter(arguments);
     if (action == QStringLiteral("verify")) return Verifier(arguments);
-    throw Erreur_Usage(QStringLiteral("archive : add, list, export ou verify est attendu"));
+    return Mauvais_Usage{QStringLiteral("archive : add, list, export ou verify est attendu")};
 }
 
 void Archiver_Telechargement(const QString& fichier, const QString& unite) {

@@ -27,13 +27,13 @@ class Progression_Terminal : public Sortie_Progression {
 };
 }  // namespace
 
-int Commande_Download(Etat& etat, const Arguments& arguments) {
+Ou_Erreur<int> Commande_Download(Etat& etat, const Arguments& arguments) {
     const QString sortie = arguments.Valeur("output");
     if (!arguments.A("output") || !Import_Export::Est_Nom_Fichier_Enreg(sortie)) {
-        throw Erreur_Usage(QStringLiteral("--output FICHIER.txt est attendu"));
+        return Mauvais_Usage{QStringLiteral("--output FICHIER.txt est attendu")};
     }
     if (!arguments.Fichiers().isEmpty()) {
-        throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers().first());
+        return Mauvais_Usage{QStringLiteral("argument en trop : ") + arguments.Fichiers().first()};
     }
     // Checked before the logger is disturbed: a transfer can take minutes.
     if (QFileInfo::exists(sortie) && !arguments.A("force")) {
@@ -43,7 +43,9 @@ int Commande_Download(Etat& etat, const Arguments& arguments) {
     }
     if (!arguments.A("port")) Lire_Reglages(etat);
 
-    Connexion_Logger connexion(etat, arguments);
+    const Ou_Erreur<Port_Choisi> port = Lire_Port(arguments);
+    if (!port) return Mauvais_Usage{port.Erreur()};
+    Connexion_Logger connexion(etat, *port);
     Progression_Terminal progression;
     if (Console::Est_Terminal()) connexion.Lien().Definir_Sortie_Progression(&progression);
     uint8_t r = connexion.Ouvrir();

@@ -35,13 +35,16 @@ QByteArray Csv(const Etat& etat, const std::optional<Statistiques::Plage>& plage
 
 }  // namespace
 
-int Commande_Export(Etat& etat, const Arguments& arguments) {
-    if (!arguments.A("csv")) throw Erreur_Usage(QStringLiteral("format attendu : --csv"));
-    const Bornes_Dates bornes = Lire_Bornes(arguments);
+Ou_Erreur<int> Commande_Export(Etat& etat, const Arguments& arguments) {
+    if (!arguments.A("csv")) return Mauvais_Usage{QStringLiteral("format attendu : --csv")};
+    const Ou_Erreur<Bornes_Dates> bornes = Lire_Bornes(arguments);
+    if (!bornes) return Mauvais_Usage{bornes.Erreur()};
     const QString sortie = arguments.Valeur("output");
     if (arguments.A("output") && !Sortie_Permise(arguments, sortie)) return Sortie_Fichier;
-    if (!Lire_Enregistrement(etat, arguments)) return Sortie_Fichier;
-    const QByteArray csv = Csv(etat, Plage_Enregistrement(bornes, etat));
+    if (const Ou_Erreur<int> lu = Lire_Enregistrement(etat, arguments); !lu || *lu != Sortie_Fait) {
+        return lu;
+    }
+    const QByteArray csv = Csv(etat, Plage_Enregistrement(*bornes, etat));
     if (!arguments.A("output")) {
         std::fwrite(csv.constData(), 1, static_cast<std::size_t>(csv.size()), stdout);
         return std::fflush(stdout) == 0 ? Sortie_Fait : Sortie_Fichier;

@@ -6,9 +6,11 @@
 #include "core/Textes.h"
 #include "logger/Fonctions_Logger.h"
 
-int Commande_Info(Etat& etat, const Arguments& arguments) {
+Ou_Erreur<int> Commande_Info(Etat& etat, const Arguments& arguments) {
+    const Ou_Erreur<Port_Choisi> port = Lire_Port(arguments);
+    if (!port) return Mauvais_Usage{port.Erreur()};
     if (!arguments.A("port")) Lire_Reglages(etat);
-    Connexion_Logger connexion(etat, arguments);
+    Connexion_Logger connexion(etat, *port);
     uint8_t r = connexion.Ouvrir();
     if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Lecture_Logger(etat, connexion.Lien());
     if (r != Fonctions_Logger::Fait) return connexion.Erreur(r);

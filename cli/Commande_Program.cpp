@@ -15,29 +15,29 @@ struct Choix_Programmation {
     float seuil_haut = 10, seuil_bas = 0;
 };
 
-QString Unite(const Arguments& a) {
+Ou_Erreur<QString> Unite(const Arguments& a) {
     const QString lettre = a.Valeur("unit");
     if (lettre != QStringLiteral("C") && lettre != QStringLiteral("F") &&
         lettre != QStringLiteral("c") && lettre != QStringLiteral("f")) {
-        throw Erreur_Usage(QStringLiteral("--unit : C, F, c ou f"));
+        return Mauvais_Usage{QStringLiteral("--unit : C, F, c ou f")};
     }
     return Unite_Depuis_Lettre(lettre[0]);
 }
 
-std::optional<double> Depart(const Arguments& a) {
+Ou_Erreur<std::optional<double>> Depart(const Arguments& a) {
     const QString texte = a.Valeur("start").trimmed();
-    if (texte == QStringLiteral("now")) return std::nullopt;
+    if (texte == QStringLiteral("now")) return std::optional<double>();
     const auto date = Lecture_Date(texte);
     if (!date) {
-        throw Erreur_Usage(
+        return Mauvais_Usage{
             QStringLiteral("--start : « %1 » n'est ni now ni une date jj/mm/aaaa hh:mm:ss")
-                .arg(texte));
+                .arg(texte)};
     }
     return date;
 }
 
 // Bad options are told before the logger is disturbed; each refusal names its option.
-Choix_Programmation Lire_Options(const Arguments& a, const Etat& etat) {
+Ou_Erreur<Choix_Programmation> Lire_Options(const Arguments& a, const Etat& etat) {
     using namespace Limites_Campagne;
     Choix_Programmation choix;
     Campagne& c = choix.campagne;
@@ -45,40 +45,58 @@ Choix_Programmation Lire_Options(const Arguments& a, const Etat& etat) {
     // What the logger holds is taken the way the programming window shows it.
     c.Periode = static_cast<int16_t>(Periode_Envoyee(etat.Periode_Enreg));
     if (a.A("period")) {
-        const int p = a.Entier("period");
-        c.Periode = static_cast<int16_t>(p >= Periode_Min && p <= Periode_Max ? p : 0);
+        const Ou_Erreur<int> p = a.Entier("period");
+        if (!p) return Mauvais_Usage{p.Erreur()};
+        c.Periode = static_cast<int16_t>(*p >= Periode_Min && *p <= Periode_Max ? *p : 0);
     }
-    c.Unite = a.A("unit") ? Unite(a) : etat.Unite;
-    if (a.A("start")) c.Depart = Depart(a);
-    c.Nb_Enreg = a.A("records") ? a.Entier("records") : etat.Nb_Enreg_Max;
+    const Ou_Erreur<QString> unite = a.A("unit") ? Unite(a) : etat.Unite;
+    if (!unite) return Mauvais_Usage{unite.Erreur()};
+    c.Unite = *unite;
+    if (a.A("start")) {
+        const Ou_Erreur<std::optional<double>> depart = Depart(a);
+        if (!depart) return Mauvais_Usage{depart.Erreur()};
+        c.Depart = *depart;
+    }
+    const Ou_Erreur<int> nb_enreg = a.A("records") ? a.Entier("records") : etat.Nb_Enreg_Max;
+    if (!nb_enreg) return Mauvais_Usage{nb_enreg.Erreur()};
+    c.Nb_Enreg = *nb_enreg;
     if (a.A("sleep")) {
         const QString v = a.Valeur("sleep");
         if (v != QStringLiteral("oui") && v != QStringLiteral("non")) {
-            throw Erreur_Usage(QStringLiteral("--sleep : oui ou non"));
+            return Mauvais_Usage{QStringLiteral("--sleep : oui ou non")};
         }
         c.Sans_Veille = v == QStringLiteral("non");
     }
-    choix.seuil_haut = a.A("high") ? a.Nombre("high") : etat.Seuil_Haut;
-    choix.seuil_bas = a.A("low") ? a.Nombre("low") : etat.Seuil_Bas;
+    const Ou_Erreur<float> haut = a.A("high") ? a.Nombre("high") : etat.Seuil_Haut;
+    if (!haut) return Mauvais_Usage{haut.Erreur()};
+    const Ou_Erreur<float> bas = a.A("low") ? a.Nombre("low") : etat.Seuil_Bas;
+    if (!bas) return Mauvais_Usage{bas.Erreur()};
+    choix.seuil_haut = *haut;
+    choix.seuil_bas = *bas;
     Campagne verifiee = c;
     if (!a.A("records") && !Taille_Connue(c.Nb_Enreg)) verifiee.Nb_Enreg = Tailles.back();
     if (const auto refus = Verifier_Campagne(verifiee, choix.seuil_haut, choix.seuil_bas)) {
         static const char* const options[] = {
             "--name : ", "--period : ", "--records : ", "--high, --low : "};
-        throw Erreur_Usage(QLatin1String(options[static_cast<int>(refus->champ)]) + refus->texte);
+        return Mauvais_Usage{QLatin1String(options[static_cast<int>(refus->champ)]) + refus->texte};
     }
     return choix;
 }
 
 }  // namespace
 
-int Commande_Program(Etat& etat, const Arguments& arguments) {
+Ou_Erreur<int> Commande_Program(Etat& etat, const Arguments& arguments) {
     if (!arguments.Fichiers().isEmpty()) {
-        throw Erreur_Usage(QStringLiteral("argument en trop : ") + arguments.Fichiers().first());
+        return Mauvais_Usage{QStringLiteral("argument en trop : ") + arguments.Fichiers().first()};
     }
     Lire_Reglages(etat);
-    Lire_Options(arguments, etat);  // bad options are told before the logger is disturbed
-    Connexion_Logger connexion(etat, arguments);
+    const Ou_Erreur<Port_Choisi> port = Lire_Port(arguments);
+    if (!port) return Mauvais_Usage{port.Erreur()};
+    // Bad options are told before the logger is disturbed.
+    if (const auto options = Lire_Options(arguments, etat); !options) {
+        return Mauvais_Usage{options.Erreur()};
+    }
+    Connexion_Logger connexion(etat, *port);
     Communication& lien = connexion.Lien();
     uint8_t r = connexion.Ouvrir();
     if (r == Fonctions_Logger::Fait) r = Fonctions_Logger::Lecture_Logger(etat, lien);
@@ -94,16 +112,18 @@ int Commande_Program(Etat& etat, const Arguments& arguments) {
         return Sortie_Usage;
     }
 
-    const Choix_Programmation choix = Lire_Options(arguments, etat);
-    const Campagne& c = choix.campagne;
+    // Again over what the logger holds: the values it keeps must make a campaign too.
+    const Ou_Erreur<Choix_Programmation> choix = Lire_Options(arguments, etat);
+    if (!choix) return Mauvais_Usage{choix.Erreur()};
+    const Campagne& c = choix->campagne;
     // Alarms on the humidity only exist where there is a humidity to watch.
     if (arguments.A("unit") && Lettre_Depuis_Unite(c.Unite).isLower() &&
         !Est_Modele_7307(etat.Version_Logger)) {
         Console::Erreur(QStringLiteral("Les alarmes sur l'hygrométrie demandent un 7307"));
         return Sortie_Usage;
     }
-    etat.Seuil_Haut = choix.seuil_haut;
-    etat.Seuil_Bas = choix.seuil_bas;
+    etat.Seuil_Haut = choix->seuil_haut;
+    etat.Seuil_Bas = choix->seuil_bas;
     etat.Nb_Enreg_Max = c.Nb_Enreg;
     const double maintenant = connexion.Maintenant();
     r = Programmation_Logger::Programmer(etat, lien, c);

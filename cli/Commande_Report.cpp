@@ -16,38 +16,48 @@
 namespace {
 
 // The cooking calculation of the report: the one asked for, else the one the file carries.
-std::optional<uint8_t> Recette_Demandee(const Arguments& a) {
+Ou_Erreur<std::optional<uint8_t>> Recette_Demandee(const Arguments& a) {
     const int nb = int(a.A("pasteurisation")) + int(a.A("sterilisation")) + int(a.A("recipe"));
     if (nb > 1) {
-        throw Erreur_Usage(
-            QStringLiteral("un seul calcul : --pasteurisation, --sterilisation ou --recipe K"));
+        return Mauvais_Usage{
+            QStringLiteral("un seul calcul : --pasteurisation, --sterilisation ou --recipe K")};
     }
-    if (a.A("pasteurisation")) return Calculs_Fixes::Pasteurisation.Num_Recette;
-    if (a.A("sterilisation")) return Calculs_Fixes::Sterilisation.Num_Recette;
-    if (!a.A("recipe")) return std::nullopt;
-    const int k = a.Entier("recipe");
-    if (k < 1 || k > Nb_Recettes_Max) throw Erreur_Usage(QStringLiteral("--recipe : de 1 à 99"));
-    return static_cast<uint8_t>(k);
+    if (a.A("pasteurisation")) return std::optional(Calculs_Fixes::Pasteurisation.Num_Recette);
+    if (a.A("sterilisation")) return std::optional(Calculs_Fixes::Sterilisation.Num_Recette);
+    if (!a.A("recipe")) return std::optional<uint8_t>();
+    const Ou_Erreur<int> k = a.Entier("recipe");
+    if (!k) return Mauvais_Usage{k.Erreur()};
+    if (*k < 1 || *k > Nb_Recettes_Max)
+        return Mauvais_Usage{QStringLiteral("--recipe : de 1 à 99")};
+    return std::optional(static_cast<uint8_t>(*k));
 }
 
 }  // namespace
 
-int Commande_Report(Etat& etat, const Arguments& arguments) {
+Ou_Erreur<int> Commande_Report(Etat& etat, const Arguments& arguments) {
     const QString sortie = arguments.Valeur("output");
     if (!arguments.A("output") || !sortie.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        throw Erreur_Usage(QStringLiteral("--output RAPPORT.pdf est attendu"));
+        return Mauvais_Usage{QStringLiteral("--output RAPPORT.pdf est attendu")};
     }
-    const std::optional<uint8_t> recette = Recette_Demandee(arguments);
+    const Ou_Erreur<std::optional<uint8_t>> demandee = Recette_Demandee(arguments);
+    if (!demandee) return Mauvais_Usage{demandee.Erreur()};
+    const std::optional<uint8_t> recette = *demandee;
     Contenu_Rapport contenu;
-    const Seuils_Options seuils = Lire_Seuils(arguments, etat);
-    contenu.parametres.seuil_haut = seuils.haut;
-    contenu.parametres.seuil_bas = seuils.bas;
-    contenu.parametres.delta_h = Lire_Delta_H(arguments);
-    const Bornes_Dates bornes = Lire_Bornes(arguments);
+    const Ou_Erreur<Seuils_Options> seuils = Lire_Seuils(arguments, etat);
+    if (!seuils) return Mauvais_Usage{seuils.Erreur()};
+    contenu.parametres.seuil_haut = seuils->haut;
+    contenu.parametres.seuil_bas = seuils->bas;
+    const Ou_Erreur<double> delta_h = Lire_Delta_H(arguments);
+    if (!delta_h) return Mauvais_Usage{delta_h.Erreur()};
+    contenu.parametres.delta_h = *delta_h;
+    const Ou_Erreur<Bornes_Dates> bornes = Lire_Bornes(arguments);
+    if (!bornes) return Mauvais_Usage{bornes.Erreur()};
     if (!Sortie_Permise(arguments, sortie)) return Sortie_Fichier;
-    if (!Lire_Enregistrement(etat, arguments)) return Sortie_Fichier;
+    if (const Ou_Erreur<int> lu = Lire_Enregistrement(etat, arguments); !lu || *lu != Sortie_Fait) {
+        return lu;
+    }
     // A range is the view drawn and the records counted, as the window prints the range shown.
-    contenu.parametres.plage = Plage_Enregistrement(bornes, etat);
+    contenu.parametres.plage = Plage_Enregistrement(*bornes, etat);
     contenu.vue = contenu.parametres.plage;
 
     // The figures are the file's own: its exact bytes are the ones vouched for.

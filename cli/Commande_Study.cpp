@@ -7,17 +7,25 @@
 #include "study/Etude_JSON.h"
 #include "study/Etude_Texte.h"
 
-int Commande_Study(Etat& etat, const Arguments& arguments) {
+Ou_Erreur<int> Commande_Study(Etat& etat, const Arguments& arguments) {
     if (arguments.Fichiers().isEmpty()) {
-        throw Erreur_Usage(
-            QStringLiteral("au moins un fichier d'enregistrements (.txt) est attendu"));
+        return Mauvais_Usage{
+            QStringLiteral("au moins un fichier d'enregistrements (.txt) est attendu")};
     }
     // Bad options are told before any file is read.
     Criteres::Jeu_Criteres jeu;
-    if (const int sortie = Lire_Jeu_Nomme(arguments, jeu); sortie != Sortie_Fait) return sortie;
-    Appliquer_Options(arguments, jeu);
-    const QString unite = Lire_Unite(arguments);
-    Preparer_Cuisson(arguments, jeu, etat);
+    if (const auto sortie = Lire_Jeu_Nomme(arguments, jeu); !sortie || *sortie != Sortie_Fait) {
+        return sortie;
+    }
+    if (const auto appliquees = Appliquer_Options(arguments, jeu); !appliquees) {
+        return Mauvais_Usage{appliquees.Erreur()};
+    }
+    const Ou_Erreur<QString> lue = Lire_Unite(arguments);
+    if (!lue) return Mauvais_Usage{lue.Erreur()};
+    const QString unite = *lue;
+    if (const auto cuisson = Preparer_Cuisson(arguments, jeu, etat); !cuisson) {
+        return Mauvais_Usage{cuisson.Erreur()};
+    }
 
     // One record at a time: each recording is judged as soon as it is read, and only its
     // verdict is kept.

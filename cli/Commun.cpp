@@ -18,13 +18,13 @@ void Lire_Reglages(Etat& etat) {
     }
 }
 
-QString Lire_Unite(const Arguments& arguments) {
-    if (!arguments.A("unit")) return {};
+Ou_Erreur<QString> Lire_Unite(const Arguments& arguments) {
+    if (!arguments.A("unit")) return QString();
     const QString lettre = arguments.Valeur("unit");
     if (lettre != QStringLiteral("C") && lettre != QStringLiteral("F")) {
-        throw Erreur_Usage(
+        return Mauvais_Usage{
             QStringLiteral("--unit : « %1 » ; C ou F, l'unité des températures du fichier")
-                .arg(lettre));
+                .arg(lettre)};
     }
     return Unite_Depuis_Lettre(lettre[0]);
 }
@@ -51,11 +51,13 @@ bool Lire_Fichier(Etat& etat, const QString& fichier, const QString& unite, QByt
     return false;
 }
 
-bool Lire_Enregistrement(Etat& etat, const Arguments& arguments) {
+Ou_Erreur<int> Lire_Enregistrement(Etat& etat, const Arguments& arguments) {
     if (arguments.Fichiers().size() != 1) {
-        throw Erreur_Usage(QStringLiteral("un fichier d'enregistrements (.txt) est attendu"));
+        return Mauvais_Usage{QStringLiteral("un fichier d'enregistrements (.txt) est attendu")};
     }
-    return Lire_Fichier(etat, arguments.Fichiers().first(), Lire_Unite(arguments));
+    const Ou_Erreur<QString> unite = Lire_Unite(arguments);
+    if (!unite) return Mauvais_Usage{unite.Erreur()};
+    return Lire_Fichier(etat, arguments.Fichiers().first(), *unite) ? Sortie_Fait : Sortie_Fichier;
 }
 
 bool Ecrire_Sortie(const QByteArray& sortie) {
@@ -78,30 +80,35 @@ bool Meme_Fichier(const QString& a, const QString& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-std::optional<double> Date_Option(const Arguments& a, const char* nom, bool fin) {
-    if (!a.A(nom)) return std::nullopt;
+// The date of option `nom`, none when it is not given.
+Ou_Erreur<std::optional<double>> Date_Option(const Arguments& a, const char* nom, bool fin) {
+    if (!a.A(nom)) return std::optional<double>();
     const QString texte = a.Valeur(nom).trimmed();
     auto date = Lecture_Date_ISO(texte);
     if (!date) date = Lecture_Date(texte);
     if (!date) {
-        throw Erreur_Usage(
+        return Mauvais_Usage{
             QStringLiteral("--%1 : « %2 » n'est pas une date aaaa-mm-jj[Thh:mm[:ss]] "
                            "ou jj/mm/aaaa[ hh:mm[:ss]]")
-                .arg(QLatin1String(nom), texte));
+                .arg(QLatin1String(nom), texte)};
     }
     // A date alone given to --to means the whole of that day, as a technician reading it
     // would think: "--from 2026-12-05 --to 2026-12-05" is the 5th, not its first second.
-    if (fin && !texte.contains(QLatin1Char(':'))) return *date + 86399 * Une_Seconde;
+    if (fin && !texte.contains(QLatin1Char(':'))) return std::optional(*date + 86399 * Une_Seconde);
     return date;
 }
 
 }  // namespace
 
-Bornes_Dates Lire_Bornes(const Arguments& a) {
-    Bornes_Dates b{Date_Option(a, "from", false), Date_Option(a, "to", true)};
+Ou_Erreur<Bornes_Dates> Lire_Bornes(const Arguments& a) {
+    const auto de = Date_Option(a, "from", false);
+    if (!de) return Mauvais_Usage{de.Erreur()};
+    const auto jusqu_a = Date_Option(a, "to", true);
+    if (!jusqu_a) return Mauvais_Usage{jusqu_a.Erreur()};
+    const Bornes_Dates b{*de, *jusqu_a};
     if (b.de && b.a && *b.de > *b.a) {
-        throw Erreur_Usage(QStringLiteral("--from doit précéder --to (%1 après %2)")
-                               .arg(Texte_Date_Heure(*b.de), Texte_Date_Heure(*b.a)));
+        return Mauvais_Usage{QStringLiteral("--from doit précéder --to (%1 après %2)")
+                                 .arg(Texte_Date_Heure(*b.de), Texte_Date_Heure(*b.a))};
     }
     return b;
 }
@@ -117,19 +124,22 @@ std::optional<Statistiques::Plage> Plage_Enregistrement(const Bornes_Dates& born
                                bornes.a.value_or(std::max(premiere, derniere))};
 }
 
-Seuils_Options Lire_Seuils(const Arguments& a, Etat& etat) {
+Ou_Erreur<Seuils_Options> Lire_Seuils(const Arguments& a, Etat& etat) {
     if (!(a.A("high") && a.A("low"))) Lire_Reglages(etat);
-    const Seuils_Options s{a.A("high") ? a.Nombre("high") : etat.Seuil_Haut,
-                           a.A("low") ? a.Nombre("low") : etat.Seuil_Bas};
+    const Ou_Erreur<float> haut = a.A("high") ? a.Nombre("high") : etat.Seuil_Haut;
+    if (!haut) return Mauvais_Usage{haut.Erreur()};
+    const Ou_Erreur<float> bas = a.A("low") ? a.Nombre("low") : etat.Seuil_Bas;
+    if (!bas) return Mauvais_Usage{bas.Erreur()};
+    const Seuils_Options s{*haut, *bas};
     // The figures of a recording are judged against thresholds a logger could hold.
     if (!Limites_Campagne::Seuil_Dans_Limites(s.haut) ||
         !Limites_Campagne::Seuil_Dans_Limites(s.bas) || !(s.haut > s.bas)) {
-        throw Erreur_Usage(
+        return Mauvais_Usage{
             QStringLiteral("seuils haut %1 et bas %2 : de %3 à %4, le haut au-dessus du bas "
                            "(--high, --low, sinon Conf.ini)")
                 .arg(Texte_Single(s.haut), Texte_Single(s.bas),
                      Texte_Single(Limites_Campagne::Seuil_Min),
-                     Texte_Single(Limites_Campagne::Seuil_Max)));
+                     Texte_Single(Limites_Campagne::Seuil_Max))};
     }
     return s;
 }
@@ -157,7 +167,7 @@ void Dire_Echec_Ecriture(const QString& fichier, Import_Export::Cause_Ecriture c
                         .arg(fichier, Import_Export::Texte_Cause(cause)));
 }
 
-double Lire_Delta_H(const Arguments& a) {
+Ou_Erreur<double> Lire_Delta_H(const Arguments& a) {
     // Activation energies of the degradation reactions the MKT is used for lie between about 40
     // and 130 kJ/mol; far outside, the exponential no longer weighs the temperatures (1e-30
     // gives the maximum, 1e30 the minimum).
@@ -165,9 +175,9 @@ double Lire_Delta_H(const Arguments& a) {
     if (!a.A("delta-h")) return Statistiques::Delta_H_Defaut;
     const auto delta_h = Lecture_Double(a.Valeur("delta-h"));
     if (!delta_h || !(*delta_h >= minimum && *delta_h <= maximum)) {
-        throw Erreur_Usage(
+        return Mauvais_Usage{
             QStringLiteral("--delta-h : « %1 » ; une énergie d'activation de %2 à %3 kJ/mol")
-                .arg(a.Valeur("delta-h"), QString::number(minimum), QString::number(maximum)));
+                .arg(a.Valeur("delta-h"), QString::number(minimum), QString::number(maximum))};
     }
     return *delta_h;
 }

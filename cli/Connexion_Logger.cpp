@@ -5,33 +5,37 @@
 #include "core/Etat.h"
 #include "logger/Fonctions_Logger.h"
 
-#include <optional>
-
-namespace {
-// The COM number given with --port, when it is one.
-std::optional<int> Numero_Demande(const Arguments& arguments) {
-    if (!arguments.A("port")) return std::nullopt;
+Ou_Erreur<Port_Choisi> Lire_Port(const Arguments& arguments) {
+    Port_Choisi choisi;
+    if (!arguments.A("port")) return choisi;
+    const QString texte = arguments.Valeur("port").trimmed();
     bool nombre = false;
-    const int n = arguments.Valeur("port").trimmed().toInt(&nombre);
-    if (!nombre) return std::nullopt;
-    if (n < 1 || n > 255) throw Erreur_Usage(QStringLiteral("--port : de 1 à 255"));
-    return n;
+    const int n = texte.toInt(&nombre);
+    if (nombre) {
+        if (n < 1 || n > 255) return Mauvais_Usage{QStringLiteral("--port : de 1 à 255")};
+        choisi.numero = n;
+    } else if (texte.isEmpty()) {
+        return Mauvais_Usage{QStringLiteral("--port : port vide")};
+    } else {
+        choisi.peripherique = texte;
+    }
+    return choisi;
 }
 
-std::unique_ptr<Port_QSerialPort> Port_Demande(const Arguments& arguments) {
-    if (!arguments.A("port") || Numero_Demande(arguments)) {
+namespace {
+std::unique_ptr<Port_QSerialPort> Port_De(const Port_Choisi& choisi) {
+    if (choisi.peripherique.isEmpty()) {
         return std::make_unique<Port_QSerialPort>();  // the program's port numbers
     }
-    const QString peripherique = arguments.Valeur("port").trimmed();
-    if (peripherique.isEmpty()) throw Erreur_Usage(QStringLiteral("--port : port vide"));
-    return std::make_unique<Port_QSerialPort>([peripherique](int) { return peripherique; });
+    return std::make_unique<Port_QSerialPort>(
+        [peripherique = choisi.peripherique](int) { return peripherique; });
 }
 }  // namespace
 
-Connexion_Logger::Connexion_Logger(Etat& etat, const Arguments& arguments)
+Connexion_Logger::Connexion_Logger(Etat& etat, const Port_Choisi& choisi)
     : etat_(etat),
-      numero_(Numero_Demande(arguments).value_or(etat.Num_Port)),
-      port_(Port_Demande(arguments)),
+      numero_(choisi.numero.value_or(etat.Num_Port)),
+      port_(Port_De(choisi)),
       lien_(etat, *port_, horloge_) {}
 
 Connexion_Logger::~Connexion_Logger() {

@@ -2,20 +2,30 @@
 // link and clock.
 #pragma once
 
+#include <QString>
 #include <memory>
+#include <optional>
 
 #include "core/Horloge.h"
+#include "core/Ou_Erreur.h"
 #include "logger/Communication.h"
 #include "logger/Port_QSerialPort.h"
 
 class Arguments;
 struct Etat;
 
+// The port of --port: N is port number N as the program numbers them, any other text a device
+// path; neither without --port. Bad usage for a number out of 1 to 255 or an empty text.
+struct Port_Choisi {
+    std::optional<int> numero;
+    QString peripherique;
+};
+Ou_Erreur<Port_Choisi> Lire_Port(const Arguments& arguments);
+
 class Connexion_Logger {
   public:
-    // --port N is port number N as the program numbers them; any other text is a device path.
-    // Without --port, the port of Conf.ini (read into `etat` by the caller).
-    Connexion_Logger(Etat& etat, const Arguments& arguments);
+    // Without a port chosen, the port of Conf.ini (read into `etat` by the caller).
+    Connexion_Logger(Etat& etat, const Port_Choisi& choisi);
     ~Connexion_Logger();
 
     // Opens the port and runs the presence test: 0, 1 (silence, or a port that did not open)

@@ -46,6 +46,7 @@ const QList<Option_Connue> Toutes = {
     {"min-value", true},
     {"mkt-max", true},
     {"equilibration", true},
+    {"report", true},
     {"help", false},
     {"version", false},
 };
@@ -87,7 +88,9 @@ const QList<Options_Permises> Par_Commande = {
       "mkt-max",
       "equilibration",
       "unit",
-      "json"}},
+      "json",
+      "report",
+      "force"}},
 };
 
 const QList<Options_Permises> Par_Action_Archive = {
@@ -102,6 +105,18 @@ const QList<const char*>* Permises(const QList<Options_Permises>& table, const Q
         return nom == QLatin1String(o.nom);
     });
     return trouvee == table.end() ? nullptr : &trouvee->options;
+}
+
+QList<Option_Connue> Options_De(const QList<const char*>& noms) {
+    QList<Option_Connue> options;
+    for (const Option_Connue& o : Toutes) {
+        const bool commune = qstrcmp(o.nom, "help") == 0 || qstrcmp(o.nom, "version") == 0;
+        if (commune || std::any_of(noms.begin(), noms.end(),
+                                   [&](const char* n) { return qstrcmp(n, o.nom) == 0; })) {
+            options << o;
+        }
+    }
+    return options;
 }
 
 }  // namespace Options_Commandes

@@ -6,7 +6,10 @@
 #include <QList>
 #include <QString>
 
-#include "Arguments.h"
+struct Option_Connue {
+    const char* nom;  // without the leading "--"
+    bool avec_valeur;
+};
 
 namespace Options_Commandes {
 
@@ -27,5 +30,9 @@ extern const QList<Options_Permises> Par_Action_Archive;
 
 // The options `nom` takes in `table`; none when the table does not hold that name.
 const QList<const char*>* Permises(const QList<Options_Permises>& table, const QString& nom);
+
+// The options of Toutes that `noms` names, with --help and --version: what the parser of a
+// command is built from.
+QList<Option_Connue> Options_De(const QList<const char*>& noms);
 
 }  // namespace Options_Commandes

@@ -8,22 +8,14 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
-#include "Options_Commandes.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "core/Programme.h"
+#include "core/Traduction_Qt.h"
 
 namespace {
 
-// What each command does with its options; archive checks those of each of its actions.
-void Limiter_Options(const Arguments& a) {
-    const QString& c = a.Commande();
-    if (const auto* permises = Options_Commandes::Permises(Options_Commandes::Par_Commande, c)) {
-        a.Limiter_A(*permises, c);
-    }
-}
-
-int Executer(const Arguments& arguments) {
+Ou_Erreur<int> Executer(const Arguments& arguments) {
     if (arguments.A("version")) {
         Console::Ligne(Programme::Nom_Version());
         return Sortie_Fait;
@@ -33,7 +25,6 @@ int Executer(const Arguments& arguments) {
         return arguments.A("help") ? Sortie_Fait : Sortie_Usage;
     }
     const QString& c = arguments.Commande();
-    Limiter_Options(arguments);
     const auto etat = Etat::Nouveau();
     Origines_Horloge(*etat, Horloge_Systeme().Maintenant());
     if (c == QStringLiteral("info")) return Commande_Info(*etat, arguments);
@@ -45,7 +36,7 @@ int Executer(const Arguments& arguments) {
     if (c == QStringLiteral("stats")) return Commande_Stats(*etat, arguments);
     if (c == QStringLiteral("archive")) return Commande_Archive(*etat, arguments);
     if (c == QStringLiteral("study")) return Commande_Study(*etat, arguments);
-    throw Erreur_Usage(QStringLiteral("commande inconnue : ") + c);
+    return Mauvais_Usage{QStringLiteral("commande inconnue : ") + c};
 }
 
 // Qt's own notes (a missing runtime folder, a database driver freeing a statement) mean nothing
@@ -70,11 +61,15 @@ int main(int argc, char* argv[]) {
         programme = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication& application = *programme;
-    try {
-        return Executer(Arguments(application.arguments().mid(1), Options_Commandes::Toutes));
-    } catch (const Erreur_Usage& erreur) {
-        Console::Erreur(QStringLiteral("caldrix-cli : ") + erreur.Message());
+    // The parser's messages too are French, whatever the language of the session.
+    Installer_Traduction_Qt(application);
+    const Ou_Erreur<Arguments> arguments = Arguments::Lire(application.arguments().mid(1));
+    const Ou_Erreur<int> sortie =
+        arguments ? Executer(*arguments) : Ou_Erreur<int>::Echec(arguments.Erreur());
+    if (!sortie) {
+        Console::Erreur(QStringLiteral("caldrix-cli : ") + sortie.Erreur());
         Console::Erreur(QStringLiteral("Voir caldrix-cli --help."));
         return Sortie_Usage;
     }
+    return *sortie;
 }

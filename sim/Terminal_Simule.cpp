@@ -13,9 +13,10 @@
 
 namespace {
 
-QString Erreur_Systeme(const char* quoi) {
-    return QString::fromUtf8(quoi) + QStringLiteral(" : ") +
-           QString::fromLocal8Bit(std::strerror(errno));
+// The step of the system that refused, and errno's reason.
+Reussite_Ou_Erreur Echec_Systeme(const char* quoi) {
+    return Reussite_Ou_Erreur::Echec(QString::fromUtf8(quoi) + QStringLiteral(" : ") +
+                                     QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // Milliseconds to wait for `reveil`, rounded up so the wait never ends a little early.
@@ -37,27 +38,15 @@ Terminal_Simule::~Terminal_Simule() {
     Fermer();
 }
 
-bool Terminal_Simule::Ouvrir(QString& erreur) {
+Reussite_Ou_Erreur Terminal_Simule::Ouvrir() {
     maitre_ = posix_openpt(O_RDWR | O_NOCTTY);
-    if (maitre_ < 0) {
-        erreur = Erreur_Systeme("posix_openpt");
-        return false;
-    }
-    if (grantpt(maitre_) != 0 || unlockpt(maitre_) != 0) {
-        erreur = Erreur_Systeme("grantpt/unlockpt");
-        return false;
-    }
+    if (maitre_ < 0) return Echec_Systeme("posix_openpt");
+    if (grantpt(maitre_) != 0 || unlockpt(maitre_) != 0) return Echec_Systeme("grantpt/unlockpt");
     const char* nom = ptsname(maitre_);
-    if (!nom) {
-        erreur = Erreur_Systeme("ptsname");
-        return false;
-    }
+    if (!nom) return Echec_Systeme("ptsname");
     peripherique_ = QString::fromLocal8Bit(nom);
     esclave_ = ::open(nom, O_RDWR | O_NOCTTY);
-    if (esclave_ < 0) {
-        erreur = Erreur_Systeme("ouverture de l'esclave");
-        return false;
-    }
+    if (esclave_ < 0) return Echec_Systeme("ouverture de l'esclave");
     // Raw: no echo, no line editing, no CR/LF translation: bytes pass as a serial line's do.
     termios reglages{};
     if (tcgetattr(esclave_, &reglages) == 0) {
@@ -67,29 +56,29 @@ bool Terminal_Simule::Ouvrir(QString& erreur) {
         tcsetattr(esclave_, TCSANOW, &reglages);
     }
     fcntl(maitre_, F_SETFL, fcntl(maitre_, F_GETFL) | O_NONBLOCK);
-    if (pipe(reveil_) != 0) {
-        erreur = Erreur_Systeme("pipe");
-        return false;
-    }
+    if (pipe(reveil_) != 0) return Echec_Systeme("pipe");
     fcntl(reveil_[0], F_SETFL, fcntl(reveil_[0], F_GETFL) | O_NONBLOCK);
     fcntl(reveil_[1], F_SETFL, fcntl(reveil_[1], F_GETFL) | O_NONBLOCK);
-    return true;
+    return Reussi{};
 }
 
-bool Terminal_Simule::Lier_Port(const QString& dossier, int numero, QString& erreur) {
+Reussite_Ou_Erreur Terminal_Simule::Lier_Port(const QString& dossier, int numero) {
     const QString ports = QDir(dossier).filePath(QStringLiteral("ports"));
     if (!QDir().mkpath(ports)) {
-        erreur = QStringLiteral("impossible de créer le dossier ") + ports;
-        return false;
+        return Reussite_Ou_Erreur::Echec(QStringLiteral("impossible de créer le dossier ") + ports);
     }
     const QString lien = QDir(ports).filePath(QStringLiteral("COM%1").arg(numero));
     if (QFileInfo(lien).isSymLink() || QFileInfo::exists(lien)) QFile::remove(lien);
     if (::symlink(peripherique_.toLocal8Bit().constData(), lien.toLocal8Bit().constData()) != 0) {
-        erreur = Erreur_Systeme("lien du port");
-        return false;
+        return Echec_Systeme("lien du port");
     }
     lien_ = lien;
-    return true;
+    return Reussi{};
+}
+
+Reussite_Ou_Erreur Terminal_Simule::Ouvrir_Sur_Port(const QString& dossier, int numero) {
+    const Reussite_Ou_Erreur ouvert = Ouvrir();
+    return ouvert ? Lier_Port(dossier, numero) : ouvert;
 }
 
 void Terminal_Simule::Servir() {

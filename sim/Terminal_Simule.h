@@ -9,6 +9,7 @@
 
 #include "Emission_Rythmee.h"
 #include "Logger_Simule.h"
+#include "core/Ou_Erreur.h"
 
 class Terminal_Simule {
   public:
@@ -17,14 +18,16 @@ class Terminal_Simule {
     Terminal_Simule(const Terminal_Simule&) = delete;
     Terminal_Simule& operator=(const Terminal_Simule&) = delete;
 
-    // Opens the pseudo-terminal in raw mode; false, with the reason, when the system refuses.
-    bool Ouvrir(QString& erreur);
+    // Opens the pseudo-terminal in raw mode; the reason when the system refuses.
+    Reussite_Ou_Erreur Ouvrir();
     // The slave device, e.g. /dev/pts/3: what the program opens.
     const QString& Peripherique() const { return peripherique_; }
     // Makes <dossier>/ports/COM<numero> a link to the device, so that the program finds the
     // logger on port `numero`. The link goes when the terminal closes.
-    bool Lier_Port(const QString& dossier, int numero, QString& erreur);
+    Reussite_Ou_Erreur Lier_Port(const QString& dossier, int numero);
     const QString& Lien() const { return lien_; }
+    // Both: the logger on port `numero` of the program folder `dossier`.
+    Reussite_Ou_Erreur Ouvrir_Sur_Port(const QString& dossier, int numero);
 
     // Paces the replies at 960 characters a second, as on the real wire. Before serving only.
     void Definir_Rythme_Reel(bool actif) { emission_.Definir_Rythme_Reel(actif); }

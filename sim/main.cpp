@@ -59,13 +59,12 @@ int main(int argc, char** argv) {
 
     Terminal_Simule terminal(std::move(logger));
     terminal.Definir_Rythme_Reel(options->rythme_reel);
-    if (!terminal.Ouvrir(erreur)) {
-        Ecrire(stderr, QStringLiteral("caldrix-logger-sim : %1\n").arg(erreur));
-        return 1;
-    }
     // The link first: once the device line is out, whoever reads it may use either.
-    if (options->port != 0 && !terminal.Lier_Port(options->dossier, options->port, erreur)) {
-        Ecrire(stderr, QStringLiteral("caldrix-logger-sim : %1\n").arg(erreur));
+    const Reussite_Ou_Erreur pret = options->port != 0
+                                        ? terminal.Ouvrir_Sur_Port(options->dossier, options->port)
+                                        : terminal.Ouvrir();
+    if (!pret) {
+        Ecrire(stderr, QStringLiteral("caldrix-logger-sim : %1\n").arg(pret.Erreur()));
         return 1;
     }
     Ecrire(stdout, terminal.Peripherique() + QLatin1Char('\n'));

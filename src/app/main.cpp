@@ -1,14 +1,13 @@
 // Caldrix: the program for the 7306 and 7307 data loggers.
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "app/Dialogues_Qt.h"
 #include "app/Frm_Principal.h"
 #include "app/Installation.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "core/Traduction_Qt.h"
 #include "logger/Communication.h"
 #include "logger/Port_QSerialPort.h"
 
@@ -19,12 +18,7 @@ int main(int argc, char** argv) {
     // the installed icon where the window system asks the window itself.
     QApplication::setDesktopFileName(QStringLiteral("caldrix"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("caldrix")));
-    // Qt's own dialogs (file choice, standard buttons) speak French like the rest of the program.
-    QTranslator traduction_qt;
-    if (traduction_qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traduction_qt);
-    }
+    Installer_Traduction_Qt(application);
 
     Dialogues_Qt dialogues;
     const QStringList echecs =

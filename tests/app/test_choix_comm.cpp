@@ -30,8 +30,8 @@ TEST(ChoixComm, ChaquePeripheriqueSousSonNumeroEtPourquoiUnPortNeSOuvrePas) {
     banc.Installer(1);
     // The adapter: a device the system lists, with its by-id link, and no link of ours.
     Terminal_Simule adaptateur(Logger_Simule(Memoire_Logger::Modele(7306)));
-    QString erreur;
-    ASSERT_TRUE(adaptateur.Ouvrir(erreur)) << erreur.toStdString();
+    const Reussite_Ou_Erreur ouvert = adaptateur.Ouvrir();
+    ASSERT_TRUE(ouvert) << ouvert.Erreur().toStdString();
     adaptateur.Demarrer();
     banc.peripheriques = {{adaptateur.Peripherique(), u"FT232R USB UART"_s}};
     ASSERT_TRUE(QDir().mkpath(banc.Chemin(u"by-id"_s)));

@@ -29,14 +29,15 @@ struct Execution {
 
 class Cli_Test : public Dossier_Temporaire<> {
   protected:
-    // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
-    void Brancher(int modele, int mesures) {
+    // Starts a logger with `mesures` generated measures, on COM3 of the program folder;
+    // `rythme_reel`: at the real wire's pace.
+    void Brancher(int modele, int mesures, bool rythme_reel = false) {
         Memoire_Logger memoire = Memoire_Logger::Modele(modele);
         memoire.mesures = Courbe_Simulee::Generer(mesures, memoire.Est_7307());
         logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
-        QString erreur;
-        ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
-        ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();
+        logger->Definir_Rythme_Reel(rythme_reel);
+        const Reussite_Ou_Erreur pret = logger->Ouvrir_Sur_Port(Chemin({}), 3);
+        ASSERT_TRUE(pret) << pret.Erreur().toStdString();
         logger->Demarrer();
     }
     // The fault the logger makes from now on.
@@ -44,7 +45,25 @@ class Cli_Test : public Dossier_Temporaire<> {
         logger->Avec_Logger([&](Logger_Simule& l) { return l.Definir_Panne(panne), 0; });
     }
     // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier).
-    Execution Lancer(const QStringList& arguments) {
+    Execution Lancer(const QStringList& arguments) { return Lancer_En(arguments, false); }
+    // The same, the arguments blank separated (no path of the tests holds a blank).
+    Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
+    // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
+    // permissions do not stop; the program folder is opened to every user for it to be read.
+    Execution Lancer_Sans_Privileges(const QString& ligne) {
+        using P = QFileDevice;
+        EXPECT_TRUE(QFile::setPermissions(
+            Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+        return Lancer_En(ligne.split(u' '), true);
+    }
+    QList<QByteArray> Trames() {
+        return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
+    }
+
+    std::unique_ptr<Terminal_Simule> logger;
+
+  private:
+    Execution Lancer_En(const QStringList& arguments, bool sans_privileges) {
         QProcess cli;
         if (sans_privileges && geteuid() == 0) {
             cli.setChildProcessModifier([] {
@@ -58,14 +77,4 @@ class Cli_Test : public Dossier_Temporaire<> {
                 QString::fromUtf8(cli.readAllStandardOutput()),
                 QString::fromUtf8(cli.readAllStandardError())};
     }
-    // The same, the arguments blank separated (no path of the tests holds a blank).
-    Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
-    QList<QByteArray> Trames() {
-        return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
-    }
-
-    std::unique_ptr<Terminal_Simule> logger;
-    // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
-    // permissions do not stop.
-    bool sans_privileges = false;
 };

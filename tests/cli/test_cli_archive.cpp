@@ -65,16 +65,12 @@ TEST_F(ArchiveCli, UneArchiveEnLectureSeuleRefuseLAjoutEtGardeCeQuElleTient) {
     const QString base = Chemin(u"Archives/caldrix.sqlite"_s);
     const QByteArray avant = Octets(base);
     using P = QFileDevice;
-    ASSERT_TRUE(QFile::setPermissions(
-        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
     ASSERT_TRUE(QFile::setPermissions(Chemin(u"Archives"_s),
                                       P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
     ASSERT_TRUE(QFile::setPermissions(base, P::ReadOwner | P::ReadOther));
-    sans_privileges = true;
 
-    const Execution e = Lancer(u"archive add "_s + Chemin(u"b.txt"_s));
-    const Execution liste = Lancer(u"archive list"_s);
-    sans_privileges = false;
+    const Execution e = Lancer_Sans_Privileges(u"archive add "_s + Chemin(u"b.txt"_s));
+    const Execution liste = Lancer_Sans_Privileges(u"archive list"_s);
     QFile::setPermissions(Chemin(u"Archives"_s), P::ReadOwner | P::WriteOwner | P::ExeOwner);
 
     EXPECT_EQ(e.code, 3) << e.sortie.toStdString() << e.erreurs.toStdString();

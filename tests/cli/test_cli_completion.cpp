@@ -116,7 +116,7 @@ TEST_F(Completion, ChaqueOptionOfferteApresUneCommandeEstAccepteeParElle) {
     const QStringList erreurs = Erreurs(lignes);
     for (qsizetype i = 0; i < lignes.size(); ++i) {
         EXPECT_FALSE(erreurs[i].contains(u"ne s'applique pas"_s) ||
-                     erreurs[i].contains(u"option inconnue"_s))
+                     erreurs[i].contains(u"inconnue"_s))
             << qPrintable(lignes[i].join(u' ') + u" : "_s + erreurs[i]);
     }
 }
@@ -129,7 +129,7 @@ TEST_F(Completion, UneCommandeRefuseLesOptionsQuiNeLuiSontPasOffertes) {
     for (const QStringList& commande : commandes)
         toutes += Options(commande);
     toutes.removeDuplicates();
-    EXPECT_EQ(toutes.size(), 41);
+    EXPECT_EQ(toutes.size(), 42);
     QList<QStringList> lignes;
     QList<QStringList> refusables;
     for (const QStringList& commande : commandes) {
@@ -166,7 +166,7 @@ TEST_F(Completion, LaValeurDUneOptionEstCompleteeCommeUneValeur) {
     const QStringList erreurs = Erreurs(lignes);
     for (qsizetype i = 0; i < toutes.size(); ++i) {
         const bool valeur_completee = Offert({u"stats"_s, toutes[i], u"--"_s}).isEmpty();
-        EXPECT_EQ(valeur_completee, erreurs[i].contains(u"attend une valeur"_s))
+        EXPECT_EQ(valeur_completee, erreurs[i].contains(u"Valeur manquante après"_s))
             << qPrintable(toutes[i] + u" : "_s + erreurs[i]);
     }
 

@@ -59,8 +59,6 @@ TEST_F(Usage, LesRefusDeChaqueCommandeLaVersionEtLAide) {
         {u"export "_s + temp, 4, u"caldrix-cli : "_s},
         {u"stats "_s + temp + u" --from abc --to 2026-12-05"_s, 4, u"--from"_s},
         {u"stats "_s + temp + u" --from 2026-12-06 --to 2026-12-05T23:00"_s, 4, u"caldrix-cli"_s},
-        {u"effacer"_s, 4, u"commande inconnue : effacer"_s},
-        {u"info --vite"_s, 4, u"caldrix-cli : "_s},
     };
     for (const auto& [arguments, code, erreur] : cas) {
         const Execution e = Lancer(arguments);

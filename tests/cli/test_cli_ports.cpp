@@ -50,12 +50,7 @@ TEST_F(Ports, UnPortRefuseNommeLeGroupeEtLaCommandeQuiYAjoute) {
     const QByteArray terminal = QFile::encodeName(logger->Peripherique());
     ASSERT_EQ(::chown(terminal.constData(), 0, 20), 0);  // dialout, as Debian numbers it
     ASSERT_EQ(::chmod(terminal.constData(), 0660), 0);
-    using P = QFileDevice::Permission;
-    ASSERT_TRUE(QFile::setPermissions(
-        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
-    sans_privileges = true;
-    const Execution e = Lancer(u"info --port 3"_s);
-    sans_privileges = false;
+    const Execution e = Lancer_Sans_Privileges(u"info --port 3"_s);
     EXPECT_EQ(e.code, 1);
     EXPECT_EQ(e.erreurs,
               u"Le port COM 3 (%1) est refusé à cet utilisateur : il est réservé au groupe "
@@ -74,12 +69,7 @@ TEST_F(Ports, UnPortEnModeExclusifSansVerrouEstDitOccupe) {
     const int exclusif = ::open(terminal.constData(), O_RDWR | O_NOCTTY);
     ASSERT_GE(exclusif, 0);
     ASSERT_EQ(::ioctl(exclusif, TIOCEXCL), 0);
-    using P = QFileDevice::Permission;
-    ASSERT_TRUE(QFile::setPermissions(
-        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
-    sans_privileges = true;
-    const Execution e = Lancer(u"info --port 3"_s);
-    sans_privileges = false;
+    const Execution e = Lancer_Sans_Privileges(u"info --port 3"_s);
     ::close(exclusif);
     EXPECT_EQ(e.code, 1);
     EXPECT_EQ(e.erreurs,
@@ -90,14 +80,7 @@ TEST_F(Ports, UnPortEnModeExclusifSansVerrouEstDitOccupe) {
 // A download in progress holds the port: a second command names it, and the download goes on
 // to its end.
 TEST_F(Ports, UnPortTenuParUnTelechargementNommeLeProgrammeQuiLeTient) {
-    Memoire_Logger memoire = Memoire_Logger::Modele(7306);
-    memoire.mesures = Courbe_Simulee::Generer(600, false);
-    logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
-    logger->Definir_Rythme_Reel(true);  // some seconds of transfer, as on the real wire
-    QString erreur;
-    ASSERT_TRUE(logger->Ouvrir(erreur)) << erreur.toStdString();
-    ASSERT_TRUE(logger->Lier_Port(Chemin({}), 3, erreur)) << erreur.toStdString();
-    logger->Demarrer();
+    Brancher(7306, 600, true);  // some seconds of transfer, as on the real wire
 
     QProcess telechargement;
     telechargement.start(QStringLiteral(CALDRIX_CLI),

@@ -1,6 +1,7 @@
 // What caldrix-cli refuses, and how: the file being read is never written, an option a command
 // would ignore or a value no technician could mean is bad usage, a file that cannot be read or
 // written is named with the reason. Nothing on disk changes when a command is refused.
+#include <algorithm>
 #include <clocale>
 
 #include "Cli_Test.h"
@@ -36,6 +37,26 @@ struct Refus_Attendu {
     QStringList arguments;
     int code;
     QString message;
+};
+
+// LC_ALL for the programs started while it lives.
+class Locale_Lancee {
+  public:
+    explicit Locale_Lancee(const char* locale) : avant_(qgetenv("LC_ALL")) {
+        qputenv("LC_ALL", locale);
+    }
+    ~Locale_Lancee() {
+        if (avant_.isNull()) {
+            qunsetenv("LC_ALL");
+        } else {
+            qputenv("LC_ALL", avant_);
+        }
+    }
+    Locale_Lancee(const Locale_Lancee&) = delete;
+    Locale_Lancee& operator=(const Locale_Lancee&) = delete;
+
+  private:
+    QByteArray avant_;
 };
 
 }  // namespace
@@ -125,6 +146,48 @@ TEST_F(Refus, ChaqueLigneRefuseeDitPourquoiEtNeChangeAucunFichier) {
     }
 }
 
+// A script sees bad usage as status 4 and the message alone, in French whatever the language of
+// the session: Qt's parser words its own through its French translation.
+TEST_F(Refus, UnMauvaisUsageEstDitEnFrancaisSousToutesLesLocales) {
+    struct Cas {
+        const char* nom;
+        QString ligne;  // F: a recording that reads
+        QString message;
+    };
+    const Cas cas[] = {
+        {"option inconnue", u"info --vite"_s, u"Option inconnue \"vite\"."_s},
+        {"options inconnues", u"stats F --vite -fort"_s, u"Options inconnues : vite, fort."_s},
+        {"valeur manquante", u"stats F --high"_s, u"Valeur manquante après \"--high\"."_s},
+        {"valeur de trop", u"export F --csv=oui"_s, u"Valeur inattendue après \"--csv\"."_s},
+        {"valeur donnée deux fois", u"stats F --high 80 --low 0 --high=85"_s,
+         u"option donnée deux fois : --high"_s},
+        {"option d'une autre commande", u"cook F --pasteurisation --from 2026-12-05"_s,
+         u"l'option --from ne s'applique pas à « cook »"_s},
+        {"option d'une autre action", u"archive list --output x.txt"_s,
+         u"l'option --output ne s'applique pas à « archive list »"_s},
+        {"lettre pour un nombre", u"stats F --high 8O --low 0"_s,
+         u"--high : « 8O » n'est pas un nombre"_s},
+        {"lettre pour un entier", u"cook F --recipe 1O"_s,
+         u"--recipe : « 1O » n'est pas un nombre entier"_s},
+        {"port hors limites", u"info --port 0"_s, u"--port : de 1 à 255"_s},
+        {"commande inconnue", u"effacer F"_s, u"commande inconnue : effacer"_s},
+        {"action inconnue", u"archive vider"_s,
+         u"archive : add, list, export ou verify est attendu"_s},
+    };
+    for (const char* locale : {"C", "fr_FR.UTF-8"}) {
+        const Locale_Lancee langue(locale);
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(std::string(c.nom) + ", LC_ALL=" + locale);
+            QStringList arguments = c.ligne.split(u' ');
+            std::replace(arguments.begin(), arguments.end(), u"F"_s, Fixture("four_7306.txt"));
+            const Execution e = Lancer(arguments);
+            EXPECT_EQ(e.code, 4);
+            EXPECT_EQ(e.erreurs, u"caldrix-cli : %1\nVoir caldrix-cli --help.\n"_s.arg(c.message));
+            EXPECT_EQ(e.sortie, QString());
+        }
+    }
+}
+
 TEST_F(Refus, UneEcritureImpossibleDitSiCEstLeDisqueOuLesDroits) {
     const QString four = Fixture("four_7306.txt");
     {
@@ -137,14 +200,10 @@ TEST_F(Refus, UneEcritureImpossibleDitSiCEstLeDisqueOuLesDroits) {
     }
     ASSERT_TRUE(QDir(Chemin({})).mkdir(u"protege"_s));
     using P = QFileDevice;
-    ASSERT_TRUE(QFile::setPermissions(
-        Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
     ASSERT_TRUE(QFile::setPermissions(Chemin(u"protege"_s),
                                       P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
-    sans_privileges = true;
-    const Execution e =
-        Lancer({u"export"_s, four, u"--csv"_s, u"--output"_s, Chemin(u"protege/x.csv"_s)});
-    sans_privileges = false;
+    const Execution e = Lancer_Sans_Privileges(u"export "_s + four + u" --csv --output "_s +
+                                               Chemin(u"protege/x.csv"_s));
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"x.csv : écriture non permise"_s)) << e.erreurs.toStdString();
     EXPECT_EQ(QDir(Chemin(u"protege"_s)).entryList(QDir::Files), QStringList());
@@ -180,17 +239,11 @@ TEST_F(Locale, LesNombresSeLisentEtSEcriventPareilSousUneLocaleFrancaise) {
     const bool francaise = std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr;
     std::setlocale(LC_ALL, locale.c_str());
     if (!francaise) GTEST_SKIP() << "locale fr_FR.UTF-8 absente";
-    const QByteArray avant = qgetenv("LC_ALL");
-    qputenv("LC_ALL", "fr_FR.UTF-8");
+    const Locale_Lancee langue("fr_FR.UTF-8");
     const Execution cuisson = Lancer({u"cook"_s, Fixture("four_7306.txt"), u"--tref"_s, u"0.7e2"_s,
                                       u"--z"_s, u"1e1"_s, u"--tdep"_s, u"55"_s});
     const Execution stats =
         Lancer({u"stats"_s, Fixture("four_7306.txt"), u"--high"_s, u"70.5"_s, u"--low"_s, u"-2"_s});
-    if (avant.isNull()) {
-        qunsetenv("LC_ALL");
-    } else {
-        qputenv("LC_ALL", avant);
-    }
     EXPECT_EQ(cuisson.code, 0) << cuisson.erreurs.toStdString();
     EXPECT_TRUE(cuisson.sortie.contains(u"| Tref :70°c | Z :10°c | Tdép :55°c"_s));
     EXPECT_TRUE(stats.sortie.contains(u"\nSeuil haut : 70.5 °C\n"_s)) << stats.sortie.toStdString();

@@ -60,9 +60,8 @@ struct Banc_Lien {
     }
     // A logger served on port 1 of the program folder.
     void Brancher(Terminal_Simule& terminal) {
-        QString erreur;
-        EXPECT_TRUE(terminal.Ouvrir(erreur) && terminal.Lier_Port(dossier.path(), 1, erreur))
-            << erreur.toStdString();
+        const Reussite_Ou_Erreur pret = terminal.Ouvrir_Sur_Port(dossier.path(), 1);
+        EXPECT_TRUE(pret) << pret.Erreur().toStdString();
         terminal.Demarrer();
     }
     Trames Recues() {

@@ -42,9 +42,8 @@ class Banc_Programme {
     Terminal_Simule& Brancher_Logger(int port, int modele = 7306) {
         auto& terminal = loggers_[port] =
             std::make_unique<Terminal_Simule>(Logger_Simule(Memoire_Logger::Modele(modele)));
-        QString erreur;
-        EXPECT_TRUE(terminal->Ouvrir(erreur) && terminal->Lier_Port(dossier_.path(), port, erreur))
-            << erreur.toStdString();
+        const Reussite_Ou_Erreur pret = terminal->Ouvrir_Sur_Port(dossier_.path(), port);
+        EXPECT_TRUE(pret) << pret.Erreur().toStdString();
         terminal->Demarrer();
         return *terminal;
     }
