@@ -177,6 +177,8 @@ TEST_F(Completion, LaValeurDUneOptionEstCompleteeCommeUneValeur) {
         // bash cuts "--from=2026-12-05" into three words
         {{u"stats"_s, u"--from"_s, u"="_s, u"2026-12-05"_s, u"--"_s}, stats},
         {{u"--port"_s, u"3"_s, u"info"_s, u"--"_s}, {u"--port"_s}},
+        // after "--" every word is a file, as caldrix-cli reads it
+        {{u"stats"_s, u"--"_s, u"--"_s}, {}},
         {{u"archive"_s, u"list"_s, u"--logger"_s, u"FOUR01"_s, u"--t"_s}, {u"--to"_s, u"--text"_s}},
     };
     for (const auto& [mots, attendu] : cas) {
