@@ -75,6 +75,13 @@ echo "-- caldrix-cli"
 caldrix-cli --version
 statistiques=$(caldrix-cli stats tests/fixtures/four_7306.txt)
 echo "$statistiques" | head -n 3
+# Qt's French translation, which the package depends on, words the parser's refusals.
+code=0
+refus=$(LC_ALL=C caldrix-cli info --vite 2>&1) || code=$?
+if [ "$code" -ne 4 ] || [[ $refus != *'Option inconnue "vite".'* ]]; then
+    echo "caldrix-cli info --vite : code $code, $refus" >&2
+    exit 1
+fi
 # shellcheck disable=SC2016
 bash -c 'source /usr/share/bash-completion/completions/caldrix-cli
     COMP_WORDS=(caldrix-cli sta); COMP_CWORD=1; _caldrix_cli; [ "${COMPREPLY[*]}" = stats ]'
