@@ -1,6 +1,6 @@
-// The options of caldrix-cli and which of them each command takes. The command line is checked
-// against these tables and the shell completion is generated from them, so what the completion
-// offers is what the commands accept.
+// The options of caldrix-cli and which of them each command takes. The parser of each command
+// (Arguments.h) is built from these tables and the shell completion is generated from them, so
+// what the completion offers is what the commands accept.
 #pragma once
 
 #include <QList>
