@@ -1,14 +1,13 @@
 // caldrix-cli report of a 16000-record 7307 recording, the whole process from start to exit,
-// beside a short pandas + matplotlib script that plots the same file to PNG. The peak memory of
-// the last run of each is reported in MiB.
+// beside gnuplot drawing the same file's two curves to a PDF and a short pandas + matplotlib
+// script that plots it to PNG; and what commands that draw nothing cost (--version, stats). The
+// peak memory of each is reported in MiB.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "Processus_Bench.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
 #include "files/Import_Export.h"
@@ -34,34 +33,35 @@ QString Enregistrement_16000(const QTemporaryDir& dossier) {
                : QString();
 }
 
-// The largest resident size of a child that has ended since the last call.
-double Memoire_Max_Mio() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
-
-void Lancer(benchmark::State& state, const QString& programme, const QStringList& arguments) {
-    for (auto _ : state) {
-        QProcess processus;
-        processus.start(programme, arguments);
-        if (!processus.waitForFinished(60000) || processus.exitCode() != 0) {
-            state.SkipWithError(qPrintable(
-                QStringLiteral("%1 a échoué : %2")
-                    .arg(programme, QString::fromUtf8(processus.readAllStandardError()))));
-            return;
-        }
-    }
-    state.counters["memoire_max_Mio"] = Memoire_Max_Mio();
-}
-
 void BM_Cli_Report_16000_7307(benchmark::State& state) {
     QTemporaryDir dossier;
     const QString fichier = Enregistrement_16000(dossier);
     if (fichier.isEmpty()) return state.SkipWithError("écriture impossible");
-    Lancer(state, QStringLiteral(CALDRIX_CLI),
-           {QStringLiteral("report"), fichier, QStringLiteral("--output"),
-            dossier.filePath(QStringLiteral("r.pdf")), QStringLiteral("--force")});
+    Lancer_Processus(state, QStringLiteral(CALDRIX_CLI),
+                     {QStringLiteral("report"), fichier, QStringLiteral("--output"),
+                      dossier.filePath(QStringLiteral("r.pdf")), QStringLiteral("--force")});
+}
+
+// Debian's gnuplot-nox, its cairo PDF terminal.
+void BM_Gnuplot_16000_7307(benchmark::State& state) {
+    QTemporaryDir dossier;
+    const QString fichier = Enregistrement_16000(dossier);
+    if (fichier.isEmpty()) return state.SkipWithError("écriture impossible");
+    Lancer_Processus(state, QStringLiteral("/usr/bin/gnuplot"),
+                     {QStringLiteral("-c"), QStringLiteral(CALDRIX_BENCH_DIR "/rapport_gnuplot.gp"),
+                      fichier, dossier.filePath(QStringLiteral("r.pdf"))});
+}
+
+// What starting the program costs when it draws nothing.
+void BM_Cli_Version(benchmark::State& state) {
+    Lancer_Processus(state, QStringLiteral(CALDRIX_CLI), {QStringLiteral("--version")});
+}
+
+void BM_Cli_Stats_16000_7307(benchmark::State& state) {
+    QTemporaryDir dossier;
+    const QString fichier = Enregistrement_16000(dossier);
+    if (fichier.isEmpty()) return state.SkipWithError("écriture impossible");
+    Lancer_Processus(state, QStringLiteral(CALDRIX_CLI), {QStringLiteral("stats"), fichier});
 }
 
 void BM_Pandas_Matplotlib_16000_7307(benchmark::State& state) {
@@ -69,9 +69,9 @@ void BM_Pandas_Matplotlib_16000_7307(benchmark::State& state) {
     const QString fichier = Enregistrement_16000(dossier);
     if (fichier.isEmpty()) return state.SkipWithError("écriture impossible");
     // Debian's own interpreter, with its python3-pandas and python3-matplotlib.
-    Lancer(state, QStringLiteral("/usr/bin/python3"),
-           {QStringLiteral(CALDRIX_BENCH_DIR "/rapport_pandas.py"), fichier,
-            dossier.filePath(QStringLiteral("r.png"))});
+    Lancer_Processus(state, QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral(CALDRIX_BENCH_DIR "/rapport_pandas.py"), fichier,
+                      dossier.filePath(QStringLiteral("r.png"))});
 }
 
 }  // namespace
@@ -79,4 +79,7 @@ void BM_Pandas_Matplotlib_16000_7307(benchmark::State& state) {
 // The memory counter needs each benchmark in a process of its own: run them one at a time
 // (--benchmark_filter) when reading it.
 BENCHMARK(BM_Cli_Report_16000_7307)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Gnuplot_16000_7307)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Pandas_Matplotlib_16000_7307)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Cli_Version)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Cli_Stats_16000_7307)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -4,11 +4,13 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
+#include "Options_Etude.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Calculs_Fixes.h"
 #include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "criteria/Evaluation.h"
 #include "files/Fichiers_Disque.h"
 #include "files/Import_Export.h"
 #include "printing/Rapport.h"
@@ -52,6 +54,23 @@ Ou_Erreur<int> Commande_Report(Etat& etat, const Arguments& arguments) {
     contenu.parametres.delta_h = *delta_h;
     const Ou_Erreur<Bornes_Dates> bornes = Lire_Bornes(arguments);
     if (!bornes) return Mauvais_Usage{bornes.Erreur()};
+    // Rules are read as study reads them; the thresholds drawn are then the rules' own unless
+    // given.
+    std::optional<Criteres::Jeu_Criteres> jeu;
+    if (Verdict_Demande(arguments)) {
+        jeu.emplace();
+        if (const auto lu = Lire_Jeu_Nomme(arguments, *jeu); !lu || *lu != Sortie_Fait) return lu;
+        if (const auto appliquees = Appliquer_Options(arguments, *jeu); !appliquees) {
+            return Mauvais_Usage{appliquees.Erreur()};
+        }
+        if (const auto cuisson = Preparer_Cuisson(arguments, *jeu, etat); !cuisson) {
+            return Mauvais_Usage{cuisson.Erreur()};
+        }
+        if (!arguments.A("high") && jeu->seuil_haut)
+            contenu.parametres.seuil_haut = jeu->seuil_haut->limite;
+        if (!arguments.A("low") && jeu->seuil_bas)
+            contenu.parametres.seuil_bas = jeu->seuil_bas->limite;
+    }
     if (!Sortie_Permise(arguments, sortie)) return Sortie_Fichier;
     if (const Ou_Erreur<int> lu = Lire_Enregistrement(etat, arguments); !lu || *lu != Sortie_Fait) {
         return lu;
@@ -80,6 +99,8 @@ Ou_Erreur<int> Commande_Report(Etat& etat, const Arguments& arguments) {
         return Sortie_Usage;
     }
     contenu.etat = &etat;
+    if (jeu)
+        contenu.criteres = Criteres_Rapport{*jeu, Criteres::Evaluer_Enregistrement(etat, *jeu)};
     contenu.edite_le = Horloge_Systeme().Maintenant();
     Import_Export::Cause_Ecriture cause{};
     if (Rapport::Ecrire(contenu, sortie, &cause) != Import_Export::Resultat_Ecriture::Ecrit) {

@@ -211,6 +211,16 @@ Reussite_Ou_Erreur Appliquer_Options(const Arguments& a, Jeu_Criteres& jeu) {
     return Reussi{};
 }
 
+bool Verdict_Demande(const Arguments& a) {
+    for (const char* option :
+         {"criteria", "high-mode", "high-duration", "low-mode", "low-duration", "humidity-high",
+          "humidity-high-mode", "humidity-high-duration", "humidity-low", "humidity-low-mode",
+          "humidity-low-duration", "process", "hold", "min-value", "mkt-max"}) {
+        if (a.A(option)) return true;
+    }
+    return false;
+}
+
 Reussite_Ou_Erreur Preparer_Cuisson(const Arguments& a, const Jeu_Criteres& jeu, Etat& etat) {
     if (!jeu.cuisson) return Reussi{};
     const Ou_Erreur<QString> unite = Lire_Unite(a);

@@ -19,6 +19,11 @@ Ou_Erreur<int> Lire_Jeu_Nomme(const Arguments& arguments, Criteres::Jeu_Criteres
 // rules that do not hold together, or no rule to check at all.
 Reussite_Ou_Erreur Appliquer_Options(const Arguments& arguments, Criteres::Jeu_Criteres& jeu);
 
+// Whether a report is asked to judge: --criteria, or a rule option other than --high, --low and
+// the cooking choice, which a report also takes as the thresholds it draws and the calculation
+// it shows.
+bool Verdict_Demande(const Arguments& arguments);
+
 // For a cooking rule: recettes.ini into `etat` for a recipe, and bad usage for coefficients no
 // cooking could have, or temperatures given in °F.
 Reussite_Ou_Erreur Preparer_Cuisson(const Arguments& arguments, const Criteres::Jeu_Criteres& jeu,

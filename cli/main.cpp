@@ -1,8 +1,6 @@
 // caldrix-cli: the loggers and the recordings from the command line.
-#include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 
 #include "Aide.h"
 #include "Arguments.h"
@@ -49,18 +47,8 @@ void Sans_Notes_Qt(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(Sans_Notes_Qt);
-    // Only the report draws, with the graph control, on a screen of its own that nobody sees.
-    const bool dessin = argc > 1 && std::strcmp(argv[1], "report") == 0;
-    if (dessin && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    std::unique_ptr<QCoreApplication> programme;
-    if (dessin) {
-        programme = std::make_unique<QApplication>(argc, argv);
-    } else {
-        programme = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QCoreApplication& application = *programme;
+    // Every command, the reports included, needs Qt Core alone.
+    QCoreApplication application(argc, argv);
     // The parser's messages too are French, whatever the language of the session.
     Installer_Traduction_Qt(application);
     const Ou_Erreur<Arguments> arguments = Arguments::Lire(application.arguments().mid(1));

@@ -7,6 +7,7 @@
 #include "core/Dialogues.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
+#include "criteria/Evaluation.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Numeros_Graphe.h"
@@ -45,6 +46,13 @@ void Frm_Principal::Mnu_Rapport_Click() {
     contenu.parametres.seuil_bas = etat_.Seuil_Bas;
     contenu.parametres.plage = contenu.vue;
     contenu.edite_le = horloge_.Maintenant();
+    // The set the statistics window judges by, judged the same way: the page says what the
+    // window says.
+    if (const Frm_Statistiques* statistiques = Fenetre_Statistiques.Chargee()) {
+        if (const Criteres::Jeu_Criteres* jeu = statistiques->Jeu_Choisi())
+            contenu.criteres =
+                Criteres_Rapport{*jeu, Criteres::Evaluer_Enregistrement(etat_, *jeu)};
+    }
     // The file vouches for the figures only while nothing has changed the recording shown since
     // it was read from it or written to it.
     if (!etat_.Nom_Fichier.isEmpty()) {

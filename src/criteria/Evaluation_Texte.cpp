@@ -98,4 +98,8 @@ QString Ligne_Regle(const Evaluation& e, const Jeu_Criteres& jeu, const QString&
              Texte_Verdict(e.verdict));
 }
 
+QString Ligne_Limite(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite) {
+    return QStringLiteral("%1 : %2").arg(Libelle(e.regle), Texte_Limite(e, jeu, unite));
+}
+
 }  // namespace Criteres

@@ -10,5 +10,8 @@ namespace Criteres {
 
 // `unite`: the temperatures' unit, "°C" or "°F".
 QString Ligne_Regle(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite);
+// The rule and its limit alone, as a report lists the rules it judged by:
+// "Seuil haut : limite 90 °C, consecutif 5 min".
+QString Ligne_Limite(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite);
 
 }  // namespace Criteres

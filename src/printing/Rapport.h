@@ -1,17 +1,25 @@
 // The one-page report of a recording, to sign and file at an inspection: what logger, when, the
 // curves with the two thresholds, the figures, the cooking value when there is one, and a box
 // for the visa. An A4 page of vectors and texts (a PDF a reader can search and copy from),
-// made the same way by the desktop program and by caldrix-cli.
+// made the same way by the desktop program and by caldrix-cli. With a named set of acceptance
+// rules, each rule's value, limit and verdict, and the recording's verdict in framed capitals.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
+#include "criteria/Evaluation.h"
 #include "files/Resultats_Fichiers.h"
 #include "stats/Statistiques.h"
 
 struct Etat;
+
+// A set of rules and what it found on the whole recording (Criteres::Evaluer_Enregistrement).
+struct Criteres_Rapport {
+    Criteres::Jeu_Criteres jeu;
+    Criteres::Evaluation_Enregistrement evaluation;
+};
 
 struct Contenu_Rapport {
     const Etat* etat = nullptr;  // the recording; its thresholds are the ones drawn
@@ -24,6 +32,7 @@ struct Contenu_Rapport {
     QString remarque_fichier;
     std::optional<QString> cuisson;  // the cooking result line
     double edite_le = 0;
+    std::optional<Criteres_Rapport> criteres;  // no verdict without it
 };
 
 namespace Rapport {

@@ -100,6 +100,12 @@ TEST_F(Installation, LesProgrammesTournentSansLeDossierDeConstruction) {
         Lancer(Installe(u"bin/caldrix-cli"_s), {u"stats"_s, Fixture("four_7306.txt"), u"--json"_s});
     EXPECT_EQ(stats.code, 0) << stats.erreurs.toStdString();
     EXPECT_TRUE(stats.sortie.contains("\"mesures\"")) << stats.sortie.toStdString();
+    // The installed program draws a report with nothing but Qt Core.
+    const QString pdf = Installe(u"rapport.pdf"_s);
+    const Execution rapport = Lancer(Installe(u"bin/caldrix-cli"_s),
+                                     {u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf});
+    EXPECT_EQ(rapport.code, 0) << rapport.erreurs.toStdString();
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
 }
 
 TEST_F(Installation, LaCompletionInstalleeCompleteCommandesEtOptions) {

@@ -103,11 +103,17 @@ void Frm_Statistiques::Rafraichir() {
     adjustSize();
 }
 
-void Frm_Statistiques::Juger() {
+const Criteres::Jeu_Criteres* Frm_Statistiques::Jeu_Choisi() const {
     const int choix = Cmb_Criteres->currentIndex() - 1;
-    Lbl_Verdict->setVisible(choix >= 0);
-    if (choix < 0 || choix >= static_cast<int>(jeux_.size())) return;
-    const Criteres::Jeu_Criteres& jeu = jeux_[static_cast<std::size_t>(choix)];
+    if (choix < 0 || choix >= static_cast<int>(jeux_.size())) return nullptr;
+    return &jeux_[static_cast<std::size_t>(choix)];
+}
+
+void Frm_Statistiques::Juger() {
+    const Criteres::Jeu_Criteres* choisi = Jeu_Choisi();
+    Lbl_Verdict->setVisible(choisi != nullptr);
+    if (!choisi) return;
+    const Criteres::Jeu_Criteres& jeu = *choisi;
     const Criteres::Evaluation_Enregistrement e = Criteres::Evaluer_Enregistrement(etat_, jeu);
     int rangee = grille_->rowCount();
     const auto ligne = [&](const QString& texte) {

@@ -33,6 +33,8 @@ class Frm_Statistiques : public Fenetre_Chargeable {
     void Rafraichir();
     // The rows shown, "label\tvalue" (a message alone when it spans both columns).
     QStringList Lignes() const;
+    // The set chosen in "Critères", which the report judges by too; none for "(aucun)".
+    const Criteres::Jeu_Criteres* Jeu_Choisi() const;
 
     QComboBox* Cmb_Criteres;  // "(aucun)", then the sets of criteres.ini
     QLabel* Lbl_Verdict;

@@ -157,4 +157,19 @@ TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
     EXPECT_TRUE(lignes.contains(u"Critères « Four strict » (tout l'enregistrement)"_s));
     EXPECT_EQ(lignes.filter(u"Seuil haut"_s).filter(u"non conforme"_s).size(), 1)
         << lignes.join(u'\n').toStdString();
+
+    // "Rapport PDF" judges by the set the window shows, and by none with "(aucun)".
+    const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
+    banc.dialogues.reponses_fichiers = {rapport};
+    fenetre->Cmd_Rapport->click();
+    const QString page = Pages_PDF(rapport).join(u' ');
+    for (const QString& attendu :
+         {u"Critères « Four strict » (tout l'enregistrement)"_s,
+          u"Seuil haut : 4 min hors limite (limite 70 °C, instantane) : non conforme"_s,
+          u"NON CONFORME"_s})
+        EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
+    fenetre->Cmb_Criteres->setCurrentText(u"(aucun)"_s);
+    banc.dialogues.reponses_fichiers = {rapport};
+    fenetre->Cmd_Rapport->click();
+    EXPECT_FALSE(Pages_PDF(rapport).join(u' ').contains(u"CONFORME"_s));
 }

@@ -1,0 +1,117 @@
+// caldrix-cli study --report and report with a set of rules: the pages read back as a reader
+// would, with pdftotext.
+#include <QCryptographicHash>
+#include <QRegularExpression>
+
+#include "Cli_Test.h"
+#include "Lecture_PDF.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Rapport_Etude : public Cli_Test {
+  protected:
+    // Loggers L01, L02…: the even ones hold 72 °C for three minutes, the odd ones never reach
+    // it.
+    QStringList Charge(int nombre) {
+        QStringList fichiers;
+        for (int i = 1; i <= nombre; ++i) {
+            const QString identite = u"L%1"_s.arg(i, 2, 10, QLatin1Char('0'));
+            const std::vector<float> temperatures =
+                i % 2 == 0 ? std::vector<float>{60, 72, 73, 74, 70}
+                           : std::vector<float>{60, 65, 70, 71, 70 - 0.1f * i};
+            fichiers << Enregistrement_Essai(7306)
+                            .Identite(identite)
+                            .Temperatures(temperatures)
+                            .Ecrire(Chemin(identite + u".txt"_s));
+        }
+        return fichiers;
+    }
+    static QString Sha256(const QString& fichier) {
+        return QString::fromLatin1(
+            QCryptographicHash::hash(Octets(fichier), QCryptographicHash::Sha256).toHex());
+    }
+};
+
+}  // namespace
+
+// Each identity with its verdict on its row, each file's SHA-256, and the pages: one A4 page up to
+// 8 recordings, the table going on over a second page for 12.
+TEST_F(Rapport_Etude, ChaqueEnregistrementSonVerdictSonEmpreinteEtLesPages) {
+    const struct {
+        const char* nom;
+        int enregistrements;
+        int pages;
+    } cas[] = {{"8 enregistrements", 8, 1}, {"12 enregistrements", 12, 2}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const QStringList fichiers = Charge(c.enregistrements);
+        const QString pdf = Chemin(u"etude.pdf"_s);
+        const Execution e = Lancer(QStringList{u"study"_s} + fichiers +
+                                   QStringList{u"--process"_s, u"72"_s, u"--hold"_s, u"120"_s,
+                                               u"--report"_s, pdf, u"--force"_s});
+        EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
+        EXPECT_TRUE(e.sortie.endsWith(u"Rapport d'étude enregistré dans %1\n"_s.arg(pdf)));
+        const QStringList pages = Pages_PDF(pdf);
+        ASSERT_EQ(pages.size(), c.pages);
+        const QString texte = pages.join(u'\n');
+        for (int i = 1; i <= c.enregistrements; ++i) {
+            const QString identite = u"L%1"_s.arg(i, 2, 10, QLatin1Char('0'));
+            const QString verdict = i % 2 == 0 ? u"conforme"_s : u"non conforme"_s;
+            EXPECT_TRUE(
+                texte.contains(QRegularExpression(u"(?m)^ *%1 .* %2$"_s.arg(identite, verdict))))
+                << identite.toStdString() << " " << verdict.toStdString();
+            EXPECT_TRUE(texte.contains(Sha256(fichiers[i - 1]))) << identite.toStdString();
+        }
+        EXPECT_TRUE(texte.contains(u"(le plus froid)"_s));
+        EXPECT_TRUE(texte.contains(u"NON CONFORME"_s));
+        EXPECT_TRUE(texte.contains(u"Maintien : minimum 2 min à 72 °C"_s)) << "the rule's limit";
+        EXPECT_TRUE(pages.last().contains(u"page %1 / %1"_s.arg(c.pages)));
+        EXPECT_TRUE(pages.first().contains(u"Visa"_s));
+    }
+}
+
+// An existing file is replaced only with --force, and left as it was otherwise; standard output
+// stays one JSON object with --json.
+TEST_F(Rapport_Etude, UnFichierExistantNEstRemplaceQuAvecForce) {
+    const QStringList fichiers = Charge(2);
+    const QString pdf = Ecrire(u"etude.pdf"_s, "ancien");
+    const QStringList commande = QStringList{u"study"_s} + fichiers +
+                                 QStringList{u"--process"_s, u"72"_s,       u"--hold"_s, u"120"_s,
+                                             u"--json"_s,    u"--report"_s, pdf};
+    Execution e = Lancer(commande);
+    EXPECT_EQ(e.code, 3);
+    EXPECT_TRUE(
+        e.erreurs.contains(u"Le fichier existe déjà : %1 (--force pour le remplacer)"_s.arg(pdf)))
+        << e.erreurs.toStdString();
+    EXPECT_EQ(Octets(pdf), "ancien");
+
+    e = Lancer(commande + QStringList{u"--force"_s});
+    EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
+    EXPECT_FALSE(QJsonDocument::fromJson(e.sortie.toUtf8()).isNull()) << e.sortie.toStdString();
+    EXPECT_EQ(Pages_PDF(pdf).size(), 1);
+}
+
+// The one-page report judged by a named set: each rule's line, and the verdict in capitals.
+TEST_F(Rapport_Etude, LeRapportDUnePageAvecUnJeuDeCriteres) {
+    Ecrire(u"criteres.ini"_s, "[Four strict]\r\nseuil_haut = 70\r\nmkt = 90\r\n");
+    const QString pdf = Chemin(u"rapport.pdf"_s);
+    const Execution e = Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf,
+                                u"--criteria"_s, u"Four strict"_s});
+    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    const QStringList pages = Pages_PDF(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    const QString page = pages.first();
+    for (const QString& attendu :
+         {u"Critères « Four strict » (tout l'enregistrement)"_s,
+          u"Seuil haut : 4 min hors limite (limite 70 °C, instantane) : non conforme"_s,
+          u"MKT : 65.73 °C (maximum 90 °C) : conforme"_s, u"NON CONFORME"_s,
+          u"Seuil haut (70 °C)"_s})
+        EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
+    // Without a set, no verdict.
+    const Execution sans =
+        Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf, u"--force"_s});
+    ASSERT_EQ(sans.code, 0) << sans.erreurs.toStdString();
+    EXPECT_FALSE(Pages_PDF(pdf).join(u' ').contains(u"CONFORME"_s));
+}
