@@ -31,7 +31,9 @@ Ou_Erreur<QString> Lire_Unite(const Arguments& arguments) {
 
 bool Lire_Fichier(Etat& etat, const QString& fichier, const QString& unite, QByteArray* octets) {
     Import_Export::Defaut_Lecture defaut;
-    switch (Import_Export::Lecture_Fichier_Enreg(etat, fichier, octets, &defaut)) {
+    const Import_Export::Resultat_Lecture resultat =
+        Import_Export::Lecture_Fichier_Enreg(etat, fichier, octets, &defaut);
+    switch (resultat) {
         case Import_Export::Resultat_Lecture::Lu:
             etat.Unite = unite;
             if (Enregistrement_Incomplet(etat)) {
@@ -41,11 +43,8 @@ bool Lire_Fichier(Etat& etat, const QString& fichier, const QString& unite, QByt
             }
             return true;
         case Import_Export::Resultat_Lecture::Introuvable:
-            Console::Erreur(QStringLiteral("Nom de fichier introuvable (%1)").arg(fichier));
-            return false;
         case Import_Export::Resultat_Lecture::Incorrect:
-            Console::Erreur(
-                QStringLiteral("Fichier incorrect! (%1 : %2)").arg(fichier, defaut.Texte()));
+            Console::Erreur(Import_Export::Texte_Echec_Lecture(resultat, fichier, defaut));
             return false;
     }
     return false;

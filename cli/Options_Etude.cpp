@@ -199,10 +199,7 @@ Reussite_Ou_Erreur Appliquer_Options(const Arguments& a, Jeu_Criteres& jeu) {
     }
 
     if (const QString refus = Refus_Ensemble(jeu); !refus.isEmpty()) return Mauvais_Usage{refus};
-    const bool juge = jeu.seuil_haut || jeu.seuil_bas || jeu.hygro_haut || jeu.hygro_bas ||
-                      (jeu.maintien && jeu.maintien->duree_min_s) ||
-                      (jeu.cuisson && jeu.cuisson->minimum) || jeu.mkt_max || jeu.equilibrage_max_s;
-    if (!juge) {
+    if (!Juge_Une_Regle(jeu)) {
         // Nothing checked is nothing shown: such a study must not pass for "conforme".
         return Mauvais_Usage{QStringLiteral(
             "aucune règle à vérifier : --criteria NOM, ou --high, --low, --humidity-high, "

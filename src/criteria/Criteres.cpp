@@ -101,6 +101,12 @@ QString Refus_Mkt(float maximum) {
         .arg(Texte_Single(maximum), Plage(Limites::Temperature_Min, Limites::Temperature_Max));
 }
 
+bool Juge_Une_Regle(const Jeu_Criteres& jeu) {
+    return jeu.seuil_haut || jeu.seuil_bas || jeu.hygro_haut || jeu.hygro_bas ||
+           (jeu.maintien && jeu.maintien->duree_min_s) || (jeu.cuisson && jeu.cuisson->minimum) ||
+           jeu.mkt_max || jeu.equilibrage_max_s;
+}
+
 QString Refus_Ensemble(const Jeu_Criteres& jeu) {
     if (jeu.seuil_haut && jeu.seuil_bas && jeu.seuil_haut->limite < jeu.seuil_bas->limite) {
         return QStringLiteral("seuil haut %1 sous le seuil bas %2")

@@ -73,6 +73,11 @@ QString Refus_Maintien(const Regle_Maintien& regle);
 QString Refus_Cuisson(const Regle_Cuisson& regle);
 QString Refus_Mkt(float maximum);
 QString Refus_Duree(int64_t duree_s);
+// Whether the set judges anything: a process temperature without a minimum hold, or a cooking
+// calculation without a minimum, only gives figures. A set that judges nothing must not pass
+// for "conforme".
+bool Juge_Une_Regle(const Jeu_Criteres& jeu);
+
 // Why the rules of a set do not hold together (a high limit below the low one, an equilibrium
 // without a process temperature); empty when they do.
 QString Refus_Ensemble(const Jeu_Criteres& jeu);

@@ -1,5 +1,6 @@
 #include "criteria/Jeux_Criteres.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -240,6 +241,16 @@ QString Ligne_Seuil(const char* cle, const std::optional<Regle_Seuil>& s) {
 }
 
 }  // namespace
+
+std::vector<Jeu_Criteres> Jeux_Utilisables(Jeux_Lus lus) {
+    std::vector<Jeu_Criteres> jeux;
+    for (Jeu_Criteres& jeu : lus.jeux) {
+        const bool refuse = std::any_of(lus.defauts.begin(), lus.defauts.end(),
+                                        [&](const Defaut_Jeu& d) { return d.jeu == jeu.nom; });
+        if (!refuse) jeux.push_back(std::move(jeu));
+    }
+    return jeux;
+}
 
 Jeux_Lus Lecture_Contenu_Jeux(QByteArrayView octets) {
     const QString texte = Cp1252::Decode(octets);

@@ -43,6 +43,10 @@ struct Jeux_Lus {
 // keeps its first line; a set named twice keeps its first section; rules that do not hold
 // together are refused at the set's title line.
 Jeux_Lus Lecture_Contenu_Jeux(QByteArrayView octets);
+// The sets a window offers to judge with: those without a refused line, so that no verdict is
+// given without a rule the technician wrote.
+std::vector<Jeu_Criteres> Jeux_Utilisables(Jeux_Lus lus);
+
 // The file for these sets, in the layout above, under a short comment saying how to write it.
 QByteArray Contenu_Jeux(const std::vector<Jeu_Criteres>& jeux);
 

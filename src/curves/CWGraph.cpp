@@ -9,6 +9,7 @@
 #include "curves/Axe_Graphe.h"
 #include "curves/Curseur_Graphe.h"
 #include "curves/Graduation_Dates.h"
+#include "curves/Habillage_Graphe.h"
 #include "curves/Interaction_Graphe.h"
 #include "curves/Trace_Graphe.h"
 
@@ -20,13 +21,6 @@ T& Element(const std::array<std::unique_ptr<T>, N>& tableau, int numero) {
         throw std::out_of_range("numéro hors du graphe");
     }
     return *tableau[static_cast<std::size_t>(numero - 1)];
-}
-
-// Fonts sized in pixels of the graph rather than in points, so that the graph drawn on a page
-// (Dessiner) keeps its proportions whatever the printer's resolution.
-QFont En_Pixels(QFont police) {
-    if (police.pixelSize() <= 0) police.setPixelSize(qRound(police.pointSizeF() * 96.0 / 72.0));
-    return police;
 }
 
 const QColor Couleur_Temperature(0xc0, 0x39, 0x2b);
@@ -46,7 +40,8 @@ CWGraph::CWGraph(QWidget* parent)
     QFont police_legende = font();
     police_legende.setPointSizeF(10);
     police_legende.setBold(true);
-    legende_ = new QCPTextElement(trace_qcp_, QString(), En_Pixels(police_legende));
+    legende_ =
+        new QCPTextElement(trace_qcp_, QString(), Habillage_Graphe::En_Pixels(police_legende));
     trace_qcp_->plotLayout()->insertRow(0);
     trace_qcp_->plotLayout()->addElement(0, 0, legende_);
 
@@ -63,23 +58,7 @@ CWGraph::CWGraph(QWidget* parent)
 }
 
 void CWGraph::Construire_Legende() {
-    // Under the plot area, in one row, so that it never hides a curve.
-    QCPLegend* legende = trace_qcp_->legend;
-    trace_qcp_->axisRect()->insetLayout()->take(legende);
-    trace_qcp_->axisRect()->insetLayout()->simplify();
-    auto* rangee = new QCPLayoutGrid;
-    trace_qcp_->plotLayout()->addElement(2, 0, rangee);
-    trace_qcp_->plotLayout()->setRowStretchFactor(2, 0.001);
-    // Centred: empty cells on both sides take the room the legend does not need.
-    rangee->addElement(0, 0, new QCPLayoutElement(trace_qcp_));
-    rangee->addElement(0, 1, legende);
-    rangee->addElement(0, 2, new QCPLayoutElement(trace_qcp_));
-    rangee->setColumnStretchFactors({1, 0.001, 1});
-    legende->setFillOrder(QCPLayoutGrid::foColumnsFirst);
-    legende->setBorderPen(Qt::NoPen);
-    legende->setBrush(Qt::NoBrush);
-    legende->setFont(En_Pixels(legende->font()));
-    legende->setVisible(true);
+    Habillage_Graphe::Legende_Sous_Trace(*trace_qcp_);
 }
 
 void CWGraph::Preparer_Dessin() {
@@ -87,15 +66,8 @@ void CWGraph::Preparer_Dessin() {
     Mettre_A_Jour_Legende();
 }
 
-// Room for the labels at both ends of the time axis, and as many labels as fit between.
 void CWGraph::Espacer_Dates() {
-    QCPAxisRect* zone = trace_qcp_->axisRect();
-    const QFontMetricsF mesure(trace_qcp_->xAxis->tickLabelFont());
-    const QMargins marges = zone->margins();
-    const double largeur_axe = trace_qcp_->width() - marges.left() - marges.right();
-    dates_->Disposer(largeur_axe, mesure);
-    const int demi_label = qCeil(dates_->Largeur_Label() / 2);
-    zone->setMinimumMargins(QMargins(demi_label, 15, demi_label, 15));
+    Habillage_Graphe::Espacer_Dates(*trace_qcp_, *dates_);
 }
 
 // A plot is in the legend while it is shown with points on it.
@@ -133,12 +105,8 @@ void CWGraph::Construire_Axes() {
                                             Axe_Graphe::Nature::Valeur);
     axes_[2] = std::make_unique<Axe_Graphe>(second, QStringLiteral("YAxis-Hygro"),
                                             Axe_Graphe::Nature::Valeur);
-    for (const auto& axe : axes_) {
-        QCPAxis* qcp = axe->Axe_QCP();
-        qcp->grid()->setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 0, Qt::DotLine));
-        qcp->setLabelFont(En_Pixels(qcp->labelFont()));
-        qcp->setTickLabelFont(En_Pixels(qcp->tickLabelFont()));
-    }
+    for (const auto& axe : axes_)
+        Habillage_Graphe::Habiller_Axe(*axe->Axe_QCP());
 }
 
 void CWGraph::Construire_Traces() {

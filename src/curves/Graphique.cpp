@@ -11,10 +11,8 @@
 #include "curves/Numeros_Graphe.h"
 #include "curves/Trace_Graphe.h"
 
-namespace {
+namespace Graphique {
 
-// The program's margin: 0.2 × | |minimum| + maximum |, first below, then above with the new
-// minimum.
 void Elargir(Axe_Graphe& axe) {
     const double bas = axe.Minimum();
     const double haut = axe.Maximum();
@@ -22,10 +20,6 @@ void Elargir(Axe_Graphe& axe) {
     const double nouveau_bas = axe.Minimum();
     axe.Definir_Maximum(haut + 0.2 * std::abs(std::abs(nouveau_bas) + haut));
 }
-
-}  // namespace
-
-namespace Graphique {
 
 void Init_Graphique(CWGraph& graphe, double maintenant) {
     graphe.Definir_Longueur_Graphe(Nb_Mesures_Max);

@@ -5,6 +5,7 @@
 // counts two values per record, so R = Nb_Mesures / 2 records are drawn (halves to even).
 #pragma once
 
+class Axe_Graphe;
 class CWGraph;
 struct Etat;
 
@@ -21,6 +22,10 @@ void Affiche_Courbes(const Etat& etat, CWGraph& graphe);
 // with a margin of 0.2 × | |minimum| + maximum | below, then above (20 and 80 give 0 and 96).
 // Nothing happens unless 1 <= Nb_Mesures <= 16000.
 void Mise_Echelle(const Etat& etat, CWGraph& graphe);
+
+// The program's margin around a value axis fitted to its curves: 0.2 × | |minimum| + maximum |,
+// first below, then above with the new minimum.
+void Elargir(Axe_Graphe& axe);
 
 // Draws the running cooking value held in Humidite as plot 2, on axis 3 from 0.
 void Affiche_Courbe_Cuisson(const Etat& etat, CWGraph& graphe);

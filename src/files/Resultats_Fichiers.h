@@ -26,6 +26,11 @@ struct Defaut_Lecture {
     QString Texte() const;
 };
 
+// The message for a recordings file that could not be read, naming it: "Nom de fichier
+// introuvable (X)", "Fichier incorrect! (X : ligne 14 : « 2x,5 » n'est pas une température)".
+QString Texte_Echec_Lecture(Resultat_Lecture resultat, const QString& fichier,
+                            const Defaut_Lecture& defaut);
+
 // Why a file could not be written.
 enum class Cause_Ecriture {
     Aucune,

@@ -121,6 +121,14 @@ QString Defaut_Lecture::Texte() const {
     return ligne > 0 ? QStringLiteral("ligne %1 : %2").arg(QString::number(ligne), raison) : raison;
 }
 
+QString Texte_Echec_Lecture(Resultat_Lecture resultat, const QString& fichier,
+                            const Defaut_Lecture& defaut) {
+    if (resultat == Resultat_Lecture::Introuvable) {
+        return QStringLiteral("Nom de fichier introuvable (%1)").arg(fichier);
+    }
+    return QStringLiteral("Fichier incorrect! (%1 : %2)").arg(fichier, defaut.Texte());
+}
+
 QString Texte_Cause(Cause_Ecriture cause) {
     switch (cause) {
         case Cause_Ecriture::Aucune:

@@ -8,13 +8,6 @@ namespace {
 
 const QString Pourcent = QStringLiteral(" %Hr");
 
-QString Decimales(double valeur, int decimales) {
-    QString texte = QString::number(valeur, 'f', decimales);
-    // A value just below zero rounded to zero is zero, not "-0.0".
-    if (texte.startsWith(QLatin1Char('-')) && texte.toDouble() == 0) texte.remove(0, 1);
-    return texte;
-}
-
 QString Deux_Chiffres(uint64_t n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
@@ -29,9 +22,9 @@ void Ajouter_Serie(QList<Ligne>& lignes, const Serie& s, const QString& nom, con
     lignes.append({QStringLiteral("… le"), Texte_Date_Heure(s.min_date)});
     lignes.append({nom + QStringLiteral(" maximale"), Texte_Single(s.max) + unite});
     lignes.append({QStringLiteral("… le"), Texte_Date_Heure(s.max_date)});
-    lignes.append({nom + QStringLiteral(" moyenne"), Decimales(s.moyenne, 1) + unite});
+    lignes.append({nom + QStringLiteral(" moyenne"), Texte_Decimales(s.moyenne, 1) + unite});
     lignes.append(
-        {QStringLiteral("Écart type (%1)").arg(feminin), Decimales(s.ecart_type, 2) + unite});
+        {QStringLiteral("Écart type (%1)").arg(feminin), Texte_Decimales(s.ecart_type, 2) + unite});
 }
 
 QString Texte_Duree_Connue(const std::optional<int64_t>& secondes) {
@@ -56,6 +49,13 @@ void Ajouter_Seuil(QList<Ligne>& lignes, const Hors_Seuil& h, const QString& cot
 }
 
 }  // namespace
+
+QString Texte_Decimales(double valeur, int decimales) {
+    QString texte = QString::number(valeur, 'f', decimales);
+    // A value just below zero rounded to zero is zero, not "-0.0".
+    if (texte.startsWith(QLatin1Char('-')) && texte.toDouble() == 0) texte.remove(0, 1);
+    return texte;
+}
 
 QString Texte_Duree(int64_t duree) {
     // A recording pasted out of order can end before it starts.
@@ -110,7 +110,7 @@ QList<Ligne> Lignes_Statistiques(const Resultat& r) {
         QStringLiteral(" (ΔH = %1 kJ/mol)").arg(QString::number(p.delta_h, 'g', 15));
     lignes.append(
         {QStringLiteral("Température cinétique moyenne (MKT)"),
-         (r.mkt ? Decimales(*r.mkt, 1) + Degres : QStringLiteral("incalculable")) + delta_h});
+         (r.mkt ? Texte_Decimales(*r.mkt, 1) + Degres : QStringLiteral("incalculable")) + delta_h});
     lignes.append(seuil_haut);
     lignes.append(seuil_bas);
     if (r.au_dessus) {

@@ -21,6 +21,9 @@ struct Ligne {
 // one decimal, the standard deviation to two (it is often below a tenth).
 QList<Ligne> Lignes_Statistiques(const Resultat& resultat);
 
+// A number with this many decimals, "0.0" rather than "-0.0" for a value just below zero.
+QString Texte_Decimales(double valeur, int decimales);
+
 // A duration exact to the second, never rounded: below a minute "45 s"; beyond, from the
 // largest unit that is not zero down to the minutes, in days (j), hours (h) and minutes (min),
 // with the seconds only when there are some. Minutes and seconds after a larger unit have two

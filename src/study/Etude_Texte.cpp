@@ -38,6 +38,20 @@ void Ajouter_Enregistrement(QStringList& lignes, const Enregistrement& e, const 
 
 }  // namespace
 
+QString Ligne_Equilibrage(const Resultat& r, const Jeu_Criteres& jeu, const QString& unite) {
+    const QString pourquoi =
+        r.enregistrements.size() < 2 ? QStringLiteral("il faut plusieurs enregistrements")
+        : !jeu.maintien              ? QStringLiteral("pas de température de process dans les "
+                                                      "critères")
+                        : QStringLiteral("un logger n'a jamais atteint la température de process");
+    if (r.equilibrage) {
+        return Ligne_Regle(*r.equilibrage, jeu, unite) +
+               (r.equilibrage_s ? QString() : QStringLiteral(" (%1)").arg(pourquoi));
+    }
+    if (r.equilibrage_s) return QStringLiteral("Équilibrage : ") + Texte_Duree(*r.equilibrage_s);
+    return QStringLiteral("Équilibrage : ") + pourquoi;
+}
+
 QStringList Lignes_Etude(const Resultat& r, const Jeu_Criteres& jeu, const QString& unite) {
     QStringList lignes;
     lignes << QStringLiteral("Étude de %1 enregistrement%2%3 : %4")
@@ -47,16 +61,8 @@ QStringList Lignes_Etude(const Resultat& r, const Jeu_Criteres& jeu, const QStri
                        Texte_Verdict(r.verdict));
     for (const Enregistrement& e : r.enregistrements)
         Ajouter_Enregistrement(lignes, e, jeu, unite);
-    if (r.equilibrage) {
-        lignes << Ligne_Regle(*r.equilibrage, jeu, unite) +
-                      (r.enregistrements.size() < 2
-                           ? QStringLiteral(" (il faut plusieurs enregistrements)")
-                       : r.equilibrage_s ? QString()
-                                         : QStringLiteral(" (un logger n'a jamais atteint la "
-                                                          "température de process)"));
-    } else if (r.equilibrage_s) {
-        lignes << QStringLiteral("Équilibrage : ") + Texte_Duree(*r.equilibrage_s);
-    }
+    // Without Tp there is no equilibrium to speak of.
+    if (r.equilibrage || r.equilibrage_s) lignes << Ligne_Equilibrage(r, jeu, unite);
     if (r.plus_froid) {
         const Enregistrement& e = r.enregistrements[*r.plus_froid];
         lignes << QStringLiteral("Le plus froid : %1 (%2)").arg(e.identite, e.fichier);

@@ -13,4 +13,9 @@ namespace Etude {
 QStringList Lignes_Etude(const Resultat& resultat, const Criteres::Jeu_Criteres& jeu,
                          const QString& unite);
 
+// The study's equilibrium: its rule's line when the set judges it, else the time alone, or why
+// there is none ("Équilibrage : il faut plusieurs enregistrements").
+QString Ligne_Equilibrage(const Resultat& resultat, const Criteres::Jeu_Criteres& jeu,
+                          const QString& unite);
+
 }  // namespace Etude

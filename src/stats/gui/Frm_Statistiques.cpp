@@ -6,13 +6,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "controls/Controles.h"
 #include "core/Etat.h"
 #include "criteria/Evaluation.h"
 #include "criteria/Evaluation_Texte.h"
-#include "criteria/Jeux_Criteres.h"
+#include "criteria/gui/Choix_Criteres.h"
 #include "curves/Axe_Graphe.h"
 #include "curves/CWGraph.h"
 #include "curves/Numeros_Graphe.h"
@@ -51,19 +50,8 @@ Frm_Statistiques::Frm_Statistiques(const Etat& etat, const CWGraph& graphe,
 }
 
 void Frm_Statistiques::Form_Load() {
-    // The sets as criteres.ini holds them now; a set with a refused line is not offered, so
-    // that no verdict is given without a rule the technician wrote.
-    Criteres::Jeux_Lus lus;
-    Criteres::Lecture_Jeux(lus);
-    Cmb_Criteres->addItem(QStringLiteral("(aucun)"));
-    for (Criteres::Jeu_Criteres& jeu : lus.jeux) {
-        const bool refuse =
-            std::any_of(lus.defauts.begin(), lus.defauts.end(),
-                        [&](const Criteres::Defaut_Jeu& d) { return d.jeu == jeu.nom; });
-        if (refuse) continue;
-        Cmb_Criteres->addItem(jeu.nom);
-        jeux_.push_back(std::move(jeu));
-    }
+    // The sets as criteres.ini holds them now.
+    jeux_ = Choix_Criteres::Remplir(*Cmb_Criteres);
     Rafraichir();
     Centrer_Sur_Ecran();
 }
@@ -126,15 +114,9 @@ void Frm_Statistiques::Juger() {
     if (e.incomplet) ligne(QStringLiteral("Enregistrement ") + *e.incomplet);
     for (const Criteres::Evaluation& r : e.regles)
         ligne(Criteres::Ligne_Regle(r, jeu, Unite_Temperature(etat_.Unite)));
-    // Capitals and a frame: the verdict reads the same without its colour.
-    const QString verdict = Criteres::Texte_Verdict(e.verdict).toUpper();
-    const char* couleur = e.verdict == Criteres::Verdict::Conforme       ? "#1b7a2f"
-                          : e.verdict == Criteres::Verdict::Non_Conforme ? "#b3261e"
-                                                                         : "#8a5a00";
-    Lbl_Verdict->setText(verdict);
-    Lbl_Verdict->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold; color: %1; "
-                                              "border: 3px solid %1; padding: 4px;")
-                                   .arg(QLatin1String(couleur)));
+    const QString verdict = Choix_Criteres::Afficher_Verdict(
+        *Lbl_Verdict,
+        Criteres::Juge_Une_Regle(jeu) ? std::optional(e.verdict) : std::nullopt);
     lignes_ << QStringLiteral("Verdict\t") + verdict;
 }
 
