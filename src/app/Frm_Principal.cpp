@@ -9,6 +9,7 @@
 #include "logger/gui/Frm_Download.h"
 #include "logger/gui/Frm_UpLoad.h"
 #include "stats/gui/Frm_Statistiques.h"
+#include "study/gui/Frm_Etude.h"
 #include "table/Frm_Num_Data.h"
 #include "tools/Frm_Outils.h"
 
@@ -117,6 +118,9 @@ void Frm_Principal::Connecter_Menus() {
     connect(Mnu_Ouvrir, &QAction::triggered, this, &Frm_Principal::Mnu_Ouvrir_Click);
     connect(Mnu_Archives, &QAction::triggered, this, &Frm_Principal::Mnu_Archives_Click);
     connect(Mnu_Criteres, &QAction::triggered, this, &Frm_Principal::Mnu_Criteres_Click);
+    connect(Mnu_Nouvelle_Etude, &QAction::triggered, this,
+            &Frm_Principal::Mnu_Nouvelle_Etude_Click);
+    connect(Mnu_Ouvrir_Etude, &QAction::triggered, this, &Frm_Principal::Mnu_Ouvrir_Etude_Click);
     connect(Mnu_Save_All, &QAction::triggered, this, &Frm_Principal::Mnu_Save_All_Click);
     connect(Mnu_Save_Select, &QAction::triggered, this, &Frm_Principal::Mnu_Save_Select_Click);
     connect(Mnu_Calcul, &QAction::triggered, this, &Frm_Principal::Mnu_Calcul_Click);
@@ -239,6 +243,7 @@ void Frm_Principal::Decharger_Fenetres() {
     Fenetre_Statistiques.Decharger_Fin_Programme();
     Fenetre_Archives.Decharger_Fin_Programme();
     Fenetre_Criteres.Decharger_Fin_Programme();
+    Fenetre_Etude.Decharger_Fin_Programme();
 }
 
 void Frm_Principal::Txt_Commentaire_Change() {

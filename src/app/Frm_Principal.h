@@ -15,6 +15,7 @@ class Frm_Criteres;
 class Frm_Calcul;
 class Frm_Choix_Comm;
 class Frm_Download;
+class Frm_Etude;
 class Frm_Num_Data;
 class Frm_Outils;
 class Frm_Patientez;
@@ -68,6 +69,9 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     void Ouvrir_Enregistrement(const QString& nom, const QString& unite = QString());
     void Mnu_Archives_Click();
     void Mnu_Criteres_Click();
+    // Studies of several recordings (Frm_Principal_Etude.cpp).
+    void Mnu_Nouvelle_Etude_Click();
+    void Mnu_Ouvrir_Etude_Click();
     void Sauvegarde_Enreg();
     void Mnu_Save_All_Click();
     void Mnu_Save_Select_Click();
@@ -117,6 +121,7 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     Fenetre<Frm_Statistiques> Fenetre_Statistiques;
     Fenetre<Frm_Archives> Fenetre_Archives;
     Fenetre<Frm_Criteres> Fenetre_Criteres;
+    Fenetre<Frm_Etude> Fenetre_Etude;
     // The last cooking value computed: it outlives the cooking window.
     Maximum_Cuisson Resultat_Cuisson;
 

@@ -35,6 +35,10 @@ void Menu_Principal::Construire_Menus(QMenuBar& barre) {
     Mnu_Ouvrir = Entree(*Mnu_Fichier, "Mnu_Ouvrir", QStringLiteral("&Ouvrir"));
     Mnu_Archives = Entree(*Mnu_Fichier, "Mnu_Archives", QStringLiteral("&Archives"));
     Mnu_Criteres = Entree(*Mnu_Fichier, "Mnu_Criteres", QStringLiteral("&Critères d'acceptation…"));
+    Mnu_Nouvelle_Etude =
+        Entree(*Mnu_Fichier, "Mnu_Nouvelle_Etude", QStringLiteral("&Nouvelle étude…"));
+    Mnu_Ouvrir_Etude =
+        Entree(*Mnu_Fichier, "Mnu_Ouvrir_Etude", QStringLiteral("Ouvrir une é&tude…"));
     Mnu_Sauvegarder = Sous_Menu(*Mnu_Fichier, "Mnu_Sauvegarder", QStringLiteral("&Sauvegarder"));
     Mnu_Save_All = Entree(*Mnu_Sauvegarder, "Mnu_Save_All", QStringLiteral("&Tout les points"));
     Mnu_Save_Select = Entree(*Mnu_Sauvegarder, "Mnu_Save_Select", QStringLiteral("&La sélection"));

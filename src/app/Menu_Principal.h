@@ -13,6 +13,8 @@ struct Menu_Principal {
     QAction* Mnu_Ouvrir = nullptr;
     QAction* Mnu_Archives = nullptr;
     QAction* Mnu_Criteres = nullptr;
+    QAction* Mnu_Nouvelle_Etude = nullptr;
+    QAction* Mnu_Ouvrir_Etude = nullptr;
     QMenu* Mnu_Sauvegarder = nullptr;
     QAction* Mnu_Save_All = nullptr;
     QAction* Mnu_Save_Select = nullptr;

@@ -41,8 +41,9 @@ void Ajouter_Enregistrement(QStringList& lignes, const Enregistrement& e, const 
 QString Ligne_Equilibrage(const Resultat& r, const Jeu_Criteres& jeu, const QString& unite) {
     const QString pourquoi =
         r.enregistrements.size() < 2 ? QStringLiteral("il faut plusieurs enregistrements")
-        : !jeu.maintien              ? QStringLiteral("pas de température de process dans les "
-                                                      "critères")
+        : !jeu.maintien              ? QStringLiteral(
+                                           "pas de température de process dans les "
+                                                        "critères")
                         : QStringLiteral("un logger n'a jamais atteint la température de process");
     if (r.equilibrage) {
         return Ligne_Regle(*r.equilibrage, jeu, unite) +

@@ -15,9 +15,8 @@ Ou_Erreur<Piece_Chargee> Charger_Piece(const QString& fichier, const QByteArray&
     Import_Export::Defaut_Lecture defaut;
     if (Import_Export::Lecture_Contenu_Enreg(*piece.etat, octets, &defaut) !=
         Import_Export::Resultat_Lecture::Lu) {
-        return Ou_Erreur<Piece_Chargee>::Echec(
-            Import_Export::Texte_Echec_Lecture(Import_Export::Resultat_Lecture::Incorrect,
-                                               QDir::toNativeSeparators(fichier), defaut));
+        return Ou_Erreur<Piece_Chargee>::Echec(Import_Export::Texte_Echec_Lecture(
+            Import_Export::Resultat_Lecture::Incorrect, QDir::toNativeSeparators(fichier), defaut));
     }
     piece.etat->Nom_Fichier = fichier;
     piece.etat->Unite = unite;

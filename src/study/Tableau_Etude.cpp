@@ -21,10 +21,10 @@ QString Texte_Cuisson(const Criteres::Jeu_Criteres& jeu, const std::optional<int
 }  // namespace
 
 QStringList Titres_Tableau() {
-    return {QStringLiteral("Logger"),  QStringLiteral("Début"),    QStringLiteral("Fin"),
-            QStringLiteral("Min"),     QStringLiteral("Max"),      QStringLiteral("Moyenne"),
+    return {QStringLiteral("Logger"),   QStringLiteral("Début"),    QStringLiteral("Fin"),
+            QStringLiteral("Min"),      QStringLiteral("Max"),      QStringLiteral("Moyenne"),
             QStringLiteral("Atteinte"), QStringLiteral("Maintien"), QStringLiteral("Cuisson"),
-            QStringLiteral("Verdict"), QStringLiteral("Fichier")};
+            QStringLiteral("Verdict"),  QStringLiteral("Fichier")};
 }
 
 QStringList Cellules_Tableau(const Etat& etat, const Resultat& resultat, std::size_t rang,

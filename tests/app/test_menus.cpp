@@ -139,8 +139,8 @@ TEST(Menus, LibellesDesMenus) {
         return t.join(u", "_s);
     };
     EXPECT_EQ(arbre(f.menuBar()->actions()),
-              u"Fichier [Ouvrir, Archives, Critères d'acceptation…, "
-              "Sauvegarder [Tout les points, La sélection], Quitter], "
+              u"Fichier [Ouvrir, Archives, Critères d'acceptation…, Nouvelle étude…, "
+              "Ouvrir une étude…, Sauvegarder [Tout les points, La sélection], Quitter], "
               "Programmation, Téléchargement, Tableau, Calcul, Outils, Statistiques, "
               "Impression [Graphique, Numérique, Rapport PDF], Comm, ? [Manuel, A propos]"_s);
     EXPECT_EQ(f.StatusBar->Texte(), u"Communication en cours"_s);

@@ -24,6 +24,9 @@ class Dialogues_Scriptes : public Dialogues {
     // unless a standing answer is set (benchmarks repeat the same command).
     QList<bool> reponses_questions;
     QStringList reponses_fichiers;
+    // Answers of the dialogs that open several files at once; with none left, such a dialog
+    // takes one answer of reponses_fichiers.
+    QList<QStringList> reponses_plusieurs_fichiers;
     std::optional<bool> reponse_permanente;
     std::optional<QString> fichier_permanent;
 
@@ -48,6 +51,12 @@ class Dialogues_Scriptes : public Dialogues {
     }
     QString Fichier_Ouvrir(const Choix_Fichier& choix) override {
         return Fichier(QStringLiteral("ouvrir"), choix);
+    }
+    QStringList Fichiers_Ouvrir(const Choix_Fichier& choix) override {
+        if (reponses_plusieurs_fichiers.isEmpty()) return Dialogues::Fichiers_Ouvrir(choix);
+        affichages.append({QStringLiteral("ouvrir"), choix.Titre, Icone::Aucune});
+        dialogues_fichiers.append(choix);
+        return reponses_plusieurs_fichiers.takeFirst();
     }
     QString Fichier_Sauvegarder(const Choix_Fichier& choix) override {
         return Fichier(QStringLiteral("sauvegarder"), choix);

@@ -115,8 +115,7 @@ void Frm_Statistiques::Juger() {
     for (const Criteres::Evaluation& r : e.regles)
         ligne(Criteres::Ligne_Regle(r, jeu, Unite_Temperature(etat_.Unite)));
     const QString verdict = Choix_Criteres::Afficher_Verdict(
-        *Lbl_Verdict,
-        Criteres::Juge_Une_Regle(jeu) ? std::optional(e.verdict) : std::nullopt);
+        *Lbl_Verdict, Criteres::Juge_Une_Regle(jeu) ? std::optional(e.verdict) : std::nullopt);
     lignes_ << QStringLiteral("Verdict\t") + verdict;
 }
 

@@ -55,9 +55,8 @@ void Frm_Etude::Construire_Commandes() {
         Bouton(this, QStringLiteral("Ajouter depuis les archives…"), "Btn_Ajouter_Archive");
     Btn_Retirer = Bouton(this, QStringLiteral("Retirer"), "Btn_Retirer");
     Cmb_Criteres = Controles::Nouveau<QComboBox>(this, "Cmb_Criteres");
-    for (QWidget* w : {static_cast<QWidget*>(Btn_Ajouter_Fichiers), Btn_Ajouter_Archive,
-                       Btn_Retirer})
-        haut->addWidget(w);
+    for (QPushButton* b : {Btn_Ajouter_Fichiers, Btn_Ajouter_Archive, Btn_Retirer})
+        haut->addWidget(b);
     haut->addStretch();
     haut->addWidget(new QLabel(QStringLiteral("Critères :"), this));
     haut->addWidget(Cmb_Criteres, 1);
@@ -71,9 +70,9 @@ void Frm_Etude::Construire_Commandes() {
     Lbl_Curseur = Controles::Nouveau<QLabel>(this, "Lbl_Curseur");
     Lbl_Curseur->setWordWrap(true);
     Lbl_Curseur->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    for (QWidget* w : {static_cast<QWidget*>(Chk_Curseur), Chk_Pan,
-                       static_cast<QWidget*>(Btn_Zoom_Initial)})
-        outils->addWidget(w);
+    outils->addWidget(Chk_Curseur);
+    outils->addWidget(Chk_Pan);
+    outils->addWidget(Btn_Zoom_Initial);
     outils->addWidget(Lbl_Curseur, 1);
 
     Tbl_Etude = Controles::Nouveau<QTableWidget>(this, "Tbl_Etude");
@@ -204,8 +203,9 @@ bool Frm_Etude::Ajouter(const QString& fichier, const QByteArray& octets, const 
 
 void Frm_Etude::Btn_Ajouter_Archive_Click() {
     Frm_Choix_Archives& choix = choix_archives_->Charger(
-        dialogues_, [this](const QString& fichier, const QByteArray& octets,
-                           const QString& unite) { return Ajouter(fichier, octets, unite); });
+        dialogues_, [this](const QString& fichier, const QByteArray& octets, const QString& unite) {
+            return Ajouter(fichier, octets, unite);
+        });
     choix.show();
     choix.raise();
 }
@@ -220,8 +220,8 @@ void Frm_Etude::Btn_Retirer_Click() {
 void Frm_Etude::Recharger() {
     std::vector<Graphe_Superposition::Courbe> courbes;
     for (const Etude::Piece_Chargee& p : pieces_) {
-        courbes.push_back({p.etat->Identite_Logger + (p.modifiee ? Marque_Modifiee : QString()),
-                           p.etat.get()});
+        courbes.push_back(
+            {p.etat->Identite_Logger + (p.modifiee ? Marque_Modifiee : QString()), p.etat.get()});
     }
     Graphe_Etude->Afficher(courbes, Unite());
     Juger();
@@ -274,8 +274,9 @@ void Frm_Etude::Remplir_Tableau(const Criteres::Jeu_Criteres& jeu, bool juge) {
 void Frm_Etude::Lire_Curseur() {
     const std::optional<double> instant = Graphe_Etude->Curseur();
     if (!instant || pieces_.empty()) {
-        Lbl_Curseur->setText(QStringLiteral("Cochez « Curseur » et cliquez sur le graphique pour "
-                                            "lire chaque courbe à un instant."));
+        Lbl_Curseur->setText(
+            QStringLiteral("Cochez « Curseur » et cliquez sur le graphique pour "
+                           "lire chaque courbe à un instant."));
         return;
     }
     QStringList valeurs;

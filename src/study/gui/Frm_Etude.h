@@ -22,8 +22,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-template <typename T>
-class Fenetre;
 
 namespace Etude {
 struct Etude_Gardee;

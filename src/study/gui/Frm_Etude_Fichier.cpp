@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "core/Dialogues.h"
+#include "core/Etat.h"
 #include "core/Horloge.h"
 #include "files/Fichiers_Disque.h"
 #include "study/Fichier_Etude.h"

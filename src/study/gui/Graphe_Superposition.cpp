@@ -88,8 +88,7 @@ void Graphe_Superposition::Definir_Mode(int mode) {
 QStringList Graphe_Superposition::Legende() const {
     QStringList noms;
     for (int i = 0; i < trace_qcp_->legend->itemCount(); ++i) {
-        if (auto* element =
-                qobject_cast<QCPPlottableLegendItem*>(trace_qcp_->legend->item(i))) {
+        if (auto* element = qobject_cast<QCPPlottableLegendItem*>(trace_qcp_->legend->item(i))) {
             noms << element->plottable()->name();
         }
     }

@@ -1,0 +1,184 @@
+// "Nouvelle étude…": recordings files added through the window's buttons, judged by a set of
+// criteres.ini, kept in a study file and reopened after one of them was edited. The three hams
+// are the manual's worked example, whose figures were checked by hand there.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "Banc_Programme.h"
+#include "archive/Archive.h"
+#include "study/Tableau_Etude.h"
+#include "study/gui/Frm_Choix_Archives.h"
+#include "study/gui/Frm_Etude.h"
+#include "study/gui/Graphe_Superposition.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const double Six_Heures = Date_Depuis_Civil(2026, 12, 8, 6, 0, 0);
+
+// Their core temperatures, a minute apart from 06:00.
+const std::vector<float> Jambon1 = {20, 35,   48, 58,   65, 70,   72.5, 73.4, 73.8,
+                                    74, 74.1, 74, 73.9, 74, 73.8, 60,   45,   30};
+const std::vector<float> Jambon2 = {20,   32,   44, 54,   62,   68,   71, 72.3, 73.1,
+                                    73.6, 73.9, 74, 73.8, 73.9, 73.7, 61, 46,   31};
+const std::vector<float> Jambon3 = {20,   30, 40,   50,   58,   64,   68, 70.5, 71.8,
+                                    72.4, 73, 73.2, 73.1, 72.8, 72.1, 58, 44,   30};
+
+class FenetreEtude : public ::testing::Test {
+  protected:
+    FenetreEtude() : f(banc.Construire()) {
+        banc.Installer(3);
+        QFile criteres(banc.Chemin(u"criteres.ini"_s));
+        EXPECT_TRUE(criteres.open(QIODevice::WriteOnly));
+        criteres.write(
+            "[Four 2]\r\nseuil_haut = 76 consecutif 120\r\nmaintien = 72 300\r\n"
+            "cuisson = pasteurisation 20\r\nequilibrage = 180\r\n"
+            "[Reperes]\r\nmaintien = 72\r\n");
+        criteres.close();
+        f.show();
+    }
+    QString Jambon(const QString& nom, const std::vector<float>& temperatures) {
+        return Enregistrement_Essai()
+            .Identite(nom)
+            .Debut(Six_Heures)
+            .Temperatures(temperatures)
+            .Ecrire(banc.Chemin(u"Sauvegardes/"_s + nom.toLower() + u".txt"_s));
+    }
+    Frm_Etude& Ouvrir() {
+        f.Mnu_Nouvelle_Etude->trigger();
+        Frm_Etude* e = f.Fenetre_Etude.Chargee();
+        EXPECT_TRUE(e && e->isVisible() && !e->isModal());
+        return *e;
+    }
+    // JAMBON1 and JAMBON3 added in one go, judged by "Four 2".
+    Frm_Etude& Deux_Jambons() {
+        Frm_Etude& e = Ouvrir();
+        banc.dialogues.reponses_plusieurs_fichiers = {
+            {Jambon(u"JAMBON1"_s, Jambon1), Jambon(u"JAMBON3"_s, Jambon3)}};
+        e.Btn_Ajouter_Fichiers->click();
+        e.Cmb_Criteres->setCurrentText(u"Four 2"_s);
+        return e;
+    }
+    static QStringList Colonne(const Frm_Etude& e, int colonne) {
+        QStringList textes;
+        for (int r = 0; r < e.Tbl_Etude->rowCount(); ++r)
+            textes << e.Tbl_Etude->item(r, colonne)->text();
+        return textes;
+    }
+
+    Banc_Programme banc;
+    Frm_Principal& f;
+};
+
+}  // namespace
+
+TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
+    Frm_Etude& e = Deux_Jambons();
+    EXPECT_EQ(banc.dialogues.Messages(), QStringList());
+    EXPECT_EQ(Colonne(e, Etude::Col_Identite), (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
+    EXPECT_EQ(Colonne(e, Etude::Col_Verdict),
+              (QStringList{u"conforme"_s, u"non conforme — le plus froid"_s}));
+    EXPECT_EQ(Colonne(e, Etude::Col_Atteinte),
+              (QStringList{u"08/12/2026 06:06:00"_s, u"08/12/2026 06:09:00"_s}));
+    EXPECT_EQ(Colonne(e, Etude::Col_Cuisson), (QStringList{u"23 min"_s, u"15 min"_s}));
+    EXPECT_TRUE(e.Tbl_Etude->item(1, Etude::Col_Identite)->font().bold()) << "the coldest";
+    EXPECT_FALSE(e.Tbl_Etude->item(0, Etude::Col_Identite)->font().bold());
+    EXPECT_EQ(e.Lbl_Equilibrage->text(), u"Équilibrage : 3 min (maximum 3 min) : conforme"_s);
+    EXPECT_EQ(e.Lbl_Verdict->text(), u"NON CONFORME"_s);
+    EXPECT_EQ(e.Graphe_Etude->Legende(), (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
+
+    // A click in cursor mode at 06:07:30 reads the records of 06:07, the last before it.
+    e.Chk_Curseur->setChecked(true);
+    QCustomPlot& trace = e.Graphe_Etude->Trace_QCP();
+    trace.replot();
+    const double x = trace.xAxis->coordToPixel(
+        e.Graphe_Etude->Axe_Temps().Vers_Trace(Six_Heures + 450 * Une_Seconde));
+    QTest::mouseClick(&trace, Qt::LeftButton, {}, QPoint(qRound(x), trace.height() / 2));
+    ASSERT_TRUE(e.Graphe_Etude->Curseur());
+    EXPECT_TRUE(e.Lbl_Curseur->text().endsWith(u"JAMBON1 : 73.4 °C ; JAMBON3 : 70.5 °C"_s))
+        << e.Lbl_Curseur->text().toStdString();
+
+    // Without a set, figures but no verdict; a set that judges nothing is not "conforme".
+    e.Cmb_Criteres->setCurrentText(u"(aucun)"_s);
+    EXPECT_FALSE(e.Lbl_Verdict->isVisible());
+    EXPECT_EQ(Colonne(e, Etude::Col_Verdict), (QStringList{u"—"_s, u"—"_s}));
+    e.Cmb_Criteres->setCurrentText(u"Reperes"_s);
+    EXPECT_EQ(e.Lbl_Verdict->text(), u"AUCUNE RÈGLE À VÉRIFIER"_s);
+    EXPECT_EQ(e.Lbl_Equilibrage->text(), u"Équilibrage : 3 min"_s);
+    EXPECT_FALSE(e.Btn_Enregistrer->isEnabled()) << "nothing judged, nothing to keep";
+
+    // The row selected goes, and its curve with it.
+    e.Tbl_Etude->selectRow(0);
+    e.Btn_Retirer->click();
+    EXPECT_EQ(e.Graphe_Etude->Legende(), QStringList{u"JAMBON3"_s});
+    EXPECT_EQ(e.Lbl_Equilibrage->text(), u"Équilibrage : il faut plusieurs enregistrements"_s);
+}
+
+TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtJugeCeQuIlEstDevenu) {
+    Frm_Etude& e = Deux_Jambons();
+    const QString etude = banc.Chemin(u"Sauvegardes/four 2.etude"_s);
+    banc.dialogues.reponses_fichiers = {etude};
+    e.Btn_Enregistrer->click();
+    ASSERT_TRUE(QFileInfo::exists(etude)) << banc.dialogues.Messages().join(u'\n').toStdString();
+    e.Decharger();
+
+    // JAMBON3 cooked longer since: now hot enough.
+    const QString jambon3 = Jambon(u"JAMBON3"_s, Jambon2);
+    banc.dialogues.reponses_fichiers = {etude};
+    f.Mnu_Ouvrir_Etude->trigger();
+    Frm_Etude* rouverte = f.Fenetre_Etude.Chargee();
+    ASSERT_TRUE(rouverte && rouverte->isVisible());
+    EXPECT_EQ(banc.dialogues.Messages(),
+              QStringList{u"Étude %1 :\n%2 : modifié depuis l'étude\nLe verdict est calculé à "
+                          "nouveau sur les enregistrements tels qu'ils sont aujourd'hui."_s.arg(
+                              etude, jambon3)});
+    EXPECT_EQ(rouverte->Cmb_Criteres->currentText(), u"Four 2"_s);
+    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite),
+              (QStringList{u"JAMBON1"_s, u"JAMBON3 (modifié depuis l'étude)"_s}));
+    EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"CONFORME"_s) << "kept as non conforme";
+}
+
+TEST_F(FenetreEtude, UnFichierIllisibleOuDejaLaNAjouteRien) {
+    Frm_Etude& e = Deux_Jambons();
+    const QString tronque = banc.Chemin(u"Sauvegardes/tronque.txt"_s);
+    ASSERT_TRUE(QFile::copy(Fixture("tronque.txt"), tronque));
+    const QString copie = banc.Chemin(u"Sauvegardes/copie.txt"_s);
+    ASSERT_TRUE(QFile::copy(banc.Chemin(u"Sauvegardes/jambon1.txt"_s), copie));
+    banc.dialogues.reponses_plusieurs_fichiers = {{tronque, copie}};
+    e.Btn_Ajouter_Fichiers->click();
+    ASSERT_EQ(banc.dialogues.Messages().size(), 1);
+    const QStringList refus = banc.dialogues.Messages().first().split(u'\n');
+    ASSERT_EQ(refus.size(), 2);
+    EXPECT_TRUE(refus[0].startsWith(u"Fichier incorrect! (%1 : ligne "_s.arg(tronque)))
+        << refus[0].toStdString();
+    EXPECT_TRUE(refus[1].startsWith(u"%1 est déjà dans l'étude"_s.arg(copie)))
+        << refus[1].toStdString();
+    EXPECT_EQ(e.Tbl_Etude->rowCount(), 2);
+    EXPECT_EQ(e.Graphe_Etude->Legende().size(), 2);
+}
+
+TEST_F(FenetreEtude, DesEnregistrementsChoisisDansLesArchives) {
+    const QString fichier = Jambon(u"JAMBON2"_s, Jambon2);
+    {
+        auto archive = Archive::Ouvrir();
+        ASSERT_TRUE(archive) << archive.Erreur().toStdString();
+        ASSERT_EQ((*archive)->Ajouter(fichier).Bilan, Bilan_Ajout::Archive);
+    }
+    // The archive's copy is what is judged, whatever became of the file.
+    ASSERT_TRUE(QFile::remove(fichier));
+    Frm_Etude& e = Ouvrir();
+    e.Btn_Ajouter_Archive->click();
+    Frm_Choix_Archives* choix = e.Fenetre_Choix_Archives().Chargee();
+    ASSERT_TRUE(choix && choix->isVisible());
+    ASSERT_EQ(choix->Lst_Archives->rowCount(), 1);
+    choix->Lst_Archives->selectRow(0);
+    choix->Cmd_Ajouter->click();
+    EXPECT_EQ(Colonne(e, Etude::Col_Identite), QStringList{u"JAMBON2"_s});
+    choix->Cmd_Ajouter->click();
+    EXPECT_EQ(e.Tbl_Etude->rowCount(), 1) << "the same recording once only";
+    EXPECT_EQ(banc.dialogues.Messages().size(), 1);
+}
