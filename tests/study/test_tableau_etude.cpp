@@ -31,6 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Curseur, ReleveA,
                                            Cas{"entre_deux_le_precedent", 90, "23 °C"},
                                            Cas{"sur_un_releve_deplace", 60, "23 °C"},
                                            Cas{"apres_le_dernier", 1e6, "24 °C"}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+                         [](const ::testing::TestParamInfo<Cas>& cas) {
+                             return std::string(cas.param.nom);
+                         });
 
 }  // namespace

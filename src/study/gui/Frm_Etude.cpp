@@ -103,7 +103,7 @@ void Frm_Etude::Construire_Commandes() {
     colonne_graphe->addLayout(outils);
     partage->addWidget(panneau_graphe);
     partage->addWidget(Tbl_Etude);
-    partage->setStretchFactor(0, 3);
+    partage->setStretchFactor(0, 2);
     partage->setStretchFactor(1, 1);
 
     auto* disposition = new QVBoxLayout(this);
