@@ -133,7 +133,7 @@ TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
         ASSERT_TRUE(criteres.open(QIODevice::WriteOnly));
         criteres.write(
             "[Four tiede]\r\nseuil_haut = 80\r\n[Four strict]\r\nseuil_haut = 70\r\n"
-            "[Four faux]\r\nseuil_haut = 7O\r\n");
+            "[Four faux]\r\nseuil_haut = 7O\r\n[Four reperes]\r\nmaintien = 70\r\n");
     }
     Frm_Principal& f = banc.Construire();
     f.show();
@@ -145,7 +145,8 @@ TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
     QStringList offerts;
     for (int i = 0; i < fenetre->Cmb_Criteres->count(); ++i)
         offerts << fenetre->Cmb_Criteres->itemText(i);
-    EXPECT_EQ(offerts, (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s}));
+    EXPECT_EQ(offerts, (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s,
+                                    u"Four reperes"_s}));
     EXPECT_FALSE(fenetre->Lbl_Verdict->isVisible()) << "no set, no verdict";
 
     fenetre->Cmb_Criteres->setCurrentText(u"Four tiede"_s);
@@ -172,4 +173,7 @@ TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
     banc.dialogues.reponses_fichiers = {rapport};
     fenetre->Cmd_Rapport->click();
     EXPECT_FALSE(Pages_PDF(rapport).join(u' ').contains(u"CONFORME"_s));
+    // Tp without a minimum hold only gives figures: that is no "conforme".
+    fenetre->Cmb_Criteres->setCurrentText(u"Four reperes"_s);
+    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"AUCUNE RÈGLE À VÉRIFIER"_s);
 }
