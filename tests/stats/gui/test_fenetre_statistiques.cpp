@@ -145,8 +145,8 @@ TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
     QStringList offerts;
     for (int i = 0; i < fenetre->Cmb_Criteres->count(); ++i)
         offerts << fenetre->Cmb_Criteres->itemText(i);
-    EXPECT_EQ(offerts, (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s,
-                                    u"Four reperes"_s}));
+    EXPECT_EQ(offerts,
+              (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s, u"Four reperes"_s}));
     EXPECT_FALSE(fenetre->Lbl_Verdict->isVisible()) << "no set, no verdict";
 
     fenetre->Cmb_Criteres->setCurrentText(u"Four tiede"_s);
