@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 #include "app/Menu_Principal.h"
 #include "controls/Fenetre_Chargeable.h"
@@ -30,6 +31,10 @@ class Horloge;
 class Imprimante;
 class QLineEdit;
 struct Etat;
+namespace Etude {
+struct Etude_Gardee;
+struct Piece_Relue;
+}  // namespace Etude
 
 class Frm_Principal : public QMainWindow, public Menu_Principal {
     Q_OBJECT
@@ -72,6 +77,9 @@ class Frm_Principal : public QMainWindow, public Menu_Principal {
     // Studies of several recordings (Frm_Principal_Etude.cpp).
     void Mnu_Nouvelle_Etude_Click();
     void Mnu_Ouvrir_Etude_Click();
+    // A study the archive kept, reopened from the Archives window.
+    void Rouvrir_Etude_Archivee(const Etude::Etude_Gardee& etude,
+                                std::vector<Etude::Piece_Relue> pieces);
     void Sauvegarde_Enreg();
     void Mnu_Save_All_Click();
     void Mnu_Save_Select_Click();

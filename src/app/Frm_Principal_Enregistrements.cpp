@@ -140,7 +140,10 @@ void Frm_Principal::Mnu_Ouvrir_Click() {
 void Frm_Principal::Mnu_Archives_Click() {
     Frm_Archives& fenetre = Fenetre_Archives.Charger(
         dialogues_,
-        [this](const QString& nom, const QString& unite) { Ouvrir_Enregistrement(nom, unite); });
+        [this](const QString& nom, const QString& unite) { Ouvrir_Enregistrement(nom, unite); },
+        [this](const Etude::Etude_Gardee& etude, std::vector<Etude::Piece_Relue> pieces) {
+            Rouvrir_Etude_Archivee(etude, std::move(pieces));
+        });
     fenetre.show();
     fenetre.raise();
 }

@@ -3,6 +3,7 @@
 
 #include "app/Frm_Principal.h"
 #include "core/Dialogues.h"
+#include "core/Textes.h"
 #include "files/Fichiers_Disque.h"
 #include "study/Fichier_Etude.h"
 #include "study/gui/Frm_Etude.h"
@@ -41,4 +42,14 @@ void Frm_Principal::Mnu_Ouvrir_Etude_Click() {
     fenetre.show();
     fenetre.raise();
     fenetre.Ouvrir_Etude(*etude, nom);
+}
+
+void Frm_Principal::Rouvrir_Etude_Archivee(const Etude::Etude_Gardee& etude,
+                                           std::vector<Etude::Piece_Relue> pieces) {
+    Frm_Etude& fenetre = Fenetre_Etude.Charger(dialogues_, horloge_);
+    fenetre.show();
+    fenetre.raise();
+    fenetre.Rouvrir_Etude(
+        etude, std::move(pieces),
+        QStringLiteral("« %1 » du %2").arg(etude.jeu.nom, Texte_Date_Heure(etude.date)));
 }

@@ -25,7 +25,8 @@ class QTableWidget;
 
 namespace Etude {
 struct Etude_Gardee;
-}
+struct Piece_Relue;
+}  // namespace Etude
 
 class Frm_Etude : public Fenetre_Chargeable {
     Q_OBJECT
@@ -45,6 +46,11 @@ class Frm_Etude : public Fenetre_Chargeable {
     // The study kept in the file `nom`, in place of the one shown: every recording read again
     // from its file, and one message naming those missing or changed since.
     void Ouvrir_Etude(const Etude::Etude_Gardee& etude, const QString& nom);
+    // The same with its recordings already read again (the archive's copy standing in for a
+    // file that changed or went, when the archive holds it); `nom` names the study in the
+    // message. False when the user kept the study shown instead.
+    bool Rouvrir_Etude(const Etude::Etude_Gardee& etude, std::vector<Etude::Piece_Relue> relues,
+                       const QString& nom);
 
     const Etude::Resultat& Resultat_Etude() const { return resultat_; }
     Fenetre<Frm_Choix_Archives>& Fenetre_Choix_Archives() { return *choix_archives_; }

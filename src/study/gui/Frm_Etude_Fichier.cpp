@@ -3,20 +3,48 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "archive/Archive.h"
 #include "core/Dialogues.h"
+#include "core/Empreinte.h"
 #include "core/Etat.h"
 #include "core/Horloge.h"
 #include "files/Fichiers_Disque.h"
 #include "study/Fichier_Etude.h"
 #include "study/gui/Frm_Etude.h"
 
+namespace {
+
+// The study into the archive, with those of its recordings whose files still hold the bytes
+// judged (those from the archive are there already); why not, or empty.
+QString Garder_Dans_Archives(const Etude::Etude_Gardee& etude,
+                             const std::vector<Etude::Piece_Chargee>& pieces) {
+    auto archive = Archive::Ouvrir();
+    if (!archive) return archive.Erreur();
+    QStringList echecs;
+    for (const Etude::Piece_Chargee& p : pieces) {
+        QByteArray octets;
+        if (Import_Export::Lecture_Octets(p.fichier, octets) !=
+                Import_Export::Resultat_Lecture::Lu ||
+            Empreinte(octets) != p.empreinte) {
+            continue;
+        }
+        const Resultat_Ajout ajout = (*archive)->Ajouter(p.fichier, p.etat->Unite);
+        if (ajout.Bilan == Bilan_Ajout::Echec) echecs << ajout.Message;
+    }
+    const Ou_Erreur<int64_t> gardee = (*archive)->Garder_Etude(etude);
+    if (!gardee) echecs << gardee.Erreur();
+    return echecs.join(u'\n');
+}
+
+}  // namespace
+
 void Frm_Etude::Btn_Enregistrer_Click() {
     const QString nom = dialogues_.Fichier_Sauvegarder(Dialogues::Choix_Fichier::Dans_Sauvegardes(
         QStringLiteral("Enregistrement de l'étude"), QStringLiteral(".etude")));
     if (!nom.endsWith(QStringLiteral(".etude"))) return;
-    const QByteArray octets =
-        Etude::Contenu_Etude(Etude::Garder(resultat_, Jeu_Choisi(), horloge_.Maintenant()));
-    if (Import_Export::Ecriture_Atomique(nom, octets) != Import_Export::Resultat_Ecriture::Ecrit) {
+    const Etude::Etude_Gardee etude = Etude::Garder(resultat_, Jeu_Choisi(), horloge_.Maintenant());
+    if (Import_Export::Ecriture_Atomique(nom, Etude::Contenu_Etude(etude)) !=
+        Import_Export::Resultat_Ecriture::Ecrit) {
         dialogues_.Message(QStringLiteral("L'étude %1 n'a pas pu être écrite (dossier absent, "
                                           "disque plein ou protégé). Rien n'a été remplacé.")
                                .arg(QDir::toNativeSeparators(nom)),
@@ -24,44 +52,61 @@ void Frm_Etude::Btn_Enregistrer_Click() {
         return;
     }
     setWindowTitle(QStringLiteral("Étude — ") + QFileInfo(nom).fileName());
+    // The file comes first, as for a recording: an archive out of reach is only told.
+    if (const QString echec = Garder_Dans_Archives(etude, pieces_); !echec.isEmpty()) {
+        dialogues_.Message(QStringLiteral("L'étude est enregistrée dans %1, mais elle n'est pas "
+                                          "gardée dans les archives :\n")
+                                   .arg(QDir::toNativeSeparators(nom)) +
+                               echec,
+                           Dialogues::Icone::Exclamation);
+    }
 }
 
 void Frm_Etude::Ouvrir_Etude(const Etude::Etude_Gardee& etude, const QString& nom) {
+    std::vector<Etude::Piece_Relue> pieces;
+    for (const Etude::Piece& gardee : etude.pieces)
+        pieces.push_back(Etude::Relire_Piece(gardee));
+    if (Rouvrir_Etude(etude, std::move(pieces), QDir::toNativeSeparators(nom))) {
+        setWindowTitle(QStringLiteral("Étude — ") + QFileInfo(nom).fileName());
+    }
+}
+
+bool Frm_Etude::Rouvrir_Etude(const Etude::Etude_Gardee& etude,
+                              std::vector<Etude::Piece_Relue> relues, const QString& nom) {
     if (!pieces_.empty() &&
         !dialogues_.Question_Oui_Non(
-            QStringLiteral("L'étude affichée sera remplacée par %1. Continuer ?")
-                .arg(QFileInfo(nom).fileName()))) {
-        return;
+            QStringLiteral("L'étude affichée sera remplacée par l'étude %1. Continuer ?")
+                .arg(nom))) {
+        return false;
     }
     pieces_.clear();
     QStringList ecarts;
-    for (const Etude::Piece& gardee : etude.pieces) {
-        const Etude::Piece_Relue relue = Etude::Relire_Piece(gardee);
-        if (relue.etat == Etude::Etat_Piece::Absente) {
-            ecarts << Etude::Texte_Etat_Piece(gardee, relue.etat);
-            continue;
-        }
+    for (std::size_t i = 0; i < etude.pieces.size() && i < relues.size(); ++i) {
+        const Etude::Piece& gardee = etude.pieces[i];
+        const Etude::Piece_Relue& relue = relues[i];
+        const QString ecart = Etude::Texte_Etat_Piece(gardee, relue.etat, relue.copie_archive);
+        if (!ecart.isEmpty()) ecarts << ecart;
+        if (relue.etat == Etude::Etat_Piece::Absente && !relue.copie_archive) continue;
         auto piece = Etude::Charger_Piece(gardee.fichier, relue.octets);
         if (!piece) {
             ecarts << piece.Erreur();
             continue;
         }
         // A changed recording is still shown, marked, and judged as it is now.
-        piece->modifiee = relue.etat == Etude::Etat_Piece::Modifiee;
-        if (piece->modifiee) ecarts << Etude::Texte_Etat_Piece(gardee, relue.etat);
+        piece->modifiee = piece->empreinte != gardee.empreinte;
         const Reussite_Ou_Erreur ajout = Etude::Ajouter_Piece(pieces_, std::move(*piece));
         if (!ajout) ecarts << ajout.Erreur();
     }
     Choisir_Jeu(etude.jeu);
     Recharger();
-    setWindowTitle(QStringLiteral("Étude — ") + QFileInfo(nom).fileName());
+    setWindowTitle(QStringLiteral("Étude — ") + etude.jeu.nom);
     if (!ecarts.isEmpty()) {
-        dialogues_.Message(QStringLiteral("Étude %1 :\n").arg(QDir::toNativeSeparators(nom)) +
-                               ecarts.join(u'\n') +
+        dialogues_.Message(QStringLiteral("Étude %1 :\n").arg(nom) + ecarts.join(u'\n') +
                                QStringLiteral("\nLe verdict est calculé à nouveau sur les "
                                               "enregistrements tels qu'ils sont aujourd'hui."),
                            Dialogues::Icone::Exclamation);
     }
+    return true;
 }
 
 void Frm_Etude::Choisir_Jeu(const Criteres::Jeu_Criteres& jeu) {

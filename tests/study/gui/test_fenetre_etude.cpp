@@ -140,6 +140,20 @@ TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtJugeCeQuIlEstDevenu)
     EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite),
               (QStringList{u"JAMBON1"_s, u"JAMBON3 (modifié depuis l'étude)"_s}));
     EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"CONFORME"_s) << "kept as non conforme";
+
+    // The save kept it in the archive too, with its recordings: reopened from the Archives
+    // window, the archive's copy of JAMBON3 stands in for the edited file.
+    f.Mnu_Archives->trigger();
+    Frm_Archives& archives = *f.Fenetre_Archives.Chargee();
+    ASSERT_EQ(archives.Lst_Etudes->rowCount(), 1);
+    banc.dialogues.reponses_questions = {true};
+    archives.Lst_Etudes_DblClick(0);
+    EXPECT_TRUE(banc.dialogues.Messages().last().contains(
+        u"%1 : modifié depuis l'étude ; la copie des archives est montrée"_s.arg(jambon3)))
+        << banc.dialogues.Messages().last().toStdString();
+    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite),
+              (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
+    EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"NON CONFORME"_s);
 }
 
 TEST_F(FenetreEtude, UnFichierIllisibleOuDejaLaNAjouteRien) {
