@@ -151,8 +151,7 @@ TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtJugeCeQuIlEstDevenu)
     EXPECT_TRUE(banc.dialogues.Messages().last().contains(
         u"%1 : modifié depuis l'étude ; la copie des archives est montrée"_s.arg(jambon3)))
         << banc.dialogues.Messages().last().toStdString();
-    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite),
-              (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
+    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite), (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
     EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"NON CONFORME"_s);
 }
 
