@@ -102,4 +102,9 @@ QString Ligne_Limite(const Evaluation& e, const Jeu_Criteres& jeu, const QString
     return QStringLiteral("%1 : %2").arg(Libelle(e.regle), Texte_Limite(e, jeu, unite));
 }
 
+QString Titre_Jeu(const Jeu_Criteres& jeu) {
+    return jeu.nom.isEmpty() ? QStringLiteral("Critères")
+                             : QStringLiteral("Critères « %1 »").arg(jeu.nom);
+}
+
 }  // namespace Criteres

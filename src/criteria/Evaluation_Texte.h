@@ -13,5 +13,7 @@ QString Ligne_Regle(const Evaluation& e, const Jeu_Criteres& jeu, const QString&
 // The rule and its limit alone, as a report lists the rules it judged by:
 // "Seuil haut : limite 90 °C, consecutif 5 min".
 QString Ligne_Limite(const Evaluation& e, const Jeu_Criteres& jeu, const QString& unite);
+// "Critères « Four 2 – cuisson jambon »", or "Critères" for rules given for this time only.
+QString Titre_Jeu(const Jeu_Criteres& jeu);
 
 }  // namespace Criteres

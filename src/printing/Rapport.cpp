@@ -163,7 +163,7 @@ void Dessiner_Statistiques(const Contenu_Rapport& c, Page& page) {
 // Each rule of the chosen set with its value, limit and verdict, over the whole recording
 // whatever range is drawn, then the verdict.
 void Dessiner_Criteres(const Criteres_Rapport& c, const QString& unite, Page& page) {
-    page.Titre_Section(QStringLiteral("Critères « %1 » (tout l'enregistrement)").arg(c.jeu.nom));
+    page.Titre_Section(Criteres::Titre_Jeu(c.jeu) + QStringLiteral(" (tout l'enregistrement)"));
     QStringList lignes;
     if (c.evaluation.incomplet)
         lignes << QStringLiteral("Enregistrement ") + *c.evaluation.incomplet;

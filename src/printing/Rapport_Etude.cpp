@@ -30,8 +30,7 @@ constexpr double Police_Tableau = 6.5;
 // The rules the study was judged by, with their limits, in two columns.
 void Dessiner_Regles(const Contenu_Rapport_Etude& c, Page& page) {
     const Etude::Resultat& r = *c.resultat;
-    page.Titre_Section(c.jeu->nom.isEmpty() ? QStringLiteral("Critères")
-                                            : QStringLiteral("Critères « %1 »").arg(c.jeu->nom));
+    page.Titre_Section(Criteres::Titre_Jeu(*c.jeu));
     QStringList lignes;
     // Every recording is judged by the same rules: the first one's list them.
     if (!r.enregistrements.empty()) {

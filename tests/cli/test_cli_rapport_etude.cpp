@@ -114,4 +114,9 @@ TEST_F(Rapport_Etude, LeRapportDUnePageAvecUnJeuDeCriteres) {
         Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf, u"--force"_s});
     ASSERT_EQ(sans.code, 0) << sans.erreurs.toStdString();
     EXPECT_FALSE(Pages_PDF(pdf).join(u' ').contains(u"CONFORME"_s));
+    // Rules given for this time only have no name to quote.
+    const Execution options = Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf,
+                                      u"--force"_s, u"--mkt-max"_s, u"90"_s});
+    ASSERT_EQ(options.code, 0) << options.erreurs.toStdString();
+    EXPECT_TRUE(Pages_PDF(pdf).join(u' ').contains(u"Critères (tout l'enregistrement)"_s));
 }

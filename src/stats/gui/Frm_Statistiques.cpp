@@ -110,7 +110,7 @@ void Frm_Statistiques::Juger() {
         grille_->addWidget(libelle, rangee++, 0, 1, 2);
         lignes_ << texte;
     };
-    ligne(QStringLiteral("Critères « %1 » (tout l'enregistrement)").arg(jeu.nom));
+    ligne(Criteres::Titre_Jeu(jeu) + QStringLiteral(" (tout l'enregistrement)"));
     if (e.incomplet) ligne(QStringLiteral("Enregistrement ") + *e.incomplet);
     for (const Criteres::Evaluation& r : e.regles)
         ligne(Criteres::Ligne_Regle(r, jeu, Unite_Temperature(etat_.Unite)));
