@@ -74,7 +74,10 @@ Evaluation Seuil(Regle regle, const Regle_Seuil& s, const Hors_Seuil& h, bool ve
 // The highest value the cooking window would report; empty where it cannot be computed.
 std::optional<int> Valeur_Cuisson(const Etat& etat, const Regle_Cuisson& regle) {
     const auto choix = Parametres_Calcul(etat, regle.numero);
-    if (!choix || !Est_Modele_7306(etat.Version_Logger) || !Refus_Calcul_Cuisson(etat).isEmpty()) {
+    // The coefficients are in °C: on a recording known to be in °F a value would be plainly
+    // wrong, and a wrong value could pass.
+    if (!choix || !Est_Modele_7306(etat.Version_Logger) || Est_Fahrenheit(etat.Unite) ||
+        !Refus_Calcul_Cuisson(etat).isEmpty()) {
         return std::nullopt;
     }
     const std::optional<Maximum_Cuisson> maximum =

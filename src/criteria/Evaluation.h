@@ -13,8 +13,8 @@
 //
 // "non vérifiable" where the recording cannot answer: no record at all, a period that is not
 // positive for a duration, humidity rules or cooking on a model that does not record them
-// (humidity: 7307 only; cooking: 7306 only, and at least two records), an MKT that cannot be
-// computed. It is never "conforme".
+// (humidity: 7307 only; cooking: 7306 only, at least two records, and not a recording known to
+// be in °F), an MKT that cannot be computed. It is never "conforme".
 #pragma once
 
 #include <QString>

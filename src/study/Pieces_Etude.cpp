@@ -34,6 +34,15 @@ Reussite_Ou_Erreur Ajouter_Piece(std::vector<Piece_Chargee>& pieces, Piece_Charg
                 .arg(QDir::toNativeSeparators(piece.fichier),
                      QDir::toNativeSeparators(meme->fichier)));
     }
+    // Limits, curves and the coldest logger compare temperatures: in one unit only.
+    if (!pieces.empty() &&
+        Unite_Temperature(piece.etat->Unite) != Unite_Temperature(pieces.front().etat->Unite)) {
+        return Reussite_Ou_Erreur::Echec(
+            QStringLiteral("%1 est en %2, l'étude en %3 : une étude compare des températures "
+                           "d'une même unité.")
+                .arg(QDir::toNativeSeparators(piece.fichier), Unite_Temperature(piece.etat->Unite),
+                     Unite_Temperature(pieces.front().etat->Unite)));
+    }
     pieces.push_back(std::move(piece));
     return Reussi{};
 }

@@ -29,8 +29,8 @@ struct Piece_Chargee {
 Ou_Erreur<Piece_Chargee> Charger_Piece(const QString& fichier, const QByteArray& octets,
                                        const QString& unite = QString());
 
-// Adds the recording to the study, unless the same bytes are already in it (a French reason
-// naming both files).
+// Adds the recording to the study, unless the same bytes are already in it, or its temperatures
+// are in another unit than the study's (a French reason naming the files or the units).
 Reussite_Ou_Erreur Ajouter_Piece(std::vector<Piece_Chargee>& pieces, Piece_Chargee piece);
 
 // Judges every recording against `jeu` and concludes the study. A cooking rule on a recipe

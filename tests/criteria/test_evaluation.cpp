@@ -146,7 +146,7 @@ TEST(Regles, ValeurDeCuissonAuMinimumEtAutour) {
     }
 }
 
-TEST(Regles, CuissonNonVerifiableSurUn7307OuAvecUneSeuleMesure) {
+TEST(Regles, CuissonNonVerifiableSurUn7307AvecUneSeuleMesureOuEnFahrenheit) {
     Jeu_Criteres jeu;
     jeu.cuisson = Regle_Cuisson{100, 1};
     auto serre = Enregistrement_Essai(7307).Temperatures({50, 80, 90, 90}).Etat_Rempli();
@@ -159,6 +159,13 @@ TEST(Regles, CuissonNonVerifiableSurUn7307OuAvecUneSeuleMesure) {
 
     auto seule = Enregistrement_Essai().Temperatures({90}).Etat_Rempli();
     EXPECT_EQ(Evaluer_Enregistrement(*seule, jeu).verdict, Verdict::Non_Verifiable);
+
+    // 176 °F is 80 °C, but the coefficients are in °C: no value rather than a wrong one.
+    auto fahrenheit = Enregistrement_Essai().Temperatures({122, 176, 194, 194}).Etat_Rempli();
+    fahrenheit->Unite = u"°F"_s;
+    EXPECT_FALSE(Evaluer_Enregistrement(*fahrenheit, jeu).valeur_cuisson);
+    fahrenheit->Unite.clear();
+    EXPECT_TRUE(Evaluer_Enregistrement(*fahrenheit, jeu).valeur_cuisson) << "unit unknown: °C";
 }
 
 // A constant recording's MKT is its value.

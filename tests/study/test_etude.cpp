@@ -13,6 +13,7 @@
 #include "study/Etude.h"
 #include "study/Etude_JSON.h"
 #include "study/Etude_Texte.h"
+#include "study/Pieces_Etude.h"
 
 using namespace Qt::StringLiterals;
 
@@ -182,4 +183,26 @@ TEST(Etude, JsonDesNomsQuelconques) {
     EXPECT_EQ(e[u"fichier"_s].toString(), u"C:\\essais\\\"four\"\t1.txt"_s);
     EXPECT_EQ(e[u"identite"_s].toString(), u"F\"1\\é"_s);
     EXPECT_TRUE(json.contains("\\u0009"));
+}
+
+// Limits and the coldest logger compare temperatures: a recording kept in °F does not join a
+// study in °C.
+TEST(Etude, UneEtudeNeMelePasDeuxUnites) {
+    const auto piece = [](const char* fichier, const char* unite) {
+        Etude::Piece_Chargee p;
+        p.fichier = QString::fromUtf8(fichier);
+        p.empreinte = p.fichier;
+        p.etat = Enregistrement_Essai().Temperatures({5, 6}).Etat_Rempli();
+        p.etat->Unite = QString::fromUtf8(unite);
+        return p;
+    };
+    std::vector<Etude::Piece_Chargee> pieces;
+    ASSERT_TRUE(Etude::Ajouter_Piece(pieces, piece("a.txt", "")));
+    const Reussite_Ou_Erreur refus = Etude::Ajouter_Piece(pieces, piece("b.txt", "°F"));
+    EXPECT_FALSE(refus);
+    EXPECT_EQ(refus.Erreur(),
+              u"b.txt est en °F, l'étude en °C : une étude compare des "
+              "températures d'une même unité."_s);
+    EXPECT_TRUE(Etude::Ajouter_Piece(pieces, piece("c.txt", "°C")));
+    EXPECT_EQ(pieces.size(), 2U);
 }

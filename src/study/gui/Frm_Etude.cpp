@@ -90,7 +90,9 @@ void Frm_Etude::Construire_Commandes() {
     auto* bas = new QHBoxLayout;
     bas->addWidget(Lbl_Equilibrage, 1);
     Btn_Enregistrer = Bouton(this, QStringLiteral("Enregistrer l'étude…"), "Btn_Enregistrer");
+    Btn_Rapport = Bouton(this, QStringLiteral("Rapport d'étude PDF…"), "Btn_Rapport");
     Btn_Fermer = Bouton(this, QStringLiteral("Fermer"), "Btn_Fermer");
+    bas->addWidget(Btn_Rapport);
     bas->addWidget(Btn_Enregistrer);
     bas->addWidget(Btn_Fermer);
 
@@ -118,6 +120,7 @@ void Frm_Etude::Construire_Commandes() {
             &Frm_Etude::Btn_Ajouter_Archive_Click);
     connect(Btn_Retirer, &QPushButton::clicked, this, &Frm_Etude::Btn_Retirer_Click);
     connect(Btn_Enregistrer, &QPushButton::clicked, this, &Frm_Etude::Btn_Enregistrer_Click);
+    connect(Btn_Rapport, &QPushButton::clicked, this, &Frm_Etude::Btn_Rapport_Click);
     connect(Btn_Fermer, &QPushButton::clicked, this, &Fenetre_Chargeable::Decharger);
     connect(Cmb_Criteres, &QComboBox::currentIndexChanged, this, &Frm_Etude::Juger);
     connect(Btn_Zoom_Initial, &QPushButton::clicked, Graphe_Etude,
@@ -238,8 +241,9 @@ void Frm_Etude::Juger() {
     Lbl_Verdict->setVisible(choisi && !pieces_.empty());
     Choix_Criteres::Afficher_Verdict(*Lbl_Verdict,
                                      juge ? std::optional(resultat_.verdict) : std::nullopt);
-    // A study is kept with the rules that judged it, never as a "conforme" of nothing.
+    // A study is kept or signed with the rules that judged it, never as a "conforme" of nothing.
     Btn_Enregistrer->setEnabled(juge && !pieces_.empty());
+    Btn_Rapport->setEnabled(juge && !pieces_.empty());
     Btn_Retirer->setEnabled(!pieces_.empty());
     Lire_Curseur();
 }

@@ -39,6 +39,7 @@ class Frm_Etude : public Fenetre_Chargeable {
     void Btn_Ajouter_Archive_Click();
     void Btn_Retirer_Click();
     void Btn_Enregistrer_Click();
+    void Btn_Rapport_Click();
 
     // Adds one recording, read from `fichier` whose bytes are `octets` (`unite` when known
     // elsewhere); false, and the reason told, when it is refused.
@@ -67,6 +68,7 @@ class Frm_Etude : public Fenetre_Chargeable {
     QTableWidget* Tbl_Etude;
     QLabel* Lbl_Equilibrage;
     QLabel* Lbl_Verdict;
+    QPushButton* Btn_Rapport;
     QPushButton* Btn_Enregistrer;
     QPushButton* Btn_Fermer;
 

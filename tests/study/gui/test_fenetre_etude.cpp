@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "Banc_Programme.h"
+#include "Lecture_PDF.h"
 #include "archive/Archive.h"
 #include "study/Tableau_Etude.h"
 #include "study/gui/Frm_Choix_Archives.h"
@@ -102,6 +103,15 @@ TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
     EXPECT_TRUE(e.Lbl_Curseur->text().endsWith(u"JAMBON1 : 73.4 °C ; JAMBON3 : 70.5 °C"_s))
         << e.Lbl_Curseur->text().toStdString();
 
+    // The report signed for the load says what the window says.
+    const QString rapport = banc.Chemin(u"Sauvegardes/four 2.pdf"_s);
+    banc.dialogues.reponses_fichiers = {rapport};
+    e.Btn_Rapport->click();
+    const QString page = Pages_PDF(rapport).join(u' ');
+    for (const QString& attendu :
+         {u"JAMBON1"_s, u"JAMBON3"_s, u"(le plus froid)"_s, u"NON CONFORME"_s, u"page 1 / 1"_s})
+        EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
+
     // Without a set, figures but no verdict; a set that judges nothing is not "conforme".
     e.Cmb_Criteres->setCurrentText(u"(aucun)"_s);
     EXPECT_FALSE(e.Lbl_Verdict->isVisible());
@@ -110,6 +120,7 @@ TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
     EXPECT_EQ(e.Lbl_Verdict->text(), u"AUCUNE RÈGLE À VÉRIFIER"_s);
     EXPECT_EQ(e.Lbl_Equilibrage->text(), u"Équilibrage : 3 min"_s);
     EXPECT_FALSE(e.Btn_Enregistrer->isEnabled()) << "nothing judged, nothing to keep";
+    EXPECT_FALSE(e.Btn_Rapport->isEnabled()) << "nothing judged, nothing to sign";
 
     // The row selected goes, and its curve with it.
     e.Tbl_Etude->selectRow(0);
@@ -118,7 +129,10 @@ TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
     EXPECT_EQ(e.Lbl_Equilibrage->text(), u"Équilibrage : il faut plusieurs enregistrements"_s);
 }
 
-TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtJugeCeQuIlEstDevenu) {
+// Saving a study keeps it in the archive with its recordings: reopened after one file was
+// edited, from its file or from the Archives window, the archive's copy of what was judged is
+// shown and the edited file named. Without the archive, the file is judged as it is now.
+TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtMontreCeQuElleAJuge) {
     Frm_Etude& e = Deux_Jambons();
     const QString etude = banc.Chemin(u"Sauvegardes/four 2.etude"_s);
     banc.dialogues.reponses_fichiers = {etude};
@@ -128,31 +142,41 @@ TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtJugeCeQuIlEstDevenu)
 
     // JAMBON3 cooked longer since: now hot enough.
     const QString jambon3 = Jambon(u"JAMBON3"_s, Jambon2);
-    banc.dialogues.reponses_fichiers = {etude};
-    f.Mnu_Ouvrir_Etude->trigger();
-    Frm_Etude* rouverte = f.Fenetre_Etude.Chargee();
+    const auto rouvrir = [&] {
+        banc.dialogues.reponses_fichiers = {etude};
+        banc.dialogues.reponses_questions = {true};
+        f.Mnu_Ouvrir_Etude->trigger();
+        return f.Fenetre_Etude.Chargee();
+    };
+    Frm_Etude* rouverte = rouvrir();
     ASSERT_TRUE(rouverte && rouverte->isVisible());
-    EXPECT_EQ(banc.dialogues.Messages(),
-              QStringList{u"Étude %1 :\n%2 : modifié depuis l'étude\nLe verdict est calculé à "
-                          "nouveau sur les enregistrements tels qu'ils sont aujourd'hui."_s.arg(
-                              etude, jambon3)});
+    EXPECT_EQ(banc.dialogues.Messages().last(),
+              u"Étude %1 :\n%2 : modifié depuis l'étude ; la copie des archives est montrée\nLes "
+              "enregistrements montrés sont ceux que l'étude a jugés."_s.arg(etude, jambon3));
     EXPECT_EQ(rouverte->Cmb_Criteres->currentText(), u"Four 2"_s);
-    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite),
-              (QStringList{u"JAMBON1"_s, u"JAMBON3 (modifié depuis l'étude)"_s}));
-    EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"CONFORME"_s) << "kept as non conforme";
+    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite), (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
+    EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"NON CONFORME"_s);
 
-    // The save kept it in the archive too, with its recordings: reopened from the Archives
-    // window, the archive's copy of JAMBON3 stands in for the edited file.
     f.Mnu_Archives->trigger();
     Frm_Archives& archives = *f.Fenetre_Archives.Chargee();
     ASSERT_EQ(archives.Lst_Etudes->rowCount(), 1);
+    EXPECT_EQ(archives.Lst_Etudes->item(0, 2)->text(), u"NON CONFORME"_s);
     banc.dialogues.reponses_questions = {true};
     archives.Lst_Etudes_DblClick(0);
     EXPECT_TRUE(banc.dialogues.Messages().last().contains(
         u"%1 : modifié depuis l'étude ; la copie des archives est montrée"_s.arg(jambon3)))
         << banc.dialogues.Messages().last().toStdString();
-    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite), (QStringList{u"JAMBON1"_s, u"JAMBON3"_s}));
     EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"NON CONFORME"_s);
+    archives.Decharger();
+
+    ASSERT_TRUE(QFile::remove(banc.Chemin(u"Archives/caldrix.sqlite"_s)));
+    rouverte = rouvrir();
+    EXPECT_EQ(banc.dialogues.Messages().last(),
+              u"Étude %1 :\n%2 : modifié depuis l'étude\nLe verdict est calculé à nouveau sur "
+              "les enregistrements tels qu'ils sont aujourd'hui."_s.arg(etude, jambon3));
+    EXPECT_EQ(Colonne(*rouverte, Etude::Col_Identite),
+              (QStringList{u"JAMBON1"_s, u"JAMBON3 (modifié depuis l'étude)"_s}));
+    EXPECT_EQ(rouverte->Lbl_Verdict->text(), u"CONFORME"_s) << "kept as non conforme";
 }
 
 TEST_F(FenetreEtude, UnFichierIllisibleOuDejaLaNAjouteRien) {
