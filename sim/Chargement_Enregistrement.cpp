@@ -20,24 +20,22 @@ std::optional<int16_t> Dixiemes(float valeur) {
 
 namespace Chargement_Enregistrement {
 
-bool Charger(const QString& fichier, Memoire_Logger& memoire, std::optional<double>& debut,
-             QString& erreur) {
+Ou_Erreur<std::optional<double>> Charger(const QString& fichier, Memoire_Logger& memoire) {
+    using Resultat = Ou_Erreur<std::optional<double>>;
     const auto etat = Etat::Nouveau();
     switch (Import_Export::Lecture_Fichier_Enreg(*etat, fichier)) {
         case Import_Export::Resultat_Lecture::Lu:
             break;
         case Import_Export::Resultat_Lecture::Introuvable:
-            erreur = QStringLiteral("fichier introuvable : %1").arg(fichier);
-            return false;
+            return Resultat::Echec(QStringLiteral("fichier introuvable : %1").arg(fichier));
         case Import_Export::Resultat_Lecture::Incorrect:
-            erreur = QStringLiteral("fichier d'enregistrements incorrect : %1").arg(fichier);
-            return false;
+            return Resultat::Echec(
+                QStringLiteral("fichier d'enregistrements incorrect : %1").arg(fichier));
     }
     if (etat->Periode_Enreg < 1 || etat->Periode_Enreg > 7200) {
-        erreur = QStringLiteral("%1 : période de %2 s, le logger va de 1 à 7200 s")
-                     .arg(fichier)
-                     .arg(etat->Periode_Enreg);
-        return false;
+        return Resultat::Echec(QStringLiteral("%1 : période de %2 s, le logger va de 1 à 7200 s")
+                                   .arg(fichier)
+                                   .arg(etat->Periode_Enreg));
     }
     // The file keeps the model alone; a logger reports a version number after it.
     memoire.version = Cp1252::Encode(etat->Version_Logger);
@@ -54,16 +52,15 @@ bool Charger(const QString& fichier, Memoire_Logger& memoire, std::optional<doub
         const std::optional<int16_t> temperature = Dixiemes(m.Temperature);
         const std::optional<int16_t> hygrometrie = Dixiemes(humidite ? m.Humidite : 0.0f);
         if (!temperature || !hygrometrie) {
-            erreur = QStringLiteral("%1 : mesure %2 hors de ce que le logger enregistre")
-                         .arg(fichier)
-                         .arg(i);
-            return false;
+            return Resultat::Echec(
+                QStringLiteral("%1 : mesure %2 hors de ce que le logger enregistre")
+                    .arg(fichier)
+                    .arg(i));
         }
         memoire.mesures.push_back({*temperature, *hygrometrie});
     }
-    debut.reset();
-    if (nombre > 0) debut = etat->Mesures(1).Date_Heure - (memoire.periode - 1) * Une_Seconde;
-    return true;
+    if (nombre == 0) return std::optional<double>();
+    return std::optional<double>(etat->Mesures(1).Date_Heure - (memoire.periode - 1) * Une_Seconde);
 }
 
 }  // namespace Chargement_Enregistrement

@@ -188,11 +188,18 @@ bool Lire_Memoire(const QCommandLineParser& lecteur, double maintenant, Memoire_
                   QString& erreur) {
     std::optional<double> debut;
     const QString fichier = lecteur.value(QStringLiteral("charger"));
-    if (!(fichier.isEmpty() ? Lire_Logger_Genere(lecteur, maintenant, m, debut, erreur)
-                            : Chargement_Enregistrement::Charger(fichier, m, debut, erreur)) ||
-        !Lire_Reglages(lecteur, m, erreur)) {
-        return false;
+    if (fichier.isEmpty()) {
+        if (!Lire_Logger_Genere(lecteur, maintenant, m, debut, erreur)) return false;
+    } else {
+        const Ou_Erreur<std::optional<double>> charge =
+            Chargement_Enregistrement::Charger(fichier, m);
+        if (!charge) {
+            erreur = charge.Erreur();
+            return false;
+        }
+        debut = *charge;
     }
+    if (!Lire_Reglages(lecteur, m, erreur)) return false;
     const std::optional<int32_t> compte =
         Date_Option(lecteur, "debut", debut.value_or(maintenant), maintenant, erreur);
     if (!compte) return false;
@@ -212,8 +219,10 @@ std::optional<int32_t> Options_Simulateur::Compte_Horloge(double date, double ma
     return static_cast<int32_t>(compte);
 }
 
-std::optional<Options_Simulateur> Options_Simulateur::Lire(const QStringList& arguments,
-                                                           double maintenant, QString& erreur) {
+namespace {
+
+std::optional<Options_Simulateur> Lire_Options(const QStringList& arguments, double maintenant,
+                                               QString& erreur) {
     QCommandLineParser lecteur;
     Declarer(lecteur);
     if (!lecteur.parse(QStringList{QStringLiteral("caldrix-logger-sim")} + arguments)) {
@@ -242,6 +251,16 @@ std::optional<Options_Simulateur> Options_Simulateur::Lire(const QStringList& ar
                                                          : Dossier_Programme::Chemin();
     o.journal = lecteur.value(QStringLiteral("journal"));
     return o;
+}
+
+}  // namespace
+
+Ou_Erreur<Options_Simulateur> Options_Simulateur::Lire(const QStringList& arguments,
+                                                       double maintenant) {
+    QString erreur;
+    const std::optional<Options_Simulateur> lues = Lire_Options(arguments, maintenant, erreur);
+    if (!lues) return Ou_Erreur<Options_Simulateur>::Echec(erreur);
+    return *lues;
 }
 
 QString Options_Simulateur::Aide() {

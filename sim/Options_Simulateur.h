@@ -9,6 +9,7 @@
 
 #include "Memoire_Logger.h"
 #include "Panne_Simulee.h"
+#include "core/Ou_Erreur.h"
 
 struct Options_Simulateur {
     Memoire_Logger memoire;
@@ -21,9 +22,8 @@ struct Options_Simulateur {
     bool aide = false;
 
     // Reads the arguments (without the program name). `maintenant` dates the logger's clock
-    // and the default recording. Empty, with a message in French, on a bad argument.
-    static std::optional<Options_Simulateur> Lire(const QStringList& arguments, double maintenant,
-                                                  QString& erreur);
+    // and the default recording. A message in French on a bad argument.
+    static Ou_Erreur<Options_Simulateur> Lire(const QStringList& arguments, double maintenant);
     // What --help prints.
     static QString Aide();
     // The clock count of a date: seconds since the clock origin of `maintenant`, or since the

@@ -27,13 +27,12 @@ void Ecrire(std::FILE* sortie, const QString& texte) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    QString erreur;
-    const std::optional<Options_Simulateur> options = Options_Simulateur::Lire(
-        application.arguments().mid(1), Horloge_Systeme().Maintenant(), erreur);
+    const Ou_Erreur<Options_Simulateur> options =
+        Options_Simulateur::Lire(application.arguments().mid(1), Horloge_Systeme().Maintenant());
     if (!options) {
         Ecrire(stderr, QStringLiteral("caldrix-logger-sim : %1\n"
                                       "caldrix-logger-sim --help donne la liste des options.\n")
-                           .arg(erreur));
+                           .arg(options.Erreur()));
         return 2;
     }
     if (options->aide) {

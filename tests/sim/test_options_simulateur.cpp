@@ -28,10 +28,9 @@ QString Joue(const Options_Simulateur& o) {
 // The logger the arguments, separated by '|', make it play, within brackets; or the message of
 // their refusal.
 QString Lire(const QString& arguments) {
-    QString erreur;
-    const std::optional<Options_Simulateur> o =
-        Options_Simulateur::Lire(arguments.split(u'|', Qt::SkipEmptyParts), Maintenant, erreur);
-    return o ? u'[' + Joue(*o) + u']' : erreur;
+    const Ou_Erreur<Options_Simulateur> o =
+        Options_Simulateur::Lire(arguments.split(u'|', Qt::SkipEmptyParts), Maintenant);
+    return o ? u'[' + Joue(*o) + u']' : o.Erreur();
 }
 
 TEST(OptionsSimulateur, LoggerJoueOuOptionsRefuseesAvecUnMessageEnFrancais) {
