@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/Controles.h"
 #include "core/Dialogues.h"
@@ -223,8 +225,13 @@ void Frm_Etude::Btn_Retirer_Click() {
 void Frm_Etude::Recharger() {
     std::vector<Graphe_Superposition::Courbe> courbes;
     for (const Etude::Piece_Chargee& p : pieces_) {
-        courbes.push_back(
-            {p.etat->Identite_Logger + (p.modifiee ? Marque_Modifiee : QString()), p.etat.get()});
+        // Loggers left with the same identity are told apart by their files.
+        const auto meme = std::count_if(pieces_.begin(), pieces_.end(), [&](const auto& autre) {
+            return autre.etat->Identite_Logger == p.etat->Identite_Logger;
+        });
+        QString nom = p.etat->Identite_Logger;
+        if (meme > 1) nom += QStringLiteral(" (%1)").arg(QFileInfo(p.fichier).fileName());
+        courbes.push_back({nom + (p.modifiee ? Marque_Modifiee : QString()), p.etat.get()});
     }
     Graphe_Etude->Afficher(courbes, Unite());
     Juger();

@@ -196,6 +196,17 @@ TEST_F(FenetreEtude, UnFichierIllisibleOuDejaLaNAjouteRien) {
         << refus[1].toStdString();
     EXPECT_EQ(e.Tbl_Etude->rowCount(), 2);
     EXPECT_EQ(e.Graphe_Etude->Legende().size(), 2);
+
+    // Another probe left with the same identity: the legend tells them apart by their files.
+    const QString bis = Enregistrement_Essai()
+                            .Identite(u"JAMBON1"_s)
+                            .Debut(Six_Heures)
+                            .Temperatures(Jambon2)
+                            .Ecrire(banc.Chemin(u"Sauvegardes/sonde 4.txt"_s));
+    banc.dialogues.reponses_plusieurs_fichiers = {{bis}};
+    e.Btn_Ajouter_Fichiers->click();
+    EXPECT_EQ(e.Graphe_Etude->Legende(),
+              (QStringList{u"JAMBON1 (jambon1.txt)"_s, u"JAMBON3"_s, u"JAMBON1 (sonde 4.txt)"_s}));
 }
 
 TEST_F(FenetreEtude, DesEnregistrementsChoisisDansLesArchives) {
