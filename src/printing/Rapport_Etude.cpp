@@ -11,6 +11,7 @@
 #include "printing/Page_Rapport.h"
 #include "stats/Statistiques.h"
 #include "stats/Statistiques_Texte.h"
+#include "study/Etude_Texte.h"
 
 namespace Rapport_Etude {
 
@@ -61,11 +62,17 @@ void Dessiner_Superposition(const Contenu_Rapport_Etude& c, Document& document,
     Graphe_Page::Graphe g;
     g.unite_gauche = QStringLiteral("Température ") + c.unite;
     const std::vector<Etude::Enregistrement>& liste = c.resultat->enregistrements;
+    QStringList identites, fichiers;
+    for (const Etude::Enregistrement& e : liste) {
+        identites << e.identite;
+        fichiers << e.fichier;
+    }
+    const QStringList noms = Etude::Noms_Legende(identites, fichiers);
     for (std::size_t rang = 0; rang < c.etats.size(); ++rang) {
         if (!c.etats[rang]) continue;
         const Etat& etat = *c.etats[rang];
         const Teinte_Enregistrement teinte = Teinte_De_Enregistrement(rang);
-        Graphe_Page::Courbe courbe{rang < liste.size() ? liste[rang].identite : QString(),
+        Graphe_Page::Courbe courbe{noms.value(static_cast<qsizetype>(rang)),
                                    {teinte.rouge, teinte.vert, teinte.bleu},
                                    teinte.style == Qt::DashLine  ? Document_PDF::Tirets::Tirets
                                    : teinte.style == Qt::DotLine ? Document_PDF::Tirets::Points

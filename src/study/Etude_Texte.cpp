@@ -1,5 +1,7 @@
 #include "study/Etude_Texte.h"
 
+#include <QFileInfo>
+
 #include "core/Textes.h"
 #include "criteria/Evaluation_Texte.h"
 #include "stats/Statistiques_Texte.h"
@@ -69,6 +71,17 @@ QStringList Lignes_Etude(const Resultat& r, const Jeu_Criteres& jeu, const QStri
         lignes << QStringLiteral("Le plus froid : %1 (%2)").arg(e.identite, e.fichier);
     }
     return lignes;
+}
+
+QStringList Noms_Legende(const QStringList& identites, const QStringList& fichiers) {
+    QStringList noms;
+    for (qsizetype i = 0; i < identites.size(); ++i) {
+        noms << (identites.count(identites[i]) > 1
+                     ? QStringLiteral("%1 (%2)").arg(identites[i],
+                                                     QFileInfo(fichiers.value(i)).fileName())
+                     : identites[i]);
+    }
+    return noms;
 }
 
 }  // namespace Etude

@@ -18,4 +18,8 @@ QStringList Lignes_Etude(const Resultat& resultat, const Criteres::Jeu_Criteres&
 QString Ligne_Equilibrage(const Resultat& resultat, const Criteres::Jeu_Criteres& jeu,
                           const QString& unite);
 
+// The name of each recording in a legend: its logger's identity, followed by its file's name
+// when another recording has the same identity (probes left with their default name).
+QStringList Noms_Legende(const QStringList& identites, const QStringList& fichiers);
+
 }  // namespace Etude

@@ -11,7 +11,6 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "controls/Controles.h"
 #include "core/Dialogues.h"
@@ -223,15 +222,18 @@ void Frm_Etude::Btn_Retirer_Click() {
 }
 
 void Frm_Etude::Recharger() {
-    std::vector<Graphe_Superposition::Courbe> courbes;
+    QStringList identites, fichiers;
     for (const Etude::Piece_Chargee& p : pieces_) {
-        // Loggers left with the same identity are told apart by their files.
-        const auto meme = std::count_if(pieces_.begin(), pieces_.end(), [&](const auto& autre) {
-            return autre.etat->Identite_Logger == p.etat->Identite_Logger;
-        });
-        QString nom = p.etat->Identite_Logger;
-        if (meme > 1) nom += QStringLiteral(" (%1)").arg(QFileInfo(p.fichier).fileName());
-        courbes.push_back({nom + (p.modifiee ? Marque_Modifiee : QString()), p.etat.get()});
+        identites << p.etat->Identite_Logger;
+        fichiers << p.fichier;
+    }
+    const QStringList noms = Etude::Noms_Legende(identites, fichiers);
+    std::vector<Graphe_Superposition::Courbe> courbes;
+    for (std::size_t rang = 0; rang < pieces_.size(); ++rang) {
+        const Etude::Piece_Chargee& p = pieces_[rang];
+        courbes.push_back(
+            {noms.value(static_cast<qsizetype>(rang)) + (p.modifiee ? Marque_Modifiee : QString()),
+             p.etat.get()});
     }
     Graphe_Etude->Afficher(courbes, Unite());
     Juger();
