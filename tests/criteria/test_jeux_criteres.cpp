@@ -25,7 +25,7 @@ QStringList Defauts(const Jeux_Lus& lus) {
     return textes;
 }
 
-const QString Deux_Jeux =
+const QString Trois_Jeux =
     u"; jeux du site\r\n"
     "[Four 2 – cuisson jambon]\r\n"
     "seuil_haut = 80 consécutif 300\r\n"
@@ -38,14 +38,18 @@ const QString Deux_Jeux =
     "seuil_haut = 4\r\n"
     "hygro_haut = 90 cumule 3600\r\n"
     "mkt = 3.5\r\n"
-    "cuisson = recette 7\r\n"_s;
+    "cuisson = recette 7\r\n"
+    "[Autoclave]\r\n"
+    "seuil_haut = 125 cumule 60\r\n"
+    "seuil_bas = -10\r\n"
+    "cuisson = sterilisation 15\r\n"_s;
 
 }  // namespace
 
-TEST(Jeux_Criteres, DeuxJeuxLusRegleParRegle) {
-    const Jeux_Lus lus = Lire(Deux_Jeux);
+TEST(Jeux_Criteres, TroisJeuxLusRegleParRegle) {
+    const Jeux_Lus lus = Lire(Trois_Jeux);
     EXPECT_TRUE(lus.defauts.empty()) << Defauts(lus).join(u'\n').toStdString();
-    ASSERT_EQ(lus.jeux.size(), 2u);
+    ASSERT_EQ(lus.jeux.size(), 3u);
     const Jeu_Criteres& four = lus.jeux[0];
     EXPECT_EQ(four.nom, u"Four 2 – cuisson jambon"_s);
     ASSERT_TRUE(four.seuil_haut && four.seuil_bas && four.maintien && four.cuisson);
@@ -67,6 +71,13 @@ TEST(Jeux_Criteres, DeuxJeuxLusRegleParRegle) {
     EXPECT_EQ(chambre.mkt_max, 3.5f);
     EXPECT_EQ(chambre.cuisson->numero, 7);
     EXPECT_FALSE(chambre.cuisson->minimum);
+
+    // Temperatures beyond what a humidity could be are a temperature's.
+    const Jeu_Criteres& autoclave = lus.jeux[2];
+    ASSERT_TRUE(autoclave.seuil_haut && autoclave.seuil_bas && autoclave.cuisson);
+    EXPECT_EQ(autoclave.seuil_haut->limite, 125);
+    EXPECT_EQ(autoclave.seuil_bas->limite, -10);
+    EXPECT_EQ(autoclave.cuisson->numero, 101);
 }
 
 TEST(Jeux_Criteres, LignesIncorrectesRefuseesUneAUneSansRienPerdreDAutre) {
@@ -135,7 +146,7 @@ TEST(Jeux_Criteres, ReglesQuiNeVontPasEnsembleRefuseesAuTitreDuJeu) {
 }
 
 TEST(Jeux_Criteres, EcritsEnWindows1252CrLfEtRelusALIdentique) {
-    const Jeux_Lus lus = Lire(Deux_Jeux);
+    const Jeux_Lus lus = Lire(Trois_Jeux);
     const QByteArray octets = Contenu_Jeux(lus.jeux);
     EXPECT_TRUE(
         octets.contains("[Four 2 \x96 cuisson jambon]\r\nseuil_haut = 80 consecutif 300\r\n"
@@ -144,13 +155,13 @@ TEST(Jeux_Criteres, EcritsEnWindows1252CrLfEtRelusALIdentique) {
     EXPECT_FALSE(octets.contains("\n\n"));
     const Jeux_Lus relus = Lecture_Contenu_Jeux(octets);
     EXPECT_TRUE(relus.defauts.empty());
-    ASSERT_EQ(relus.jeux.size(), 2u);
-    EXPECT_TRUE(relus.jeux[0] == lus.jeux[0]);
-    EXPECT_TRUE(relus.jeux[1] == lus.jeux[1]);
+    ASSERT_EQ(relus.jeux.size(), 3u);
+    for (std::size_t i = 0; i < relus.jeux.size(); ++i)
+        EXPECT_TRUE(relus.jeux[i] == lus.jeux[i]) << lus.jeux[i].nom.toStdString();
 }
 
 TEST(Jeux_Criteres, NomTrouveSansMajusculesNiTiretTypographique) {
-    const Jeux_Lus lus = Lire(Deux_Jeux);
+    const Jeux_Lus lus = Lire(Trois_Jeux);
     const Jeu_Criteres* jeu = Trouver_Jeu(lus.jeux, u"four 2 - cuisson  JAMBON"_s);
     ASSERT_NE(jeu, nullptr);
     EXPECT_EQ(jeu->nom, u"Four 2 – cuisson jambon"_s);
@@ -163,8 +174,8 @@ TEST_F(Fichier_Jeux, DansLeDossierDuProgramme) {
     Jeux_Lus lus;
     EXPECT_EQ(Lecture_Jeux(lus), Import_Export::Resultat_Lecture::Introuvable);
     EXPECT_EQ(Chemin_Jeux(), Chemin(u"criteres.ini"_s));
-    const Jeux_Lus ecrits = Lire(Deux_Jeux);
+    const Jeux_Lus ecrits = Lire(Trois_Jeux);
     ASSERT_EQ(Ecriture_Jeux(ecrits.jeux), Import_Export::Resultat_Ecriture::Ecrit);
     ASSERT_EQ(Lecture_Jeux(lus), Import_Export::Resultat_Lecture::Lu);
-    EXPECT_EQ(lus.jeux.size(), 2u);
+    EXPECT_EQ(lus.jeux.size(), 3u);
 }
