@@ -2,6 +2,7 @@
 // lost, however short.
 #include <gtest/gtest.h>
 
+#include <QByteArrayList>
 #include <algorithm>
 
 #include "printing/Graphe_Page.h"
@@ -25,4 +26,47 @@ TEST(GraphePage, UnPicEtUnCreuxDUnPointRestentApresLaReduction) {
     EXPECT_TRUE(std::is_sorted(reduits.begin(), reduits.end(),
                                [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }))
         << "in their order";
+}
+
+// A rising curve drawn on the page rises, left to right, inside the frame it was given: the
+// page's own y grows downwards, the PDF's upwards.
+TEST(GraphePage, UneCourbeQuiMonteEstTraceeMontanteDansSonCadre) {
+    Graphe_Page::Graphe g;
+    g.unite_gauche = QStringLiteral("Température °C");
+    Graphe_Page::Courbe c;
+    c.libelle = QStringLiteral("FOUR01");
+    c.points = {{46000, 20}, {46000.5, 50}, {46001, 80}};
+    g.courbes.push_back(c);
+    Document_PDF::Document document;
+    const QRectF cadre(20, 30, 160, 90);  // millimetres from the top left corner
+    Graphe_Page::Dessiner(document, cadre, g);
+    const QByteArray pdf = document.Octets(QStringLiteral("essai"), QStringLiteral("essai"));
+
+    // The only polyline of three points: "x y m", "x y l", "x y l", "S".
+    const QList<QByteArray> lignes = pdf.split('\n');
+    std::vector<QPointF> trace;
+    for (qsizetype i = 0; i + 3 < lignes.size() && trace.empty(); ++i) {
+        if (lignes[i].endsWith(" m") && lignes[i + 1].endsWith(" l") &&
+            lignes[i + 2].endsWith(" l") && lignes[i + 3] == "S") {
+            for (qsizetype j = i; j < i + 3; ++j) {
+                const QList<QByteArray> xy = lignes[j].split(' ');
+                trace.emplace_back(xy[0].toDouble(), xy[1].toDouble());
+            }
+        }
+    }
+    ASSERT_EQ(trace.size(), 3u) << pdf.constData();
+    constexpr double pt = 72 / 25.4;
+    const double haut_page = 297 * pt;
+    for (const QPointF& p : trace) {
+        EXPECT_GE(p.x(), cadre.left() * pt);
+        EXPECT_LE(p.x(), cadre.right() * pt);
+        EXPECT_GE(p.y(), haut_page - cadre.bottom() * pt);
+        EXPECT_LE(p.y(), haut_page - cadre.top() * pt);
+    }
+    EXPECT_LT(trace[0].x(), trace[1].x());
+    EXPECT_LT(trace[1].x(), trace[2].x());
+    EXPECT_LT(trace[0].y(), trace[1].y()) << "20 °C below 50 °C";
+    EXPECT_LT(trace[1].y(), trace[2].y()) << "50 °C below 80 °C";
+    // Evenly spaced values, evenly spaced on the page.
+    EXPECT_NEAR(trace[1].y() - trace[0].y(), trace[2].y() - trace[1].y(), 0.02);
 }
