@@ -39,8 +39,8 @@ const QString Trois_Jeux =
     "hygro_haut = 90 cumule 3600\r\n"
     "mkt = 3.5\r\n"
     "cuisson = recette 7\r\n"
-    "[Autoclave]\r\n"
-    "seuil_haut = 125 cumule 60\r\n"
+    "[Autoclave crème brûlée]\r\n"
+    "seuil_haut = 194 cumule 60\r\n"
     "seuil_bas = -10\r\n"
     "cuisson = sterilisation 15\r\n"_s;
 
@@ -75,7 +75,7 @@ TEST(Jeux_Criteres, TroisJeuxLusRegleParRegle) {
     // Temperatures beyond what a humidity could be are a temperature's.
     const Jeu_Criteres& autoclave = lus.jeux[2];
     ASSERT_TRUE(autoclave.seuil_haut && autoclave.seuil_bas && autoclave.cuisson);
-    EXPECT_EQ(autoclave.seuil_haut->limite, 125);
+    EXPECT_EQ(autoclave.seuil_haut->limite, 194) << "the highest a logger measures";
     EXPECT_EQ(autoclave.seuil_bas->limite, -10);
     EXPECT_EQ(autoclave.cuisson->numero, 101);
 }
@@ -166,6 +166,7 @@ TEST(Jeux_Criteres, NomTrouveSansMajusculesNiTiretTypographique) {
     ASSERT_NE(jeu, nullptr);
     EXPECT_EQ(jeu->nom, u"Four 2 – cuisson jambon"_s);
     EXPECT_EQ(Trouver_Jeu(lus.jeux, u"Four 3"_s), nullptr);
+    ASSERT_NE(Trouver_Jeu(lus.jeux, u"autoclave creme brûlee"_s), nullptr);
 }
 
 using Fichier_Jeux = Dossier_Temporaire<>;
