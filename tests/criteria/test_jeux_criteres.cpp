@@ -38,7 +38,7 @@ const QString Trois_Jeux =
     "seuil_haut = 4\r\n"
     "hygro_haut = 90 cumule 3600\r\n"
     "mkt = 3.5\r\n"
-    "cuisson = recette 7\r\n"
+    "cuisson = recette 7 12.5\r\n"
     "[Autoclave crème brûlée]\r\n"
     "seuil_haut = 194 cumule 60\r\n"
     "seuil_bas = -10\r\n"
@@ -70,7 +70,7 @@ TEST(Jeux_Criteres, TroisJeuxLusRegleParRegle) {
     EXPECT_EQ(chambre.hygro_haut->duree_s, 3600);
     EXPECT_EQ(chambre.mkt_max, 3.5f);
     EXPECT_EQ(chambre.cuisson->numero, 7);
-    EXPECT_FALSE(chambre.cuisson->minimum);
+    EXPECT_EQ(chambre.cuisson->minimum, 12.5f);
 
     // Temperatures beyond what a humidity could be are a temperature's.
     const Jeu_Criteres& autoclave = lus.jeux[2];
