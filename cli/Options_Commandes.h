@@ -19,6 +19,10 @@ extern const QList<Option_Connue> Toutes;
 // The commands, in the order of the help.
 extern const QList<const char*> Commandes;
 
+// The options that only set acceptance rules: study takes them, and report judges the recording
+// when one is given (--high, --low and the cooking choice are also what a report draws).
+extern const QList<const char*> Regles_Jugees;
+
 struct Options_Permises {
     const char* nom;
     QList<const char*> options;  // besides --help and --version

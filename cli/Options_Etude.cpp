@@ -5,6 +5,7 @@
 #include "Arguments.h"
 #include "Commandes.h"
 #include "Console.h"
+#include "Options_Commandes.h"
 #include "cooking/Parametres_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Etat.h"
@@ -209,10 +210,7 @@ Reussite_Ou_Erreur Appliquer_Options(const Arguments& a, Jeu_Criteres& jeu) {
 }
 
 bool Verdict_Demande(const Arguments& a) {
-    for (const char* option :
-         {"criteria", "high-mode", "high-duration", "low-mode", "low-duration", "humidity-high",
-          "humidity-high-mode", "humidity-high-duration", "humidity-low", "humidity-low-mode",
-          "humidity-low-duration", "process", "hold", "min-value", "mkt-max"}) {
+    for (const char* option : Options_Commandes::Regles_Jugees) {
         if (a.A(option)) return true;
     }
     return false;

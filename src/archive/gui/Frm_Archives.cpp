@@ -15,6 +15,7 @@
 
 #include "archive/Archive.h"
 #include "archive/Description_Archive.h"
+#include "archive/gui/Ouverture_Archive.h"
 #include "controls/Controles.h"
 #include "core/Dialogues.h"
 #include "core/Dossier_Programme.h"
@@ -143,16 +144,8 @@ void Frm_Archives::Form_Load() {
 
 bool Frm_Archives::Archive_Ouverte() {
     if (archive_) return true;
-    auto ouverte = Archive::Ouvrir();
-    if (!ouverte) {
-        Lbl_Etat->setText(ouverte.Erreur());
-        dialogues_.Message(
-            QStringLiteral("Les archives ne sont pas accessibles :\n") + ouverte.Erreur(),
-            Dialogues::Icone::Exclamation);
-        return false;
-    }
-    archive_ = std::move(*ouverte);
-    return true;
+    archive_ = Ouvrir_Archive_Fenetre(*Lbl_Etat, dialogues_);
+    return archive_ != nullptr;
 }
 
 void Frm_Archives::Cmd_Rechercher_Click() {

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "archive/Archive.h"
+#include "archive/gui/Ouverture_Archive.h"
 #include "controls/Controles.h"
 #include "core/Dialogues.h"
 #include "core/Textes.h"
@@ -61,15 +62,8 @@ Frm_Choix_Archives::~Frm_Choix_Archives() = default;
 
 void Frm_Choix_Archives::Form_Load() {
     Centrer_Sur_Ecran();
-    auto ouverte = Archive::Ouvrir();
-    if (!ouverte) {
-        Lbl_Etat->setText(ouverte.Erreur());
-        dialogues_.Message(
-            QStringLiteral("Les archives ne sont pas accessibles :\n") + ouverte.Erreur(),
-            Dialogues::Icone::Exclamation);
-        return;
-    }
-    archive_ = std::move(*ouverte);
+    archive_ = Ouvrir_Archive_Fenetre(*Lbl_Etat, dialogues_);
+    if (!archive_) return;
     const Resultat_Liste liste = archive_->Lister({});
     if (!liste.Lu) {
         Lbl_Etat->setText(liste.Message);
