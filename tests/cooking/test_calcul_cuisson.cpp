@@ -8,7 +8,6 @@
 
 #include "Impression_Qt.h"
 #include "cooking/Calcul_Cuisson.h"
-#include "cooking/Parametres_Cuisson.h"
 #include "cooking/Resultat_Cuisson.h"
 #include "core/Etat.h"
 #include "core/Textes.h"
@@ -124,21 +123,3 @@ TEST(CalculCuisson, LeCalculQuePorteUnEnregistrement) {
 }
 
 }  // namespace
-
-// What each calculation number stands for: the two fixed ones, the recipes 1 to 99 as held,
-// nothing for any other number.
-TEST(ParametresCuisson, ChaqueNumeroSonCalcul) {
-    const auto etat = Etat::Nouveau();
-    etat->Recettes(1) = {1, u"Jambon"_s, 8, 68, 50};  // Z, Tref, Tdép
-    etat->Recettes(99).Nom = u"Dernière"_s;
-    const auto texte = [&](int numero) {
-        const auto p = Parametres_Calcul(*etat, numero);
-        return p ? u"%1 %2 %3 %4"_s.arg(p->libelle, Texte_Single(p->temp_ref),
-                                        Texte_Single(p->valeur_z), Texte_Single(p->temp_dep))
-                 : u"-"_s;
-    };
-    EXPECT_EQ(QStringList({texte(0), texte(1), texte(99).section(u' ', 0, 0), texte(100),
-                           texte(101), texte(102)}),
-              QStringList({u"-"_s, u"Jambon 68 8 50"_s, u"Dernière"_s, u"Pasteurisation 70 10 55"_s,
-                           u"Stérilisation 121 10 100"_s, u"-"_s}));
-}

@@ -2,7 +2,8 @@
 // number and reason while every other line is kept, and the file written back.
 #include <gtest/gtest.h>
 
-#include "Dossier_Temporaire.h"
+#include <QStringList>
+
 #include "Impression_Qt.h"
 #include "core/Cp1252.h"
 #include "criteria/Jeux_Criteres.h"
@@ -167,16 +168,4 @@ TEST(Jeux_Criteres, NomTrouveSansMajusculesNiTiretTypographique) {
     EXPECT_EQ(jeu->nom, u"Four 2 – cuisson jambon"_s);
     EXPECT_EQ(Trouver_Jeu(lus.jeux, u"Four 3"_s), nullptr);
     ASSERT_NE(Trouver_Jeu(lus.jeux, u"autoclave creme brûlee"_s), nullptr);
-}
-
-using Fichier_Jeux = Dossier_Temporaire<>;
-
-TEST_F(Fichier_Jeux, DansLeDossierDuProgramme) {
-    Jeux_Lus lus;
-    EXPECT_EQ(Lecture_Jeux(lus), Import_Export::Resultat_Lecture::Introuvable);
-    EXPECT_EQ(Chemin_Jeux(), Chemin(u"criteres.ini"_s));
-    const Jeux_Lus ecrits = Lire(Trois_Jeux);
-    ASSERT_EQ(Ecriture_Jeux(ecrits.jeux), Import_Export::Resultat_Ecriture::Ecrit);
-    ASSERT_EQ(Lecture_Jeux(lus), Import_Export::Resultat_Lecture::Lu);
-    EXPECT_EQ(lus.jeux.size(), 3u);
 }

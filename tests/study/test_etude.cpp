@@ -132,28 +132,19 @@ TEST(Etude, LePlusFroidParLaValeurDeCuisson) {
     EXPECT_EQ(r.verdict, Verdict::Conforme);
 }
 
+// The root's keys and the figures are read by the command line's tests: here, the keys of each
+// recording and rule, and the limits as given, not their double's digits.
 TEST(Etude, JsonAvecExactementLesClesAttendues) {
     Jeu_Criteres jeu = Equilibrage(600);
     jeu.seuil_haut = Regle_Seuil{73.5f, Mode_Seuil::Cumule, 60};
     jeu.mkt_max = 65.3f;
-    const Etude::Resultat r = Etudier(Charge, jeu);
+    const QByteArray json = Etude::Contenu_JSON(Etudier(Charge, jeu));
     QJsonParseError erreur;
-    const QJsonObject racine = QJsonDocument::fromJson(Etude::Contenu_JSON(r), &erreur).object();
-    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << Etude::Contenu_JSON(r).toStdString();
-    EXPECT_EQ(racine.keys(), QStringList({u"enregistrements"_s, u"equilibrage_s"_s, u"plus_froid"_s,
-                                          u"verdict"_s}));
-    EXPECT_EQ(racine[u"verdict"_s].toString(), u"non conforme"_s);
-    EXPECT_EQ(racine[u"equilibrage_s"_s].toInt(), 120);
-    EXPECT_EQ(racine[u"plus_froid"_s].toString(), u"B"_s);
+    const QJsonObject racine = QJsonDocument::fromJson(json, &erreur).object();
+    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << json.toStdString();
     const QJsonObject a = racine[u"enregistrements"_s].toArray()[0].toObject();
     EXPECT_EQ(a.keys(), QStringList({u"atteinte"_s, u"fichier"_s, u"identite"_s, u"maintien_s"_s,
                                      u"regles"_s, u"sha256"_s, u"valeur_cuisson"_s, u"verdict"_s}));
-    EXPECT_EQ(a[u"fichier"_s].toString(), u"A.txt"_s);
-    EXPECT_EQ(a[u"sha256"_s].toString(),
-              u"559aead08264d5795d3909718cdd05abd49572e84fe55590eef31a88a08fdffd"_s);
-    EXPECT_EQ(a[u"atteinte"_s].toString(), u"2026-12-05T08:02:00"_s);
-    EXPECT_EQ(a[u"maintien_s"_s].toInt(), 180);
-    EXPECT_TRUE(a[u"valeur_cuisson"_s].isNull());
     const QJsonArray regles = a[u"regles"_s].toArray();
     ASSERT_EQ(regles.size(), 2);
     EXPECT_EQ(regles[0].toObject().keys(),
@@ -162,9 +153,8 @@ TEST(Etude, JsonAvecExactementLesClesAttendues) {
     EXPECT_EQ(regles[0][u"valeur"_s].toInt(), 60);
     EXPECT_EQ(regles[1][u"regle"_s].toString(), u"mkt"_s);
     EXPECT_EQ(regles[1][u"verdict"_s].toString(), u"non conforme"_s);
-    // The limits as given, not their double's digits.
-    EXPECT_TRUE(Etude::Contenu_JSON(r).contains("\"limite\": 73.5,"));
-    EXPECT_TRUE(Etude::Contenu_JSON(r).contains("\"limite\": 65.3,"));
+    EXPECT_TRUE(json.contains("\"limite\": 73.5,"));
+    EXPECT_TRUE(json.contains("\"limite\": 65.3,"));
 }
 
 // File names and identities are the user's: quotes, backslashes and control characters are
