@@ -100,26 +100,23 @@ TEST(CalculCuisson, RienNEstEcritQuandAucuneValeurNEstPossible) {
     EXPECT_EQ(Calcul_Valeur_Cuisson(*etat, maximum, 70, 1, 55), 0.0f);
 }
 
-// The calculation a recording carries, replayed as opening its file does: a recipe 1 to 99, the
-// pasteurisation 100 or the sterilisation 101 (by hand: 121.2, 12.1 and 0 minutes); any other
-// number carries none.
+// The calculation a recording carries, replayed as opening its file does: a recipe 1 to 99 (by
+// hand: 121.2 minutes); 0 or a number past the sterilisation's 101 carries none. The window's
+// and the command line's tests replay 100 and 101.
 TEST(CalculCuisson, LeCalculQuePorteUnEnregistrement) {
     const auto etat = Etat::Nouveau();
     for (int n : {1, Nb_Recettes_Max})
         etat->Recettes(n) = {static_cast<uint8_t>(n), u"Recette %1"_s.arg(n), 10, 60, 50};
     QStringList lignes;
-    for (int recette : {0, 1, Nb_Recettes_Max, 100, 101, 102}) {
+    for (int recette : {0, 1, Nb_Recettes_Max, 102}) {
         Mesures(*etat, {50, 60, 70, 80, 70, 50});
         etat->Num_Recette = static_cast<uint8_t>(recette);
         lignes << Calcul_Enregistre(*etat).value_or(u"aucun"_s).section(u" |"_s, 0, 0);
         EXPECT_EQ(etat->Mesures(4).Humidite, -1) << "recipe " << recette << ": measures rewritten";
     }
-    // A value of 0 was reached at no moment: no date, not even 30/12/1899.
     EXPECT_EQ(lignes,
               (QStringList{u"aucun"_s, u"Recette 1 Valeur : 121mn le : 10/01/2026 08:05:00"_s,
-                           u"Recette 99 Valeur : 121mn le : 10/01/2026 08:05:00"_s,
-                           u"Pasteurisation Valeur : 12mn le : 10/01/2026 08:04:00"_s,
-                           u"Stérilisation Valeur : 0mn"_s, u"aucun"_s}));
+                           u"Recette 99 Valeur : 121mn le : 10/01/2026 08:05:00"_s, u"aucun"_s}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "Banc_Programme.h"
 #include "Impression_Qt.h"
+#include "core/Cp1252.h"
 #include "criteria/Jeux_Criteres.h"
 #include "criteria/gui/Formulaire_Regles.h"
 #include "criteria/gui/Frm_Criteres.h"
@@ -82,20 +83,13 @@ TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) 
     EXPECT_TRUE(banc.dialogues.Messages().isEmpty())
         << banc.dialogues.Messages().join(u'\n').toStdString();
 
-    Jeu_Criteres four;
-    four.nom = u"Four 2 – cuisson jambon"_s;
-    four.seuil_haut = Regle_Seuil{80.5f, Mode_Seuil::Consecutif, 300};
-    four.maintien = Regle_Maintien{72, 600};
-    four.cuisson = Regle_Cuisson{100, 120.0f};
-    four.equilibrage_max_s = 900;
-    Jeu_Criteres chambre;
-    chambre.nom = u"Chambre froide positive"_s;
-    chambre.seuil_haut = Regle_Seuil{8, Mode_Seuil::Cumule, 1800};
-    chambre.seuil_bas = Regle_Seuil{0, Mode_Seuil::Instantane, 0};
-    const std::vector<Jeu_Criteres> ecrits = Ecrits();
-    ASSERT_EQ(ecrits.size(), 2u);
-    EXPECT_TRUE(ecrits[0] == four) << "the oven's set as typed";
-    EXPECT_TRUE(ecrits[1] == chambre) << "the copy, changed";
+    // The oven's set as typed, then the copy, changed.
+    const QString ecrit = Cp1252::Decode(banc.Lire(u"criteres.ini"_s));
+    EXPECT_EQ(ecrit.mid(ecrit.indexOf(u"\r\n\r\n["_s) + 4),
+              u"[Four 2 – cuisson jambon]\r\nseuil_haut = 80.5 consecutif 300\r\n"
+              "maintien = 72 600\r\ncuisson = pasteurisation 120\r\nequilibrage = 900\r\n\r\n"
+              "[Chambre froide positive]\r\nseuil_haut = 8 cumule 1800\r\n"
+              "seuil_bas = 0 instantane\r\n"_s);
 
     // Back on the first set, its boxes show what was typed.
     c.Lst_Jeux->setCurrentRow(0);
