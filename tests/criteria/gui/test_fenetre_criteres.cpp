@@ -30,7 +30,6 @@ class FenetreCriteres : public ::testing::Test {
         EXPECT_TRUE(c && c->isVisible());
         return *c;
     }
-    static void Taper(QLineEdit* boite, const QString& texte) { boite->setText(texte); }
     std::vector<Jeu_Criteres> Ecrits() const {
         return Lecture_Contenu_Jeux(banc.Lire(u"criteres.ini"_s)).jeux;
     }
@@ -54,31 +53,31 @@ TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) 
     EXPECT_FALSE(r.isEnabled()) << "nothing to edit before a set exists";
 
     c.Cmd_Nouveau->click();
-    Taper(r.Txt_Nom, u"Four 2 – cuisson jambon"_s);
+    r.Txt_Nom->setText(u"Four 2 – cuisson jambon"_s);
     r.Seuils[0].Chk->setChecked(true);
-    Taper(r.Seuils[0].Txt_Limite, u"80,5"_s);
+    r.Seuils[0].Txt_Limite->setText(u"80,5"_s);
     EXPECT_FALSE(r.Seuils[0].Txt_Duree->isEnabled()) << "no duration for instantane";
     r.Seuils[0].Cmb_Mode->setCurrentText(u"consecutif"_s);
-    Taper(r.Seuils[0].Txt_Duree, u"300"_s);
+    r.Seuils[0].Txt_Duree->setText(u"300"_s);
     r.Chk_Maintien->setChecked(true);
-    Taper(r.Txt_Maintien, u"72"_s);
-    Taper(r.Txt_Maintien_Duree, u"600"_s);
+    r.Txt_Maintien->setText(u"72"_s);
+    r.Txt_Maintien_Duree->setText(u"600"_s);
     r.Chk_Cuisson->setChecked(true);
-    Taper(r.Txt_Cuisson_Min, u"120"_s);
+    r.Txt_Cuisson_Min->setText(u"120"_s);
     r.Chk_Equilibrage->setChecked(true);
-    Taper(r.Txt_Equilibrage, u"900"_s);
+    r.Txt_Equilibrage->setText(u"900"_s);
 
     c.Cmd_Copier->click();
     EXPECT_EQ(Noms(c),
               (QStringList{u"Four 2 – cuisson jambon"_s, u"Four 2 – cuisson jambon (copie)"_s}));
-    Taper(r.Txt_Nom, u"Chambre froide positive"_s);
+    r.Txt_Nom->setText(u"Chambre froide positive"_s);
     for (QCheckBox* k : {r.Chk_Maintien, r.Chk_Cuisson, r.Chk_Equilibrage})
         k->setChecked(false);
     r.Seuils[0].Cmb_Mode->setCurrentText(u"cumule"_s);
-    Taper(r.Seuils[0].Txt_Limite, u"8"_s);
-    Taper(r.Seuils[0].Txt_Duree, u"1800"_s);
+    r.Seuils[0].Txt_Limite->setText(u"8"_s);
+    r.Seuils[0].Txt_Duree->setText(u"1800"_s);
     r.Seuils[1].Chk->setChecked(true);
-    Taper(r.Seuils[1].Txt_Limite, u"0"_s);
+    r.Seuils[1].Txt_Limite->setText(u"0"_s);
     c.Cmd_Enregistrer->click();
     EXPECT_TRUE(banc.dialogues.Messages().isEmpty())
         << banc.dialogues.Messages().join(u'\n').toStdString();
@@ -105,7 +104,7 @@ TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) 
     EXPECT_EQ(Ecrits()[0].nom, u"Chambre froide positive"_s);
 
     // A change not written: closing asks, and "Non" keeps the window and what was typed.
-    Taper(r.Seuils[0].Txt_Limite, u"7"_s);
+    r.Seuils[0].Txt_Limite->setText(u"7"_s);
     banc.dialogues.reponses_questions = {false};
     c.Cmd_Fermer->click();
     EXPECT_TRUE(c.isVisible());
@@ -128,16 +127,16 @@ TEST_F(FenetreCriteres, UneSaisieFausseEstRefuseeEtLeJeuResteAffiche) {
         {"beyond what a logger measures", u"250"_s, u"Seuil haut (°C) : limite 250"_s},
     };
     for (const auto& k : cas) {
-        Taper(r.Seuils[0].Txt_Limite, k.limite);
+        r.Seuils[0].Txt_Limite->setText(k.limite);
         c.Cmd_Nouveau->click();
         EXPECT_TRUE(banc.dialogues.Messages().value(0).startsWith(k.attendu))
             << k.nom << " : " << banc.dialogues.Messages().value(0).toStdString();
         EXPECT_EQ(c.Lst_Jeux->count(), 1) << k.nom;
         banc.dialogues.affichages.clear();
     }
-    Taper(r.Seuils[0].Txt_Limite, u"8"_s);
+    r.Seuils[0].Txt_Limite->setText(u"8"_s);
     r.Chk_Equilibrage->setChecked(true);
-    Taper(r.Txt_Equilibrage, u"600"_s);
+    r.Txt_Equilibrage->setText(u"600"_s);
     c.Cmd_Enregistrer->click();
     EXPECT_TRUE(banc.dialogues.Messages().value(0).contains(u"il faut aussi la règle maintien"_s))
         << banc.dialogues.Messages().value(0).toStdString();
