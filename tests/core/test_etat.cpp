@@ -1,4 +1,5 @@
-// The shared record: its tables' bounds, the model and unit rules, the clock origins.
+// The shared record: its tables' bounds, the model rules, the clock origins (the unit letters
+// are the logger's tests').
 #include <gtest/gtest.h>
 
 #include "Impression_Qt.h"
@@ -34,15 +35,6 @@ TEST(Etat, ReglesDuModele) {
         regles << QString::number(Nb_Valeurs(etat.Version_Logger, 3));
         EXPECT_EQ(regles.join(u' '), QLatin1String(attendu)) << version;
     }
-}
-
-TEST(Etat, LettresEtLibellesDesUnites) {
-    for (const auto& [lettre, libelle] :
-         {std::pair{'C', "°C"}, {'F', "°F"}, {'c', "°C & alarme %Hr"}, {'f', "°F & alarme %Hr"}}) {
-        EXPECT_EQ(Unite_Depuis_Lettre(QLatin1Char(lettre)), QString::fromUtf8(libelle));
-        EXPECT_EQ(Lettre_Depuis_Unite(QString::fromUtf8(libelle)), QLatin1Char(lettre));
-    }
-    EXPECT_EQ(Unite_Depuis_Lettre(u'x') + Lettre_Depuis_Unite(u"Kelvin"_s), u"°CC"_s);
 }
 
 // 2006 + 3 × ((year − 2006) / 3), the division truncating toward zero, and three years before.

