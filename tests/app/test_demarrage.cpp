@@ -31,7 +31,6 @@ TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(f.Fenetre_Velor.Est_Chargee()) << "the start screen is gone";
     Etat& etat = banc.Etat_Programme();
-    EXPECT_EQ(etat.Nb_Enreg_Max, 1000);
     // An empty graph of the last 24 hours.
     EXPECT_NEAR(f.CWGraph_Enreg->Axes(1).Maximum(), avant, 10 * Une_Seconde);
     EXPECT_DOUBLE_EQ(f.CWGraph_Enreg->Axes(1).Minimum(), f.CWGraph_Enreg->Axes(1).Maximum() - 1);
@@ -73,48 +72,36 @@ TEST(Demarrage, ConfIniIllisibleSansLoggerPuisReglagesImpossiblesAEcrire) {
 }
 
 // The folder is installed at the first start only, even where a simulated logger had linked its
-// port first, and even where the folder does not exist yet.
+// port first, and even where the folder does not exist yet. An installed program copies each file
+// it finds in the installation (share/caldrix); its own copy stands in for one the share lacks.
 TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
     Banc_Programme banc;
+    const QString partage = banc.Chemin(u"share/caldrix"_s);
+    const QByteArray recettes = "[Recette 1]\r\n1\r\nBlanquette\r\n70\r\n10\r\n55\r\n";
+    banc.Ecrire(u"share/caldrix/recettes.ini"_s, recettes);
     QString dossier;
     for (const QString& nom : {u"nouveau/Caldrix"_s, u"Caldrix"_s}) {
         dossier = banc.Chemin(nom);
-        ASSERT_TRUE(nom.startsWith(u'n') || QDir().mkpath(dossier + u"/ports"_s));
+        const bool nouveau = nom.startsWith(u'n');
+        ASSERT_TRUE(nouveau || QDir().mkpath(dossier + u"/ports"_s));
         qputenv("CALDRIX_HOME", QFile::encodeName(dossier));
-        EXPECT_TRUE(Installation::Preparer_Dossier_Programme({}).isEmpty());
+        EXPECT_TRUE(
+            Installation::Preparer_Dossier_Programme(nouveau ? QString() : partage).isEmpty());
         EXPECT_TRUE(QFileInfo(dossier + u"/Sauvegardes"_s).isDir());
     }
-    EXPECT_EQ(banc.Lire(u"Caldrix/Conf.ini"_s), Import_Export::Contenu_Conf(*Etat::Nouveau()));
-    const std::unique_ptr<Etat> recettes = Etat::Nouveau();
-    Import_Export::Recettes_Defaut(*recettes, 70, 10, 55);
-    EXPECT_EQ(banc.Lire(u"Caldrix/recettes.ini"_s), Import_Export::Contenu_Recettes(*recettes));
+    const std::unique_ptr<Etat> defaut = Etat::Nouveau();
+    EXPECT_EQ(banc.Lire(u"Caldrix/Conf.ini"_s), Import_Export::Contenu_Conf(*defaut));
+    Import_Export::Recettes_Defaut(*defaut, 70, 10, 55);
+    EXPECT_EQ(banc.Lire(u"nouveau/Caldrix/recettes.ini"_s),
+              Import_Export::Contenu_Recettes(*defaut));
+    EXPECT_EQ(banc.Lire(u"Caldrix/recettes.ini"_s), recettes);
     EXPECT_TRUE(banc.Lire(u"Caldrix/Documentation Caldrix.htm"_s).contains("Caldrix V1.09"));
     EXPECT_TRUE(QFileInfo(dossier + u"/Documentation Caldrix.htm"_s).isWritable());
 
     // The user's changes survive the next starts.
     ASSERT_TRUE(QFile::remove(dossier + u"/recettes.ini"_s));
-    EXPECT_TRUE(Installation::Preparer_Dossier_Programme({}).isEmpty());
-    EXPECT_FALSE(QFile::exists(dossier + u"/recettes.ini"_s));
-}
-
-// An installed program copies the installation's files (share/caldrix), each one it finds
-// there; the program's own copy stands in for a file the installation lacks.
-TEST(PremierDemarrage, LesFichiersDeLInstallationPassentAvantCeuxDuProgramme) {
-    Banc_Programme banc;
-    const QString partage = banc.Chemin(u"share/caldrix"_s);
-    ASSERT_TRUE(QDir().mkpath(partage));
-    const QByteArray recettes = "[Recette 1]\r\n1\r\nBlanquette\r\n70\r\n10\r\n55\r\n";
-    QFile fichier(partage + u"/recettes.ini"_s);
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(recettes) == recettes.size());
-    fichier.close();
-    qputenv("CALDRIX_HOME", QFile::encodeName(banc.Chemin(u"Caldrix"_s)));
-
     EXPECT_TRUE(Installation::Preparer_Dossier_Programme(partage).isEmpty());
-
-    EXPECT_EQ(banc.Lire(u"Caldrix/recettes.ini"_s), recettes);
-    EXPECT_EQ(banc.Lire(u"Caldrix/Conf.ini"_s), Import_Export::Contenu_Conf(*Etat::Nouveau()));
-    EXPECT_TRUE(banc.Lire(u"Caldrix/Documentation Caldrix.htm"_s).contains("Caldrix V1.09"));
-    EXPECT_TRUE(QFileInfo(banc.Chemin(u"Caldrix/Sauvegardes"_s)).isDir());
+    EXPECT_FALSE(QFile::exists(dossier + u"/recettes.ini"_s));
 }
 
 // What the build puts into share/caldrix for the package is, byte for byte, what a program run

@@ -182,33 +182,23 @@ TEST(Courbes, LaCourbeDeCuissonVaSurLAxe3DepuisZero) {
     EXPECT_EQ(graphe.Axes(3).Legende(), u"Hygrométrie %Hr"_s);
 }
 
-// Only the records within the time axis shown, both ends included; those after the new count
-// keep what they held.
-TEST(Courbes, LaSelectionGardeLesMesuresDeLaPeriodeAffichee) {
-    auto etat = Enregistrement_Essai().Temperatures({10, 20, 30, 40, 50}).Etat_Rempli();
-    CWGraph graphe;
-    graphe.Axes(1).Definir_Minimum(Date(2));
-    graphe.Axes(1).Definir_Maximum(Date(4));
-    Graphique::Selection_Mesures(*etat, graphe);
-    EXPECT_EQ(etat->Nb_Mesures, 3);
-    EXPECT_EQ(etat->Mesures(1).Temperature, 20);
-    EXPECT_EQ(etat->Mesures(4).Temperature + etat->Mesures(5).Temperature, 90);
-}
-
-// A view starting 0.4 s after a record's stamp still holds the record it shows, to the second:
-// the saved selection, the table and the statistics count the same six records.
+// A view starting 0.4 s after a record's stamp still holds the record it shows, to the second,
+// and the record at its end: the saved selection (from its first record on), the table and the
+// statistics count the same four records.
 TEST(Courbes, LaSelectionLeTableauEtLesStatistiquesTiennentLesMemesMesures) {
     auto etat = Enregistrement_Essai().Temperatures({10, 20, 30, 40, 50, 60}).Etat_Rempli();
-    const Plage_Dates vue{Date(1) + 0.4 * Une_Seconde, Date(6)};
+    const Plage_Dates vue{Date(2) + 0.4 * Une_Seconde, Date(5)};
     CWGraph graphe;
     graphe.Axes(1).Definir_Minimum(vue.de);
     graphe.Axes(1).Definir_Maximum(vue.a);
     Statistiques::Parametres parametres;
     parametres.plage = vue;
-    EXPECT_EQ(Statistiques::Calcul_Statistiques(*etat, parametres).mesures, 6);
-    EXPECT_EQ(Lignes_Tableau::Lignes(*etat, {vue.de, vue.a, false}).size(), 3 + 6);
+    EXPECT_EQ(Statistiques::Calcul_Statistiques(*etat, parametres).mesures, 4);
+    EXPECT_EQ(Lignes_Tableau::Lignes(*etat, {vue.de, vue.a, false}).size(), 3 + 4);
     Graphique::Selection_Mesures(*etat, graphe);
-    EXPECT_EQ(etat->Nb_Mesures, 6);
+    EXPECT_EQ(etat->Nb_Mesures, 4);
+    EXPECT_EQ(etat->Mesures(1).Temperature, 20);
+    EXPECT_EQ(etat->Mesures(4).Temperature, 50);
     // Half a second past the last stamp, rounded to the next second, leaves it out.
     EXPECT_FALSE((Plage_Dates{Date(1), Date(6) - 0.6 * Une_Seconde}.Contient(Date(6))));
     EXPECT_TRUE((Plage_Dates{Date(1), Date(6) - 0.4 * Une_Seconde}.Contient(Date(6))));

@@ -1,20 +1,21 @@
 // "Statistiques" and "Rapport PDF" from the main window, on a recordings file opened as the user
 // opens it: the figures of the range the graph shows, and the one-page report read back.
-#include <QComboBox>
-#include <QLabel>
-
 #include "Banc_Programme.h"
 #include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "core/Empreinte.h"
-#include "stats/gui/Frm_Statistiques.h"
-#include "tools/Frm_Outils.h"
 
 using namespace Qt::StringLiterals;
 
-TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
+// The figures of the view in one window, brought back; a named set of rules chosen in it judges
+// the whole recording: each rule's line, and a verdict in capitals; a set with a refused line is
+// not offered. "Rapport PDF" judges by the set the window shows, by none with "(aucun)".
+TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
     Banc_Programme banc;
     banc.Installer(3);
+    banc.Ecrire(u"criteres.ini"_s,
+                "[Four tiede]\r\nseuil_haut = 80\r\n[Four strict]\r\nseuil_haut = 70\r\n"
+                "[Four faux]\r\nseuil_haut = 7O\r\n[Four reperes]\r\nmaintien = 70\r\n");
     Frm_Principal& f = banc.Construire();
     f.show();
     const QString fichier = banc.Chemin(u"Sauvegardes/four.txt"_s);
@@ -25,23 +26,40 @@ TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
     f.Mnu_Statistiques->trigger();
     Frm_Statistiques* fenetre = f.Fenetre_Statistiques.Chargee();
     ASSERT_TRUE(fenetre && fenetre->isVisible() && !fenetre->isModal());
-    const QStringList lignes = fenetre->Lignes();
     for (const QString& attendue :
          {u"Nombre de mesures\t12"_s, u"Température minimale\t-1.5 °C"_s,
           u"… le\t06/12/2026 00:06:00"_s, u"Température maximale\t72.6 °C"_s,
           u"… le\t06/12/2026 00:02:00"_s})
-        EXPECT_TRUE(lignes.contains(attendue)) << attendue.toStdString();
+        EXPECT_TRUE(fenetre->Lignes().contains(attendue)) << attendue.toStdString();
     f.Mnu_Statistiques->trigger();
     EXPECT_EQ(f.Fenetre_Statistiques.Chargee(), fenetre) << "one window, brought back";
+    EXPECT_EQ(Entrees(*fenetre->Cmb_Criteres),
+              (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s, u"Four reperes"_s}));
+    EXPECT_FALSE(fenetre->Lbl_Verdict->isVisible()) << "no set, no verdict";
+    // Tp without a minimum hold only gives figures: that is no "conforme".
+    fenetre->Cmb_Criteres->setCurrentText(u"Four reperes"_s);
+    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"AUCUNE RÈGLE À VÉRIFIER"_s);
+    fenetre->Cmb_Criteres->setCurrentText(u"Four tiede"_s);
+    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"CONFORME"_s);
+    EXPECT_TRUE(fenetre->Lignes().contains(u"Verdict\tCONFORME"_s));
+    fenetre->Cmb_Criteres->setCurrentText(u"Four strict"_s);
+    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"NON CONFORME"_s) << "72.6 °C above 70 °C";
+    const QStringList lignes = fenetre->Lignes();
+    EXPECT_TRUE(lignes.contains(u"Critères « Four strict » (tout l'enregistrement)"_s));
+    EXPECT_EQ(lignes.filter(u"Seuil haut"_s).filter(u"non conforme"_s).size(), 1)
+        << lignes.join(u'\n').toStdString();
 
     // The button asks for a name in Sauvegardes; the page names the file and its SHA-256.
     const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
     banc.dialogues.reponses_fichiers = {rapport};
     fenetre->Cmd_Rapport->click();
     EXPECT_EQ(banc.Etat_Affiche(), u"Rapport enregistré dans "_s + rapport);
-    const QString sha = Empreinte(banc.Lire(u"Sauvegardes/four.txt"_s));
     const QString page = Pages_PDF(rapport).join(u' ').simplified();
-    for (const QString& attendu : {u"FOUR01"_s, sha, u"72.6"_s, u"-1.5"_s, u"Visa"_s})
+    for (const QString& attendu :
+         {u"FOUR01"_s, Empreinte(banc.Lire(u"Sauvegardes/four.txt"_s)), u"72.6"_s, u"Visa"_s,
+          u"Critères « Four strict » (tout l'enregistrement)"_s,
+          u"Seuil haut : 4 min hors limite (limite 70 °C, instantane) : non conforme"_s,
+          u"NON CONFORME"_s})
         EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
 
     // A report that cannot be written is told and leaves nothing; a recording changed since it
@@ -54,9 +72,12 @@ TEST(FenetreStatistiques, LesChiffresDeLaVuePuisLeRapportSigne) {
               "Rien n'a été remplacé."_s.arg(impossible));
     EXPECT_FALSE(QFileInfo::exists(impossible));
     banc.Etat_Programme().Mesures(1).Temperature = 20;
+    fenetre->Cmb_Criteres->setCurrentText(u"(aucun)"_s);
     banc.dialogues.reponses_fichiers = {rapport};
-    f.Mnu_Rapport->trigger();
-    EXPECT_TRUE(Pages_PDF(rapport).join(u' ').simplified().contains(u"n'est plus celui de ce"_s));
+    fenetre->Cmd_Rapport->click();
+    const QString changee = Pages_PDF(rapport).join(u' ').simplified();
+    EXPECT_TRUE(changee.contains(u"n'est plus celui de ce"_s));
+    EXPECT_FALSE(changee.contains(u"CONFORME"_s));
 }
 
 // A file another program wrote (a stamp with its midnight, a decimal comma) and shorter than its
@@ -76,9 +97,7 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
         "[P\xE9riode d'enregistrement]\r\n60\r\n[Nombre de mesure]\r\n274\r\n[Mesures]\r\n"
         "Date heure;Temp\xE9rature\r\n01/11/2026 00:00:00;21,5\r\n01/11/2026 00:01:00;22\r\n";
     const QString fichier = banc.Chemin(u"Sauvegardes/autre.txt"_s);
-    QFile ecrit(fichier);
-    ASSERT_TRUE(ecrit.open(QIODevice::WriteOnly) && ecrit.write(octets) == octets.size());
-    ecrit.close();
+    banc.Ecrire(u"Sauvegardes/autre.txt"_s, octets);
     banc.dialogues.reponses_fichiers = {fichier};
     f.Mnu_Ouvrir->trigger();
     EXPECT_EQ(
@@ -121,59 +140,4 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     EXPECT_EQ(y, 8);
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil haut\t8 °C"_s));
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil bas\t2 °C"_s));
-}
-
-// A named set of rules chosen in the window judges the whole recording: each rule's line, and a
-// verdict in capitals; a set with a refused line is not offered.
-TEST(FenetreStatistiques, UnJeuDeCriteresChoisiJugeLEnregistrement) {
-    Banc_Programme banc;
-    banc.Installer(3);
-    {
-        QFile criteres(banc.Chemin(u"criteres.ini"_s));
-        ASSERT_TRUE(criteres.open(QIODevice::WriteOnly));
-        criteres.write(
-            "[Four tiede]\r\nseuil_haut = 80\r\n[Four strict]\r\nseuil_haut = 70\r\n"
-            "[Four faux]\r\nseuil_haut = 7O\r\n[Four reperes]\r\nmaintien = 70\r\n");
-    }
-    Frm_Principal& f = banc.Construire();
-    f.show();
-    banc.dialogues.reponses_fichiers = {Fixture("four_7306.txt")};
-    f.Mnu_Ouvrir->trigger();
-    f.Mnu_Statistiques->trigger();
-    Frm_Statistiques* fenetre = f.Fenetre_Statistiques.Chargee();
-    ASSERT_TRUE(fenetre);
-    QStringList offerts;
-    for (int i = 0; i < fenetre->Cmb_Criteres->count(); ++i)
-        offerts << fenetre->Cmb_Criteres->itemText(i);
-    EXPECT_EQ(offerts,
-              (QStringList{u"(aucun)"_s, u"Four tiede"_s, u"Four strict"_s, u"Four reperes"_s}));
-    EXPECT_FALSE(fenetre->Lbl_Verdict->isVisible()) << "no set, no verdict";
-
-    fenetre->Cmb_Criteres->setCurrentText(u"Four tiede"_s);
-    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"CONFORME"_s);
-    EXPECT_TRUE(fenetre->Lignes().contains(u"Verdict\tCONFORME"_s));
-    fenetre->Cmb_Criteres->setCurrentText(u"Four strict"_s);
-    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"NON CONFORME"_s) << "72.6 °C above 70 °C";
-    const QStringList lignes = fenetre->Lignes();
-    EXPECT_TRUE(lignes.contains(u"Critères « Four strict » (tout l'enregistrement)"_s));
-    EXPECT_EQ(lignes.filter(u"Seuil haut"_s).filter(u"non conforme"_s).size(), 1)
-        << lignes.join(u'\n').toStdString();
-
-    // "Rapport PDF" judges by the set the window shows, and by none with "(aucun)".
-    const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
-    banc.dialogues.reponses_fichiers = {rapport};
-    fenetre->Cmd_Rapport->click();
-    const QString page = Pages_PDF(rapport).join(u' ');
-    for (const QString& attendu :
-         {u"Critères « Four strict » (tout l'enregistrement)"_s,
-          u"Seuil haut : 4 min hors limite (limite 70 °C, instantane) : non conforme"_s,
-          u"NON CONFORME"_s})
-        EXPECT_TRUE(page.contains(attendu)) << attendu.toStdString() << "\n" << page.toStdString();
-    fenetre->Cmb_Criteres->setCurrentText(u"(aucun)"_s);
-    banc.dialogues.reponses_fichiers = {rapport};
-    fenetre->Cmd_Rapport->click();
-    EXPECT_FALSE(Pages_PDF(rapport).join(u' ').contains(u"CONFORME"_s));
-    // Tp without a minimum hold only gives figures: that is no "conforme".
-    fenetre->Cmb_Criteres->setCurrentText(u"Four reperes"_s);
-    EXPECT_EQ(fenetre->Lbl_Verdict->text(), u"AUCUNE RÈGLE À VÉRIFIER"_s);
 }

@@ -28,6 +28,11 @@ class Banc_Programme {
         EXPECT_TRUE(fichier.open(QIODevice::ReadOnly)) << nom.toStdString();
         return fichier.readAll();
     }
+    void Ecrire(const QString& nom, const QByteArray& octets) const {
+        QFile fichier(Chemin(nom));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(fichier).path()) &&
+                    fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
+    }
     // The installed folder: Conf.ini (this port, default thresholds), recettes.ini, Sauvegardes/.
     void Installer(int port) {
         const std::unique_ptr<Etat> etat = Etat::Nouveau();

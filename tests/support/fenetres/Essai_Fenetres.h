@@ -46,6 +46,14 @@ inline int Visibles(const char* nom) {
     }));
 }
 
+// The entries of a list, in order.
+inline QStringList Entrees(const QComboBox& liste) {
+    QStringList textes;
+    for (int i = 0; i < liste.count(); ++i)
+        textes << liste.itemText(i);
+    return textes;
+}
+
 // What the user reads in each control: a box's text, a list's choice, a frame's title.
 inline QStringList Textes(std::initializer_list<const QWidget*> controles) {
     QStringList textes;
