@@ -75,6 +75,12 @@ TEST(Textes, SimplesEcritsSousLeurFormeLaPlusCourteSansExposant) {
     }
     EXPECT_EQ(Texte_Single(-0.0f), u"0"_s);
     EXPECT_EQ(Texte_Single(12345678.0f), u"12345680"_s);
+    // Tenths divided by ten, as every downloaded value is, come back from the file unchanged.
+    for (int dixiemes = -600; dixiemes <= 1500; ++dixiemes) {
+        const auto v = static_cast<float>(dixiemes / 10.0);
+        EXPECT_EQ(Lecture_Single(Texte_Single(v)), v) << dixiemes;
+        EXPECT_LE(Texte_Single(v).size(), 6) << dixiemes;
+    }
 }
 
 TEST(Textes, NombresLusAvecBlancsSigneEtVirguleOuPoint) {

@@ -70,10 +70,11 @@ TEST_F(FichierEnreg, FichiersModifiesOuCoupes) {
         {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n16001", Faux, 100, 60, 0},
         {"four_7306.txt", "mesure]\r\n12", "mesure]\r\n-1", Faux, 100, 60, 0},
         // A measure field that does not convert or is missing, an empty line after the last
-        // measure, a file cut in its header: what was read stays.
+        // measure, a file cut in a measure line or in its header: what was read stays.
         {"four_7306.txt", ";72.4", ";abc", Faux, 100, 60, 6},
         {"serre_7307.txt", ";22;62", ";22", Faux, 0, 120, 14},
         {"four_7306.txt", "-1.5\r\n", "-1.5\r\n\r\n", Faux, 100, 60, 12},
+        {"four_7306.txt", "0:03:00;", nullptr, Faux, 100, 60, 8},
         {"four_7306.txt", "[Nombre", nullptr, Faux, 100, 60, 0},
         {"four_7306.txt", "", nullptr, Faux, 7, 900, 0},
         // Other systems' line ends, and a last line without one.
