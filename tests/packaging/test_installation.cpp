@@ -56,25 +56,17 @@ class Installation : public ::testing::Test {
 };
 
 TEST_F(Installation, ChaqueFichierEstOuUnBureauDebianLeCherche) {
-    QStringList fichiers = {
-        u"bin/caldrix"_s,
-        u"bin/caldrix-cli"_s,
-        u"bin/caldrix-logger-sim"_s,
-        u"share/caldrix/Conf.ini"_s,
-        u"share/caldrix/recettes.ini"_s,
-        u"share/caldrix/Documentation Caldrix.htm"_s,
-        u"share/applications/caldrix.desktop"_s,
-        u"share/icons/hicolor/scalable/apps/caldrix.svg"_s,
-        u"share/metainfo/org.caldrix.caldrix.metainfo.xml"_s,
-        u"share/man/man1/caldrix.1.gz"_s,
-        u"share/man/man1/caldrix-cli.1.gz"_s,
-        u"share/man/man1/caldrix-logger-sim.1.gz"_s,
-        u"share/bash-completion/completions/caldrix-cli"_s,
-        u"share/doc/caldrix/copyright"_s,
-        u"share/doc/caldrix/changelog.gz"_s,
-    };
-    for (int taille : {16, 32, 48, 64, 128, 256})
-        fichiers << u"share/icons/hicolor/%1x%1/apps/caldrix.png"_s.arg(taille);
+    QStringList fichiers = {u"share/caldrix/Conf.ini"_s,
+                            u"share/caldrix/recettes.ini"_s,
+                            u"share/caldrix/Documentation Caldrix.htm"_s,
+                            u"share/applications/caldrix.desktop"_s,
+                            u"share/icons/hicolor/scalable/apps/caldrix.svg"_s,
+                            u"share/metainfo/org.caldrix.caldrix.metainfo.xml"_s,
+                            u"share/bash-completion/completions/caldrix-cli"_s,
+                            u"share/doc/caldrix/copyright"_s,
+                            u"share/doc/caldrix/changelog.gz"_s};
+    for (const QString& programme : {u"caldrix"_s, u"caldrix-cli"_s, u"caldrix-logger-sim"_s})
+        fichiers << u"bin/"_s + programme << u"share/man/man1/%1.1.gz"_s.arg(programme);
     for (const QString& f : fichiers) {
         const QFileInfo info(Installe(f));
         EXPECT_TRUE(info.isFile() && info.size() > 0) << qPrintable(f);
@@ -96,11 +88,7 @@ TEST_F(Installation, LesProgrammesTournentSansLeDossierDeConstruction) {
     const Execution version = Lancer(Installe(u"bin/caldrix-cli"_s), {u"--version"_s});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(QString::fromUtf8(version.sortie), Programme::Nom_Version() + u'\n');
-    const Execution stats =
-        Lancer(Installe(u"bin/caldrix-cli"_s), {u"stats"_s, Fixture("four_7306.txt"), u"--json"_s});
-    EXPECT_EQ(stats.code, 0) << stats.erreurs.toStdString();
-    EXPECT_TRUE(stats.sortie.contains("\"mesures\"")) << stats.sortie.toStdString();
-    // The installed program draws a report with nothing but Qt Core.
+    // The installed program reads a recording and draws its report with nothing but Qt Core.
     const QString pdf = Installe(u"rapport.pdf"_s);
     const Execution rapport = Lancer(Installe(u"bin/caldrix-cli"_s),
                                      {u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf});
@@ -119,7 +107,6 @@ TEST_F(Installation, LaCompletionInstalleeCompleteCommandesEtOptions) {
     };
     EXPECT_EQ(completer(u"st"_s), "stats study\n");
     EXPECT_EQ(completer(u"stats four.txt --j"_s), "--json\n");
-    EXPECT_EQ(completer(u"archive ex"_s), "export\n");
 }
 
 // The installed program finds share/caldrix from its own folder, and a first start copies what
