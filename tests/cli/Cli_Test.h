@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -17,10 +18,13 @@
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
 #include "Fixtures.h"
+#include "Impression_Qt.h"
 #include "Terminal_Simule.h"
 #include "core/Global.h"
 #include "core/Textes.h"
 #include "files/Import_Export.h"
+
+using namespace Qt::StringLiterals;
 
 struct Execution {
     int code = -1;
@@ -55,6 +59,11 @@ class Cli_Test : public Dossier_Temporaire<> {
         EXPECT_TRUE(QFile::setPermissions(
             Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
         return Lancer_En(ligne.split(u' '), true);
+    }
+    // The SHA-256 of a file, as the reports and the JSON print it.
+    static QString Sha256(const QString& fichier) {
+        return QString::fromLatin1(
+            QCryptographicHash::hash(Octets(fichier), QCryptographicHash::Sha256).toHex());
     }
     QList<QByteArray> Trames() {
         return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });

@@ -4,9 +4,6 @@
 // The completion and the parser are made from one table of options: a few commands stand for
 // all of them.
 #include "Cli_Test.h"
-#include "Impression_Qt.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

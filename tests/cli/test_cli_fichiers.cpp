@@ -1,8 +1,5 @@
 // caldrix-cli on recordings files: the cooking value, usage, the CSV export, the statistics.
 #include "Cli_Test.h"
-#include "Impression_Qt.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -122,27 +119,14 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
 
 // A file says nothing of its unit: --unit F makes every label °F and the MKT is worked out in
 // kelvins from Fahrenheit (32 and 212 °F give 195.1 °F, not the 196.2 of Celsius taken for
-// Fahrenheit). A file shorter than its header is read with a warning naming both counts.
-TEST_F(Stats, LesFahrenheitEtUnFichierIncompletSontDits) {
+// Fahrenheit).
+TEST_F(Stats, LesFahrenheitSontDits) {
     const QString f = Ecrire_Essai(Chemin(u"four_f.txt"_s), 7306, {32, 212});
-    Execution e = Lancer(u"stats "_s + f + u" --unit F"_s);
+    const Execution e = Lancer(u"stats "_s + f + u" --unit F"_s);
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"\nTempérature maximale : 212 °F\n"_s))
         << e.sortie.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"(MKT) : 195.1 °F (ΔH"_s)) << e.sortie.toStdString();
     EXPECT_FALSE(e.sortie.contains(u"°C"_s));
     EXPECT_EQ(Lancer(u"stats "_s + f + u" --unit K"_s).code, 4);
-
-    const QString incomplet = Ecrire(
-        u"incomplet.txt"_s,
-        "[Identit\xE9 du Logger]\r\nFOUR\r\n[Version du Logger]\r\n7306\r\n[Recette]\r\n0\r\n"
-        "[P\xE9riode d'enregistrement]\r\n 60 \r\n[Nombre de mesure]\r\n274\r\n[Mesures]\r\n"
-        "Date heure;Temp\xE9rature\r\n01/11/2026 00:00:59;21.5\r\n");
-    e = Lancer(u"stats "_s + incomplet + u" --json"_s);
-    EXPECT_EQ(e.code, 0);
-    EXPECT_TRUE(e.erreurs.endsWith(
-        u"\nAttention : %1 : enregistrement incomplet : 1 mesure sur 274 annoncées\n"_s.arg(
-            incomplet)))
-        << e.erreurs.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(e.sortie.toUtf8())[u"mesures"_s].toInt(), 1);
 }

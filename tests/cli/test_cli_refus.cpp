@@ -1,16 +1,12 @@
 // What caldrix-cli refuses, and how: the file being read is never written, an option a command
 // would ignore or a value no technician could mean is bad usage, a file that cannot be read or
 // written is named with the reason. Nothing on disk changes when a command is refused.
-#include <algorithm>
 #include <clocale>
 
 #include <QScopeGuard>
 
 #include "Cli_Test.h"
-#include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -100,40 +96,31 @@ TEST_F(Refus, ChaqueLigneRefuseeDitPourquoiEtNeChangeAucunFichier) {
 // A script sees bad usage as status 4 and the message alone, in French whatever the language of
 // the session: Qt's parser words its own through its French translation.
 TEST_F(Refus, UnMauvaisUsageEstDitEnFrancaisSousToutesLesLocales) {
-    struct Cas {
-        const char* nom;
-        QString ligne;  // F: a recording that reads
-        QString message;
-    };
-    const Cas cas[] = {
-        {"option inconnue", u"info --vite"_s, u"Option inconnue \"vite\"."_s},
-        {"options inconnues", u"stats F --vite -fort"_s, u"Options inconnues : vite, fort."_s},
-        {"valeur manquante", u"stats F --high"_s, u"Valeur manquante après \"--high\"."_s},
-        {"valeur de trop", u"export F --csv=oui"_s, u"Valeur inattendue après \"--csv\"."_s},
-        {"valeur donnée deux fois", u"stats F --high 80 --low 0 --high=85"_s,
-         u"option donnée deux fois : --high"_s},
-        {"option d'une autre commande", u"cook F --pasteurisation --from 2026-12-05"_s,
+    // F: a recording that reads.
+    const std::pair<QString, QString> cas[] = {
+        {u"info --vite"_s, u"Option inconnue \"vite\"."_s},
+        {u"stats F --vite -fort"_s, u"Options inconnues : vite, fort."_s},
+        {u"stats F --high"_s, u"Valeur manquante après \"--high\"."_s},
+        {u"export F --csv=oui"_s, u"Valeur inattendue après \"--csv\"."_s},
+        {u"stats F --high 80 --low 0 --high=85"_s, u"option donnée deux fois : --high"_s},
+        {u"cook F --pasteurisation --from 2026-12-05"_s,
          u"l'option --from ne s'applique pas à « cook »"_s},
-        {"lettre pour un nombre", u"stats F --high 8O --low 0"_s,
-         u"--high : « 8O » n'est pas un nombre"_s},
-        {"lettre pour un entier", u"cook F --recipe 1O"_s,
-         u"--recipe : « 1O » n'est pas un nombre entier"_s},
-        {"port hors limites", u"info --port 0"_s, u"--port : de 1 à 255"_s},
-        {"commande inconnue", u"effacer F"_s, u"commande inconnue : effacer"_s},
-        {"action inconnue", u"archive vider"_s,
-         u"archive : add, list, export ou verify est attendu"_s},
+        {u"stats F --high 8O --low 0"_s, u"--high : « 8O » n'est pas un nombre"_s},
+        {u"cook F --recipe 1O"_s, u"--recipe : « 1O » n'est pas un nombre entier"_s},
+        {u"info --port 0"_s, u"--port : de 1 à 255"_s},
+        {u"effacer F"_s, u"commande inconnue : effacer"_s},
+        {u"archive vider"_s, u"archive : add, list, export ou verify est attendu"_s},
     };
     for (const char* locale : {"C", "fr_FR.UTF-8"}) {
         const auto langue = Locale_Lancee(locale);
         // Under a French locale, two of Qt's own messages show its translation is loaded too.
         for (std::size_t i = 0; i < (qstrcmp(locale, "C") == 0 ? std::size(cas) : 2); ++i) {
-            const Cas& c = cas[i];
-            SCOPED_TRACE(std::string(c.nom) + ", LC_ALL=" + locale);
-            QStringList arguments = c.ligne.split(u' ');
-            std::replace(arguments.begin(), arguments.end(), u"F"_s, Fixture("four_7306.txt"));
-            const Execution e = Lancer(arguments);
+            const auto& [ligne, message] = cas[i];
+            SCOPED_TRACE(ligne.toStdString() + ", LC_ALL=" + locale);
+            const Execution e =
+                Lancer(QString(ligne).replace(u" F"_s, u' ' + Fixture("four_7306.txt")));
             EXPECT_EQ(e.code, 4);
-            EXPECT_EQ(e.erreurs, u"caldrix-cli : %1\nVoir caldrix-cli --help.\n"_s.arg(c.message));
+            EXPECT_EQ(e.erreurs, u"caldrix-cli : %1\nVoir caldrix-cli --help.\n"_s.arg(message));
             EXPECT_EQ(e.sortie, QString());
         }
     }
