@@ -40,13 +40,8 @@ TEST_F(Study, ConformeCodeZeroEtTexteDuTechnicien) {
     const QStringList lignes = e.sortie.split(u'\n');
     EXPECT_EQ(lignes.value(0), u"Étude de 3 enregistrements : conforme"_s);
     EXPECT_EQ(lignes.value(1), u"A (%1) : conforme"_s.arg(a));
-    EXPECT_TRUE(
-        lignes.contains(u"  Température de process 72 °C atteinte : 05/12/2026 08:02:00"_s));
-    EXPECT_TRUE(
-        lignes.contains(u"  Seuil haut : 0 s hors limite (limite 74 °C, instantane) : conforme"_s))
+    EXPECT_TRUE(lignes.contains(u"Équilibrage : 2 min (maximum 2 min) : conforme"_s))
         << e.sortie.toStdString();
-    EXPECT_TRUE(lignes.contains(u"Équilibrage : 2 min (maximum 2 min) : conforme"_s));
-    EXPECT_TRUE(lignes.contains(u"Le plus froid : B (%1)"_s.arg(b)));
 }
 
 TEST_F(Study, NonConformeCodeCinqEtJsonDesScripts) {
@@ -55,11 +50,7 @@ TEST_F(Study, NonConformeCodeCinqEtJsonDesScripts) {
     EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
     EXPECT_EQ(e.erreurs, QString());
     const QJsonObject racine = Json(e);
-    EXPECT_EQ(racine.keys(), QStringList({u"enregistrements"_s, u"equilibrage_s"_s, u"plus_froid"_s,
-                                          u"verdict"_s}));
     EXPECT_EQ(racine[u"verdict"_s].toString(), u"non conforme"_s);
-    EXPECT_EQ(racine[u"equilibrage_s"_s].toInt(), 120);
-    EXPECT_EQ(racine[u"plus_froid"_s].toString(), u"B"_s);
     const QJsonArray liste = racine[u"enregistrements"_s].toArray();
     ASSERT_EQ(liste.size(), 3);
     const QStringList verdicts = {liste[0][u"verdict"_s].toString(),
@@ -67,15 +58,9 @@ TEST_F(Study, NonConformeCodeCinqEtJsonDesScripts) {
                                   liste[2][u"verdict"_s].toString()};
     // A holds 72 for 3 minutes, B for 1, C for 2.
     EXPECT_EQ(verdicts, QStringList({u"conforme"_s, u"non conforme"_s, u"non conforme"_s}));
+    // The files as given; the rest of the JSON: tests/study.
     EXPECT_EQ(liste[1][u"fichier"_s].toString(), b);
     EXPECT_EQ(liste[1][u"sha256"_s].toString(), Sha256(b));
-    EXPECT_EQ(liste[1][u"atteinte"_s].toString(), u"2026-12-05T08:04:00"_s);
-    EXPECT_EQ(liste[1][u"maintien_s"_s].toInt(), 60);
-    EXPECT_TRUE(liste[1][u"valeur_cuisson"_s].isNull());
-    const QJsonObject maintien = liste[1][u"regles"_s].toArray()[0].toObject();
-    EXPECT_EQ(maintien[u"regle"_s].toString(), u"maintien"_s);
-    EXPECT_EQ(maintien[u"valeur"_s].toInt(), 60);
-    EXPECT_EQ(maintien[u"limite"_s].toInt(), 180);
 }
 
 // One file is a study of one; a 7307 cannot be judged on a cooking value.
@@ -83,14 +68,7 @@ TEST_F(Study, Un7307AvecUneRegleDeCuisson) {
     const QString serre = Ecrire_Logger(u"SERRE"_s, {70, 80, 90}, 7307);
     const Execution e = Lancer(u"study "_s + serre + u" --pasteurisation --min-value 10 --json"_s);
     EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
-    const QJsonObject racine = Json(e);
-    EXPECT_EQ(racine[u"verdict"_s].toString(), u"non vérifiable"_s);
-    const QJsonObject r = racine[u"enregistrements"_s].toArray()[0].toObject();
-    EXPECT_TRUE(r[u"valeur_cuisson"_s].isNull());
-    const QJsonObject cuisson = r[u"regles"_s].toArray()[0].toObject();
-    EXPECT_EQ(cuisson[u"regle"_s].toString(), u"cuisson"_s);
-    EXPECT_TRUE(cuisson[u"valeur"_s].isNull());
-    EXPECT_EQ(cuisson[u"verdict"_s].toString(), u"non vérifiable"_s);
+    EXPECT_EQ(Json(e)[u"verdict"_s].toString(), u"non vérifiable"_s);
 }
 
 TEST_F(Study, JeuNommeDeCriteresIniEtOptionsQuiRemplacentSesRegles) {

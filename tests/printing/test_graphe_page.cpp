@@ -2,10 +2,12 @@
 // lost, however short.
 #include <gtest/gtest.h>
 
-#include <QByteArrayList>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "printing/Graphe_Page.h"
+
+using namespace Qt::StringLiterals;
 
 // 16000 points over 400 columns of 1: a peak and a trough one point wide each stay, with the
 // first and last points, and no more than four points a column are drawn.
@@ -43,18 +45,13 @@ TEST(GraphePage, UneCourbeQuiMonteEstTraceeMontanteDansSonCadre) {
     const QByteArray pdf = document.Octets(QStringLiteral("essai"), QStringLiteral("essai"));
 
     // The only polyline of three points: "x y m", "x y l", "x y l", "S".
-    const QList<QByteArray> lignes = pdf.split('\n');
+    const QRegularExpressionMatch ligne =
+        QRegularExpression(u"\n(\\S+) (\\S+) m\n(\\S+) (\\S+) l\n(\\S+) (\\S+) l\nS\n"_s)
+            .match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(ligne.hasMatch()) << pdf.constData();
     std::vector<QPointF> trace;
-    for (qsizetype i = 0; i + 3 < lignes.size() && trace.empty(); ++i) {
-        if (lignes[i].endsWith(" m") && lignes[i + 1].endsWith(" l") &&
-            lignes[i + 2].endsWith(" l") && lignes[i + 3] == "S") {
-            for (qsizetype j = i; j < i + 3; ++j) {
-                const QList<QByteArray> xy = lignes[j].split(' ');
-                trace.emplace_back(xy[0].toDouble(), xy[1].toDouble());
-            }
-        }
-    }
-    ASSERT_EQ(trace.size(), 3u) << pdf.constData();
+    for (int i = 1; i <= 5; i += 2)
+        trace.emplace_back(ligne.captured(i).toDouble(), ligne.captured(i + 1).toDouble());
     constexpr double pt = 72 / 25.4;
     const double haut_page = 297 * pt;
     for (const QPointF& p : trace) {
