@@ -60,6 +60,11 @@ TEST_F(Refus, ChaqueLigneRefuseeDitPourquoiEtNeChangeAucunFichier) {
         // The recording read is never the file written, even with --force, whatever its name.
         {u"export %1/lien.txt --csv --output %1/four.txt --force"_s, 3, u"est le fichier lu"_s},
         {u"report %1/releve.pdf --output %1/releve.pdf --force"_s, 3, u"est le fichier lu"_s},
+        // A range the wrong way round, wherever dates are taken.
+        {u"export %1/four.txt --csv --from 2026-12-06 --to 2026-12-05"_s, 4,
+         u"--from doit précéder --to"_s},
+        {u"report %1/four.txt --output %1/r.pdf --from 06/12/2026 --to 05/12/2026"_s, 4,
+         u"--from doit précéder --to"_s},
         {u"archive list --from 2026-12-06 --to 2026-12-05"_s, 4, u"--from doit précéder --to"_s},
         {u"stats %1/four.txt --from 32/12/2026"_s, 4, u"n'est pas une date"_s},
         {u"archive add %1/four.txt --json"_s, 4,
@@ -69,8 +74,11 @@ TEST_F(Refus, ChaqueLigneRefuseeDitPourquoiEtNeChangeAucunFichier) {
         {u"program --unit c --high 120 --low 10"_s, 4, u"de 0 à 100 %Hr"_s},
         {u"stats %1/four.txt --high 5 --low 10"_s, 4,
          u"seuils haut 5 et bas 10 : de -49 à 194, le haut au-dessus du bas"_s},
+        {u"report %1/four.txt --output %1/r.pdf --high 5 --low 10"_s, 4,
+         u"le haut au-dessus du bas"_s},
         {u"stats %1/four.txt --delta-h 1e-30"_s, 4, u"de 10 à 500 kJ/mol"_s},
         {u"cook %1/four.txt --tref 1e30 --z 1e-30 --tdep 55"_s, 4, u"Coefficients hors limites"_s},
+        {u"cook %1/four.txt --tref 70 --z 0.5 --tdep 55"_s, 4, u"Z de 1 à 100 °C"_s},
         // Which file, which line, what was wrong.
         {u"stats %1/temp.txt"_s, 3,
          u"Fichier incorrect! (%1/temp.txt : ligne 15 : « 2x,5 » n'est pas une température)"_s},
