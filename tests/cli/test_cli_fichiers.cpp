@@ -62,8 +62,13 @@ TEST_F(Usage, LesRefusDeChaqueCommandeLaVersionEtLAide) {
     EXPECT_EQ(e.sortie, u"Caldrix V1.09\n"_s);
     e = Lancer(u"--help"_s);
     EXPECT_EQ(e.code, 0);
-    EXPECT_TRUE(e.sortie.contains(u"Codes de sortie"_s));
+    for (const QString& ligne : {u"  study     juger les enregistrements"_s, u"Codes de sortie"_s,
+                                 u"5 étude non conforme"_s})
+        EXPECT_TRUE(e.sortie.contains(ligne)) << ligne.toStdString();
     EXPECT_TRUE(Lancer(u"program --help"_s).sortie.contains(u"--sleep"_s));
+    e = Lancer(u"study --help"_s);
+    EXPECT_EQ(e.code, 0);
+    EXPECT_TRUE(e.sortie.startsWith(u"Usage : caldrix-cli study FICHIER.txt [FICHIER.txt ...]"_s));
 }
 
 using Export = Cli_Test;
@@ -98,6 +103,8 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
                              "moyenne seuil_bas seuil_haut"));
     EXPECT_EQ(t[u"au_dessus"_s].toObject().keys(),
               Cles("depassements duree_s mesures plus_long_debut plus_long_s"));
+    EXPECT_EQ(t[u"au_dessus"_s][u"plus_long_debut"_s].toString(), u"2026-12-05T00:01:00"_s);
+    EXPECT_TRUE(t[u"en_dessous"_s][u"plus_long_debut"_s].isNull());
     EXPECT_EQ(t[u"seuil_haut"_s].toDouble(), 10.1);
     EXPECT_EQ(t[u"seuil_bas"_s].toDouble(), -2.7);
 

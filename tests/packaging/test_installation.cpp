@@ -56,15 +56,12 @@ class Installation : public ::testing::Test {
 };
 
 TEST_F(Installation, ChaqueFichierEstOuUnBureauDebianLeCherche) {
-    QStringList fichiers = {u"share/caldrix/Conf.ini"_s,
-                            u"share/caldrix/recettes.ini"_s,
-                            u"share/caldrix/Documentation Caldrix.htm"_s,
-                            u"share/applications/caldrix.desktop"_s,
-                            u"share/icons/hicolor/scalable/apps/caldrix.svg"_s,
-                            u"share/metainfo/org.caldrix.caldrix.metainfo.xml"_s,
-                            u"share/bash-completion/completions/caldrix-cli"_s,
-                            u"share/doc/caldrix/copyright"_s,
-                            u"share/doc/caldrix/changelog.gz"_s};
+    QStringList fichiers =
+        u"share/caldrix/Conf.ini share/caldrix/recettes.ini share/applications/caldrix.desktop "
+        "share/icons/hicolor/scalable/apps/caldrix.svg share/doc/caldrix/copyright "
+        "share/metainfo/org.caldrix.caldrix.metainfo.xml share/doc/caldrix/changelog.gz "
+        "share/bash-completion/completions/caldrix-cli"_s.split(u' ');
+    fichiers << u"share/caldrix/Documentation Caldrix.htm"_s;
     for (const QString& programme : {u"caldrix"_s, u"caldrix-cli"_s, u"caldrix-logger-sim"_s})
         fichiers << u"bin/"_s + programme << u"share/man/man1/%1.1.gz"_s.arg(programme);
     for (const QString& f : fichiers) {
