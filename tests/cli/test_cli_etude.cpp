@@ -62,9 +62,13 @@ TEST_F(Study, NonConformeCodeCinqEtJsonDesScripts) {
                                   liste[2][u"verdict"_s].toString()};
     // A holds 72 for 3 minutes, B for 1, C for 2.
     EXPECT_EQ(verdicts, QStringList({u"conforme"_s, u"non conforme"_s, u"non conforme"_s}));
-    // The files as given; the rest of the JSON: tests/study.
+    // The files as given, and the rule's name; the rest of the JSON: tests/study.
     EXPECT_EQ(liste[1][u"fichier"_s].toString(), b);
     EXPECT_EQ(liste[1][u"sha256"_s].toString(), Sha256(b));
+    const QJsonObject maintien = liste[1][u"regles"_s].toArray()[0].toObject();
+    EXPECT_EQ(maintien[u"regle"_s].toString(), u"maintien"_s);
+    EXPECT_EQ(maintien[u"valeur"_s].toInt(), 60);
+    EXPECT_EQ(maintien[u"limite"_s].toInt(), 180);
 }
 
 // One file is a study of one; a 7307 cannot be judged on a cooking value.
@@ -72,7 +76,12 @@ TEST_F(Study, Un7307AvecUneRegleDeCuisson) {
     const QString serre = Ecrire_Logger(u"SERRE"_s, {70, 80, 90}, 7307);
     const Execution e = Lancer(u"study "_s + serre + u" --pasteurisation --min-value 10 --json"_s);
     EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
-    EXPECT_EQ(Json(e)[u"verdict"_s].toString(), u"non vérifiable"_s);
+    const QJsonObject racine = Json(e);
+    EXPECT_EQ(racine[u"verdict"_s].toString(), u"non vérifiable"_s);
+    const QJsonObject cuisson = racine[u"enregistrements"_s][0][u"regles"_s][0].toObject();
+    EXPECT_EQ(cuisson[u"regle"_s].toString(), u"cuisson"_s);
+    EXPECT_TRUE(cuisson[u"valeur"_s].isNull());
+    EXPECT_EQ(cuisson[u"verdict"_s].toString(), u"non vérifiable"_s);
 }
 
 TEST_F(Study, JeuNommeDeCriteresIniEtOptionsQuiRemplacentSesRegles) {

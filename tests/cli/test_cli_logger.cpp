@@ -39,9 +39,6 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     e = Lancer(vers + Chemin(u"absent/essai.txt"_s));
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"Impossible d'écrire"_s));
-    Definir_Panne({Panne::Mesure_Illisible, 'D'});
-    EXPECT_EQ(Lancer(vers + Chemin(u"rate.txt"_s)).code, 2);
-    EXPECT_FALSE(QFile::exists(Chemin(u"rate.txt"_s)));
 }
 
 // A logger unplugged right after a complete measure line ends its reply normally: the lines
