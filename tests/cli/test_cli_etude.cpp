@@ -111,10 +111,11 @@ TEST_F(Study, JeuNommeDeCriteresIniEtOptionsQuiRemplacentSesRegles) {
 }
 
 TEST_F(Study, JeuInconnuOuAuxLignesIncorrectes) {
+    const QString ini = Chemin(u"criteres.ini"_s);
     Execution e = Lancer(u"study "_s + a + u" --criteria Four"_s);
     EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(
-        u"jeu de critères « Four » inconnu : %1 n'existe pas"_s.arg(Chemin(u"criteres.ini"_s))))
+    EXPECT_TRUE(
+        e.erreurs.contains(u"jeu de critères « Four » inconnu : %1 n'existe pas"_s.arg(ini)))
         << e.erreurs.toStdString();
 
     Ecrire(u"criteres.ini"_s,
@@ -124,7 +125,7 @@ TEST_F(Study, JeuInconnuOuAuxLignesIncorrectes) {
     EXPECT_EQ(e.code, 4);
     EXPECT_TRUE(
         e.erreurs.contains(u"jeu de critères « Four » inconnu ; jeux de %1 : « Chambre "
-                           "froide positive », « Four 2 »"_s.arg(Chemin(u"criteres.ini"_s))))
+                           "froide positive », « Four 2 »"_s.arg(ini)))
         << e.erreurs.toStdString();
 
     // The set's one bad line would leave its high limit unchecked: nothing is judged.
@@ -133,12 +134,11 @@ TEST_F(Study, JeuInconnuOuAuxLignesIncorrectes) {
     EXPECT_EQ(e.sortie, QString());
     EXPECT_EQ(e.erreurs,
               u"%1 ligne 4 : seuil_haut : « 8O » n'est pas un nombre\n"
-              "Le jeu « Four 2 » a des lignes incorrectes : rien n'a été jugé.\n"_s.arg(
-                  Chemin(u"criteres.ini"_s)));
+              "Le jeu « Four 2 » a des lignes incorrectes : rien n'a été jugé.\n"_s.arg(ini));
     // Another set's bad line is only told.
     e = Lancer({u"study"_s, a, u"--criteria"_s, u"Chambre froide positive"_s});
     EXPECT_EQ(e.code, 5);
-    EXPECT_TRUE(e.erreurs.startsWith(u"Attention : %1 ligne 4"_s.arg(Chemin(u"criteres.ini"_s))));
+    EXPECT_TRUE(e.erreurs.startsWith(u"Attention : %1 ligne 4"_s.arg(ini)));
 }
 
 TEST_F(Study, MauvaisUsagesRefusesAvantToutFichier) {
