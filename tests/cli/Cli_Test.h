@@ -48,31 +48,9 @@ class Cli_Test : public Dossier_Temporaire<> {
     void Definir_Panne(Panne_Simulee panne) {
         logger->Avec_Logger([&](Logger_Simule& l) { return l.Definir_Panne(panne), 0; });
     }
-    // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier).
-    Execution Lancer(const QStringList& arguments) { return Lancer_En(arguments, false); }
-    // The same, the arguments blank separated (no path of the tests holds a blank).
-    Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
-    // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
-    // permissions do not stop; the program folder is opened to every user for it to be read.
-    Execution Lancer_Sans_Privileges(const QString& ligne) {
-        using P = QFileDevice;
-        EXPECT_TRUE(QFile::setPermissions(
-            Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
-        return Lancer_En(ligne.split(u' '), true);
-    }
-    // The SHA-256 of a file, as the reports and the JSON print it.
-    static QString Sha256(const QString& fichier) {
-        return QString::fromLatin1(
-            QCryptographicHash::hash(Octets(fichier), QCryptographicHash::Sha256).toHex());
-    }
-    QList<QByteArray> Trames() {
-        return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
-    }
-
-    std::unique_ptr<Terminal_Simule> logger;
-
-  private:
-    Execution Lancer_En(const QStringList& arguments, bool sans_privileges) {
+    // Runs caldrix-cli, which inherits the file size limit of the test (Limite_Taille_Fichier);
+    // `sans_privileges`: see Lancer_Sans_Privileges.
+    Execution Lancer(const QStringList& arguments, bool sans_privileges = false) {
         QProcess cli;
         if (sans_privileges && geteuid() == 0) {
             cli.setChildProcessModifier([] {
@@ -86,4 +64,24 @@ class Cli_Test : public Dossier_Temporaire<> {
                 QString::fromUtf8(cli.readAllStandardOutput()),
                 QString::fromUtf8(cli.readAllStandardError())};
     }
+    // The same, the arguments blank separated (no path of the tests holds a blank).
+    Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
+    // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
+    // permissions do not stop; the program folder is opened to every user for it to be read.
+    Execution Lancer_Sans_Privileges(const QString& ligne) {
+        using P = QFileDevice;
+        EXPECT_TRUE(QFile::setPermissions(
+            Chemin({}), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
+        return Lancer(ligne.split(u' '), true);
+    }
+    // The SHA-256 of a file, as the reports and the JSON print it.
+    static QString Sha256(const QString& fichier) {
+        return QString::fromLatin1(
+            QCryptographicHash::hash(Octets(fichier), QCryptographicHash::Sha256).toHex());
+    }
+    QList<QByteArray> Trames() {
+        return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
+    }
+
+    std::unique_ptr<Terminal_Simule> logger;
 };

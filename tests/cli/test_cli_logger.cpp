@@ -61,16 +61,9 @@ using Program = Cli_Test;
 // Options refused before the logger is even asked; erasing measures only with --force.
 TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAvecForce) {
     Brancher(7307, 480);
-    for (const char* mauvais : {
-             "--period abc",
-             "--period 7201",
-             "--records 5000",
-             "--start 31/02/2027|10:00:00",
-             "--name NEUF-CARS",
-             "--name A|B",
-             "--high dix",
-             "--high 10 --low 9.95",
-         }) {
+    for (const char* mauvais :
+         {"--period abc", "--period 7201", "--records 5000", "--start 31/02/2027|10:00:00",
+          "--name NEUF-CARS", "--name A|B", "--high dix", "--high 10 --low 9.95"}) {
         const Execution e = Lancer((u"program --port 3 "_s + QString::fromLatin1(mauvais))
                                        .split(u' ')
                                        .replaceInStrings(u"|"_s, u" "_s));
