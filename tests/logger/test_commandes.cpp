@@ -200,6 +200,7 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
          0},
         {Lecture_Etat, "m 20000 900 x 0 14\r", "AVANT|7306V12\r|16000|900|°C|01/01/2024 00:00:20",
          0},
+        {Lecture_Etat, "m 12 60\r", "AVANT|7306V12\r|12|60|°C|01/01/2024", 0},  // no unit: °C
         {Lecture_Etat, "m 12 60 C 123456789 14\r", avant, 2},
         // Stamped one second before the end of each period; the count is what arrived (two
         // values a 7307 measure); the measures before all go.
@@ -215,6 +216,7 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
          "AVANT|7307V12\r|4|60||01/01/2025|01/01/2025 00:01:59;21.5;56.7", 0, 2, 7307},
         {Telechargement, "m 2 60 C 1E2 8500\rt 215\r", "AVANT|7307V12\r|10|60||05/12/2026 08:00:00",
          2, 0, 7307},  // no humidity
+        {Telechargement, "m 0 60 C 1E2 8500\r", "AVANT|7306V12\r|0|60||01/01/2025", 0},
         {Telechargement, "m x 60 C 1E2 8500\r", avant, 2},
     };
     for (const auto& c : cas) {
@@ -295,10 +297,6 @@ TEST(Commandes, UnPortQuiNeSOuvrePasNAttendAucuneReponse) {
     EXPECT_TRUE(l.port.envoye.isEmpty());
     EXPECT_EQ(l.releve.textes, QStringList{u"Pas de réponse"_s});
 }
-
-}  // namespace
-
-namespace {
 
 // The clock is set with the time taken just before its command, not before the alarms: a logger
 // that answers the alarms at their third attempt must not start its campaign seconds late.

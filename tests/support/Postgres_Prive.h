@@ -51,36 +51,30 @@ class Postgres_Prive : public ::testing::Environment {
     // A role that logs in with this password only (scram-sha-256), as a site's server asks it.
     // Its pg_hba.conf line comes before the trust lines; the server reads it again.
     bool Ajouter_Role(const QString& nom, const QString& mot_de_passe) {
+        const QString psql =
+            QStringLiteral("psql -X -w -h 127.0.0.1 -d postgres -p %1 -U").arg(port_);
+        QFile regles(dossier_.filePath(QStringLiteral("data/pg_hba.conf")));
         if (!Lancer(
-                QStringLiteral(
-                    "psql -X -q -v ON_ERROR_STOP=1 -h 127.0.0.1 -U caldrix -d postgres -p %1 -c")
-                    .arg(port_),
-                {QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(nom, mot_de_passe)})) {
+                psql,
+                {QStringLiteral("caldrix"), QStringLiteral("-c"),
+                 QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(nom, mot_de_passe)}) ||
+            !regles.open(QIODevice::ReadWrite)) {
             return false;
         }
-        QFile regles(dossier_.filePath(QStringLiteral("data/pg_hba.conf")));
-        if (!regles.open(QIODevice::ReadOnly)) return false;
         const QByteArray avant = regles.readAll();
-        regles.close();
-        if (!regles.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+        regles.seek(0);
         regles.write(QStringLiteral("host all %1 127.0.0.1/32 scram-sha-256\n").arg(nom).toUtf8() +
                      avant);
         regles.close();
         if (!Lancer(QStringLiteral("pg_ctl reload -D"))) return false;
         // The reload is only asked for: the rule holds once the role without its password is
         // turned away.
-        const QDeadlineTimer limite(30000);
-        while (!limite.hasExpired()) {
-            if (!Lancer(QStringLiteral("psql -X -w -h 127.0.0.1 -d postgres -p %1 -U %2 -c")
-                            .arg(port_)
-                            .arg(nom),
-                        {QStringLiteral("SELECT 1")})) {
+        for (const QDeadlineTimer limite(30000); !limite.hasExpired();) {
+            if (!Lancer(psql, {nom, QStringLiteral("-c"), QStringLiteral("SELECT 1")}))
                 return sortie_.contains(QStringLiteral("password"));
-            }
         }
         return false;
     }
-    int Port() const { return port_; }
     // The server's main process, which takes the connections.
     pid_t Processus_Principal() const {
         QFile pid(dossier_.filePath(QStringLiteral("data/postmaster.pid")));
