@@ -26,7 +26,8 @@ TEST(Verrou, LeProcessusQueTientChaqueFormeDeFichier) {
     EXPECT_EQ(Diagnostic_Ouverture::Nom_Verrou(u"/dev/pts/3"_s), u"LCK..pts_3"_s);
 }
 
-// A real pseudo-terminal, and lock files in a folder of the test's own.
+// A real pseudo-terminal, and lock files in a folder of the test's own (the lock of a program
+// still running: tests/app/test_choix_comm.cpp).
 class Diagnostic : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -51,16 +52,6 @@ class Diagnostic : public ::testing::Test {
     QString terminal;
 };
 
-TEST_F(Diagnostic, UnVerrouDUnProcessusVivantNommeLeProgramme) {
-    Verrouiller(QByteArray::number(getpid()).rightJustified(10, ' ') + '\n');
-    const Echec_Ouverture e = Diagnostiquer(terminal);
-    EXPECT_EQ(e.Raison, Cause::Occupe);
-    EXPECT_EQ(e.Pid, getpid());
-    QFile comm(u"/proc/self/comm"_s);
-    ASSERT_TRUE(comm.open(QIODevice::ReadOnly));
-    EXPECT_EQ(e.Programme, QString::fromLocal8Bit(comm.readAll().trimmed()));
-}
-
 // The device opens, but a program that ended left its lock: the file is named, to be removed.
 TEST_F(Diagnostic, UnVerrouLaisseParUnProgrammeTermineEstNomme) {
     Verrouiller("999999999\n");
@@ -74,7 +65,8 @@ TEST_F(Diagnostic, UnPeripheriqueQuiNExistePas) {
     EXPECT_EQ(Diagnostiquer(terminal + u"/sous"_s).Raison, Cause::Absent);
 }
 
-// The words the user reads, one case each.
+// The words the user reads, one case each (a port that is not there and a user outside the
+// group: tests/app, tests/cli).
 struct Cas_Texte {
     const char* nom;
     Echec_Ouverture echec;
@@ -130,19 +122,6 @@ TEST_P(Textes, DisentCeQuiArriveEtQuoiFaire) {
 }
 
 const Cas_Texte Cas[] = {
-    {"aucun_peripherique_ne_porte_ce_numero", Echec(Cause::Absent, 5, {}),
-     "Le port COM 5 n'existe pas : aucun port série de ce poste ne porte ce numéro "
-     "(adaptateur USB débranché ?).",
-     "port COM 5 absent"},
-    {"le_peripherique_d_un_chemin_n_existe_pas", Echec(Cause::Absent, 0, u"/dev/ttyUSB3"_s),
-     "Le port /dev/ttyUSB3 n'existe pas : le périphérique est introuvable (adaptateur USB "
-     "débranché ?).",
-     "port /dev/ttyUSB3 absent"},
-    {"refuse_hors_du_groupe", Refus(true, false),
-     "Le port COM 5 (/dev/ttyUSB0) est refusé à cet utilisateur : il est réservé au groupe "
-     "dialout. Y ajouter l'utilisateur (« sudo adduser $USER dialout »), puis fermer la session "
-     "et se reconnecter.",
-     "port COM 5 refusé (groupe dialout)"},
     {"refuse_a_une_session_ouverte_avant_l_ajout", Refus(true, true),
      "Le port COM 5 (/dev/ttyUSB0) est refusé à cette session : l'utilisateur a été ajouté au "
      "groupe dialout depuis qu'elle est ouverte. Fermer la session et se reconnecter.",

@@ -28,24 +28,17 @@ QStringList Lecture(const Numerotation& n) {
     return lignes;
 }
 
-QList<Peripherique> Peripheriques(const QStringList& noms) {
-    QList<Peripherique> liste;
-    for (const QString& nom : noms)
-        liste.append({u"/dev/"_s + nom, {}});
-    return liste;
-}
-
 const QList<Lien_Par_Id> Adaptateurs = {
     {u"usb-Prolific_Technology_Inc._USB-Serial_Controller_D-if00-port0"_s, u"/dev/ttyUSB0"_s},
     {u"usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"_s, u"/dev/ttyUSB1"_s},
 };
 
+// The devices by their /dev names, blank separated, and the lines Lecture gives, comma separated.
 struct Cas_Numeros {
     const char* nom;
-    QStringList peripheriques;
-    QList<Lien_Par_Id> par_id;
-    QList<Lien_Port> liens;
-    QStringList attendu;
+    QString peripheriques, attendu;
+    QList<Lien_Port> liens = {};
+    QList<Lien_Par_Id> par_id = {};
 };
 
 void PrintTo(const Cas_Numeros& c, std::ostream* sortie) {
@@ -56,85 +49,52 @@ class Regle : public ::testing::TestWithParam<Cas_Numeros> {};
 
 TEST_P(Regle, DonneCeNumeroAChaquePeripherique) {
     const Cas_Numeros& c = GetParam();
-    QList<Peripherique> liste = Peripheriques(c.peripheriques);
-    EXPECT_EQ(Lecture(Numeroter(liste, c.par_id, c.liens)), c.attendu);
+    QList<Peripherique> liste;
+    for (const QString& nom : c.peripheriques.split(u' ', Qt::SkipEmptyParts))
+        liste.append({u"/dev/"_s + nom, {}});
+    EXPECT_EQ(Lecture(Numeroter(liste, c.par_id, c.liens)).join(u','), c.attendu);
     // Whatever order the system lists its devices in, the numbers are the same.
     std::reverse(liste.begin(), liste.end());
-    EXPECT_EQ(Lecture(Numeroter(liste, c.par_id, c.liens)), c.attendu) << "liste inversée";
+    EXPECT_EQ(Lecture(Numeroter(liste, c.par_id, c.liens)).join(u','), c.attendu) << "inversée";
 }
 
-QStringList Vingt_Adaptateurs() {
-    QStringList noms;
-    for (int i = 0; i < 20; ++i)
-        noms << u"ttyUSB%1"_s.arg(i);
-    return noms;
-}
-
-QStringList Seize_Premiers_Et_Le_Reste() {
+// ttyUSB0 to ttyUSB19, or the lines of their numbers: the first sixteen only have one.
+QString Vingt_Adaptateurs(bool numeros) {
     QStringList lignes;
     for (int i = 0; i < 20; ++i)
-        lignes << (i < 16 ? u"%1 ttyUSB%2"_s.arg(i + 1).arg(i) : u"- ttyUSB%1"_s.arg(i));
-    return lignes;
+        lignes << (!numeros ? u"ttyUSB%1"_s.arg(i)
+                   : i < 16 ? u"%1 ttyUSB%2"_s.arg(i + 1).arg(i)
+                            : u"- ttyUSB%1"_s.arg(i));
+    return lignes.join(numeros ? u',' : u' ');
 }
 
 const Cas_Numeros Cas[] = {
-    {"les_ports_integres_gardent_leur_numero",
-     {u"ttyS3"_s, u"ttyS0"_s},
-     {},
-     {},
-     {u"1 ttyS0"_s, u"4 ttyS3"_s}},
-    // Adapters with a by-id name first, in its order, whatever their /dev names; then the
-    // others by /dev name.
+    {"les_ports_integres_gardent_leur_numero", u"ttyS3 ttyS0"_s, u"1 ttyS0,4 ttyS3"_s},
+    // Adapters with a by-id name first, in its order, whatever their /dev names (as after a
+    // reboot that swapped them); then the others by /dev name.
     {"les_adaptateurs_prennent_les_numeros_libres_dans_l_ordre_de_leur_nom_by_id",
-     {u"ttyACM0"_s, u"ttyUSB0"_s, u"ttyS1"_s, u"ttyUSB1"_s},
-     Adaptateurs,
+     u"ttyACM0 ttyUSB0 ttyS1 ttyUSB1"_s,
+     u"1 ttyUSB1,2 ttyS1,3 ttyUSB0,4 ttyACM0"_s,
      {},
-     {u"1 ttyUSB1"_s, u"2 ttyS1"_s, u"3 ttyUSB0"_s, u"4 ttyACM0"_s}},
-    // The same two adapters, plugged the other way round after a reboot: each keeps its number.
-    {"un_adaptateur_rebranche_sous_un_autre_nom_garde_son_numero",
-     {u"ttyACM0"_s, u"ttyUSB1"_s, u"ttyS1"_s, u"ttyUSB0"_s},
-     {{Adaptateurs[0].Nom, u"/dev/ttyUSB1"_s}, {Adaptateurs[1].Nom, u"/dev/ttyUSB0"_s}},
-     {},
-     {u"1 ttyUSB0"_s, u"2 ttyS1"_s, u"3 ttyUSB1"_s, u"4 ttyACM0"_s}},
-    {"sans_nom_by_id_l_ordre_naturel_des_noms",
-     {u"ttyUSB10"_s, u"ttyUSB2"_s, u"ttyACM0"_s},
-     {},
-     {},
-     {u"1 ttyACM0"_s, u"2 ttyUSB2"_s, u"3 ttyUSB10"_s}},
+     Adaptateurs},
+    {"sans_nom_by_id_l_ordre_naturel_des_noms", u"ttyUSB10 ttyUSB2 ttyACM0"_s,
+     u"1 ttyACM0,2 ttyUSB2,3 ttyUSB10"_s},
     // The program folder's link wins, even over a built-in port, which then takes a free number;
     // the device the link leads to is not numbered twice.
     {"un_lien_du_dossier_programme_gagne",
-     {u"ttyS0"_s, u"ttyUSB0"_s},
-     {},
-     {{1, u"/p/ports/COM1"_s, u"/dev/ttyUSB0"_s, true}},
-     {u"1 ttyUSB0"_s, u"2 ttyS0"_s}},
-    // An adapter unplugged behind its link: its number stays its own, shown as absent.
-    {"un_lien_vers_un_adaptateur_debranche_garde_son_numero",
-     {u"ttyUSB1"_s},
-     {},
-     {{1, u"/p/ports/COM1"_s, u"/dev/ttyUSB0"_s, false}},
-     {u"1 ttyUSB0 absent"_s, u"2 ttyUSB1"_s}},
+     u"ttyS0 ttyUSB0"_s,
+     u"1 ttyUSB0,2 ttyS0"_s,
+     {{1, u"/p/ports/COM1"_s, u"/dev/ttyUSB0"_s, true}}},
     {"un_lien_au_dela_de_16_garde_son_numero",
      {},
-     {},
-     {{17, u"/p/ports/COM17"_s, u"/dev/pts/4"_s, true}},
-     {u"17 pts/4"_s}},
-    {"au_dela_de_16_peripheriques_les_suivants_n_ont_pas_de_numero",
-     Vingt_Adaptateurs(),
-     {},
-     {},
-     Seize_Premiers_Et_Le_Reste()},
-    {"un_port_integre_au_dela_de_16_prend_un_numero_libre",
-     {u"ttyS20"_s, u"ttyS0"_s},
-     {},
-     {},
-     {u"1 ttyS0"_s, u"2 ttyS20"_s}},
-    {"un_peripherique_liste_deux_fois_n_a_qu_un_numero",
-     {u"ttyUSB0"_s, u"ttyUSB0"_s},
-     {},
-     {},
-     {u"1 ttyUSB0"_s}},
-    {"aucun_peripherique_aucun_port", {}, {}, {}, {}},
+     u"17 pts/4"_s,
+     {{17, u"/p/ports/COM17"_s, u"/dev/pts/4"_s, true}}},
+    {"au_dela_de_16_peripheriques_les_suivants_n_ont_pas_de_numero", Vingt_Adaptateurs(false),
+     Vingt_Adaptateurs(true)},
+    {"un_port_integre_au_dela_de_16_prend_un_numero_libre", u"ttyS20 ttyS0"_s,
+     u"1 ttyS0,2 ttyS20"_s},
+    {"un_peripherique_liste_deux_fois_n_a_qu_un_numero", u"ttyUSB0 ttyUSB0"_s, u"1 ttyUSB0"_s},
+    {"aucun_peripherique_aucun_port", {}, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ports, Regle, ::testing::ValuesIn(Cas),
@@ -143,9 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Ports, Regle, ::testing::ValuesIn(Cas),
                          });
 
 TEST(Regle, OrdreNaturelDesNoms) {
-    EXPECT_TRUE(Avant(u"ttyUSB2"_s, u"ttyUSB10"_s));
-    EXPECT_FALSE(Avant(u"ttyUSB10"_s, u"ttyUSB2"_s));
-    EXPECT_TRUE(Avant(u"ttyACM9"_s, u"ttyUSB0"_s));
+    // ttyUSB2 before ttyUSB10: the table above.
     EXPECT_TRUE(Avant(u"a-01"_s, u"a-2"_s));
     EXPECT_FALSE(Avant(u"ttyUSB1"_s, u"ttyUSB1"_s));
 }
