@@ -109,10 +109,9 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
             etat.Identite_Logger + u' ' + etat.Unite + u' ' + QString::number(etat.Nb_Mesures),
             u"BANC-01 °F "_s + QString::number(2 * cas.nb_mesures));
         EXPECT_NEAR(etat.Date_Debut_Enreg, banc.debut, 0.01 * Une_Seconde);
-        const auto envoyees =
-            banc.sim.Avec_Logger([](Logger_Simule& l) { return l.Memoire().mesures; });
         int i = 0, ecarts = 0;
-        for (const Mesure_Simulee& e : envoyees)
+        for (const Mesure_Simulee& e :
+             banc.sim.Avec_Logger([](Logger_Simule& l) { return l.Memoire().mesures; }))
             ecarts += etat.Mesures(++i).Temperature != e.temperature / 10.0f ||
                       etat.Mesures(i).Humidite != e.humidite / 10.0f;
         EXPECT_EQ(ecarts, 0);
