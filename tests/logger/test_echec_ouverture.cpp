@@ -74,39 +74,31 @@ struct Cas_Texte {
     const char* court;
 };
 
-Echec_Ouverture Echec(Cause cause, int numero, const QString& peripherique) {
+// A failure on /dev/ttyUSB0, with what the system tells of a device of group dialout, of a lock
+// file and of an error; each text takes only what its cause needs.
+Echec_Ouverture Echec(Cause cause, int numero = 5) {
     Echec_Ouverture e;
     e.Raison = cause;
     e.Numero = numero;
-    e.Peripherique = peripherique;
+    e.Peripherique = u"/dev/ttyUSB0"_s;
+    e.Groupe = u"dialout"_s;
+    e.Proprietaire = u"root"_s;
+    e.Verrou = u"/run/lock/LCK..ttyUSB0"_s;
+    e.Detail = u"Input/output error"_s;
     return e;
 }
 
 Echec_Ouverture Refus(bool groupe_autorise, bool deja_membre) {
-    Echec_Ouverture e = Echec(Cause::Permission, 5, u"/dev/ttyUSB0"_s);
-    e.Groupe = u"dialout"_s;
-    e.Proprietaire = u"root"_s;
+    Echec_Ouverture e = Echec(Cause::Permission);
     e.Groupe_Autorise = groupe_autorise;
     e.Deja_Membre = deja_membre;
     return e;
 }
 
 Echec_Ouverture Tenu(const QString& programme) {
-    Echec_Ouverture e = Echec(Cause::Occupe, 5, u"/dev/ttyUSB0"_s);
+    Echec_Ouverture e = Echec(Cause::Occupe);
     e.Programme = programme;
     e.Pid = programme.isEmpty() ? 0 : 4242;
-    return e;
-}
-
-Echec_Ouverture Abandonne() {
-    Echec_Ouverture e = Echec(Cause::Verrou_Abandonne, 5, u"/dev/ttyUSB0"_s);
-    e.Verrou = u"/run/lock/LCK..ttyUSB0"_s;
-    return e;
-}
-
-Echec_Ouverture Autre() {
-    Echec_Ouverture e = Echec(Cause::Autre, 0, u"/dev/ttyUSB0"_s);
-    e.Detail = u"Input/output error"_s;
     return e;
 }
 
@@ -138,12 +130,12 @@ const Cas_Texte Cas[] = {
      "Le port COM 5 (/dev/ttyUSB0) est occupé par un autre programme. Le fermer, puis "
      "recommencer.",
      "port COM 5 occupé"},
-    {"verrou_abandonne", Abandonne(),
+    {"verrou_abandonne", Echec(Cause::Verrou_Abandonne),
      "Le port COM 5 (/dev/ttyUSB0) est verrouillé par le fichier /run/lock/LCK..ttyUSB0, qu'un "
      "programme terminé a laissé. Le supprimer (« sudo rm /run/lock/LCK..ttyUSB0 »), puis "
      "recommencer.",
      "port COM 5 verrouillé"},
-    {"autre_raison_dite_par_le_systeme", Autre(),
+    {"autre_raison_dite_par_le_systeme", Echec(Cause::Autre, 0),
      "Le port /dev/ttyUSB0 ne s'ouvre pas : Input/output error.", "port /dev/ttyUSB0 inutilisable"},
 };
 
