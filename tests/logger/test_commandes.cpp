@@ -49,18 +49,17 @@ struct Port_Scripte : Port_Serie {
     void Programmer(const QByteArray& octets, long long delai_ms = 0) {
         a_venir.append({horloge.ecoule_ms + delai_ms, octets});
     }
-    QByteArray Lire() override {
+    // What has arrived by now, taken or only counted.
+    QByteArray Arrive(bool prendre) {
         QByteArray arrive;
-        while (!a_venir.isEmpty() && a_venir.first().first <= horloge.ecoule_ms)
-            arrive += a_venir.takeFirst().second;
+        qsizetype n = 0;
+        for (; n < a_venir.size() && a_venir[n].first <= horloge.ecoule_ms; ++n)
+            arrive += a_venir[n].second;
+        if (prendre) a_venir.remove(0, n);
         return arrive;
     }
-    int Nb_Octets_En_Attente() override {
-        int n = 0;
-        for (qsizetype i = 0; i < a_venir.size() && a_venir[i].first <= horloge.ecoule_ms; ++i)
-            n += static_cast<int>(a_venir[i].second.size());
-        return n;
-    }
+    QByteArray Lire() override { return Arrive(true); }
+    int Nb_Octets_En_Attente() override { return static_cast<int>(Arrive(false).size()); }
     void Ecrire(const QByteArray& octets) override {
         if (!ouvert) return;
         envoye += octets;

@@ -21,10 +21,9 @@
 
 class Postgres_Prive : public ::testing::Environment {
   public:
-    // The server of the test program: started at the first call, stopped after the last test.
+    // The server of the test program, started at the first call; Google Test owns it, so that
+    // it stops after the last test, while the program is still whole.
     static Postgres_Prive& Commun() {
-        // Google Test owns it, so that it stops after the last test, while the program is still
-        // whole.
         static auto* commun =
             static_cast<Postgres_Prive*>(::testing::AddGlobalTestEnvironment(new Postgres_Prive));
         return *commun;
