@@ -460,8 +460,7 @@ TEST_P(ArchiveCommune, UneCopieArchiveeAltereeEstNommeeParLaVerification) {
         const qsizetype debut = octets.indexOf(b);
         ASSERT_GE(debut, 0);
         octets[debut + chiffre] = '9';
-        QFile fichier(base);
-        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
+        Ecrire(u"Archives/caldrix.sqlite"_s, octets);
     } else {
         Connexion_Essai temoin(qEnvironmentVariable("CALDRIX_ARCHIVE"));
         ASSERT_TRUE(
@@ -491,32 +490,25 @@ TEST_P(ArchiveCommune, UneCopieArchiveeAltereeEstNommeeParLaVerification) {
 // A page of the SQLite file overwritten where no copy lies (an index): only the database's own
 // check sees it, and verify says the base is damaged.
 TEST_P(ArchiveLocale, UnePageEcraseeDeLaBaseEstVueParLaVerification) {
-    {
-        const auto archive = Ouvrir();
-        ASSERT_TRUE(archive);
-        ASSERT_EQ(archive->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai(u"FOUR01"_s, 46000))).Bilan,
-                  Bilan_Ajout::Archive);
-    }
+    ASSERT_EQ(Ouvrir()->Ajouter(Ecrire(u"a.txt"_s, Fichier_Essai(u"FOUR01"_s, 46000))).Bilan,
+              Bilan_Ajout::Archive);
     const QString chemin = Chemin(u"Archives/caldrix.sqlite"_s);
-    int page = 0;
+    int page = 0, taille = 0;
     {
         QSqlDatabase base = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"essai_pages"_s);
         base.setDatabaseName(chemin);
         ASSERT_TRUE(base.open());
         QSqlQuery q(base);
-        ASSERT_TRUE(q.exec(u"SELECT rootpage FROM sqlite_master WHERE name = "
-                           "'enregistrements_logger'"_s) &&
+        ASSERT_TRUE(q.exec(u"SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM "
+                           "sqlite_master WHERE name = 'enregistrements_logger'"_s) &&
                     q.next());
         page = q.value(0).toInt();
+        taille = q.value(1).toInt();
     }
     QSqlDatabase::removeDatabase(u"essai_pages"_s);
-    QByteArray octets = Octets(chemin);
-    const int taille = (static_cast<uchar>(octets[16]) << 8) | static_cast<uchar>(octets[17]);
     ASSERT_GT(page, 1);
-    octets.replace((page - 1) * taille, taille, QByteArray(taille, '\x5a'));
-    QFile fichier(chemin);
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
-    fichier.close();
+    Ecrire(u"Archives/caldrix.sqlite"_s,
+           Octets(chemin).replace((page - 1) * taille, taille, QByteArray(taille, '\x5a')));
 
     QProcess cli;
     cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
