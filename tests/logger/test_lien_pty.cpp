@@ -2,22 +2,15 @@
 // fault the simulated logger plays on a pseudo-terminal linked as ports/COM1: the result, the
 // frames received, the recording in memory (the logger's, or the one before, whole), and a link
 // clean again for the next command.
-#include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QTemporaryDir>
 #include <cmath>
 
+#include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
 #include "Enregistrement_Essai.h"
 #include "Impression_Qt.h"
 #include "Options_Simulateur.h"
-#include "Terminal_Simule.h"
-#include "core/Horloge.h"
 #include "core/Textes.h"
-#include "files/Fichier_Enreg.h"
-#include "logger/Communication.h"
 #include "logger/Fonctions_Logger.h"
-#include "logger/Port_QSerialPort.h"
 #include "logger/Sequence_Telechargement.h"
 
 using namespace Qt::StringLiterals;
@@ -26,55 +19,26 @@ namespace {
 
 using Trames = QList<QByteArray>;
 
-// Now, to the whole second the logger's clock counts. QSerialPort wants an application object,
-// as the program has one: it is made before any port.
-double Seconde_Presente() {
-    static int argc = 1;
-    static char nom[] = "caldrix-tests", *argv[] = {nom, nullptr};
-    if (!QCoreApplication::instance()) static QCoreApplication application(argc, argv);
-    return std::floor(Horloge_Systeme().Maintenant() * 86400.0) / 86400.0;
-}
-
 // A logger named BANC-01 whose `nb_mesures` generated measures, one a minute, unit F, ended an
 // hour ago, found by the program on its port 1.
-struct Banc_Lien {
-    Banc_Lien(int modele, int nb_mesures, Panne_Simulee panne = {})
-        : debut(Seconde_Presente() - (nb_mesures * 60.0 + 3600.0) / 86400.0),
-          sim(Logger_Simule(Memoire_Logger::Modele(modele))) {
-        sim.Avec_Logger([&](Logger_Simule& l) {
+struct Banc_Lien : Banc_Programme {
+    Banc_Lien(int modele, int nb_mesures, Panne_Simulee panne = {}) {
+        // Now, to the whole second the logger's clock counts.
+        const double maintenant = std::floor(Horloge_Systeme().Maintenant() * 86400.0) / 86400.0;
+        debut = maintenant - (nb_mesures * 60.0 + 3600.0) / 86400.0;
+        sim = &Brancher_Logger(1, modele);
+        sim->Avec_Logger([&](Logger_Simule& l) {
             Memoire_Logger& m = l.Memoire();
             m.identite = "BANC-01";
             m.unite = 'F';
-            m.debut_enreg = *Options_Simulateur::Compte_Horloge(debut, Seconde_Presente());
+            m.debut_enreg = *Options_Simulateur::Compte_Horloge(debut, maintenant);
             m.mesures = Courbe_Simulee::Generer(nb_mesures, m.Est_7307());
             l.Definir_Panne(panne);
         });
-        qputenv("CALDRIX_HOME", dossier.path().toLocal8Bit());
-        Brancher(sim);
-        Origines_Horloge(*etat, horloge.Maintenant());
+        Origines_Horloge(Etat_Programme(), Horloge_Systeme().Maintenant());
     }
-    ~Banc_Lien() {
-        lien.Fermeture_Port();
-        sim.Arreter();
-        qunsetenv("CALDRIX_HOME");
-    }
-    // A logger served on port 1 of the program folder.
-    void Brancher(Terminal_Simule& terminal) {
-        const Reussite_Ou_Erreur pret = terminal.Ouvrir_Sur_Port(dossier.path(), 1);
-        EXPECT_TRUE(pret) << pret.Erreur().toStdString();
-        terminal.Demarrer();
-    }
-    Trames Recues() {
-        return sim.Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
-    }
-
-    QTemporaryDir dossier;  // the program folder
-    double debut;           // the date the logger's recording started
-    Terminal_Simule sim;
-    std::unique_ptr<Etat> etat = Etat::Nouveau();
-    Port_QSerialPort port;
-    Horloge_Systeme horloge;
-    Communication lien{*etat, port, horloge};
+    double debut;  // the date the logger's recording started
+    Terminal_Simule* sim;
 };
 
 struct Cas_Panne {
@@ -89,9 +53,9 @@ class LienPty : public testing::TestWithParam<Cas_Panne> {};
 TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     const Cas_Panne& cas = GetParam();
     Banc_Lien banc(7307, cas.nb_mesures, {cas.panne, cas.commande});
-    ASSERT_EQ(banc.lien.Ouverture_Port(1), 0);
-    const Trames ouverture = banc.Recues();
-    Etat& etat = *banc.etat;
+    ASSERT_EQ(banc.Lien().Ouverture_Port(1), 0);
+    const Trames ouverture = banc.Trames(1);
+    Etat& etat = banc.Etat_Programme();
     Enregistrement_Essai().Identite(u"ANCIEN"_s).Constante(3, 4.5f).Remplir(etat);
     etat.Unite = u"°C & alarme %Hr"_s;
     const auto releve = [&etat] {
@@ -100,8 +64,8 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     };
     const QByteArray avant = releve();
 
-    EXPECT_EQ(Sequence_Telechargement::Telecharger(etat, banc.lien), cas.code);
-    EXPECT_EQ(banc.Recues(), ouverture + cas.trames);
+    EXPECT_EQ(Sequence_Telechargement::Telecharger(etat, banc.Lien()), cas.code);
+    EXPECT_EQ(banc.Trames(1), ouverture + cas.trames);
     if (cas.code != 0) {
         EXPECT_EQ(releve(), avant);
     } else {
@@ -111,13 +75,13 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
         EXPECT_NEAR(etat.Date_Debut_Enreg, banc.debut, 0.01 * Une_Seconde);
         int i = 0, ecarts = 0;
         for (const Mesure_Simulee& e :
-             banc.sim.Avec_Logger([](Logger_Simule& l) { return l.Memoire().mesures; }))
+             banc.sim->Avec_Logger([](Logger_Simule& l) { return l.Memoire().mesures; }))
             ecarts += etat.Mesures(++i).Temperature != e.temperature / 10.0f ||
                       etat.Mesures(i).Humidite != e.humidite / 10.0f;
         EXPECT_EQ(ecarts, 0);
     }
     // Whatever came late was thrown away with the failed attempts.
-    EXPECT_EQ(Fonctions_Logger::Test_Logger(etat, banc.lien), 0);
+    EXPECT_EQ(Fonctions_Logger::Test_Logger(etat, banc.Lien()), 0);
 }
 
 const Trames Chaine = {"Q", "I", "I", "M", "D"};
@@ -143,14 +107,13 @@ INSTANTIATE_TEST_SUITE_P(
 // next exchange opens the port again, without the user reopening it.
 TEST(LienPty, LoggerDebrancheQuiRevientSurUnAutrePeripherique) {
     Banc_Lien banc(7306, 10);
-    ASSERT_EQ(banc.lien.Ouverture_Port(1), 0);
-    banc.sim.Debrancher();
-    EXPECT_EQ(Fonctions_Logger::Lecture_Identite(*banc.etat, banc.lien), 1);
-    Terminal_Simule rebranche(Logger_Simule(Memoire_Logger::Modele(7307)));
-    banc.Brancher(rebranche);
-    EXPECT_EQ(Fonctions_Logger::Lecture_Version(*banc.etat, banc.lien), 0);
-    EXPECT_EQ(banc.etat->Version_Logger, u"7307V12\r"_s);
-    banc.lien.Fermeture_Port();
+    ASSERT_EQ(banc.Lien().Ouverture_Port(1), 0);
+    banc.sim->Debrancher();
+    EXPECT_EQ(Fonctions_Logger::Lecture_Identite(banc.Etat_Programme(), banc.Lien()), 1);
+    banc.Brancher_Logger(1, 7307);
+    EXPECT_EQ(Fonctions_Logger::Lecture_Version(banc.Etat_Programme(), banc.Lien()), 0);
+    EXPECT_EQ(banc.Etat_Programme().Version_Logger, u"7307V12\r"_s);
+    banc.Lien().Fermeture_Port();
 }
 
 }  // namespace
