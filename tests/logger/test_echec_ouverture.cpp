@@ -5,9 +5,8 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
+#include "Dossier_Temporaire.h"
 #include "Impression_Qt.h"
 #include "logger/Echec_Ouverture.h"
 
@@ -27,36 +26,34 @@ TEST(Verrou, LeProcessusQueTientChaqueFormeDeFichier) {
 
 // A real pseudo-terminal, and lock files in a folder of the test's own (the lock of a program
 // still running: tests/app/test_choix_comm.cpp).
-class Diagnostic : public ::testing::Test {
+class Diagnostic : public Dossier_Temporaire<> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(verrous.isValid());
+        Dossier_Temporaire::SetUp();
         maitre = posix_openpt(O_RDWR | O_NOCTTY);
-        ASSERT_GE(maitre, 0);
-        ASSERT_EQ(grantpt(maitre), 0);
-        ASSERT_EQ(unlockpt(maitre), 0);
+        ASSERT_TRUE(maitre >= 0 && grantpt(maitre) == 0 && unlockpt(maitre) == 0);
         terminal = QString::fromLocal8Bit(ptsname(maitre));
+        ASSERT_TRUE(QDir().mkpath(Chemin(u"verrous"_s)));
     }
-    void TearDown() override { ::close(maitre); }
-    void Verrouiller(const QByteArray& contenu) {
-        QFile f(QDir(verrous.path()).filePath(Diagnostic_Ouverture::Nom_Verrou(terminal)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+    void TearDown() override {
+        ::close(maitre);
+        Dossier_Temporaire::TearDown();
     }
     Echec_Ouverture Diagnostiquer(const QString& peripherique) {
         return Diagnostic_Ouverture::Diagnostiquer(peripherique, u"Permission error"_s,
-                                                   {verrous.path()});
+                                                   {Chemin(u"verrous"_s)});
     }
-    QTemporaryDir verrous;
     int maitre = -1;
     QString terminal;
 };
 
 // The device opens, but a program that ended left its lock: the file is named, to be removed.
 TEST_F(Diagnostic, UnVerrouLaisseParUnProgrammeTermineEstNomme) {
-    Verrouiller("999999999\n");
+    const QString verrou =
+        Ecrire(u"verrous/"_s + Diagnostic_Ouverture::Nom_Verrou(terminal), "999999999\n");
     const Echec_Ouverture e = Diagnostiquer(terminal);
     EXPECT_EQ(e.Raison, Cause::Verrou_Abandonne);
-    EXPECT_EQ(e.Verrou, QDir(verrous.path()).filePath(Diagnostic_Ouverture::Nom_Verrou(terminal)));
+    EXPECT_EQ(e.Verrou, verrou);
 }
 
 TEST_F(Diagnostic, UnPeripheriqueQuiNExistePas) {

@@ -5,9 +5,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 
+#include "Dossier_Temporaire.h"
 #include "Impression_Qt.h"
 #include "logger/Numerotation_Ports.h"
 #include "logger/Ports_Systeme.h"
@@ -110,32 +110,27 @@ TEST(Regle, OrdreNaturelDesNoms) {
 
 // The folders as the system and the user make them: by-id links to devices (here files standing
 // for them), and in ports/ a link to a device, a link to nothing and a plain file.
-TEST(Dossiers, LesLiensLusSurLeDisqueDonnentLesNumeros) {
-    QTemporaryDir d;
-    ASSERT_TRUE(d.isValid());
-    const QDir racine(d.path());
+using Dossiers = Dossier_Temporaire<>;
+
+TEST_F(Dossiers, LesLiensLusSurLeDisqueDonnentLesNumeros) {
+    const QDir racine(Chemin({}));
     ASSERT_TRUE(racine.mkpath(u"dev"_s) && racine.mkpath(u"by-id"_s) && racine.mkpath(u"ports"_s));
-    const auto fichier = [&](const QString& nom) {
-        QFile f(d.filePath(nom));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        return f.fileName();
-    };
-    const QString usb0 = fichier(u"dev/ttyUSB0"_s), usb1 = fichier(u"dev/ttyUSB1"_s);
-    const QString sim = fichier(u"dev/pts-4"_s);
-    ASSERT_TRUE(QFile::link(usb1, d.filePath(u"by-id/usb-FTDI_A50285BI-if00-port0"_s)));
-    ASSERT_TRUE(QFile::link(usb0, d.filePath(u"by-id/usb-Prolific_D-if00-port0"_s)));
-    ASSERT_TRUE(QFile::link(u"../dev/absent"_s, d.filePath(u"by-id/usb-Debranche"_s)));
-    ASSERT_TRUE(QFile::link(sim, d.filePath(u"ports/COM3"_s)));
-    ASSERT_TRUE(QFile::link(u"/dev/ttyUSB-absent"_s, d.filePath(u"ports/COM9"_s)));
-    fichier(u"ports/COM12"_s);
-    fichier(u"ports/COM0"_s);  // no port 0
-    fichier(u"ports/notes.txt"_s);
+    const QString usb0 = Ecrire(u"dev/ttyUSB0"_s, {}), usb1 = Ecrire(u"dev/ttyUSB1"_s, {});
+    const QString sim = Ecrire(u"dev/pts-4"_s, {});
+    ASSERT_TRUE(QFile::link(usb1, Chemin(u"by-id/usb-FTDI_A50285BI-if00-port0"_s)));
+    ASSERT_TRUE(QFile::link(usb0, Chemin(u"by-id/usb-Prolific_D-if00-port0"_s)));
+    ASSERT_TRUE(QFile::link(u"../dev/absent"_s, Chemin(u"by-id/usb-Debranche"_s)));
+    ASSERT_TRUE(QFile::link(sim, Chemin(u"ports/COM3"_s)));
+    ASSERT_TRUE(QFile::link(u"/dev/ttyUSB-absent"_s, Chemin(u"ports/COM9"_s)));
+    // A plain file, a port 0 that cannot be and notes.
+    for (const QString& autre : {u"ports/COM12"_s, u"ports/COM0"_s, u"ports/notes.txt"_s})
+        Ecrire(autre, {});
 
     const Ports_Systeme::Source source{
         [&] {
             return QList<Peripherique>{{usb0, u"USB-Serial Controller D"_s}, {usb1, {}}};
         },
-        d.filePath(u"by-id"_s), d.filePath(u"ports"_s)};
+        Chemin(u"by-id"_s), Chemin(u"ports"_s)};
     const Numerotation n = Ports_Systeme::Numeroter(source);
     ASSERT_EQ(n.Ports.size(), 5u);
     const auto port = [&](int numero) { return n.Ports.at(numero); };
@@ -144,13 +139,13 @@ TEST(Dossiers, LesLiensLusSurLeDisqueDonnentLesNumeros) {
     EXPECT_EQ(port(2).Peripherique, usb0);
     EXPECT_EQ(port(2).Description, u"USB-Serial Controller D"_s);
     EXPECT_EQ(port(3).Peripherique, sim);
-    EXPECT_EQ(port(3).Lien, d.filePath(u"ports/COM3"_s));
+    EXPECT_EQ(port(3).Lien, Chemin(u"ports/COM3"_s));
     EXPECT_EQ(port(3).Provenance, Origine::Lien_Programme);
     EXPECT_FALSE(port(9).Present);
     EXPECT_EQ(port(9).Peripherique, u"/dev/ttyUSB-absent"_s);
-    EXPECT_EQ(port(12).Peripherique, d.filePath(u"ports/COM12"_s));
+    EXPECT_EQ(port(12).Peripherique, Chemin(u"ports/COM12"_s));
     // No by-id folder at all (no USB adapter ever plugged): no names, no failure.
-    EXPECT_TRUE(Ports_Systeme::Lire_Par_Id(d.filePath(u"nulle-part"_s)).isEmpty());
+    EXPECT_TRUE(Ports_Systeme::Lire_Par_Id(Chemin(u"nulle-part"_s)).isEmpty());
 }
 
 }  // namespace
