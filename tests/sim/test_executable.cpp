@@ -1,18 +1,12 @@
 // caldrix-logger-sim as the demonstration and a user run it: a separate process whose first
 // line names the terminal, linked into the program folder, replaying a saved recording.
-#include <gtest/gtest.h>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
+#include "Banc_Programme.h"
 #include "Fixtures.h"
 #include "Impression_Qt.h"
-#include "core/Etat.h"
-#include "core/Horloge.h"
 #include "core/Textes.h"
-#include "logger/Communication.h"
-#include "logger/Port_QSerialPort.h"
 #include "logger/Sequence_Telechargement.h"
 
 using namespace Qt::StringLiterals;
@@ -25,32 +19,26 @@ bool Lancer(QProcess& sim, const QStringList& arguments) {
 }
 
 TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
-    static int argc = 1;
-    static char nom[] = "caldrix-tests", *argv[] = {nom, nullptr};
-    QCoreApplication application(argc, argv);  // QSerialPort wants one, as the program has
-    QTemporaryDir dossier;
-    const QString lien_port = dossier.filePath(u"ports/COM4"_s);
+    Banc_Programme banc;
+    const QString lien_port = banc.Chemin(u"ports/COM4"_s);
     QProcess sim;
     ASSERT_TRUE(Lancer(sim, {u"--load"_s, Fixture("four_7306.txt"), u"--port"_s, u"4"_s,
-                             u"--dossier"_s, dossier.path()}));
+                             u"--dossier"_s, banc.Chemin({})}));
     while (!sim.canReadLine())
         ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
     EXPECT_EQ(QFileInfo(lien_port).symLinkTarget(),
               QString::fromLocal8Bit(sim.readLine()).trimmed());
 
-    const auto etat = Etat::Nouveau();
-    Horloge_Systeme horloge;
-    Origines_Horloge(*etat, horloge.Maintenant());
-    Port_QSerialPort port([&lien_port](int) { return lien_port; });
-    Communication lien(*etat, port, horloge);
-    ASSERT_EQ(lien.Ouverture_Port(4), 0);
-    ASSERT_EQ(Sequence_Telechargement::Telecharger(*etat, lien), 0);
-    lien.Fermeture_Port();
+    Etat& etat = banc.Etat_Programme();
+    Origines_Horloge(etat, Horloge_Systeme().Maintenant());
+    ASSERT_EQ(banc.Lien().Ouverture_Port(4), 0);
+    ASSERT_EQ(Sequence_Telechargement::Telecharger(etat, banc.Lien()), 0);
+    banc.Lien().Fermeture_Port();
     // The file's recording, started a period less a second before its first measure, its
     // temperatures in the tenths a logger holds, halves to even.
-    QString lu = etat->Identite_Logger + u' ' + Texte_Date(etat->Date_Debut_Enreg);
-    for (int i = 1; i <= etat->Nb_Mesures; ++i)
-        lu += u' ' + QString::number(etat->Mesures(i).Temperature);
+    QString lu = etat.Identite_Logger + u' ' + Texte_Date(etat.Date_Debut_Enreg);
+    for (int i = 1; i <= etat.Nb_Mesures; ++i)
+        lu += u' ' + QString::number(etat.Mesures(i).Temperature);
     EXPECT_EQ(lu,
               u"FOUR01 05/12/2026 23:54:01 50 55.5 60.2 65 70 72.5 72.4 72.6 71.9 65 55 -1.5"_s);
     sim.terminate();
