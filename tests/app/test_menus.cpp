@@ -1,5 +1,4 @@
-// The windows the main window's menus open: about, manual, port choice, and tools, whose cursor
-// mode reads the graph into the status line; and Qt's own file dialog as the program sets it up.
+// The windows the main window's menus open, and Qt's own file dialog as the program sets it up.
 #include "Banc_Programme.h"
 #include "Impression_Qt.h"
 #include "app/Dialogues_Qt.h"

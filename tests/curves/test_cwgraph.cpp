@@ -1,6 +1,4 @@
-// The graph control itself: chart length, axes, the mouse in each track mode, the date labels
-// and the legend; the measures of the shared record drawn on it, and the selection of those it
-// shows.
+// The graph control itself, and the measures of the shared record drawn on it.
 #include "Essai_Fenetres.h"
 #include "Impression_Qt.h"
 #include "core/Plage_Dates.h"
@@ -56,9 +54,7 @@ TEST(Graphe, LongueurEtLimites) {
 }
 
 // Mode 6 zooms on a rectangle drawn, the wheel on the time alone; mode 3 pans without shrinking
-// the view; mode 1 reports a press and each move with the button held, the view and the wheel
-// left alone (the cursors on the click are read through the main window). Each on a shown graph
-// of 800 × 500 on axes of 14:00 to 15:00 and 0 to 100, zooming at first.
+// the view; mode 1 reports a press and each move with the button held, the view left alone.
 TEST(Graphe, LesTroisModes) {
     for (auto [mode, de, a, attendue, signaux] :
          {std::tuple{Numeros_Graphe::Mode_Zoom, QPointF(0.25, 0.25), QPointF(0.75, 0.75),
@@ -105,8 +101,7 @@ TEST(Graphe, LesTroisModes) {
 }
 
 // Where four date labels no longer fit on one line each, they go on two, the last one still
-// inside the graph (how far apart they lie, and at the ends of the view, is read off the
-// printed graph).
+// inside the graph.
 TEST(Graphe, AuPlusEtroitLesDatesPassentSurDeuxLignes) {
     CWGraph graphe;
     graphe.resize(CWGraph::Largeur_Minimum, 400);

@@ -1,15 +1,5 @@
-// Statistics of recordings checked by hand: extremes and their first dates, mean kinetic
-// temperature, excursions beyond the thresholds, gaps, ranges, and what the JSON and the text
-// rows then say.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
+// Statistics of recordings checked by hand, and what the JSON and the text rows then say.
 #include "Enregistrement_Essai.h"
-#include "Impression_Qt.h"
-#include "core/Etat.h"
-#include "core/Textes.h"
 #include "stats/Statistiques.h"
 #include "stats/Statistiques_JSON.h"
 #include "stats/Statistiques_Texte.h"

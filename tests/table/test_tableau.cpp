@@ -1,5 +1,4 @@
-// The numeric table: its lines for each model and curve, within the graph's time range, and
-// the window that lists them over a real graph.
+// The numeric table's lines, and the window that lists them over a real graph.
 #include "Essai_Fenetres.h"
 #include "Impression_Qt.h"
 #include "table/Lignes_Tableau.h"

@@ -1,6 +1,4 @@
-// The tools window driven through its controls over a recording drawn on a real graph: what it
-// reads from the graph when it loads, and how its boxes, modes and zoom write back to the graph
-// and the thresholds.
+// The tools window driven through its controls over a recording drawn on a real graph.
 #include "Essai_Fenetres.h"
 #include "Impression_Qt.h"
 
@@ -24,7 +22,6 @@ void Taper(QLineEdit& boite, const char* texte, bool tout = true) {
 }
 
 struct Banc_Outils {
-    // The recording drawn as the program draws it, the thresholds given, the window loaded.
     explicit Banc_Outils(const Enregistrement_Essai& enregistrement, float haut = 100,
                          float bas = 0) {
         enregistrement.Remplir(*etat);
@@ -40,14 +37,14 @@ struct Banc_Outils {
     // style and its levels; "cachée" when not shown.
     QString Ligne(int n) {
         const Trace_Graphe& t = graphe.Plots(n);
-        const QColor couleur = t.Couleur();
-        QString texte = t.Visible() ? u"axe %1 couleur %2 style %3 :"_s
-                                          .arg(&t.Axe_Y() == &graphe.Axes(3) ? 3 : 2)
-                                          .arg(couleur == graphe.Plots(1).Couleur()   ? 1
-                                               : couleur == graphe.Plots(2).Couleur() ? 2
-                                                                                      : 0)
-                                          .arg(t.Style_Ligne())
-                                    : u"cachée :"_s;
+        const int couleur = t.Couleur() == graphe.Plots(1).Couleur()   ? 1
+                            : t.Couleur() == graphe.Plots(2).Couleur() ? 2
+                                                                       : 0;
+        QString texte = u"cachée :"_s;
+        if (t.Visible())
+            texte = u"axe %1 couleur %2 style %3 :"_s.arg(&t.Axe_Y() == &graphe.Axes(3) ? 3 : 2)
+                        .arg(couleur)
+                        .arg(t.Style_Ligne());
         for (const auto& p : *t.Graphe_QCP()->data())
             texte += u' ' + QString::number(p.value);
         return texte;
@@ -64,11 +61,9 @@ const Enregistrement_Essai Rampe = Enregistrement_Essai(7307).Temperatures({20, 
 
 }  // namespace
 
-// The second scale is shown for a second curve holding points: humidity or cooking value; lines
-// on the "%Hr" scale only where there is a humidity. The boxes take the graph's limits to a
-// tenth and put them back as whole numbers; the dates are the view's, which loading leaves
-// where it was; no line is left drawn. Only the cursor mode of the graph is taken up, with both
-// cursors at the centre of the view.
+// The second scale is shown for a second curve holding points, lines on "%Hr" only for a
+// humidity. The boxes take the graph's limits to a tenth and put them back as whole numbers; the
+// dates are the view's, left where it was. Only the cursor mode of the graph is taken up.
 TEST(OuvertureOutils, LaSecondeEchelleLesLimitesEtLeModeDuGraphe) {
     const struct {
         Enregistrement_Essai enregistrement;
@@ -118,9 +113,8 @@ TEST(OuvertureOutils, LaSecondeEchelleLesLimitesEtLeModeDuGraphe) {
 }
 
 // Each key that leaves an acceptable pair moves the box's own limit: a scale as a whole number
-// (halves to even) above the minimum or below the maximum, or with the other box empty; a date
-// once both hold whole, real dates, the end one second later. Letters are refused; a start not
-// before the end is told when the box is left, naming it, and the graph does not move.
+// (halves to even), or with the other box empty; a date once both hold real dates, the end one
+// second later. Letters are refused; a start not before the end is told when the box is left.
 TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
     Banc_Outils b(Rampe);
     Frm_Outils& o = b.Charger();
@@ -159,12 +153,9 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
     for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);
         b.dialogues.affichages.clear();
-        if (c.place < 0) c.boite->setText(QLatin1String(c.texte));
-        if (c.place >= 0) {
-            c.boite->setFocus();
-            c.boite->setCursorPosition(c.place);
-            Taper(*c.boite, c.texte, c.place == 0);
-        }
+        c.boite->setCursorPosition(std::max(c.place, 0));
+        c.place < 0 ? c.boite->setText(QLatin1String(c.texte))
+                    : Taper(*c.boite, c.texte, c.place == 0);
         QTest::keyClick(c.boite, Qt::Key_Return);  // the box is left
         EXPECT_TRUE(!c.lu || c.boite->text() == QLatin1String(c.lu))
             << c.boite->text().toStdString();
@@ -175,9 +166,8 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
     EXPECT_EQ(b.graphe.Axes(2).Maximum(), 45.0);  // the second scale leaves the first alone
 }
 
-// The initial zoom puts the view, and so the boxes, back on the whole recording. Ticked, both
-// lines go across the whole time axis, dashed, at the thresholds the boxes set, on the °C or %Hr
-// scale; the initial zoom fits them with the curves and draws them again.
+// The initial zoom puts the view back on the whole recording and fits the setpoint lines with
+// the curves; ticked, both lines cross the time axis, dashed, at the thresholds the boxes set.
 TEST(ConsignesOutils, LesLignesDesSeuils) {
     Banc_Outils b(Rampe, 30, 10);
     Frm_Outils& o = b.Charger();
@@ -224,9 +214,8 @@ TEST(ConsignesOutils, LesLignesDesSeuils) {
     EXPECT_TRUE(b.dialogues.affichages.isEmpty());
 }
 
-// Whatever moves the view, a pan, "Zoom initial" or another recording, the boxes show it and the
-// setpoint lines cross it from edge to edge, without a word; the end typed in "Fin" gets its
-// second once, however often it is edited.
+// Whatever moves the view, the boxes show it and the setpoint lines cross it from edge to edge,
+// without a word; the end typed in "Fin" gets its second once, however often it is edited.
 TEST(SuiviOutils, LesCasesEtLesLignesSuiventLaVue) {
     Banc_Outils b(Rampe, 30, 10);
     Frm_Outils& o = b.Charger();
@@ -264,8 +253,7 @@ TEST(SuiviOutils, LesCasesEtLesLignesSuiventLaVue) {
     EXPECT_TRUE(b.dialogues.affichages.isEmpty());
 }
 
-// "Curseur" and "Panoramique" exclude each other; the cursors come at the centre of the view,
-// the humidity one for a 7307 only; leaving the cursor mode clears the reading.
+// "Curseur" and "Panoramique" exclude each other; the humidity cursor is for a 7307 only.
 TEST(ModesOutils, CurseurEtPanoramiqueSExcluent) {
     for (int modele : {7307, 7306}) {
         SCOPED_TRACE(modele);
