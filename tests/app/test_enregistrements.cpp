@@ -178,9 +178,7 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_FALSE(f.Fenetre_Download.Est_Chargee());
     EXPECT_EQ(banc.Etat_Affiche(), u"Nombre de mesures : 4000"_s);
     EXPECT_EQ(Plot(1).Nb_Points(), 2000);
-    EXPECT_EQ(f.CWGraph_Enreg->Legende(), u"SIMUL01"_s);
     EXPECT_EQ(f.Txt_Commentaire->text(), u"Four 2"_s);
-    EXPECT_TRUE(etat().Nom_Fichier.isEmpty()) << "no file name for a download";
     EXPECT_TRUE(banc.dialogues.dialogues_fichiers.isEmpty()) << "no save dialog";
     // Quitting with that recording never saved asks first; "Non" keeps the program open.
     banc.dialogues.reponses_questions.prepend(false);

@@ -64,7 +64,6 @@ TEST(Graphe, LesTroisModes) {
         SCOPED_TRACE(mode);
         CWGraph graphe;
         QSignalSpy pointeur(&graphe, &CWGraph::Pointeur_Zone_Trace);
-        EXPECT_EQ(graphe.Mode_Suivi(), Numeros_Graphe::Mode_Zoom);
         graphe.resize(800, 500);
         graphe.show();
         graphe.Axes(1).Definir_Minimum(Debut);

@@ -107,7 +107,6 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
 
     f.Mnu_Statistiques->trigger();
     Frm_Statistiques& statistiques = *f.Fenetre_Statistiques.Chargee();
-    EXPECT_TRUE(statistiques.Lignes().contains(u"Début\t01/11/2026 00:00:00"_s));
     const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
     banc.dialogues.reponses_fichiers = {rapport};
     statistiques.Cmd_Rapport->click();
