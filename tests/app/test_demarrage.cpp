@@ -71,8 +71,7 @@ TEST(Demarrage, ConfIniIllisibleSansLoggerPuisReglagesImpossiblesAEcrire) {
 }
 
 // The folder is installed at the first start only, even where a simulated logger had linked its
-// port first, and even where the folder does not exist yet. An installed program copies each file
-// it finds in the installation (share/caldrix); its own copy stands in for one the share lacks.
+// port first; each file comes from share/caldrix, or the program's own copy where it lacks one.
 TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
     Banc_Programme banc;
     const QString partage = banc.Chemin(u"share/caldrix"_s);

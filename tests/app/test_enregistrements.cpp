@@ -35,9 +35,8 @@ class Enregistrements : public ::testing::Test {
 
 }  // namespace
 
-// A name not ending in ".txt" is not read; a missing file is told over the wait window; a cut
-// file is told and what was read is drawn; the cooking value a file was saved with is computed
-// again as it was chosen, or refused: a 7307 file (its second curve the humidity), one measure.
+// A name not ending in ".txt" is not read; a missing or cut file is told over the wait window;
+// the cooking value a file was saved with is computed again, or refused (7307, one measure).
 TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
     ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), Sauvegarde("FOUR.TXT")));
     const auto fichier = [&](int modele, uint8_t recette, std::vector<float> temperatures) {
@@ -110,8 +109,7 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
 }
 
 // A full disk is told and leaves the file that was there whole; a name not ending in ".txt"
-// writes and drops nothing; the file is written with the comment of the box; the selection
-// keeps the records shown, both ends included.
+// writes nothing; the selection keeps the records shown, both ends included.
 TEST_F(Enregistrements, SauvegarderToutLesPointsOuLaSelection) {
     Choisir(f.Mnu_Ouvrir, Fixture("serre_7307.txt"));
     const QString nom = Sauvegarde("serre.txt");
@@ -207,10 +205,8 @@ TEST_F(Enregistrements, TelechargementNonOuiPuisUnePanneNeChangeRien) {
     EXPECT_TRUE(banc.dialogues.affichages.isEmpty());
 }
 
-// A recording opened with its comment, then another logger downloaded: the comment, the
-// cooking choice and the file of the first never pass to the second. The transfer cut off is
-// shown as such (what came, on the graph) and offers nothing to save; a whole one, made in °F,
-// goes to the archive with its unit, and the statistics say °F.
+// Nothing of a recording opened passes to a download. A cut transfer shows what came and offers
+// nothing to save; a whole one, made in °F, goes to the archive with its unit.
 TEST_F(Enregistrements, TelechargementCoupeOuEntierNHeriteRienDuFichierPrecedent) {
     const QString lot12 = Enregistrement_Essai()
                               .Commentaire(u"Lot 12 – jambon"_s)

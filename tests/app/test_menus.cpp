@@ -5,9 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The list holds the ports 1 to 16 and stands on the one in use; leaving, the port the box names
-// becomes the program's, opened and asked for its logger; a text that names none keeps the port in
-// use, said and opened again.
+// Leaving, the port the box names becomes the program's, opened and asked for its logger; a text
+// that names none keeps the port in use, said and opened again.
 TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
     Banc_Programme banc;
     banc.Installer(3);
@@ -50,9 +49,8 @@ TEST(Menus, LePortNommeEnQuittantLeChoixDevientCeluiDuProgramme) {
     EXPECT_EQ(f.Fenetre_Choix_Comm.Chargee()->Cmb_Choix_Port->currentText(), u"Combo1"_s);
 }
 
-// In cursor mode a click on the graph moves both cursors to the record nearest to it, and the
-// status line reads its date and time, its temperature to a tenth, and the %Hr of a 7307 or the
-// minutes of cooking when that curve is shown.
+// In cursor mode a click on the graph moves the cursors to the nearest record, and the status
+// line reads it: date, temperature to a tenth, and the %Hr of a 7307 or the cooking minutes.
 TEST(Menus, OutilsUneFenetreEtLaLectureDuCurseur) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();

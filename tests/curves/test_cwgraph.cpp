@@ -28,8 +28,7 @@ void Verifier(const CWGraph& g, const std::vector<double>& attendues) {
 }  // namespace
 
 // Each plot keeps at most the chart length, the oldest points going first; limits are read as
-// written, through an inverted or an equal pair, one that is no number refused; the automatic
-// scale only looks at the visible plots.
+// written, NaN refused; the automatic scale only looks at the visible plots.
 TEST(Graphe, LongueurEtLimites) {
     CWGraph graphe;
     Trace_Graphe& trace = graphe.Plots(1);
@@ -119,9 +118,8 @@ TEST(Graphe, AuPlusEtroitLesDatesPassentSurDeuxLignes) {
     EXPECT_LE(temps->coordToPixel(temps->tickVector().last()) + w / 2, CWGraph::Largeur_Minimum);
 }
 
-// The time axis from the first to the last record; the value axes fitted with the margin
-// 0.2 × | |minimum| + maximum |, below then above; a 7307 count holds two values a record (halves
-// to even), its humidity (41, 42...) on axis 3; too few records leave the axes as they were.
+// The value axes fitted with the margin 0.2 × | |minimum| + maximum |; a 7307 count holds two
+// values a record (halves to even); too few records leave the axes as they were.
 TEST(Courbes, ChaqueModeleSesCourbesEtSesEchelles) {
     CWGraph graphe;
     Graphique::Init_Graphique(graphe, Date(11));
@@ -176,9 +174,8 @@ TEST(Courbes, LaCourbeDeCuissonVaSurLAxe3DepuisZero) {
     EXPECT_EQ(graphe.Axes(3).Legende(), u"Hygrométrie %Hr"_s);
 }
 
-// A view starting 0.4 s after a record's stamp still holds the record it shows, to the second,
-// and the record at its end: the saved selection (from its first record on), the table and the
-// statistics count the same four records.
+// A view starting 0.4 s after a record's stamp still holds that record: the saved selection,
+// the table and the statistics count the same four records.
 TEST(Courbes, LaSelectionLeTableauEtLesStatistiquesTiennentLesMemesMesures) {
     auto etat = Enregistrement_Essai().Temperatures({10, 20, 30, 40, 50, 60}).Etat_Rempli();
     const Plage_Dates vue{Date(2) + 0.4 * Une_Seconde, Date(5)};

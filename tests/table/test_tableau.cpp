@@ -6,8 +6,7 @@
 using namespace Qt::StringLiterals;
 
 // Columns of 23, 8 and 8 characters, a longer value kept whole, the date alone at midnight;
-// the 7307 header names "%Hr" even with its curve hidden, a 7306 one "minutes" while the
-// cooking curve shows.
+// "%Hr" for a 7307 even with its curve hidden, "minutes" while the cooking curve shows.
 TEST(LignesTableau, EnteteEtMesuresEnColonnesFixes) {
     using namespace Lignes_Tableau;
     const double debut = Date_Depuis_Civil(2026, 12, 5, 14, 30);

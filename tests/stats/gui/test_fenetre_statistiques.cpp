@@ -6,9 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The figures of the view in one window, brought back; a named set of rules chosen in it judges
-// the whole recording: each rule's line, and a verdict in capitals; a set with a refused line is
-// not offered. "Rapport PDF" judges by the set the window shows, by none with "(aucun)".
+// A named set of rules chosen in the window judges the whole recording; a set with a refused
+// line is not offered. "Rapport PDF" judges by the set the window shows.
 TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
     Banc_Programme banc;
     banc.Installer(3);
@@ -79,10 +78,8 @@ TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
     EXPECT_FALSE(changee.contains(u"CONFORME"_s));
 }
 
-// A file another program wrote (a stamp with its midnight, a decimal comma) and shorter than its
-// header: opening says so, the report vouches for its very bytes and says it is incomplete.
-// The thresholds then change in the tools window, then in the programming window: the tools
-// window's boxes and lines and the statistics window follow each time.
+// A foreign file shorter than its header: the report vouches for its very bytes and says it is
+// incomplete. Thresholds changed in the tools or programming window reach the other windows.
 TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     Banc_Programme banc;
     banc.Installer(3);
