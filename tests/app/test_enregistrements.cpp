@@ -36,7 +36,7 @@ class Enregistrements : public ::testing::Test {
 }  // namespace
 
 // A name not ending in ".txt" is not read; a missing or cut file is told over the wait window;
-// the cooking value a file was saved with is computed again, or refused (7307, one measure).
+// the cooking value a file was saved with is computed again, or refused for a 7307.
 TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
     ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), Sauvegarde("FOUR.TXT")));
     const auto fichier = [&](int modele, uint8_t recette, std::vector<float> temperatures) {
@@ -60,10 +60,6 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
          "Stérilisation Valeur : ", " | Tref :121°c | Z :10°c | Tdép :100°c", 6, 6},
         {fichier(7307, 100, cuisson), "Calcul de cuisson impossible avec un enregistreur 7307",
          "Nombre de mesures : 12", "", 6, 6},
-        {fichier(7306, 100, {50}),
-         "Calcul de cuisson impossible : l'enregistrement compte moins de deux mesures, il n'y a "
-         "rien à calculer.",
-         "Nombre de mesures : 1", "", 1, 0},
         {Fixture("four_7306.txt"), nullptr,
          "Pasteurisation Valeur : 9mn le : 06/12/2026 00:04:00 | Tref :70°c | Z :10°c | Tdép :55°c",
          "", 12, 12},
