@@ -1,6 +1,5 @@
 // caldrix-cli study --report and report with a set of rules: the pages read back as a reader
 // would, with pdftotext.
-#include <QRegularExpression>
 
 #include "Cli_Test.h"
 #include "Lecture_PDF.h"
@@ -36,9 +35,8 @@ TEST_F(Rapport_Etude, ChaqueEnregistrementSonVerdictSonEmpreinteEtLesPages) {
         SCOPED_TRACE(u"%1 enregistrements"_s.arg(enregistrements).toStdString());
         const QStringList fichiers = Charge(enregistrements);
         const QString pdf = Chemin(u"etude.pdf"_s);
-        const Execution e = Lancer(QStringList{u"study"_s} + fichiers +
-                                   QStringList{u"--process"_s, u"72"_s, u"--hold"_s, u"120"_s,
-                                               u"--report"_s, pdf, u"--force"_s});
+        const Execution e = Lancer(u"study "_s + fichiers.join(u' ') +
+                                   u" --process 72 --hold 120 --report "_s + pdf + u" --force"_s);
         EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
         EXPECT_TRUE(e.sortie.endsWith(u"Rapport d'étude enregistré dans %1\n"_s.arg(pdf)));
         const QStringList pages = Pages_PDF(pdf);
@@ -65,9 +63,8 @@ TEST_F(Rapport_Etude, ChaqueEnregistrementSonVerdictSonEmpreinteEtLesPages) {
 TEST_F(Rapport_Etude, UnFichierExistantNEstRemplaceQuAvecForce) {
     const QStringList fichiers = Charge(2);
     const QString pdf = Ecrire(u"etude.pdf"_s, "ancien");
-    const QStringList commande = QStringList{u"study"_s} + fichiers +
-                                 QStringList{u"--process"_s, u"72"_s,       u"--hold"_s, u"120"_s,
-                                             u"--json"_s,    u"--report"_s, pdf};
+    const QString commande =
+        u"study "_s + fichiers.join(u' ') + u" --process 72 --hold 120 --json --report "_s + pdf;
     Execution e = Lancer(commande);
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(
@@ -75,7 +72,7 @@ TEST_F(Rapport_Etude, UnFichierExistantNEstRemplaceQuAvecForce) {
         << e.erreurs.toStdString();
     EXPECT_EQ(Octets(pdf), "ancien");
 
-    e = Lancer(commande + QStringList{u"--force"_s});
+    e = Lancer(commande + u" --force"_s);
     EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
     EXPECT_FALSE(QJsonDocument::fromJson(e.sortie.toUtf8()).isNull()) << e.sortie.toStdString();
     EXPECT_EQ(Pages_PDF(pdf).size(), 1);

@@ -52,14 +52,12 @@ TEST(GraphePage, UneCourbeQuiMonteEstTraceeMontanteDansSonCadre) {
     std::vector<QPointF> trace;
     for (int i = 1; i <= 5; i += 2)
         trace.emplace_back(ligne.captured(i).toDouble(), ligne.captured(i + 1).toDouble());
+    // The frame in PDF points, from the bottom left corner of the A4 page.
     constexpr double pt = 72 / 25.4;
-    const double haut_page = 297 * pt;
-    for (const QPointF& p : trace) {
-        EXPECT_GE(p.x(), cadre.left() * pt);
-        EXPECT_LE(p.x(), cadre.right() * pt);
-        EXPECT_GE(p.y(), haut_page - cadre.bottom() * pt);
-        EXPECT_LE(p.y(), haut_page - cadre.top() * pt);
-    }
+    const QRectF cadre_pdf(cadre.left() * pt, (297 - cadre.bottom()) * pt, cadre.width() * pt,
+                           cadre.height() * pt);
+    for (const QPointF& p : trace)
+        EXPECT_TRUE(cadre_pdf.contains(p)) << p.x() << " " << p.y();
     EXPECT_LT(trace[0].x(), trace[1].x());
     EXPECT_LT(trace[1].x(), trace[2].x());
     EXPECT_LT(trace[0].y(), trace[1].y()) << "20 °C below 50 °C";

@@ -1,7 +1,6 @@
 // The numeric table printed into PDF files, read back: page by page against its layout; where
 // the pages go without a printer; a print that cannot start or finish.
 #include "Essai_Fenetres.h"
-#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "Limite_Taille_Fichier.h"
 #include "printing/Impression.h"

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include "Essai_Fenetres.h"
-#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "printing/Impression.h"
 #include "printing/Imprimante_Systeme.h"

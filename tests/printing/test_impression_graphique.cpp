@@ -1,7 +1,6 @@
 // "Graphique", "Tableau" and "Numérique" from the main window's menus, printed into PDF files
 // read back: the graph page's caption and labels, the window as it was afterwards, the table.
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "printing/Imprimante_PDF.h"
 

@@ -1,16 +1,11 @@
 // Studies of several recordings checked by hand: the load's equilibrium, a logger that never
 // reaches the process temperature, the coldest logger and its ties, and the JSON scripts read.
-#include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <vector>
 
 #include "Enregistrement_Essai.h"
-#include "Impression_Qt.h"
-#include "core/Etat.h"
-#include "study/Etude.h"
 #include "study/Etude_JSON.h"
 #include "study/Etude_Texte.h"
 #include "study/Pieces_Etude.h"
@@ -165,21 +160,18 @@ TEST(Etude, JsonDesNomsQuelconques) {
 // Limits and the coldest logger compare temperatures: a recording kept in °F does not join a
 // study in °C.
 TEST(Etude, UneEtudeNeMelePasDeuxUnites) {
-    const auto piece = [](const char* fichier, const char* unite) {
-        Etude::Piece_Chargee p;
-        p.fichier = QString::fromUtf8(fichier);
-        p.empreinte = p.fichier;
-        p.etat = Enregistrement_Essai().Temperatures({5, 6}).Etat_Rempli();
-        p.etat->Unite = QString::fromUtf8(unite);
+    const auto piece = [](const QString& fichier, const QString& unite) {
+        Etude::Piece_Chargee p{fichier, fichier, Enregistrement_Essai().Etat_Rempli()};
+        p.etat->Unite = unite;
         return p;
     };
     std::vector<Etude::Piece_Chargee> pieces;
-    ASSERT_TRUE(Etude::Ajouter_Piece(pieces, piece("a.txt", "")));
-    const Reussite_Ou_Erreur refus = Etude::Ajouter_Piece(pieces, piece("b.txt", "°F"));
+    ASSERT_TRUE(Etude::Ajouter_Piece(pieces, piece(u"a.txt"_s, {})));
+    const Reussite_Ou_Erreur refus = Etude::Ajouter_Piece(pieces, piece(u"b.txt"_s, u"°F"_s));
     EXPECT_FALSE(refus);
     EXPECT_EQ(refus.Erreur(),
               u"b.txt est en °F, l'étude en °C : une étude compare des "
               "températures d'une même unité."_s);
-    EXPECT_TRUE(Etude::Ajouter_Piece(pieces, piece("c.txt", "°C")));
+    EXPECT_TRUE(Etude::Ajouter_Piece(pieces, piece(u"c.txt"_s, u"°C"_s)));
     EXPECT_EQ(pieces.size(), 2U);
 }

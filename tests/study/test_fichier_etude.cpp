@@ -49,15 +49,12 @@ TEST(Fichier_Etude, RelueTelleQuEcrite) {
     ASSERT_EQ(lue->pieces.size(), 2U);
     EXPECT_EQ(lue->pieces[0].fichier, ecrite.pieces[0].fichier) << "a path with blanks";
     EXPECT_EQ(lue->pieces[1].empreinte, ecrite.pieces[1].empreinte);
-}
 
-TEST(Fichier_Etude, SansJeuNiRegle) {
-    Etude::Etude_Gardee e = Etude_Jambon();
-    e.jeu = Jeu_Criteres{};
-    e.verdict = Verdict::Conforme;
-    const auto lue = Etude::Lecture_Contenu_Etude(Etude::Contenu_Etude(e));
-    ASSERT_TRUE(lue) << lue.Erreur().toStdString();
-    EXPECT_EQ(lue->jeu, Jeu_Criteres{});
+    Etude::Etude_Gardee sans_regle = ecrite;
+    sans_regle.jeu = Jeu_Criteres{};
+    const auto relue = Etude::Lecture_Contenu_Etude(Etude::Contenu_Etude(sans_regle));
+    ASSERT_TRUE(relue) << relue.Erreur().toStdString();
+    EXPECT_EQ(relue->jeu, Jeu_Criteres{});
 }
 
 TEST(Fichier_Etude, RefuseeEntiereAvecLaLigneFautive) {

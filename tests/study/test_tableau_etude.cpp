@@ -1,6 +1,5 @@
 // The cursor of the study's graph reads each curve at one instant: the record at or just before
 // it, "—" when the recording has none yet.
-#include <gtest/gtest.h>
 
 #include "Enregistrement_Essai.h"
 #include "study/Tableau_Etude.h"

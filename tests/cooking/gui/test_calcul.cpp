@@ -1,7 +1,6 @@
 // The cooking window driven through its controls over a 7306 recording on a real graph: the
 // fixed sets, the recipes written to recettes.ini, and what it refuses to compute.
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 
 using namespace Qt::StringLiterals;
 

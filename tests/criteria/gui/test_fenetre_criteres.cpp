@@ -1,13 +1,7 @@
 // "Critères d'acceptation": named sets of rules made, copied, deleted and written through the
 // window's boxes, read back as the command line reads them.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 #include "core/Cp1252.h"
 #include "criteria/Jeux_Criteres.h"
 #include "criteria/gui/Formulaire_Regles.h"
@@ -147,11 +141,7 @@ TEST_F(FenetreCriteres, UneSaisieFausseEstRefuseeEtLeJeuResteAffiche) {
 // would drop it, waits for the user's yes.
 TEST_F(FenetreCriteres, LesLignesRefuseesSontDitesEtNeSePerdentPasSansAccord) {
     const QByteArray contenu = "[Chambre froide]\r\nseuil_haut = 8\r\nseuil_bas = zéro\r\n";
-    {
-        QFile fichier(banc.Chemin(u"criteres.ini"_s));
-        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-        fichier.write(contenu);
-    }
+    banc.Ecrire(u"criteres.ini"_s, contenu);
     Frm_Criteres& c = Ouvrir();
     ASSERT_EQ(banc.dialogues.Messages().size(), 1);
     EXPECT_TRUE(banc.dialogues.Messages()[0].contains(u"ligne 3"_s))

@@ -1,11 +1,6 @@
 // "Nouvelle étude…": recordings files added through the window's buttons, judged by a set of
 // criteres.ini, kept in a study file and reopened after one of them was edited. The three hams
 // are the manual's worked example, whose figures were checked by hand there.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableWidget>
 
 #include "Banc_Programme.h"
 #include "Lecture_PDF.h"
@@ -33,21 +28,20 @@ class FenetreEtude : public ::testing::Test {
   protected:
     FenetreEtude() : f(banc.Construire()) {
         banc.Installer(3);
-        QFile criteres(banc.Chemin(u"criteres.ini"_s));
-        EXPECT_TRUE(criteres.open(QIODevice::WriteOnly));
-        criteres.write(
-            "[Four 2]\r\nseuil_haut = 76 consecutif 120\r\nmaintien = 72 300\r\n"
-            "cuisson = pasteurisation 20\r\nequilibrage = 180\r\n"
-            "[Reperes]\r\nmaintien = 72\r\n");
-        criteres.close();
+        banc.Ecrire(u"criteres.ini"_s,
+                    "[Four 2]\r\nseuil_haut = 76 consecutif 120\r\nmaintien = 72 300\r\n"
+                    "cuisson = pasteurisation 20\r\nequilibrage = 180\r\n"
+                    "[Reperes]\r\nmaintien = 72\r\n");
         f.show();
     }
-    QString Jambon(const QString& nom, const std::vector<float>& temperatures) {
+    QString Jambon(const QString& nom, const std::vector<float>& temperatures,
+                   const QString& fichier = {}) {
         return Enregistrement_Essai()
             .Identite(nom)
             .Debut(Six_Heures)
             .Temperatures(temperatures)
-            .Ecrire(banc.Chemin(u"Sauvegardes/"_s + nom.toLower() + u".txt"_s));
+            .Ecrire(banc.Chemin(u"Sauvegardes/"_s + (fichier.isEmpty() ? nom.toLower() : fichier) +
+                                u".txt"_s));
     }
     Frm_Etude& Ouvrir() {
         f.Mnu_Nouvelle_Etude->trigger();
@@ -197,12 +191,7 @@ TEST_F(FenetreEtude, UnFichierIllisibleOuDejaLaNAjouteRien) {
     EXPECT_EQ(e.Tbl_Etude->rowCount(), 2);
 
     // Another probe left with the same identity: the legend tells them apart by their files.
-    const QString bis = Enregistrement_Essai()
-                            .Identite(u"JAMBON1"_s)
-                            .Debut(Six_Heures)
-                            .Temperatures(Jambon2)
-                            .Ecrire(banc.Chemin(u"Sauvegardes/sonde 4.txt"_s));
-    banc.dialogues.reponses_plusieurs_fichiers = {{bis}};
+    banc.dialogues.reponses_plusieurs_fichiers = {{Jambon(u"JAMBON1"_s, Jambon2, u"sonde 4"_s)}};
     e.Btn_Ajouter_Fichiers->click();
     EXPECT_EQ(e.Graphe_Etude->Legende(),
               (QStringList{u"JAMBON1 (jambon1.txt)"_s, u"JAMBON3"_s, u"JAMBON1 (sonde 4.txt)"_s}));
