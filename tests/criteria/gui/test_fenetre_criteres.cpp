@@ -113,19 +113,15 @@ TEST_F(FenetreCriteres, UneSaisieFausseEstRefuseeEtLeJeuResteAffiche) {
     Formulaire_Regles& r = *c.Frm_Regles;
     c.Cmd_Nouveau->click();
     r.Seuils[0].Chk->setChecked(true);
-    const struct {
-        const char* nom;
-        QString limite, attendu;
-    } cas[] = {
-        {"a letter O", u"8O"_s, u"Seuil haut (°C) : « 8O » n'est pas une limite"_s},
-        {"beyond what a logger measures", u"250"_s, u"Seuil haut (°C) : limite 250"_s},
-    };
-    for (const auto& k : cas) {
-        r.Seuils[0].Txt_Limite->setText(k.limite);
+    // A letter O, and a limit beyond what a logger measures.
+    for (const auto& [limite, attendu] :
+         {std::pair{u"8O"_s, u"Seuil haut (°C) : « 8O » n'est pas une limite"_s},
+          {u"250"_s, u"Seuil haut (°C) : limite 250"_s}}) {
+        r.Seuils[0].Txt_Limite->setText(limite);
         c.Cmd_Nouveau->click();
-        EXPECT_TRUE(banc.dialogues.Messages().value(0).startsWith(k.attendu))
-            << k.nom << " : " << banc.dialogues.Messages().value(0).toStdString();
-        EXPECT_EQ(c.Lst_Jeux->count(), 1) << k.nom;
+        EXPECT_TRUE(banc.dialogues.Messages().value(0).startsWith(attendu))
+            << banc.dialogues.Messages().value(0).toStdString();
+        EXPECT_EQ(c.Lst_Jeux->count(), 1) << limite.toStdString();
         banc.dialogues.affichages.clear();
     }
     r.Seuils[0].Txt_Limite->setText(u"8"_s);
