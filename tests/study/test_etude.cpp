@@ -62,9 +62,7 @@ TEST(Etude, UnLoggerQuiNAtteintJamaisLaTemperatureDeProcess) {
     std::vector<Logger_Essai> charge = Charge;
     charge.push_back({"D", {50, 60, 71.9f, 71, 70}});
     const Etude::Resultat r = Etudier(charge, Equilibrage(3600));
-    EXPECT_FALSE(r.equilibrage_s);
     EXPECT_EQ(Texte_Verdict(r.equilibrage->verdict), u"non conforme"_s);
-    EXPECT_EQ(Texte_Verdict(r.verdict), u"non conforme"_s);
     // Held for no time at all: D is the coldest.
     ASSERT_TRUE(r.plus_froid);
     EXPECT_EQ(r.enregistrements[*r.plus_froid].identite, u"D"_s);

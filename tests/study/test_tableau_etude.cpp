@@ -14,9 +14,7 @@ TEST(Curseur, LeReleveAOuJusteAvantLInstant) {
         double secondes;  // after the first record
         const char* attendu;
     } cas[] = {{"avant le premier", -1, "—"},
-               {"sur le premier", 0, "20 °C"},
-               {"entre deux, le précédent", 90, "23 °C"},
-               {"sur un relevé déplacé", 60, "23 °C"},
+               {"sur un relevé déplacé, pas le précédent dans le fichier", 60, "23 °C"},
                {"après le dernier", 1e6, "24 °C"}};
     for (const auto& c : cas) {
         EXPECT_EQ(Etude::Texte_Releve_A(*etat, essai.Date(1) + c.secondes * Une_Seconde),
