@@ -10,12 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Programme_Courant() {
-    QFile comm(u"/proc/self/comm"_s);
-    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll().trimmed())
-                                          : QString();
-}
-
 const char* const Id_Adaptateur = "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
 
 TEST(ChoixComm, ChaquePeripheriqueSousSonNumeroEtPourquoiUnPortNeSOuvrePas) {
@@ -52,7 +46,8 @@ TEST(ChoixComm, ChaquePeripheriqueSousSonNumeroEtPourquoiUnPortNeSOuvrePas) {
               u"FT232R USB UART\n/dev/serial/by-id/"_s + QLatin1String(Id_Adaptateur));
     const QString occupe =
         u"Le port COM 3 (%1) est occupé par un autre programme : %2 "
-        "(processus %3). Le fermer, puis recommencer."_s.arg(tenu, Programme_Courant())
+        "(processus %3). Le fermer, puis recommencer."_s
+            .arg(tenu, QFileInfo(QCoreApplication::applicationFilePath()).fileName())
             .arg(QCoreApplication::applicationPid());
     EXPECT_EQ(fc->Cmb_Choix_Port->itemData(2, Qt::ToolTipRole).toString(), occupe);
     EXPECT_TRUE(banc.dialogues.Messages().isEmpty());

@@ -13,18 +13,6 @@ namespace {
 
 using Ports = Cli_Test;
 
-// The link of an adapter that was unplugged keeps its number, and says so.
-TEST_F(Ports, UnPeripheriqueAbsentParLeLienDuDossierProgramme) {
-    ASSERT_TRUE(QDir().mkpath(Chemin(u"ports"_s)));
-    ASSERT_TRUE(QFile::link(u"/dev/ttyUSB-debranche"_s, Chemin(u"ports/COM5"_s)));
-    const Execution e = Lancer(u"download --port 5 --output "_s + Chemin(u"x.txt"_s));
-    EXPECT_EQ(e.code, 1);
-    EXPECT_EQ(e.erreurs,
-              u"Le port COM 5 (/dev/ttyUSB-debranche) n'existe pas : le périphérique "
-              "est introuvable (adaptateur USB débranché ?).\n"_s);
-    EXPECT_FALSE(QFile::exists(Chemin(u"x.txt"_s)));
-}
-
 // A logger that stays silent on a port that opens is still "ne répond pas".
 TEST_F(Ports, UnPortOuvertSansReponseResteLeLoggerQuiNeRepondPas) {
     Brancher(7306, 0);
@@ -35,33 +23,28 @@ TEST_F(Ports, UnPortOuvertSansReponseResteLeLoggerQuiNeRepondPas) {
 }
 
 // The device as a USB adapter comes: root's, group dialout, rw for both. The user who is not
-// in the group is told which group, and the command that puts him in it.
-TEST_F(Ports, UnPortRefuseNommeLeGroupeEtLaCommandeQuiYAjoute) {
+// in the group is told which group, and the command that puts him in it. Opened to all but taken
+// in exclusive mode without a lock file, the port is said to be held, by a program this user may
+// not even see.
+TEST_F(Ports, UnPortRefuseNommeLeGroupeUnPortExclusifSansVerrouEstDitOccupe) {
     if (geteuid() != 0) GTEST_SKIP() << "il faut être root pour ouvrir le port en tant que nobody";
     Brancher(7306, 0);
     const QByteArray terminal = QFile::encodeName(logger->Peripherique());
     ASSERT_EQ(::chown(terminal.constData(), 0, 20), 0);  // dialout, as Debian numbers it
     ASSERT_EQ(::chmod(terminal.constData(), 0660), 0);
-    const Execution e = Lancer_Sans_Privileges(u"info --port 3"_s);
+    Execution e = Lancer_Sans_Privileges(u"info --port 3"_s);
     EXPECT_EQ(e.code, 1);
     EXPECT_EQ(e.erreurs,
               u"Le port COM 3 (%1) est refusé à cet utilisateur : il est réservé au groupe "
               "dialout. Y ajouter l'utilisateur (« sudo adduser $USER dialout »), puis fermer la "
               "session et se reconnecter.\n"_s.arg(logger->Peripherique()));
     EXPECT_TRUE(Trames().isEmpty());
-}
 
-// A program that takes the port in exclusive mode without a lock file: the port is said to be
-// held, by a program this user may not even see.
-TEST_F(Ports, UnPortEnModeExclusifSansVerrouEstDitOccupe) {
-    if (geteuid() != 0) GTEST_SKIP() << "il faut être root : le mode exclusif ne l'arrête pas";
-    Brancher(7306, 0);
-    const QByteArray terminal = QFile::encodeName(logger->Peripherique());
     ASSERT_EQ(::chmod(terminal.constData(), 0666), 0);
     const int exclusif = ::open(terminal.constData(), O_RDWR | O_NOCTTY);
     ASSERT_GE(exclusif, 0);
     ASSERT_EQ(::ioctl(exclusif, TIOCEXCL), 0);
-    const Execution e = Lancer_Sans_Privileges(u"info --port 3"_s);
+    e = Lancer_Sans_Privileges(u"info --port 3"_s);
     ::close(exclusif);
     EXPECT_EQ(e.code, 1);
     EXPECT_EQ(e.erreurs,

@@ -85,8 +85,8 @@ struct Port_Scripte : Port_Serie {
 
 using Trames = QList<QByteArray>;
 
-// "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command letter gets its
-// canned reply in `reponses`, no entry meaning silence.
+// "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command gets the reply
+// of a logger that takes it, or the one in `reponses` for its letter.
 struct Logger_Scripte {
     Logger_Scripte() {
         Origines_Horloge(*etat, Maintenant());
@@ -94,7 +94,10 @@ struct Logger_Scripte {
         lien.Definir_Sortie_Etat(&releve);
         lien.Definir_Sortie_Progression(&releve);
         port.repondre = [this](const QByteArray& trame, int) {
-            if (reponses.contains(trame.at(0))) port.Programmer(reponses[trame.at(0)]);
+            const char c = trame.at(0);
+            port.Programmer(reponses.value(c, c == 'J'   ? "i FOUR 7306V1\r"
+                                              : c == 'S' ? "m 0 60 C 0 14\r"
+                                                         : ">\r"));
         };
     }
     static double Maintenant() { return Date_Depuis_Civil(2026, 12, 6, 12, 0, 0); }
@@ -235,11 +238,6 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     Logger_Scripte l;
     Etat& e = *l.etat;
     const double origine = e.Date_Origine, maintenant = Logger_Scripte::Maintenant();
-    l.reponses = {{'Q', ">\r"},
-                  {'J', "i CHAMBRE1 7306V1\r"},
-                  {'C', ">\r"},
-                  {'A', ">\r"},
-                  {'S', "m 0 60 C 0 14\r"}};
     l.port.ouvert = false;
     l.port.Programmer("vieux\r");  // what the port had received before: thrown away
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
@@ -302,12 +300,9 @@ TEST(Commandes, UnPortQuiNeSOuvrePasNAttendAucuneReponse) {
 TEST(Commandes, LHorlogeEstLueJusteAvantSaCommande) {
     Logger_Scripte l;
     double envoi_horloge = 0;
-    l.port.repondre = [&](const QByteArray& trame, int envoi) {
+    l.port.repondre = [&, logger = l.port.repondre](const QByteArray& trame, int envoi) {
         if (trame.startsWith('C')) envoi_horloge = l.horloge.Maintenant();
-        if (trame.startsWith('A') && envoi < 3) return;
-        l.port.Programmer(trame.startsWith('S')   ? "m 0 60 C 0 14\r"
-                          : trame.startsWith('J') ? "i FOUR 7306V1\r"
-                                                  : ">\r");
+        if (!trame.startsWith('A') || envoi == 3) logger(trame, envoi);
     };
     Campagne campagne;
     campagne.Identite = u"FOUR"_s;

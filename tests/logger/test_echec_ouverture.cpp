@@ -62,77 +62,63 @@ TEST_F(Diagnostic, UnPeripheriqueQuiNExistePas) {
 }
 
 // The words the user reads, one case each (a port that is not there and a user outside the
-// group: tests/app, tests/cli).
+// group: tests/app, tests/cli), for a failure on /dev/ttyUSB0 with what the system tells of a
+// device of group dialout, of a lock file and of an error: each text takes only what its cause
+// needs.
 struct Cas_Texte {
     const char* nom;
-    Echec_Ouverture echec;
-    const char* texte;
-    const char* court;
+    Cause raison;
+    const char *texte, *court;
+    const char* programme = "";                         // Occupe: the holder a lock file names
+    bool groupe_autorise = false, deja_membre = false;  // Permission
+    int numero = 5;
 };
-
-// A failure on /dev/ttyUSB0, with what the system tells of a device of group dialout, of a lock
-// file and of an error; each text takes only what its cause needs.
-Echec_Ouverture Echec(Cause cause, int numero = 5) {
-    Echec_Ouverture e;
-    e.Raison = cause;
-    e.Numero = numero;
-    e.Peripherique = u"/dev/ttyUSB0"_s;
-    e.Groupe = u"dialout"_s;
-    e.Proprietaire = u"root"_s;
-    e.Verrou = u"/run/lock/LCK..ttyUSB0"_s;
-    e.Detail = u"Input/output error"_s;
-    return e;
-}
-
-Echec_Ouverture Refus(bool groupe_autorise, bool deja_membre) {
-    Echec_Ouverture e = Echec(Cause::Permission);
-    e.Groupe_Autorise = groupe_autorise;
-    e.Deja_Membre = deja_membre;
-    return e;
-}
-
-Echec_Ouverture Tenu(const QString& programme) {
-    Echec_Ouverture e = Echec(Cause::Occupe);
-    e.Programme = programme;
-    e.Pid = programme.isEmpty() ? 0 : 4242;
-    return e;
-}
-
-void PrintTo(const Cas_Texte& c, std::ostream* sortie) {
-    *sortie << c.nom;
-}
 
 class Textes : public ::testing::TestWithParam<Cas_Texte> {};
 
 TEST_P(Textes, DisentCeQuiArriveEtQuoiFaire) {
-    EXPECT_EQ(GetParam().echec.Texte(), QString::fromUtf8(GetParam().texte));
-    EXPECT_EQ(GetParam().echec.Texte_Court(), QString::fromUtf8(GetParam().court));
+    const Cas_Texte& c = GetParam();
+    Echec_Ouverture e;
+    e.Raison = c.raison;
+    e.Numero = c.numero;
+    e.Peripherique = u"/dev/ttyUSB0"_s;
+    e.Groupe = u"dialout"_s;
+    e.Proprietaire = u"root"_s;
+    e.Groupe_Autorise = c.groupe_autorise;
+    e.Deja_Membre = c.deja_membre;
+    e.Programme = QString::fromUtf8(c.programme);
+    e.Pid = e.Programme.isEmpty() ? 0 : 4242;
+    e.Verrou = u"/run/lock/LCK..ttyUSB0"_s;
+    e.Detail = u"Input/output error"_s;
+    EXPECT_EQ(e.Texte(), QString::fromUtf8(c.texte));
+    EXPECT_EQ(e.Texte_Court(), QString::fromUtf8(c.court));
 }
 
 const Cas_Texte Cas[] = {
-    {"refuse_a_une_session_ouverte_avant_l_ajout", Refus(true, true),
+    {"refuse_a_une_session_ouverte_avant_l_ajout", Cause::Permission,
      "Le port COM 5 (/dev/ttyUSB0) est refusé à cette session : l'utilisateur a été ajouté au "
      "groupe dialout depuis qu'elle est ouverte. Fermer la session et se reconnecter.",
-     "port COM 5 refusé (groupe dialout)"},
-    {"refuse_a_tout_autre_que_son_proprietaire", Refus(false, false),
+     "port COM 5 refusé (groupe dialout)", "", true, true},
+    {"refuse_a_tout_autre_que_son_proprietaire", Cause::Permission,
      "Le port COM 5 (/dev/ttyUSB0) est refusé à cet utilisateur : seul root peut l'ouvrir. "
      "Demander l'accès à l'administrateur du poste.",
      "port COM 5 refusé (groupe dialout)"},
-    {"occupe_par_un_programme_nomme", Tenu(u"minicom"_s),
+    {"occupe_par_un_programme_nomme", Cause::Occupe,
      "Le port COM 5 (/dev/ttyUSB0) est occupé par un autre programme : minicom (processus "
      "4242). Le fermer, puis recommencer.",
-     "port COM 5 occupé par minicom"},
-    {"occupe_par_un_programme_inconnu", Tenu({}),
+     "port COM 5 occupé par minicom", "minicom"},
+    {"occupe_par_un_programme_inconnu", Cause::Occupe,
      "Le port COM 5 (/dev/ttyUSB0) est occupé par un autre programme. Le fermer, puis "
      "recommencer.",
      "port COM 5 occupé"},
-    {"verrou_abandonne", Echec(Cause::Verrou_Abandonne),
+    {"verrou_abandonne", Cause::Verrou_Abandonne,
      "Le port COM 5 (/dev/ttyUSB0) est verrouillé par le fichier /run/lock/LCK..ttyUSB0, qu'un "
      "programme terminé a laissé. Le supprimer (« sudo rm /run/lock/LCK..ttyUSB0 »), puis "
      "recommencer.",
      "port COM 5 verrouillé"},
-    {"autre_raison_dite_par_le_systeme", Echec(Cause::Autre, 0),
-     "Le port /dev/ttyUSB0 ne s'ouvre pas : Input/output error.", "port /dev/ttyUSB0 inutilisable"},
+    {"autre_raison_dite_par_le_systeme", Cause::Autre,
+     "Le port /dev/ttyUSB0 ne s'ouvre pas : Input/output error.", "port /dev/ttyUSB0 inutilisable",
+     "", false, false, 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Echecs, Textes, ::testing::ValuesIn(Cas),

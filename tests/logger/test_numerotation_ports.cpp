@@ -41,10 +41,6 @@ struct Cas_Numeros {
     QList<Lien_Par_Id> par_id = {};
 };
 
-void PrintTo(const Cas_Numeros& c, std::ostream* sortie) {
-    *sortie << c.nom;
-}
-
 class Regle : public ::testing::TestWithParam<Cas_Numeros> {};
 
 TEST_P(Regle, DonneCeNumeroAChaquePeripherique) {
@@ -132,18 +128,13 @@ TEST_F(Dossiers, LesLiensLusSurLeDisqueDonnentLesNumeros) {
         },
         Chemin(u"by-id"_s), Chemin(u"ports"_s)};
     const Numerotation n = Ports_Systeme::Numeroter(source);
-    ASSERT_EQ(n.Ports.size(), 5u);
-    const auto port = [&](int numero) { return n.Ports.at(numero); };
-    EXPECT_EQ(port(1).Peripherique, usb1);
-    EXPECT_EQ(port(1).Id, u"usb-FTDI_A50285BI-if00-port0"_s);
-    EXPECT_EQ(port(2).Peripherique, usb0);
-    EXPECT_EQ(port(2).Description, u"USB-Serial Controller D"_s);
-    EXPECT_EQ(port(3).Peripherique, sim);
-    EXPECT_EQ(port(3).Lien, Chemin(u"ports/COM3"_s));
-    EXPECT_EQ(port(3).Provenance, Origine::Lien_Programme);
-    EXPECT_FALSE(port(9).Present);
-    EXPECT_EQ(port(9).Peripherique, u"/dev/ttyUSB-absent"_s);
-    EXPECT_EQ(port(12).Peripherique, Chemin(u"ports/COM12"_s));
+    EXPECT_EQ(Lecture(n),
+              (QStringList{u"1 "_s + usb1, u"2 "_s + usb0, u"3 "_s + sim,
+                           u"9 ttyUSB-absent absent"_s, u"12 "_s + Chemin(u"ports/COM12"_s)}));
+    EXPECT_EQ(n.Ports.at(1).Id, u"usb-FTDI_A50285BI-if00-port0"_s);
+    EXPECT_EQ(n.Ports.at(2).Description, u"USB-Serial Controller D"_s);
+    EXPECT_EQ(n.Ports.at(3).Lien, Chemin(u"ports/COM3"_s));
+    EXPECT_EQ(n.Ports.at(3).Provenance, Origine::Lien_Programme);
     // No by-id folder at all (no USB adapter ever plugged): no names, no failure.
     EXPECT_TRUE(Ports_Systeme::Lire_Par_Id(Chemin(u"nulle-part"_s)).isEmpty());
 }
