@@ -85,13 +85,12 @@ TEST(ChoixComm, ChaquePeripheriqueSousSonNumeroEtPourquoiUnPortNeSOuvrePas) {
     adaptateur.Arreter();
 }
 
-// The port of Conf.ini has no device: the start-up says so in a few words, and the
-// programming window in full where it would say that the logger does not answer.
-TEST(ChoixComm, UnPortSansPeripheriqueEstDitAuDemarrageEtALaProgrammation) {
+// The port of Conf.ini has no device: the programming window says so in full where it would say
+// that the logger does not answer (the start-up's few words: test_demarrage.cpp).
+TEST(ChoixComm, UnPortSansPeripheriqueEstDitALaProgrammation) {
     Banc_Programme banc;
     banc.Installer(4);
     Frm_Principal& f = banc.Demarrer();
-    EXPECT_EQ(banc.Etat_Affiche(), u"Enregistreur non connecté : port COM 4 absent"_s);
     f.Mnu_Programmation->trigger();
     EXPECT_EQ(banc.dialogues.Messages(),
               QStringList{u"Le port COM 4 n'existe pas : aucun port série de ce poste ne porte ce "

@@ -195,8 +195,6 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
     } cas[] = {
         {Test_Logger, nullptr, avant, 2},  // never 1
         {Lecture_Identite, "ix FOUR 7307\r", avant, 2},
-        {Lecture_Etat, "m 120 60 c 1 5180\r", "AVANT|7306V12\r|120|60|°C & alarme %Hr|02/01/2024",
-         0},
         {Lecture_Etat, "m 20000 900 x 0 14\r", "AVANT|7306V12\r|16000|900|°C|01/01/2024 00:00:20",
          0},
         {Lecture_Etat, "m 12 60\r", "AVANT|7306V12\r|12|60|°C|01/01/2024", 0},  // no unit: °C

@@ -15,13 +15,13 @@ using Cause = Echec_Ouverture::Cause;
 
 namespace {
 
-// Qt's own form is met where a program holds the port (tests/app, tests/cli).
+// Qt's own form and the file's name are met where a program holds the port (tests/app,
+// tests/cli).
 TEST(Verrou, LeProcessusQueTientChaqueFormeDeFichier) {
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("      4242\n"), 4242);  // UUCP, lockdev
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(QByteArray("\x92\x10\x00\x00", 4)), 4242);
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("rien\n"), std::nullopt);
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(""), std::nullopt);
-    EXPECT_EQ(Diagnostic_Ouverture::Nom_Verrou(u"/dev/ttyUSB0"_s), u"LCK..ttyUSB0"_s);
 }
 
 // A real pseudo-terminal, and lock files in a folder of the test's own (the lock of a program
@@ -56,8 +56,7 @@ TEST_F(Diagnostic, UnVerrouLaisseParUnProgrammeTermineEstNomme) {
     EXPECT_EQ(e.Verrou, verrou);
 }
 
-TEST_F(Diagnostic, UnPeripheriqueQuiNExistePas) {
-    EXPECT_EQ(Diagnostiquer(u"/dev/ttyUSB-debranche"_s).Raison, Cause::Absent);
+TEST_F(Diagnostic, UnCheminQuiTraverseUnPeripheriqueNExistePas) {
     EXPECT_EQ(Diagnostiquer(terminal + u"/sous"_s).Raison, Cause::Absent);
 }
 
