@@ -15,7 +15,6 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     EXPECT_EQ(e.code, 3);
     EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
     EXPECT_EQ(Octets(Chemin(u"garde.txt"_s)), QByteArray("ancien"));
-    EXPECT_TRUE(Trames().isEmpty());  // the logger was not even asked
     e = Lancer((vers + garde + u" --force --comment"_s).split(u' ') << u"Chambre froide, lot 12"_s);
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"50 mesures enregistrées"_s));
@@ -58,7 +57,6 @@ TEST_F(Download, UnTransfertCoupeNEcritRienEtLeDit) {
 
 using Program = Cli_Test;
 
-// Options refused before the logger is even asked; erasing measures only with --force.
 TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAvecForce) {
     Brancher(7307, 480);
     for (const char* mauvais :

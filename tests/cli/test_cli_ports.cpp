@@ -13,7 +13,6 @@ namespace {
 
 using Ports = Cli_Test;
 
-// A logger that stays silent on a port that opens is still "ne répond pas".
 TEST_F(Ports, UnPortOuvertSansReponseResteLeLoggerQuiNeRepondPas) {
     Brancher(7306, 0);
     Definir_Panne({Panne::Muet, 0});

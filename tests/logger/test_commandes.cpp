@@ -49,17 +49,14 @@ struct Port_Scripte : Port_Serie {
     void Programmer(const QByteArray& octets, long long delai_ms = 0) {
         a_venir.append({horloge.ecoule_ms + delai_ms, octets});
     }
-    // What has arrived by now, taken or only counted.
-    QByteArray Arrive(bool prendre) {
+    bool Arrive() const { return !a_venir.isEmpty() && a_venir[0].first <= horloge.ecoule_ms; }
+    QByteArray Lire() override {
         QByteArray arrive;
-        qsizetype n = 0;
-        for (; n < a_venir.size() && a_venir[n].first <= horloge.ecoule_ms; ++n)
-            arrive += a_venir[n].second;
-        if (prendre) a_venir.remove(0, n);
+        while (Arrive())
+            arrive += a_venir.takeFirst().second;
         return arrive;
     }
-    QByteArray Lire() override { return Arrive(true); }
-    int Nb_Octets_En_Attente() override { return static_cast<int>(Arrive(false).size()); }
+    int Nb_Octets_En_Attente() override { return Arrive() ? int(a_venir[0].second.size()) : 0; }
     void Ecrire(const QByteArray& octets) override {
         if (!ouvert) return;
         envoye += octets;
@@ -222,8 +219,6 @@ TEST(Commandes, PresenceIdentiteVersionEtatEtMesuresLus) {
     }
 }
 
-// The port opened, then identity, clock, thresholds and start as their frames go, one after the
-// other.
 TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     Logger_Scripte l;
     Etat& e = *l.etat;
@@ -233,7 +228,6 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
     EXPECT_EQ(QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + e.Trame_Reception,
               u"3 9600, N, 8, 1 >\r"_s);
-    EXPECT_TRUE(l.port.ouvert);
     EXPECT_TRUE(l.port.rts) << "RTS raised";
     EXPECT_TRUE(l.port.dtr) << "DTR raised";
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"CHAMBRE1-NORD"_s, true), 0);

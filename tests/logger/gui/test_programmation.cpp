@@ -19,7 +19,6 @@ class Programmation : public ::testing::Test {
         banc.Construire();
         banc.Relier(3);
     }
-    // Loads the window, which reads the logger.
     Frm_UpLoad& Ouvrir() {
         fenetre.Charger(etat(), banc.Lien(), banc.dialogues, etats).show();
         return *fenetre.Chargee();
@@ -66,7 +65,6 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
 
     Frm_UpLoad& f = Ouvrir();
 
-    // Each step named in the status line.
     EXPECT_EQ(etats.textes, (QStringList{u"Lecture de l'identité du module"_s,
                                          u"Lecture de la version du module"_s,
                                          u"Lecture de l'état du module"_s}));
@@ -195,7 +193,6 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
     EXPECT_FLOAT_EQ(etat().Seuil_Bas, 5);
 }
 
-// "Annuler" and Escape close the window and send nothing.
 TEST_F(Programmation, AnnulerEtEchapFermentSansRienEnvoyer) {
     Brancher(7307, [](Logger_Simule&) {});
     Ouvrir().Cmd_Annuler->click();
