@@ -4,9 +4,6 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 
-#include <QDeadlineTimer>
-#include <QThread>
-
 #include "Cli_Test.h"
 
 namespace {
@@ -49,33 +46,6 @@ TEST_F(Ports, UnPortRefuseNommeLeGroupeUnPortExclusifSansVerrouEstDitOccupe) {
     EXPECT_EQ(e.erreurs,
               u"Le port COM 3 (%1) est occupé par un autre programme. Le fermer, puis "
               "recommencer.\n"_s.arg(logger->Peripherique()));
-}
-
-// A download in progress holds the port: a second command names it, and the download goes on
-// to its end.
-TEST_F(Ports, UnPortTenuParUnTelechargementNommeLeProgrammeQuiLeTient) {
-    Brancher(7306, 600, true);  // some seconds of transfer, as on the real wire
-
-    QProcess telechargement;
-    telechargement.start(QStringLiteral(CALDRIX_CLI),
-                         {u"download"_s, u"--port"_s, u"3"_s, u"--output"_s, Chemin(u"a.txt"_s)});
-    ASSERT_TRUE(telechargement.waitForStarted());
-    const QDeadlineTimer limite(60000);
-    while (!Trames().contains("D") && !limite.hasExpired())
-        QThread::msleep(5);
-    ASSERT_TRUE(Trames().contains("D"));
-
-    const qint64 detenteur = telechargement.processId();
-    const Execution e = Lancer(u"info --port 3"_s);
-    EXPECT_TRUE(telechargement.waitForFinished(120000));
-    EXPECT_EQ(e.code, 1);
-    EXPECT_EQ(e.erreurs,
-              u"Le port COM 3 (%1) est occupé par un autre programme : caldrix-cli "
-              "(processus %2). Le fermer, puis recommencer.\n"_s.arg(logger->Peripherique())
-                  .arg(detenteur));
-    EXPECT_EQ(Trames().count("Q"), 2);  // the second command never reached the logger
-    EXPECT_EQ(telechargement.exitCode(), 0) << telechargement.readAllStandardError().toStdString();
-    EXPECT_TRUE(QFile::exists(Chemin(u"a.txt"_s)));
 }
 
 }  // namespace
