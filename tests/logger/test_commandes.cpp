@@ -3,7 +3,6 @@
 // and its result code. The faults a logger plays end to end run in test_lien_pty.cpp.
 #include <gtest/gtest.h>
 
-#include <QHash>
 #include <cmath>
 
 #include "Enregistrement_Essai.h"
@@ -83,7 +82,7 @@ struct Port_Scripte : Port_Serie {
 using Trames = QList<QByteArray>;
 
 // "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command gets the reply
-// of a logger that takes it, or the one in `reponses` for its letter.
+// of a logger that takes it.
 struct Logger_Scripte {
     Logger_Scripte() {
         Origines_Horloge(*etat, Maintenant());
@@ -91,10 +90,9 @@ struct Logger_Scripte {
         lien.Definir_Sortie_Etat(&releve);
         lien.Definir_Sortie_Progression(&releve);
         port.repondre = [this](const QByteArray& trame, int) {
-            const char c = trame.at(0);
-            port.Programmer(reponses.value(c, c == 'J'   ? "i FOUR 7306V1\r"
-                                              : c == 'S' ? "m 0 60 C 0 14\r"
-                                                         : ">\r"));
+            port.Programmer(trame.startsWith('J')   ? "i FOUR 7306V1\r"
+                            : trame.startsWith('S') ? "m 0 60 C 0 14\r"
+                                                    : ">\r");
         };
     }
     static double Maintenant() { return Date_Depuis_Civil(2026, 12, 6, 12, 0, 0); }
@@ -104,7 +102,6 @@ struct Logger_Scripte {
     Port_Scripte port{horloge};
     Etats_Releves releve;
     Communication lien{*etat, port, horloge};
-    QHash<char, QByteArray> reponses;
 };
 
 using Arrivees = std::vector<std::pair<long long, QByteArray>>;  // ms after the frame, bytes
@@ -253,7 +250,7 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, maintenant + 60 / 86400.0, 5000), 0);
     EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, maintenant, 1000), 0);
     EXPECT_EQ(Demarrage_Enreg(e, l.lien, 60, u"°C"_s, origine + 30000, 1000), 2) << "nothing sent";
-    l.reponses['C'] = "> \r";
+    l.port.repondre = [&](const QByteArray&, int) { l.port.Programmer("> \r"); };
     EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine), 2);
     l.lien.Fermeture_Port();
     EXPECT_FALSE(l.port.ouvert);
