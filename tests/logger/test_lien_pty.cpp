@@ -91,7 +91,6 @@ const Cas_Panne Cas[] = {
     {Panne::Aucune, 0, Nb_Mesures_Max, 0, Chaine},
     {Panne::Deuxieme_Essai, 0, 300, 0, Deux_Fois},
     {Panne::Pause, 'I', 300, 1, {"Q", "I", "I", "I"}},
-    {Panne::Sans_Retour_Chariot, 'M', 300, 1, {"Q", "I", "I", "M", "M", "M"}},
     {Panne::Mesure_Illisible, 'D', 300, 2, Chaine},
     {Panne::Ligne_Trop_Longue, 0, 300, 2, Chaine},
     {Panne::Trop_De_Lignes, 0, 300, 2, Chaine},
