@@ -85,11 +85,9 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
 }
 
 const Trames Chaine = {"Q", "I", "I", "M", "D"};
-const Trames Deux_Fois = {"Q", "Q", "I", "I", "I", "I", "M", "M", "D", "D"};  // each frame twice
 
 const Cas_Panne Cas[] = {
     {Panne::Aucune, 0, Nb_Mesures_Max, 0, Chaine},
-    {Panne::Deuxieme_Essai, 0, 300, 0, Deux_Fois},
     {Panne::Pause, 'I', 300, 1, {"Q", "I", "I", "I"}},
     {Panne::Mesure_Illisible, 'D', 300, 2, Chaine},
     {Panne::Ligne_Trop_Longue, 0, 300, 2, Chaine},
