@@ -21,7 +21,6 @@ TEST(Verrou, LeProcessusQueTientChaqueFormeDeFichier) {
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("      4242\n"), 4242);  // UUCP, lockdev
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(QByteArray("\x92\x10\x00\x00", 4)), 4242);
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("rien\n"), std::nullopt);
-    EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(""), std::nullopt);
 }
 
 // A real pseudo-terminal, and lock files in a folder of the test's own (the lock of a program
