@@ -83,7 +83,9 @@ TEST_F(FichierEnreg, FichiersModifiesOuCoupes) {
         {"four_7306.txt", "-1.5\r\n", "-1.5", Lu, 100, 60, 12},
     };
     for (const auto& c : cas) {
-        SCOPED_TRACE(std::string(c.avant) + " -> " + (c.apres ? c.apres : "(cut)"));
+        // The row as written above, its line ends shown.
+        QByteArray ligne = QByteArray(c.avant) + " -> " + (c.apres ? c.apres : "(cut)");
+        SCOPED_TRACE(ligne.replace('\r', "\\r").replace('\n', "\\n").toStdString());
         EXPECT_EQ(Ouvrir(c.fixture, c.avant, c.apres), c.resultat);
         EXPECT_EQ(etat->Num_Recette, c.recette);
         EXPECT_EQ(etat->Periode_Enreg, c.periode);
