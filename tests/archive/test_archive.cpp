@@ -17,6 +17,7 @@
 
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
+#include "Execution_Programme.h"
 #include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
 #include "Postgres_Prive.h"
@@ -95,6 +96,11 @@ QByteArray Fichier_Essai(const QString& identite, double debut, const QString& c
                                                      .Commentaire(commentaire)
                                                      .Temperatures({5, 6, 7})
                                                      .Etat_Rempli());
+}
+
+// caldrix-cli run to its end with these arguments.
+Execution Cli(const QStringList& arguments) {
+    return Executer(QStringLiteral(CALDRIX_CLI), arguments);
 }
 
 QList<int64_t> Numeros(const Resultat_Liste& liste) {
@@ -240,9 +246,9 @@ TEST_P(ArchiveServeur, DeuxPostesAjoutantEnMemeTempsGardentChacunUneFois) {
     poste[1].start(QStringLiteral(CALDRIX_CLI), ajouter + seconds);
     QString sorties;
     for (QProcess& p : poste) {
-        ASSERT_TRUE(p.waitForFinished(60000));
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        sorties += QString::fromUtf8(p.readAllStandardOutput());
+        const Execution e = Fin_Execution(p);
+        EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+        sorties += e.sortie;
     }
     EXPECT_EQ(sorties.count(u" archivé (n° "_s), 30);
     EXPECT_EQ(sorties.count(u" déjà dans les archives (n° "_s), 10);
@@ -358,12 +364,11 @@ TEST_P(ArchiveServeur, UnServeurFigeEnPleinAjoutArreteLaCommandeSansRienGarder) 
     const QString a = Ecrire(u"a.txt"_s, Fichier_Essai({}, 46000));
     const QString b = Ecrire(u"b.txt"_s, Fichier_Essai({}, 46001));
     QProcess cli;
-    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    environnement.insert(u"CALDRIX_ARCHIVE_DELAI"_s, u"2"_s);
-    cli.setProcessEnvironment(environnement);
+    qputenv("CALDRIX_ARCHIVE_DELAI", "2");
     QElapsedTimer chrono;
     chrono.start();
     cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"add"_s, a, b});
+    qunsetenv("CALDRIX_ARCHIVE_DELAI");
     Processus_Fige fige(temoin.Attendre_Valeur(Serveur_Bloque).toInt());
     temoin.Executer("ROLLBACK");
     const bool fini = cli.waitForFinished(30000);
@@ -468,19 +473,15 @@ TEST_P(ArchiveCommune, UneCopieArchiveeAltereeEstNommeeParLaVerification) {
     }
     // Read by caldrix-cli, on a new connection as the next program's: SQLite trusts the pages
     // it holds.
-    QProcess cli;
-    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 3);
-    const QString sortie = QString::fromUtf8(cli.readAllStandardOutput());
-    EXPECT_EQ(sortie,
+    Execution e = Cli({u"archive"_s, u"verify"_s});
+    EXPECT_EQ(e.code, 3);
+    EXPECT_EQ(e.sortie,
               u"n° %1 : copie archivée altérée (empreinte SHA-256 différente)\n"
               "Enregistrements vérifiés : 2 ; fichiers absents ou modifiés : 0 ; copies "
               "archivées altérées : 1\n"_s.arg(ajout_b.Id));
-    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s, u"--logger"_s, u"FOUR01"_s});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    EXPECT_TRUE(cli.readAllStandardOutput().startsWith("Enregistrements vérifiés : 1 ;"));
+    e = Cli({u"archive"_s, u"verify"_s, u"--logger"_s, u"FOUR01"_s});
+    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    EXPECT_TRUE(e.sortie.startsWith(u"Enregistrements vérifiés : 1 ;"_s));
 }
 
 // A page of the SQLite file overwritten where no copy lies (an index): only the database's own
@@ -506,16 +507,14 @@ TEST_P(ArchiveLocale, UnePageEcraseeDeLaBaseEstVueParLaVerification) {
     Ecrire(u"Archives/caldrix.sqlite"_s,
            Octets(chemin).replace((page - 1) * taille, taille, QByteArray(taille, '\x5a')));
 
-    QProcess cli;
-    cli.start(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    const QString sortie = QString::fromUtf8(cli.readAllStandardOutput());
-    EXPECT_EQ(cli.exitCode(), 3) << sortie.toStdString();
-    EXPECT_TRUE(sortie.startsWith(u"Base des archives endommagée : "_s)) << sortie.toStdString();
+    const Execution e = Cli({u"archive"_s, u"verify"_s});
+    EXPECT_EQ(e.code, 3) << e.sortie.toStdString();
+    EXPECT_TRUE(e.sortie.startsWith(u"Base des archives endommagée : "_s))
+        << e.sortie.toStdString();
     EXPECT_TRUE(
-        sortie.endsWith(u"Enregistrements vérifiés : 1 ; fichiers absents ou modifiés : "
-                        "0 ; copies archivées altérées : 0\n"_s))
-        << sortie.toStdString();
+        e.sortie.endsWith(u"Enregistrements vérifiés : 1 ; fichiers absents ou modifiés : "
+                          "0 ; copies archivées altérées : 0\n"_s))
+        << e.sortie.toStdString();
 }
 
 // An archive file of no bytes is a damaged archive, told as one, and never taken for a new

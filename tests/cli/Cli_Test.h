@@ -17,6 +17,7 @@
 #include "Courbe_Simulee.h"
 #include "Dossier_Temporaire.h"
 #include "Enregistrement_Essai.h"
+#include "Execution_Programme.h"
 #include "Fixtures.h"
 #include "Impression_Qt.h"
 #include "Terminal_Simule.h"
@@ -25,11 +26,6 @@
 #include "files/Import_Export.h"
 
 using namespace Qt::StringLiterals;
-
-struct Execution {
-    int code = -1;
-    QString sortie, erreurs;
-};
 
 class Cli_Test : public Dossier_Temporaire<> {
   protected:
@@ -59,10 +55,7 @@ class Cli_Test : public Dossier_Temporaire<> {
             });
         }
         cli.start(QStringLiteral(CALDRIX_CLI), arguments);
-        EXPECT_TRUE(cli.waitForFinished(120000));
-        return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-                QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
+        return Fin_Execution(cli);
     }
     // The same, the arguments blank separated (no path of the tests holds a blank).
     Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }

@@ -7,18 +7,8 @@
 
 namespace {
 
-// What the completion offers for a command line whose last word is being completed.
 QStringList Offert(const QStringList& mots) {
-    QProcess bash;
-    bash.start(u"bash"_s, QStringList{u"-c"_s,
-                                      u"source \"$0\"; COMP_WORDS=(\"$@\"); "
-                                      "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _caldrix_cli; "
-                                      "printf '%s\\n' \"${COMPREPLY[@]}\""_s,
-                                      QStringLiteral(CALDRIX_COMPLETION), u"caldrix-cli"_s} +
-                              mots);
-    EXPECT_TRUE(bash.waitForFinished(30000));
-    EXPECT_EQ(bash.readAllStandardError(), QByteArray());
-    return QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return Completion_Offerte(QStringLiteral(CALDRIX_COMPLETION), mots);
 }
 
 }  // namespace

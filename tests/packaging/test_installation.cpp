@@ -11,45 +11,29 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "Execution_Programme.h"
 #include "Fixtures.h"
 #include "Impression_Qt.h"
 #include "core/Programme.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct Execution {
-    int code = -1;
-    QByteArray sortie, erreurs;
-};
-
-Execution Lancer(const QString& programme, const QStringList& arguments) {
-    QProcess p;
-    p.start(programme, arguments);
-    EXPECT_TRUE(p.waitForFinished(120000)) << qPrintable(programme);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-QByteArray Octets(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
-}
-
-}  // namespace
-
 class Installation : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         prefixe_ = std::make_unique<QTemporaryDir>();
-        const Execution e = Lancer(QStringLiteral(CALDRIX_CMAKE),
-                                   {u"--install"_s, QStringLiteral(CALDRIX_CONSTRUCTION),
-                                    u"--prefix"_s, prefixe_->path()});
+        const Execution e = Executer(QStringLiteral(CALDRIX_CMAKE),
+                                     {u"--install"_s, QStringLiteral(CALDRIX_CONSTRUCTION),
+                                      u"--prefix"_s, prefixe_->path()});
         ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     }
     static void TearDownTestSuite() { prefixe_.reset(); }
     static QString Installe(const QString& chemin) { return prefixe_->filePath(chemin); }
+    // The bytes of a file, empty when there is none.
+    static QByteArray Octets(const QString& chemin) {
+        QFile fichier(chemin);
+        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+    }
 
   private:
     static inline std::unique_ptr<QTemporaryDir> prefixe_;
@@ -77,33 +61,27 @@ TEST_F(Installation, ChaqueFichierEstOuUnBureauDebianLeCherche) {
 // The build folder may be gone: nothing of it is searched for libraries.
 TEST_F(Installation, LesProgrammesTournentSansLeDossierDeConstruction) {
     for (const QString& programme : {u"caldrix"_s, u"caldrix-cli"_s, u"caldrix-logger-sim"_s}) {
-        const Execution elf = Lancer(u"readelf"_s, {u"-d"_s, Installe(u"bin/"_s + programme)});
+        const Execution elf = Executer(u"readelf"_s, {u"-d"_s, Installe(u"bin/"_s + programme)});
         EXPECT_EQ(elf.code, 0) << qPrintable(programme);
-        EXPECT_FALSE(elf.sortie.contains("RPATH") || elf.sortie.contains("RUNPATH"))
+        EXPECT_FALSE(elf.sortie.contains(u"RPATH"_s) || elf.sortie.contains(u"RUNPATH"_s))
             << qPrintable(programme);
     }
-    const Execution version = Lancer(Installe(u"bin/caldrix-cli"_s), {u"--version"_s});
+    const Execution version = Executer(Installe(u"bin/caldrix-cli"_s), {u"--version"_s});
     EXPECT_EQ(version.code, 0);
-    EXPECT_EQ(QString::fromUtf8(version.sortie), Programme::Nom_Version() + u'\n');
+    EXPECT_EQ(version.sortie, Programme::Nom_Version() + u'\n');
     // The installed program reads a recording and draws its report with nothing but Qt Core.
     const QString pdf = Installe(u"rapport.pdf"_s);
-    const Execution rapport = Lancer(Installe(u"bin/caldrix-cli"_s),
-                                     {u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf});
+    const Execution rapport = Executer(Installe(u"bin/caldrix-cli"_s),
+                                       {u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf});
     EXPECT_EQ(rapport.code, 0) << rapport.erreurs.toStdString();
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
 }
 
 TEST_F(Installation, LaCompletionInstalleeCompleteCommandesEtOptions) {
-    const auto completer = [](const QString& mots) {
-        return Lancer(u"bash"_s, {u"-c"_s,
-                                  u"source \"$0\"; COMP_WORDS=(caldrix-cli %1); "
-                                  "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _caldrix_cli; "
-                                  "echo \"${COMPREPLY[*]}\""_s.arg(mots),
-                                  Installe(u"share/bash-completion/completions/caldrix-cli"_s)})
-            .sortie;
-    };
-    EXPECT_EQ(completer(u"st"_s), "stats study\n");
-    EXPECT_EQ(completer(u"stats four.txt --j"_s), "--json\n");
+    const QString script = Installe(u"share/bash-completion/completions/caldrix-cli"_s);
+    EXPECT_EQ(Completion_Offerte(script, {u"st"_s}), (QStringList{u"stats"_s, u"study"_s}));
+    EXPECT_EQ(Completion_Offerte(script, {u"stats"_s, u"four.txt"_s, u"--j"_s}),
+              QStringList{u"--json"_s});
 }
 
 // The installed program finds share/caldrix from its own folder, and a first start copies what

@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "Banc_Programme.h"
+#include "Execution_Programme.h"
 #include "Fixtures.h"
 #include "Impression_Qt.h"
 #include "core/Textes.h"
@@ -13,17 +14,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool Lancer(QProcess& sim, const QStringList& arguments) {
-    sim.start(QStringLiteral(CALDRIX_LOGGER_SIM), arguments);
-    return sim.waitForStarted();
-}
-
 TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
     Banc_Programme banc;
     const QString lien_port = banc.Chemin(u"ports/COM4"_s);
     QProcess sim;
-    ASSERT_TRUE(Lancer(sim, {u"--load"_s, Fixture("four_7306.txt"), u"--port"_s, u"4"_s,
-                             u"--dossier"_s, banc.Chemin({})}));
+    sim.start(QStringLiteral(CALDRIX_LOGGER_SIM),
+              {u"--load"_s, Fixture("four_7306.txt"), u"--port"_s, u"4"_s, u"--dossier"_s,
+               banc.Chemin({})});
+    ASSERT_TRUE(sim.waitForStarted());
     while (!sim.canReadLine())
         ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
     EXPECT_EQ(QFileInfo(lien_port).symLinkTarget(),
@@ -42,19 +40,20 @@ TEST(ExecutableSimulateur, RejoueUnFichierJusquAuSignalPuisAideEtRefus) {
     EXPECT_EQ(lu,
               u"FOUR01 05/12/2026 23:54:01 50 55.5 60.2 65 70 72.5 72.4 72.6 71.9 65 55 -1.5"_s);
     sim.terminate();
-    ASSERT_TRUE(sim.waitForFinished(10000));
-    EXPECT_EQ(sim.exitStatus() == QProcess::NormalExit ? sim.exitCode() : -1, 0);
+    EXPECT_EQ(Fin_Execution(sim).code, 0);
     EXPECT_FALSE(QFileInfo(lien_port).isSymLink()) << "the link goes with the simulator";
-    QProcess aide, refuse;
-    ASSERT_TRUE(Lancer(aide, {u"--help"_s}) && aide.waitForFinished(10000) && aide.exitCode() == 0);
-    const QString texte = QString::fromLocal8Bit(aide.readAllStandardOutput());
-    EXPECT_TRUE(texte.contains(u"  -c, --charger, --load <fichier>\n"_s)) << texte.toStdString();
-    EXPECT_TRUE(texte.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s))
-        << texte.toStdString();
-    ASSERT_TRUE(Lancer(refuse, {u"--modele"_s, u"9999"_s}) && refuse.waitForFinished(10000) &&
-                refuse.exitCode() == 2);
-    EXPECT_TRUE(refuse.readAllStandardError().contains("--modele"));
-    EXPECT_TRUE(refuse.readAllStandardOutput().isEmpty()) << "no device line on a refusal";
+    const Execution aide = Executer(QStringLiteral(CALDRIX_LOGGER_SIM), {u"--help"_s});
+    EXPECT_EQ(aide.code, 0);
+    EXPECT_TRUE(aide.sortie.contains(u"  -c, --charger, --load <fichier>\n"_s))
+        << aide.sortie.toStdString();
+    EXPECT_TRUE(
+        aide.sortie.contains(u"  trop-de-lignes   : téléchargement : 16001 lignes de mesure\n"_s))
+        << aide.sortie.toStdString();
+    const Execution refus =
+        Executer(QStringLiteral(CALDRIX_LOGGER_SIM), {u"--modele"_s, u"9999"_s});
+    EXPECT_EQ(refus.code, 2);
+    EXPECT_TRUE(refus.erreurs.contains(u"--modele"_s));
+    EXPECT_EQ(refus.sortie, QString()) << "no device line on a refusal";
 }
 
 }  // namespace

@@ -76,10 +76,7 @@ TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
     a->Cmd_Rechercher->click();
 
     // One file edited after archiving, the other gone: "Vérifier" shows both.
-    QFile modifie(serre);
-    ASSERT_TRUE(modifie.open(QIODevice::Append));
-    modifie.write("\r\n");
-    modifie.close();
+    banc.Ecrire(serre, banc.Lire(serre) + "\r\n");
     ASSERT_TRUE(QFile::remove(four));
     a->Cmd_Verifier->click();
     EXPECT_EQ(Colonne(9), QStringList({u"ABSENT"_s, u"MODIFIÉ"_s}));
@@ -89,9 +86,7 @@ TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
     a->Lst_Archives_DblClick(0);
     EXPECT_EQ(banc.Etat_Programme().Identite_Logger, u"FOUR01"_s);
     EXPECT_TRUE(banc.Etat_Programme().Nom_Fichier.startsWith(banc.Chemin(u"Archives/Ouverts/"_s)));
-    QFile copie(banc.Etat_Programme().Nom_Fichier), origine(Fixture("four_7306.txt"));
-    ASSERT_TRUE(copie.open(QIODevice::ReadOnly) && origine.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copie.readAll(), origine.readAll());
+    EXPECT_EQ(banc.Lire(banc.Etat_Programme().Nom_Fichier), banc.Lire(Fixture("four_7306.txt")));
 
     // Another file of the oven, added from the window, is listed with its comment.
     const QString ancien = banc.Chemin(u"Sauvegardes/ancien.txt"_s);
@@ -108,11 +103,8 @@ TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
 // An archive file that is not a database: the recording is saved byte for byte all the same,
 // the user is told it is not archived and why, and the archive file is left as it was.
 TEST_F(FenetreArchives, UneArchiveCorrompueNEmpechePasLaSauvegarde) {
-    ASSERT_TRUE(QDir().mkpath(banc.Chemin(u"Archives"_s)));
     const QByteArray dechets(4096, 'x');
-    QFile corrompu(banc.Chemin(u"Archives/caldrix.sqlite"_s));
-    ASSERT_TRUE(corrompu.open(QIODevice::WriteOnly) && corrompu.write(dechets) == 4096);
-    corrompu.close();
+    banc.Ecrire(u"Archives/caldrix.sqlite"_s, dechets);
 
     const QString chemin = Sauver("four_7306.txt", u"four.txt"_s);
 

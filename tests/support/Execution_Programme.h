@@ -1,0 +1,41 @@
+// A program a test runs to its end, and what it said.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+struct Execution {
+    int code = -1;  // -1 when the program crashed or did not end in time
+    QString sortie, erreurs;
+};
+
+// Waits (two minutes at most) for a program already started to end.
+inline Execution Fin_Execution(QProcess& programme) {
+    EXPECT_TRUE(programme.waitForFinished(120000)) << programme.program().toStdString();
+    return {programme.exitStatus() == QProcess::NormalExit ? programme.exitCode() : -1,
+            QString::fromUtf8(programme.readAllStandardOutput()),
+            QString::fromUtf8(programme.readAllStandardError())};
+}
+
+inline Execution Executer(const QString& programme, const QStringList& arguments) {
+    QProcess processus;
+    processus.start(programme, arguments);
+    return Fin_Execution(processus);
+}
+
+// What the bash completion of caldrix-cli in `script` offers for a command line whose last word
+// is being completed.
+inline QStringList Completion_Offerte(const QString& script, const QStringList& mots) {
+    const Execution bash =
+        Executer(QStringLiteral("bash"),
+                 QStringList{QStringLiteral("-c"),
+                             QStringLiteral("source \"$0\"; COMP_WORDS=(\"$@\"); "
+                                            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _caldrix_cli; "
+                                            "printf '%s\\n' \"${COMPREPLY[@]}\""),
+                             script, QStringLiteral("caldrix-cli")} +
+                     mots);
+    EXPECT_EQ(bash.erreurs, QString());
+    return bash.sortie.split(u'\n', Qt::SkipEmptyParts);
+}
