@@ -72,6 +72,13 @@ class Cli_Test : public Dossier_Temporaire<> {
         return QString::fromLatin1(
             QCryptographicHash::hash(Octets(fichier), QCryptographicHash::Sha256).toHex());
     }
+    // The JSON object a command printed.
+    static QJsonObject Json(const Execution& e) {
+        QJsonParseError erreur;
+        const QJsonObject objet = QJsonDocument::fromJson(e.sortie.toUtf8(), &erreur).object();
+        EXPECT_EQ(erreur.error, QJsonParseError::NoError) << e.sortie.toStdString();
+        return objet;
+    }
     QList<QByteArray> Trames() {
         return logger->Avec_Logger([](Logger_Simule& l) { return l.Trames_Recues(); });
     }

@@ -1,6 +1,4 @@
-// caldrix-cli study on real recordings files in a temporary program folder: verdicts and exit
-// statuses, the JSON scripts read, named sets of criteres.ini and the options over them, and
-// every refusal.
+// caldrix-cli study on real recordings files in a temporary program folder.
 #include "Cli_Test.h"
 
 namespace {
@@ -22,12 +20,6 @@ class Study : public Cli_Test {
             .Ecrire(Chemin(identite + u".txt"_s));
     }
     QString Charge() const { return a + u' ' + b + u' ' + c; }
-    static QJsonObject Json(const Execution& e) {
-        QJsonParseError erreur;
-        const QJsonObject objet = QJsonDocument::fromJson(e.sortie.toUtf8(), &erreur).object();
-        EXPECT_EQ(erreur.error, QJsonParseError::NoError) << e.sortie.toStdString();
-        return objet;
-    }
     QString a, b, c;
 };
 
@@ -93,17 +85,16 @@ TEST_F(Study, JeuNommeDeCriteresIniEtOptionsQuiRemplacentSesRegles) {
     EXPECT_TRUE(e.sortie.startsWith(
         u"Étude de 3 enregistrements (« Four 2 – cuisson jambon ») : conforme\n"_s))
         << e.sortie.toStdString();
+    const QStringList jeu = {u"study"_s, a, b, c, u"--criteria"_s, u"Four 2 – cuisson jambon"_s};
     // --high replaces the whole rule: instantaneous, so one record above fails.
-    e = Lancer({u"study"_s, a, b, c, u"--criteria"_s, u"Four 2 – cuisson jambon"_s, u"--high"_s,
-                u"73"_s, u"--json"_s});
+    e = Lancer(jeu + QStringList{u"--high"_s, u"73"_s, u"--json"_s});
     EXPECT_EQ(e.code, 5);
     const QJsonArray liste = Json(e)[u"enregistrements"_s].toArray();
     EXPECT_EQ(liste[0][u"verdict"_s].toString(), u"non conforme"_s);
     EXPECT_EQ(liste[1][u"verdict"_s].toString(), u"conforme"_s);
     // --process keeps the set's equilibrium, measured at the new temperature: A is at 60 °C
     // from its first record, B and C from their second.
-    e = Lancer({u"study"_s, a, b, c, u"--criteria"_s, u"Four 2 – cuisson jambon"_s, u"--process"_s,
-                u"60"_s, u"--json"_s});
+    e = Lancer(jeu + QStringList{u"--process"_s, u"60"_s, u"--json"_s});
     EXPECT_EQ(Json(e)[u"equilibrage_s"_s].toInt(), 60);
 }
 

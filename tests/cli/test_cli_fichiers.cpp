@@ -93,9 +93,7 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     const auto Cles = [](const char* noms) { return QString::fromLatin1(noms).split(u' '); };
     Execution e = Lancer(u"stats "_s + f + u" --json --high 10.1 --low -2.7"_s);
     EXPECT_TRUE(e.sortie.endsWith(u"}\n"_s));
-    QJsonParseError erreur;
-    QJsonObject o = QJsonDocument::fromJson(e.sortie.toUtf8(), &erreur).object();
-    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << e.sortie.toStdString();
+    QJsonObject o = Json(e);
     EXPECT_EQ(o.keys(), Cles("debut duree_s fin mesures periode_s temperature trous unite"));
     EXPECT_EQ(o[u"unite"_s].toString(), u"°C"_s);
     const QJsonObject t = o[u"temperature"_s].toObject();
@@ -109,7 +107,7 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     EXPECT_EQ(t[u"seuil_bas"_s].toDouble(), -2.7);
 
     e = Lancer(u"stats "_s + Fixture("serre_7307.txt") + u" --json"_s);
-    o = QJsonDocument::fromJson(e.sortie.toUtf8()).object();
+    o = Json(e);
     EXPECT_EQ(o[u"humidite"_s].toObject().keys(),
               Cles("ecart_type max max_date min min_date moyenne"));
 

@@ -82,8 +82,8 @@ TEST_F(Rapport_Etude, UnFichierExistantNEstRemplaceQuAvecForce) {
 TEST_F(Rapport_Etude, LeRapportDUnePageAvecUnJeuDeCriteres) {
     Ecrire(u"criteres.ini"_s, "[Four strict]\r\nseuil_haut = 70\r\nmkt = 90\r\n");
     const QString pdf = Chemin(u"rapport.pdf"_s);
-    const Execution e = Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf,
-                                u"--criteria"_s, u"Four strict"_s});
+    const QStringList rapport = {u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf};
+    const Execution e = Lancer(rapport + QStringList{u"--criteria"_s, u"Four strict"_s});
     ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
     const QStringList pages = Pages_PDF(pdf);
     ASSERT_EQ(pages.size(), 1);
@@ -92,8 +92,7 @@ TEST_F(Rapport_Etude, LeRapportDUnePageAvecUnJeuDeCriteres) {
         EXPECT_TRUE(pages.first().contains(attendu)) << attendu.toStdString() << "\n"
                                                      << pages.first().toStdString();
     // Rules given for this time only have no name to quote.
-    const Execution options = Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf,
-                                      u"--force"_s, u"--mkt-max"_s, u"90"_s});
+    const Execution options = Lancer(rapport + QStringList{u"--force"_s, u"--mkt-max"_s, u"90"_s});
     ASSERT_EQ(options.code, 0) << options.erreurs.toStdString();
     EXPECT_TRUE(Pages_PDF(pdf).join(u' ').contains(u"Critères (tout l'enregistrement)"_s));
 }

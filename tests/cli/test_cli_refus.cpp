@@ -1,6 +1,5 @@
-// What caldrix-cli refuses, and how: the file being read is never written, an option a command
-// would ignore or a value no technician could mean is bad usage, a file that cannot be read or
-// written is named with the reason. Nothing on disk changes when a command is refused.
+// What caldrix-cli refuses, and in which words; nothing on disk changes when a command is
+// refused.
 #include <clocale>
 
 #include <QScopeGuard>
@@ -171,9 +170,9 @@ TEST_F(Plages, ExportStatsEtRapportNeTiennentQueLaPlageDemandee) {
     // One bound alone: the other is the recording's own end.
     e = Lancer({u"stats"_s, four, u"--from"_s, u"06/12/2026"_s, u"--json"_s});
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(e.sortie.toUtf8())[u"mesures"_s].toInt(), 7);
+    EXPECT_EQ(Json(e)[u"mesures"_s].toInt(), 7);
     e = Lancer({u"stats"_s, four, u"--to"_s, u"2026-12-05"_s, u"--json"_s});
-    EXPECT_EQ(QJsonDocument::fromJson(e.sortie.toUtf8())[u"mesures"_s].toInt(), 5);
+    EXPECT_EQ(Json(e)[u"mesures"_s].toInt(), 5);
 }
 
 using Locale = Cli_Test;

@@ -1,9 +1,7 @@
 // `cmake --install` of the build folder into a temporary prefix, as the Debian package installs
-// it under /usr: each file where a Debian desktop looks for it, programs that run from there
-// without the build folder, and a first start that copies the installation's files.
+// it under /usr.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>

@@ -87,6 +87,11 @@ class Postgres_Prive : public ::testing::Environment {
                        QStringLiteral("-c listen_addresses=127.0.0.1 -p %1 -c fsync=off -k %2")
                            .arg(QString::number(port_), dossier_.path())});
     }
+    // A port of 127.0.0.1 nobody listens on: the one the system gives to a server asking for any.
+    static int Port_Libre() {
+        QTcpServer essai;
+        return essai.listen(QHostAddress::LocalHost) ? essai.serverPort() : 0;
+    }
     // A crash, as a pulled plug gives it: no shutdown, connections cut.
     bool Arreter_Brutalement() { return Lancer(QStringLiteral("pg_ctl stop -m immediate -w -D")); }
 
@@ -102,10 +107,7 @@ class Postgres_Prive : public ::testing::Environment {
                 binaires_ = bin;
             }
         }
-        // A port nobody listens on: the one the system gives to a server asking for any.
-        QTcpServer essai;
-        port_ = essai.listen(QHostAddress::LocalHost) ? essai.serverPort() : 0;
-        essai.close();
+        port_ = Port_Libre();
         const passwd* postgres = getpwnam("postgres");
         if (binaires_.isEmpty()) {
             absence_ = QStringLiteral("PostgreSQL n'est pas installé (/usr/lib/postgresql/*/bin)");
