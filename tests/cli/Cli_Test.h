@@ -59,6 +59,22 @@ class Cli_Test : public Dossier_Temporaire<> {
     }
     // The same, the arguments blank separated (no path of the tests holds a blank).
     Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
+    // Runs caldrix-cli, which must end with status 0.
+    Execution Reussie(const QStringList& arguments) {
+        Execution e = Lancer(arguments);
+        EXPECT_EQ(e.code, 0) << arguments.join(u' ').toStdString() << '\n'
+                             << e.erreurs.toStdString();
+        return e;
+    }
+    Execution Reussie(const QString& ligne) { return Reussie(ligne.split(u' ')); }
+    // Runs caldrix-cli, which must end with `code` and say `message` on its error output.
+    Execution Refusee(const QString& ligne, int code, const QString& message) {
+        Execution e = Lancer(ligne);
+        EXPECT_EQ(e.code, code) << ligne.toStdString();
+        EXPECT_TRUE(e.erreurs.contains(message)) << ligne.toStdString() << '\n'
+                                                 << e.erreurs.toStdString();
+        return e;
+    }
     // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
     // permissions do not stop; the program folder is opened to every user for it to be read.
     Execution Lancer_Sans_Privileges(const QString& ligne) {

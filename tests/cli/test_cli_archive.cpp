@@ -11,8 +11,7 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
             .Constante(1, 0)
             .Ecrire(Chemin(u"FOUR0%1.txt"_s.arg(i)));
     const QString a = Chemin(u"FOUR01.txt"_s);
-    Execution e = Lancer(u"archive add %1 %2 %1"_s.arg(a, Chemin(u"FOUR02.txt"_s)));
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Execution e = Reussie(u"archive add %1 %2 %1"_s.arg(a, Chemin(u"FOUR02.txt"_s)));
     EXPECT_EQ(e.sortie.count(u" archivé (n° "_s), 2);
     EXPECT_EQ(e.sortie.count(u" déjà dans les archives (n° 1)"_s), 1);
     EXPECT_EQ(Lancer(u"archive add "_s + Chemin(u"absent.txt"_s)).code, 3);
@@ -33,18 +32,13 @@ TEST_F(ArchiveCli, AjouterListerExporterVerifierEtLeursCodesDeSortie) {
     const QString exporter = u"archive export 1 --output "_s + Chemin(u"x.txt"_s);
     EXPECT_EQ(Lancer(exporter).code, 0);
     EXPECT_EQ(Octets(Chemin(u"x.txt"_s)), Octets(Chemin(u"FOUR01.txt"_s)));
-    e = Lancer(exporter);
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
+    Refusee(exporter, 3, u"existe déjà"_s);
     EXPECT_EQ(Lancer(exporter + u" --force"_s).code, 0);
-    e = Lancer(u"archive export 3 --output "_s + Chemin(u"y.txt"_s));
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"Aucun enregistrement n° 3 dans les archives"_s));
+    Refusee(u"archive export 3 --output "_s + Chemin(u"y.txt"_s), 3,
+            u"Aucun enregistrement n° 3 dans les archives"_s);
     EXPECT_FALSE(QFile::exists(Chemin(u"y.txt"_s)));
-    e = Lancer(u"archive export 1 --output "_s + Chemin(u"absent/z.txt"_s));
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"z.txt : le dossier n'existe pas ; rien n'a été remplacé."_s))
-        << e.erreurs.toStdString();
+    Refusee(u"archive export 1 --output "_s + Chemin(u"absent/z.txt"_s), 3,
+            u"z.txt : le dossier n'existe pas ; rien n'a été remplacé."_s);
 
     EXPECT_EQ(Lancer(u"archive verify"_s).code, 0);
     QFile::remove(a);

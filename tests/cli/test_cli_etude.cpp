@@ -26,9 +26,8 @@ class Study : public Cli_Test {
 }  // namespace
 
 TEST_F(Study, ConformeCodeZeroEtTexteDuTechnicien) {
-    const Execution e = Lancer(u"study "_s + Charge() + u" --process 72 --hold 60 --high 74"_s +
-                               u" --equilibration 120"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    const Execution e = Reussie(u"study "_s + Charge() + u" --process 72 --hold 60 --high 74"_s +
+                                u" --equilibration 120"_s);
     const QStringList lignes = e.sortie.split(u'\n');
     EXPECT_EQ(lignes.value(0), u"Étude de 3 enregistrements : conforme"_s);
     EXPECT_EQ(lignes.value(1), u"A (%1) : conforme"_s.arg(a));
@@ -80,8 +79,7 @@ TEST_F(Study, JeuNommeDeCriteresIniEtOptionsQuiRemplacentSesRegles) {
            "maintien = 72 60\r\n"
            "equilibrage = 300\r\n");
     // A and C go above 73 for one record, within the 60 s allowed.
-    Execution e = Lancer({u"study"_s, a, b, c, u"--criteria"_s, u"four 2 - cuisson jambon"_s});
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString() << e.sortie.toStdString();
+    Execution e = Reussie({u"study"_s, a, b, c, u"--criteria"_s, u"four 2 - cuisson jambon"_s});
     EXPECT_TRUE(e.sortie.startsWith(
         u"Étude de 3 enregistrements (« Four 2 – cuisson jambon ») : conforme\n"_s))
         << e.sortie.toStdString();
@@ -100,24 +98,18 @@ TEST_F(Study, JeuNommeDeCriteresIniEtOptionsQuiRemplacentSesRegles) {
 
 TEST_F(Study, JeuInconnuOuAuxLignesIncorrectes) {
     const QString ini = Chemin(u"criteres.ini"_s);
-    Execution e = Lancer(u"study "_s + a + u" --criteria Four"_s);
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(
-        e.erreurs.contains(u"jeu de critères « Four » inconnu : %1 n'existe pas"_s.arg(ini)))
-        << e.erreurs.toStdString();
+    Refusee(u"study "_s + a + u" --criteria Four"_s, 4,
+            u"jeu de critères « Four » inconnu : %1 n'existe pas"_s.arg(ini));
 
     Ecrire(u"criteres.ini"_s,
            "[Chambre froide positive]\r\nseuil_haut = 4\r\n"
            "[Four 2]\r\nseuil_haut = 8O\r\nmaintien = 72 60\r\n");
-    e = Lancer(u"study "_s + a + u" --criteria Four"_s);
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(
-        e.erreurs.contains(u"jeu de critères « Four » inconnu ; jeux de %1 : « Chambre "
-                           "froide positive », « Four 2 »"_s.arg(ini)))
-        << e.erreurs.toStdString();
+    Refusee(u"study "_s + a + u" --criteria Four"_s, 4,
+            u"jeu de critères « Four » inconnu ; jeux de %1 : « Chambre "
+            "froide positive », « Four 2 »"_s.arg(ini));
 
     // The set's one bad line would leave its high limit unchecked: nothing is judged.
-    e = Lancer({u"study"_s, a, u"--criteria"_s, u"Four 2"_s});
+    Execution e = Lancer({u"study"_s, a, u"--criteria"_s, u"Four 2"_s});
     EXPECT_EQ(e.code, 3);
     EXPECT_EQ(e.sortie, QString());
     EXPECT_EQ(e.erreurs,
@@ -145,12 +137,8 @@ TEST_F(Study, MauvaisUsagesRefusesAvantToutFichier) {
         {u"--recipe 100 --min-value 1"_s, u"--recipe : recette 100 : de 1 à 99"_s},
         {u"--pasteurisation --min-value 1 --unit F"_s, u"pas avec --unit F"_s},
     };
-    for (const auto& [options, message] : cas) {
-        SCOPED_TRACE(options.toStdString());
-        const Execution e = Lancer(u"study absent.txt "_s + options);
-        EXPECT_EQ(e.code, 4);
-        EXPECT_TRUE(e.erreurs.contains(message)) << e.erreurs.toStdString();
-    }
+    for (const auto& [options, message] : cas)
+        Refusee(u"study absent.txt "_s + options, 4, message);
     EXPECT_EQ(Lancer(u"study --high 80"_s).code, 4) << "no file";
 }
 

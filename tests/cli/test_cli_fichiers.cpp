@@ -28,11 +28,8 @@ TEST_F(Cook, AfficheLaLigneDeLaBarreDEtatPourChaqueCalcul) {
          u"Personnalisé Valeur : 508mn le : 05/12/2026 00:05:00 | Tref :60°c | Z "
          ":7.5°c | Tdép :45°c\n"_s},
     };
-    for (const auto& [options, sortie] : cas) {
-        const Execution e = Lancer(u"cook "_s + f + u' ' + options);
-        EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
-        EXPECT_EQ(e.sortie, sortie);
-    }
+    for (const auto& [options, sortie] : cas)
+        EXPECT_EQ(Reussie(u"cook "_s + f + u' ' + options).sortie, sortie);
 }
 
 using Usage = Cli_Test;
@@ -50,32 +47,23 @@ TEST_F(Usage, LesRefusDeChaqueCommandeLaVersionEtLAide) {
         {u"cook "_s + temp, u"choisir un calcul"_s},
         {u"export "_s + temp, u"caldrix-cli : "_s},
     };
-    for (const auto& [arguments, erreur] : cas) {
-        const Execution e = Lancer(arguments);
-        EXPECT_EQ(e.code, 4) << arguments.toStdString();
-        EXPECT_TRUE(e.erreurs.contains(erreur)) << e.erreurs.toStdString();
-        EXPECT_TRUE(e.sortie.isEmpty());
-    }
+    for (const auto& [arguments, erreur] : cas)
+        EXPECT_EQ(Refusee(arguments, 4, erreur).sortie, QString()) << arguments.toStdString();
     EXPECT_EQ(Lancer(QStringList{}).code, 4);
-    Execution e = Lancer(u"--version"_s);
-    EXPECT_EQ(e.code, 0);
-    EXPECT_EQ(e.sortie, u"Caldrix V1.09\n"_s);
-    e = Lancer(u"--help"_s);
-    EXPECT_EQ(e.code, 0);
+    EXPECT_EQ(Reussie(u"--version"_s).sortie, u"Caldrix V1.09\n"_s);
+    Execution e = Reussie(u"--help"_s);
     for (const QString& ligne : {u"  study     juger les enregistrements"_s, u"Codes de sortie"_s,
                                  u"5 étude non conforme"_s})
         EXPECT_TRUE(e.sortie.contains(ligne)) << ligne.toStdString();
     EXPECT_TRUE(Lancer(u"program --help"_s).sortie.contains(u"--sleep"_s));
-    e = Lancer(u"study --help"_s);
-    EXPECT_EQ(e.code, 0);
+    e = Reussie(u"study --help"_s);
     EXPECT_TRUE(e.sortie.startsWith(u"Usage : caldrix-cli study FICHIER.txt [FICHIER.txt ...]"_s));
 }
 
 using Export = Cli_Test;
 
 TEST_F(Export, EcritDesDatesIsoEtDesPointsDecimaux) {
-    Execution e = Lancer(u"export "_s + Fixture("serre_7307.txt") + u" --csv"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Execution e = Reussie(u"export "_s + Fixture("serre_7307.txt") + u" --csv"_s);
     EXPECT_TRUE(
         e.sortie.startsWith(u"date_heure,temperature_degres,humidite_pourcent_hr\n"
                             "2026-11-30T14:00:00,18.5,55\n2026-11-30T14:02:00,19,56\n"_s));
@@ -115,8 +103,7 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
     auto reglages = Etat::Nouveau();
     reglages->Seuil_Haut = 11.5f;
     ASSERT_EQ(Import_Export::Ecriture_Conf(*reglages), Import_Export::Resultat_Ecriture::Ecrit);
-    e = Lancer(u"stats "_s + f);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    e = Reussie(u"stats "_s + f);
     EXPECT_TRUE(e.sortie.contains(u"\nSeuil haut : 11.5 °C\n"_s));
     EXPECT_TRUE(
         e.sortie.contains(u"\nAu-dessus du seuil haut : 1 min, 1 dépassement (1 mesure)\n"_s));
@@ -127,8 +114,7 @@ TEST_F(Stats, LeJsonPorteExactementSesClesEtLeTexteSuitConfIni) {
 // Fahrenheit).
 TEST_F(Stats, LesFahrenheitSontDits) {
     const QString f = Ecrire_Essai(Chemin(u"four_f.txt"_s), 7306, {32, 212});
-    const Execution e = Lancer(u"stats "_s + f + u" --unit F"_s);
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    const Execution e = Reussie(u"stats "_s + f + u" --unit F"_s);
     EXPECT_TRUE(e.sortie.contains(u"\nTempérature maximale : 212 °F\n"_s))
         << e.sortie.toStdString();
     EXPECT_TRUE(e.sortie.contains(u"(MKT) : 195.1 °F (ΔH"_s)) << e.sortie.toStdString();

@@ -11,12 +11,10 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     Brancher(7307, 50);
     const QString vers = u"download --port 3 --output "_s, garde = Chemin(u"garde.txt"_s);
     Ecrire(u"garde.txt"_s, "ancien");
-    Execution e = Lancer(vers + garde);
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"existe déjà"_s));
+    Refusee(vers + garde, 3, u"existe déjà"_s);
     EXPECT_EQ(Octets(Chemin(u"garde.txt"_s)), QByteArray("ancien"));
-    e = Lancer((vers + garde + u" --force --comment"_s).split(u' ') << u"Chambre froide, lot 12"_s);
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Execution e = Reussie((vers + garde + u" --force --comment"_s).split(u' ')
+                          << u"Chambre froide, lot 12"_s);
     EXPECT_TRUE(e.sortie.contains(u"50 mesures enregistrées"_s));
     EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "Q", "I", "I", "M", "D"}));
     EXPECT_FALSE(e.erreurs.contains(u'%'));  // no progress line off a terminal
@@ -28,16 +26,13 @@ TEST_F(Download, NeRemplaceRienSansForceEcritEtArchiveLeFichierEtNeLaisseRienDeR
     EXPECT_TRUE(Lancer(u"archive list"_s).sortie.contains(u"\tSIMUL01\t"_s));
 
     qputenv("CALDRIX_ARCHIVE", "postgresql://x@127.0.0.1:1/none");
-    e = Lancer(vers + Chemin(u"serveur.txt"_s));
+    e = Reussie(vers + Chemin(u"serveur.txt"_s));
     qunsetenv("CALDRIX_ARCHIVE");
-    EXPECT_EQ(e.code, 0);
     EXPECT_TRUE(e.erreurs.contains(u"est sauvegardé dans "_s + Chemin(u"serveur.txt"_s) +
                                    u" mais n'est pas archivé"_s));
     EXPECT_TRUE(Octets(Chemin(u"serveur.txt"_s)).startsWith("[Identit\xE9 du Logger]"));
 
-    e = Lancer(vers + Chemin(u"absent/essai.txt"_s));
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"Impossible d'écrire"_s));
+    Refusee(vers + Chemin(u"absent/essai.txt"_s), 3, u"Impossible d'écrire"_s);
 }
 
 // A logger unplugged right after a complete measure line ends its reply normally: the lines
@@ -71,14 +66,10 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
     const QString campagne =
         u"program --port 3 --name FOUR --period 120 --unit c --records 2000 "
         "--sleep non --high 85.5 --low 20"_s;
-    Execution e = Lancer(campagne);
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(u"Le logger contient 480 mesures."_s))
-        << e.erreurs.toStdString();
+    Refusee(campagne, 4, u"Le logger contient 480 mesures."_s);
     EXPECT_EQ(Trames(), (QList<QByteArray>{"Q", "I", "I", "M"}));  // nothing for bad options
 
-    e = Lancer(campagne + u" --force"_s);
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    const Execution e = Reussie(campagne + u" --force"_s);
     QList<QByteArray> trames = Trames().mid(8);
     ASSERT_EQ(trames.size(), 4);
     EXPECT_TRUE(trames[1].startsWith("C "));
@@ -92,8 +83,7 @@ TEST_F(Program, RefuseLesMauvaisesOptionsEnvoieAlarmesHorlogeIdentiteEtDepartAve
 // (port 3).
 TEST_F(Program, InfoPuisGardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
     Brancher(7306, 0);
-    Execution e = Lancer(u"info --port "_s + logger->Peripherique());
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Execution e = Reussie(u"info --port "_s + logger->Peripherique());
     EXPECT_EQ(e.sortie,
               u"Modèle : 7306\nVersion : 7306V12\nIdentité : SIMUL01\n"
               "Nombre de valeurs : 0\nPériode : 60 s\nUnité : °C\n"
@@ -103,15 +93,12 @@ TEST_F(Program, InfoPuisGardeCeQueTiennentLeLoggerEtConfIniEtPlanifieUnDepart) {
            "[Num\xE9ro du port de communication]\r\n3\r\n[Seuil Haut]\r\n25\r\n[Seuil "
            "Bas]\r\n-5\r\n[Nombre d'enregistrement]\r\n4000\r\n");
     // Humidity alarms on a temperature-only logger: refused once the model is known.
-    e = Lancer(u"program --unit f --high 80 --low 20"_s);
-    EXPECT_EQ(e.code, 4);
-    EXPECT_TRUE(e.erreurs.contains(u"demandent un 7307"_s)) << e.erreurs.toStdString();
+    Refusee(u"program --unit f --high 80 --low 20"_s, 4, u"demandent un 7307"_s);
     auto etat = Etat::Nouveau();
     const double demain = Date_Depuis_QDateTime(QDateTime::currentDateTime()) + 1;
     Origines_Horloge(*etat, demain - 1);
     const QString depart = Texte_Date(std::floor(demain * 86400) / 86400);
-    e = Lancer(QStringList{u"program"_s, u"--start"_s, depart});
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    e = Reussie(QStringList{u"program"_s, u"--start"_s, depart});
     const QList<QByteArray> trames = Trames().mid(8);
     ASSERT_EQ(trames.size(), 8);
     EXPECT_EQ(trames[4], QByteArray("A 250 -50"));

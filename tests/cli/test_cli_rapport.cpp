@@ -7,9 +7,8 @@ using Rapport = Cli_Test;
 
 TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisaSansRienRemplacerDeRate) {
     const QString pdf = Chemin(u"rapport.pdf"_s);
-    Execution e = Lancer(u"report "_s + Fixture("four_7306.txt") + u" --output "_s + pdf +
-                         u" --high 70 --low 0"_s);
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Reussie(u"report "_s + Fixture("four_7306.txt") + u" --output "_s + pdf +
+            u" --high 70 --low 0"_s);
     QStringList pages = Pages_PDF(pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const QString& attendu :
@@ -27,15 +26,12 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisaSansRienRempl
     const QString vers_g = u"report "_s + f + u" --output "_s + Chemin(u"g.pdf"_s);
     {
         const Limite_Taille_Fichier disque_plein(2048);
-        e = Lancer(vers_g + u" --force"_s);
+        Refusee(vers_g + u" --force"_s, 3, u"rien n'a été remplacé"_s);
     }
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(e.erreurs.contains(u"rien n'a été remplacé"_s));
     EXPECT_EQ(Octets(Chemin(u"g.pdf"_s)), "ancien");
     EXPECT_EQ(QDir(Chemin({})).entryList({u"g.pdf*"_s}, QDir::Files), QStringList{u"g.pdf"_s});
 
-    e = Lancer(vers_g + u" --force"_s);
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Reussie(vers_g + u" --force"_s);
     pages = Pages_PDF(Chemin(u"g.pdf"_s));
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages.first().contains(u"16000"_s));
@@ -47,11 +43,9 @@ TEST_F(Rapport, UnePageQuiNommeLeLoggerSesChiffresSaCuissonEtLeVisaSansRienRempl
 // one column.
 TEST_F(Rapport, LaPlageLesSeuilsVisiblesEtDesRangeesEntieres) {
     const QString pdf = Chemin(u"plage.pdf"_s);
-    const Execution e =
-        Lancer({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf, u"--from"_s,
-                u"06/12/2026 00:00"_s, u"--to"_s, u"2026-12-06T00:03"_s, u"--high"_s, u"100"_s,
-                u"--low"_s, u"-20"_s});
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Reussie({u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf, u"--from"_s,
+             u"06/12/2026 00:00"_s, u"--to"_s, u"2026-12-06T00:03"_s, u"--high"_s, u"100"_s,
+             u"--low"_s, u"-20"_s});
     const QString page = Pages_PDF(pdf).value(0);
     EXPECT_TRUE(page.contains(
         QRegularExpression(u"Nombre de mesures +4 .*\n"_s, QRegularExpression::NoPatternOption)))

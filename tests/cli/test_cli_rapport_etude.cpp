@@ -63,14 +63,10 @@ TEST_F(Rapport_Etude, UnFichierExistantNEstRemplaceQuAvecForce) {
     const QString pdf = Ecrire(u"etude.pdf"_s, "ancien");
     const QString commande =
         u"study "_s + fichiers.join(u' ') + u" --process 72 --hold 120 --json --report "_s + pdf;
-    Execution e = Lancer(commande);
-    EXPECT_EQ(e.code, 3);
-    EXPECT_TRUE(
-        e.erreurs.contains(u"Le fichier existe déjà : %1 (--force pour le remplacer)"_s.arg(pdf)))
-        << e.erreurs.toStdString();
+    Refusee(commande, 3, u"Le fichier existe déjà : %1 (--force pour le remplacer)"_s.arg(pdf));
     EXPECT_EQ(Octets(pdf), "ancien");
 
-    e = Lancer(commande + u" --force"_s);
+    const Execution e = Lancer(commande + u" --force"_s);
     EXPECT_EQ(e.code, 5) << e.erreurs.toStdString();
     EXPECT_FALSE(QJsonDocument::fromJson(e.sortie.toUtf8()).isNull()) << e.sortie.toStdString();
     EXPECT_EQ(Pages_PDF(pdf).size(), 1);
@@ -83,8 +79,7 @@ TEST_F(Rapport_Etude, LeRapportDUnePageAvecUnJeuDeCriteres) {
     Ecrire(u"criteres.ini"_s, "[Four strict]\r\nseuil_haut = 70\r\nmkt = 90\r\n");
     const QString pdf = Chemin(u"rapport.pdf"_s);
     const QStringList rapport = {u"report"_s, Fixture("four_7306.txt"), u"--output"_s, pdf};
-    const Execution e = Lancer(rapport + QStringList{u"--criteria"_s, u"Four strict"_s});
-    ASSERT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Reussie(rapport + QStringList{u"--criteria"_s, u"Four strict"_s});
     const QStringList pages = Pages_PDF(pdf);
     ASSERT_EQ(pages.size(), 1);
     for (const QString& attendu :
@@ -92,7 +87,6 @@ TEST_F(Rapport_Etude, LeRapportDUnePageAvecUnJeuDeCriteres) {
         EXPECT_TRUE(pages.first().contains(attendu)) << attendu.toStdString() << "\n"
                                                      << pages.first().toStdString();
     // Rules given for this time only have no name to quote.
-    const Execution options = Lancer(rapport + QStringList{u"--force"_s, u"--mkt-max"_s, u"90"_s});
-    ASSERT_EQ(options.code, 0) << options.erreurs.toStdString();
+    Reussie(rapport + QStringList{u"--force"_s, u"--mkt-max"_s, u"90"_s});
     EXPECT_TRUE(Pages_PDF(pdf).join(u' ').contains(u"Critères (tout l'enregistrement)"_s));
 }

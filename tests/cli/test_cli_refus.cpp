@@ -137,11 +137,8 @@ TEST_F(Refus, UneEcritureImpossibleDitSiCEstLeDisqueOuLesDroits) {
     const QString four = Fixture("four_7306.txt");
     {
         const Limite_Taille_Fichier disque_plein(64);
-        const Execution e =
-            Lancer({u"export"_s, four, u"--csv"_s, u"--output"_s, Chemin(u"plein.csv"_s)});
-        EXPECT_EQ(e.code, 3);
-        EXPECT_TRUE(e.erreurs.contains(u"plein.csv : le disque est plein"_s))
-            << e.erreurs.toStdString();
+        Refusee(u"export "_s + four + u" --csv --output "_s + Chemin(u"plein.csv"_s), 3,
+                u"plein.csv : le disque est plein"_s);
     }
     ASSERT_TRUE(QDir(Chemin({})).mkdir(u"protege"_s));
     using P = QFileDevice;
@@ -160,16 +157,14 @@ using Plages = Cli_Test;
 // record belonging to it when its stamp to the second does.
 TEST_F(Plages, ExportStatsEtRapportNeTiennentQueLaPlageDemandee) {
     const QString four = Fixture("four_7306.txt");
-    Execution e = Lancer({u"export"_s, four, u"--csv"_s, u"--from"_s, u"2026-12-05T23:58"_s,
-                          u"--to"_s, u"06/12/2026 00:01"_s});
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    Execution e = Reussie({u"export"_s, four, u"--csv"_s, u"--from"_s, u"2026-12-05T23:58"_s,
+                           u"--to"_s, u"06/12/2026 00:01"_s});
     EXPECT_EQ(e.sortie,
               u"date_heure,temperature_degres\n2026-12-05T23:58:00,65\n"
               "2026-12-05T23:59:00,70\n2026-12-06T00:00:00,72.5\n"
               "2026-12-06T00:01:00,72.4\n"_s);
     // One bound alone: the other is the recording's own end.
-    e = Lancer({u"stats"_s, four, u"--from"_s, u"06/12/2026"_s, u"--json"_s});
-    EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
+    e = Reussie({u"stats"_s, four, u"--from"_s, u"06/12/2026"_s, u"--json"_s});
     EXPECT_EQ(Json(e)[u"mesures"_s].toInt(), 7);
     e = Lancer({u"stats"_s, four, u"--to"_s, u"2026-12-05"_s, u"--json"_s});
     EXPECT_EQ(Json(e)[u"mesures"_s].toInt(), 5);
