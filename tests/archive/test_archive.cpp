@@ -270,9 +270,8 @@ TEST_P(ArchiveLocale, UneArchiveDeLaVersionPrecedenteEstMiseAJourEtCherchable) {
               "CREATE INDEX enregistrements_logger ON enregistrements (identite, debut DESC, id "
               "DESC)",
               "UPDATE enregistrements SET commentaire_recherche = 'crème brûlée'",
-              "UPDATE version_schema SET version = 2"}) {
+              "UPDATE version_schema SET version = 2"})
             ASSERT_TRUE(q.exec(QString::fromUtf8(ordre))) << q.lastError().text().toStdString();
-        }
     }
     QSqlDatabase::removeDatabase(u"ancienne"_s);
     const auto archive = Ouvrir();
@@ -565,9 +564,8 @@ TEST_P(ArchiveCommune, UneEtudeGardeeSeRouvreAvecLaCopieDeCeQuElleAJuge) {
     etude.poste = u"LABO-2"_s;
     etude.date = 46001.5;
     etude.pieces = {{Ecrire(u"a.txt"_s, a), Empreinte(a)}, {Ecrire(u"b.txt"_s, b), Empreinte(b)}};
-    for (const Etude::Piece& p : etude.pieces) {
+    for (const Etude::Piece& p : etude.pieces)
         ASSERT_EQ(archive->Ajouter(p.fichier).Bilan, Bilan_Ajout::Archive);
-    }
     const auto id = archive->Garder_Etude(etude);
     ASSERT_TRUE(id) << id.Erreur().toStdString();
 
@@ -575,11 +573,10 @@ TEST_P(ArchiveCommune, UneEtudeGardeeSeRouvreAvecLaCopieDeCeQuElleAJuge) {
     ASSERT_TRUE(liste) << liste.Erreur().toStdString();
     ASSERT_EQ(liste->size(), 1);
     const Fiche_Etude& f = liste->front();
-    EXPECT_EQ(f.Id, *id);
-    EXPECT_EQ(QStringList({f.Jeu, f.Verdict, f.Auteur, f.Poste, f.Fait}),
-              QStringList({etude.jeu.nom, u"non conforme"_s, u"hélène"_s, u"LABO-2"_s,
-                           u"2025-12-10T12:00:00"_s}));
-    EXPECT_EQ(f.Enregistrements, 2);
+    EXPECT_EQ(QStringList({QString::number(f.Id), f.Jeu, f.Verdict, f.Auteur, f.Poste, f.Fait,
+                           QString::number(f.Enregistrements)}),
+              QStringList({QString::number(*id), etude.jeu.nom, u"non conforme"_s, u"hélène"_s,
+                           u"LABO-2"_s, u"2025-12-10T12:00:00"_s, u"2"_s}));
 
     const auto relue = archive->Lire_Etude(*id);
     ASSERT_TRUE(relue) << relue.Erreur().toStdString();

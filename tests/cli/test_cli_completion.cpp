@@ -22,10 +22,9 @@ TEST_F(Completion, OffreLesCommandesEtLesActionsDArchiveQueLAideNomme) {
 
     const Execution archive = Lancer({u"archive"_s, u"--help"_s});
     QStringList actions;
-    for (const QString& ligne : archive.sortie.split(u'\n')) {
+    for (const QString& ligne : archive.sortie.split(u'\n'))
         if (ligne.contains(u"caldrix-cli archive "_s))
             actions << ligne.section(u"caldrix-cli archive "_s, 1).section(u' ', 0, 0);
-    }
     EXPECT_EQ(actions, (QStringList{u"add"_s, u"list"_s, u"export"_s, u"verify"_s}));
     EXPECT_EQ(Offert({u"archive"_s, u""_s}), actions + QStringList(u"--help"_s));
     EXPECT_EQ(Offert({u"st"_s}), (QStringList{u"stats"_s, u"study"_s}));
@@ -69,7 +68,6 @@ TEST_F(Completion, LaValeurDUneOptionEstCompleteeCommeUneValeur) {
         {{u"stats"_s, u"--"_s, u"--"_s}, {}},
         {{u"archive"_s, u"list"_s, u"--logger"_s, u"FOUR01"_s, u"--t"_s}, {u"--to"_s, u"--text"_s}},
     };
-    for (const auto& [mots, attendu] : cas) {
+    for (const auto& [mots, attendu] : cas)
         EXPECT_EQ(Offert(mots), attendu) << qPrintable(mots.join(u' '));
-    }
 }

@@ -91,10 +91,7 @@ TEST_F(Refus, ChaqueLigneRefuseeDitPourquoiEtNeChangeAucunFichier) {
     for (const Refus_Attendu& c : cas) {
         const QString ligne = QString(c.ligne).replace(u"%1"_s, Chemin({}));
         SCOPED_TRACE(ligne.toStdString());
-        const Execution e = Lancer(ligne);
-        EXPECT_EQ(e.code, c.code);
-        EXPECT_TRUE(e.erreurs.contains(QString(c.message).replace(u"%1"_s, Chemin({}))))
-            << e.erreurs.toStdString();
+        const Execution e = Refusee(ligne, c.code, QString(c.message).replace(u"%1"_s, Chemin({})));
         EXPECT_TRUE(e.sortie.isEmpty());
         EXPECT_EQ(Contenu_Dossier(Chemin({})), avant);
     }
@@ -180,11 +177,9 @@ TEST_F(Locale, LesNombresSeLisentEtSEcriventPareilSousUneLocaleFrancaise) {
     std::setlocale(LC_ALL, locale.c_str());
     if (!francaise) GTEST_SKIP() << "locale fr_FR.UTF-8 absente";
     const auto langue = Locale_Lancee("fr_FR.UTF-8");
-    const Execution cuisson = Lancer({u"cook"_s, Fixture("four_7306.txt"), u"--tref"_s, u"0.7e2"_s,
-                                      u"--z"_s, u"1e1"_s, u"--tdep"_s, u"55"_s});
-    const Execution stats =
-        Lancer({u"stats"_s, Fixture("four_7306.txt"), u"--high"_s, u"70.5"_s, u"--low"_s, u"-2"_s});
-    EXPECT_EQ(cuisson.code, 0) << cuisson.erreurs.toStdString();
+    const QString four = Fixture("four_7306.txt");
+    const Execution cuisson = Reussie(u"cook "_s + four + u" --tref 0.7e2 --z 1e1 --tdep 55"_s);
+    const Execution stats = Lancer(u"stats "_s + four + u" --high 70.5 --low -2"_s);
     EXPECT_TRUE(cuisson.sortie.contains(u"| Tref :70°c | Z :10°c | Tdép :55°c"_s));
     EXPECT_TRUE(stats.sortie.contains(u"\nSeuil haut : 70.5 °C\n"_s)) << stats.sortie.toStdString();
     EXPECT_TRUE(stats.sortie.contains(u"\nTempérature minimale : -1.5 °C"_s))

@@ -87,11 +87,9 @@ TEST_F(Installation, LaCompletionInstalleeCompleteCommandesEtOptions) {
 TEST_F(Installation, LePremierDemarrageCopieLesFichiersDeLInstallation) {
     const QString partage = Installe(u"share/caldrix/"_s);
     const QByteArray recettes = "[Recette 1]\r\n1\r\nBlanquette\r\n70\r\n10\r\n55\r\n";
-    {
-        QFile fichier(partage + u"recettes.ini"_s);
-        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(fichier.write(recettes), recettes.size());
-    }
+    QFile fichier(partage + u"recettes.ini"_s);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly) && fichier.write(recettes) == recettes.size());
+    fichier.close();
     const QTemporaryDir maison;
     const QString dossier = maison.filePath(u"Caldrix"_s);
     QProcess caldrix;
@@ -104,9 +102,8 @@ TEST_F(Installation, LePremierDemarrageCopieLesFichiersDeLInstallation) {
     // The manual is the last file written: wait for it, or for the program to end, which it
     // must not do by itself.
     const QString manuel = dossier + u"/Documentation Caldrix.htm"_s;
-    for (int i = 0; i < 600 && !QFileInfo::exists(manuel); ++i) {
+    for (int i = 0; i < 600 && !QFileInfo::exists(manuel); ++i)
         if (caldrix.waitForFinished(50)) break;
-    }
     EXPECT_EQ(caldrix.state(), QProcess::Running) << caldrix.readAllStandardError().toStdString();
     caldrix.kill();
     caldrix.waitForFinished();
