@@ -96,11 +96,6 @@ QByteArray Fichier_Essai(const QString& identite, double debut, const QString& c
                                                      .Etat_Rempli());
 }
 
-// caldrix-cli run to its end with these arguments.
-Execution Cli(const QStringList& arguments) {
-    return Executer(QStringLiteral(CALDRIX_CLI), arguments);
-}
-
 QList<int64_t> Numeros(const Resultat_Liste& liste) {
     EXPECT_TRUE(liste.Lu) << liste.Message.toStdString();
     QList<int64_t> numeros;
@@ -466,13 +461,14 @@ TEST_P(ArchiveCommune, UneCopieArchiveeAltereeEstNommeeParLaVerification) {
     }
     // Read by caldrix-cli, on a new connection as the next program's: SQLite trusts the pages
     // it holds.
-    Execution e = Cli({u"archive"_s, u"verify"_s});
+    Execution e = Executer(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
     EXPECT_EQ(e.code, 3);
     EXPECT_EQ(e.sortie,
               u"n° %1 : copie archivée altérée (empreinte SHA-256 différente)\n"
               "Enregistrements vérifiés : 2 ; fichiers absents ou modifiés : 0 ; copies "
               "archivées altérées : 1\n"_s.arg(ajout_b.Id));
-    e = Cli({u"archive"_s, u"verify"_s, u"--logger"_s, u"FOUR01"_s});
+    e = Executer(QStringLiteral(CALDRIX_CLI),
+                 {u"archive"_s, u"verify"_s, u"--logger"_s, u"FOUR01"_s});
     EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
     EXPECT_TRUE(e.sortie.startsWith(u"Enregistrements vérifiés : 1 ;"_s));
 }
@@ -500,7 +496,7 @@ TEST_P(ArchiveLocale, UnePageEcraseeDeLaBaseEstVueParLaVerification) {
     Ecrire(u"Archives/caldrix.sqlite"_s,
            Octets(chemin).replace((page - 1) * taille, taille, QByteArray(taille, '\x5a')));
 
-    const Execution e = Cli({u"archive"_s, u"verify"_s});
+    const Execution e = Executer(QStringLiteral(CALDRIX_CLI), {u"archive"_s, u"verify"_s});
     EXPECT_EQ(e.code, 3) << e.sortie.toStdString();
     EXPECT_TRUE(e.sortie.startsWith(u"Base des archives endommagée : "_s))
         << e.sortie.toStdString();

@@ -29,13 +29,11 @@ using namespace Qt::StringLiterals;
 
 class Cli_Test : public Dossier_Temporaire<> {
   protected:
-    // Starts a logger with `mesures` generated measures, on COM3 of the program folder;
-    // `rythme_reel`: at the real wire's pace.
-    void Brancher(int modele, int mesures, bool rythme_reel = false) {
+    // Starts a logger with `mesures` generated measures, on COM3 of the program folder.
+    void Brancher(int modele, int mesures) {
         Memoire_Logger memoire = Memoire_Logger::Modele(modele);
         memoire.mesures = Courbe_Simulee::Generer(mesures, memoire.Est_7307());
         logger = std::make_unique<Terminal_Simule>(Logger_Simule(memoire));
-        logger->Definir_Rythme_Reel(rythme_reel);
         const Reussite_Ou_Erreur pret = logger->Ouvrir_Sur_Port(Chemin({}), 3);
         ASSERT_TRUE(pret) << pret.Erreur().toStdString();
         logger->Demarrer();
