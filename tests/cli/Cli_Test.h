@@ -57,20 +57,25 @@ class Cli_Test : public Dossier_Temporaire<> {
     }
     // The same, the arguments blank separated (no path of the tests holds a blank).
     Execution Lancer(const QString& ligne) { return Lancer(ligne.split(u' ')); }
-    // Runs caldrix-cli, which must end with status 0.
-    Execution Reussie(const QStringList& arguments) {
+    // Runs caldrix-cli, which must end with status 0; a failure names the test's line.
+    Execution Reussie(const QStringList& arguments, const char* fichier = __builtin_FILE(),
+                      int numero = __builtin_LINE()) {
+        const testing::ScopedTrace trace(fichier, numero, arguments.join(u' ').toStdString());
         Execution e = Lancer(arguments);
-        EXPECT_EQ(e.code, 0) << arguments.join(u' ').toStdString() << '\n'
-                             << e.erreurs.toStdString();
+        EXPECT_EQ(e.code, 0) << e.erreurs.toStdString();
         return e;
     }
-    Execution Reussie(const QString& ligne) { return Reussie(ligne.split(u' ')); }
+    Execution Reussie(const QString& ligne, const char* fichier = __builtin_FILE(),
+                      int numero = __builtin_LINE()) {
+        return Reussie(ligne.split(u' '), fichier, numero);
+    }
     // Runs caldrix-cli, which must end with `code` and say `message` on its error output.
-    Execution Refusee(const QString& ligne, int code, const QString& message) {
+    Execution Refusee(const QString& ligne, int code, const QString& message,
+                      const char* fichier = __builtin_FILE(), int numero = __builtin_LINE()) {
+        const testing::ScopedTrace trace(fichier, numero, ligne.toStdString());
         Execution e = Lancer(ligne);
-        EXPECT_EQ(e.code, code) << ligne.toStdString();
-        EXPECT_TRUE(e.erreurs.contains(message)) << ligne.toStdString() << '\n'
-                                                 << e.erreurs.toStdString();
+        EXPECT_EQ(e.code, code) << e.erreurs.toStdString();
+        EXPECT_TRUE(e.erreurs.contains(message)) << e.erreurs.toStdString();
         return e;
     }
     // Runs caldrix-cli as an ordinary user (nobody) when the tests run as root, whom file
