@@ -38,6 +38,15 @@ class Cli_Test : public Dossier_Temporaire<> {
         ASSERT_TRUE(pret) << pret.Erreur().toStdString();
         logger->Demarrer();
     }
+    // The recordings file <identite>.txt of the program folder: one record a minute from
+    // 05/12/2026 08:00:00.
+    QString Ecrire_Logger(const QString& identite, const std::vector<float>& temperatures,
+                          int modele = 7306) {
+        return Enregistrement_Essai(modele)
+            .Identite(identite)
+            .Temperatures(temperatures)
+            .Ecrire(Chemin(identite + u".txt"_s));
+    }
     // The fault the logger makes from now on.
     void Definir_Panne(Panne_Simulee panne) {
         logger->Avec_Logger([&](Logger_Simule& l) { return l.Definir_Panne(panne), 0; });

@@ -12,13 +12,6 @@ class Study : public Cli_Test {
         b = Ecrire_Logger(u"B"_s, {50, 60, 65, 70, 72});
         c = Ecrire_Logger(u"C"_s, {55, 65, 71, 72.5f, 73});
     }
-    QString Ecrire_Logger(const QString& identite, const std::vector<float>& temperatures,
-                          int modele = 7306) {
-        return Enregistrement_Essai(modele)
-            .Identite(identite)
-            .Temperatures(temperatures)
-            .Ecrire(Chemin(identite + u".txt"_s));
-    }
     QString Charge() const { return a + u' ' + b + u' ' + c; }
     QString a, b, c;
 };

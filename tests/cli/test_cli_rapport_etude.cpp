@@ -17,10 +17,7 @@ class Rapport_Etude : public Cli_Test {
             const std::vector<float> temperatures =
                 i % 2 == 0 ? std::vector<float>{60, 72, 73, 74, 70}
                            : std::vector<float>{60, 65, 70, 71, 70 - 0.1f * i};
-            fichiers << Enregistrement_Essai(7306)
-                            .Identite(identite)
-                            .Temperatures(temperatures)
-                            .Ecrire(Chemin(identite + u".txt"_s));
+            fichiers << Ecrire_Logger(identite, temperatures);
         }
         return fichiers;
     }

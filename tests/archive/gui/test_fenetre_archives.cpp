@@ -43,8 +43,7 @@ class FenetreArchives : public ::testing::Test {
 TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
     const QString four = Sauver("four_7306.txt", u"four.txt"_s);
     const QString serre = Sauver("serre_7307.txt", u"serre.txt"_s);
-    EXPECT_TRUE(banc.dialogues.Messages().isEmpty())
-        << banc.dialogues.Messages().join(u'\n').toStdString();
+    EXPECT_EQ(banc.dialogues.Messages(), QStringList());
 
     f.Mnu_Archives->trigger();
     Frm_Archives* a = f.Fenetre_Archives.Chargee();
