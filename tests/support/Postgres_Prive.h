@@ -67,10 +67,9 @@ class Postgres_Prive : public ::testing::Environment {
         if (!Lancer(QStringLiteral("pg_ctl reload -D"))) return false;
         // The reload is only asked for: the rule holds once the role without its password is
         // turned away.
-        for (const QDeadlineTimer limite(30000); !limite.hasExpired();) {
+        for (const QDeadlineTimer limite(30000); !limite.hasExpired();)
             if (!Lancer(psql, {nom, QStringLiteral("-c"), QStringLiteral("SELECT 1")}))
                 return sortie_.contains(QStringLiteral("password"));
-        }
         return false;
     }
     // The server's main process, which takes the connections.
