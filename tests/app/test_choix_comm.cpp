@@ -4,9 +4,6 @@
 #include <QSerialPort>
 
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

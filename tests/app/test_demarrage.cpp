@@ -1,9 +1,6 @@
 // Start-up and shutdown of the whole program, and the first installation of its folder.
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 #include "app/Installation.h"
-
-using namespace Qt::StringLiterals;
 
 // Without Conf.ini the user is told over the start-up screen and the defaults (port 1) are
 // used; the shutdown writes the session's settings, closes the port and unloads every window.
@@ -43,8 +40,7 @@ TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
     f.Mnu_Quitter->trigger();
 
     EXPECT_FALSE(f.isVisible());
-    const QByteArray conf = banc.Lire(u"Conf.ini"_s);
-    EXPECT_EQ(conf, Import_Export::Contenu_Conf(etat));
+    EXPECT_EQ(banc.Lire(u"Conf.ini"_s), Import_Export::Contenu_Conf(etat));
     EXPECT_FALSE(banc.Lien().Port().Est_Ouvert());
     EXPECT_FALSE(f.Fenetre_Outils.Est_Chargee() || f.Fenetre_Choix_Comm.Est_Chargee() ||
                  f.Fenetre_Velor.Est_Chargee() || f.Fenetre_Patientez.Est_Chargee());
@@ -53,7 +49,6 @@ TEST(Demarrage, SansConfIniLesDefautsPuisLArretEcritLesReglagesEtDechargeTout) {
     EXPECT_EQ(banc.dialogues.Messages().size(), 1);
 }
 
-// A Conf.ini that cannot be read, nor written at the end, and no logger on its port.
 TEST(Demarrage, ConfIniIllisibleSansLoggerPuisReglagesImpossiblesAEcrire) {
     Banc_Programme banc;
     banc.Installer(1);
@@ -102,15 +97,13 @@ TEST(PremierDemarrage, InstalleLeDossierUneSeuleFois) {
     EXPECT_FALSE(QFile::exists(dossier + u"/recettes.ini"_s));
 }
 
-// What the build puts into share/caldrix for the package is, byte for byte, what a program run
-// from its build folder installs by itself: a first start gives the same folder either way.
+// A first start gives the same folder, byte for byte, from the package or from the build folder.
 TEST(PremierDemarrage, LePaquetInstalleLesMemesFichiersQueLeProgramme) {
     Banc_Programme banc;
     qputenv("CALDRIX_HOME", QFile::encodeName(banc.Chemin(u"Caldrix"_s)));
     ASSERT_TRUE(Installation::Preparer_Dossier_Programme({}).isEmpty());
-    for (const QString& nom : Installation::Fichiers_Defaut()) {
-        QFile paquet(QStringLiteral(CALDRIX_PARTAGE_CONSTRUIT "/") + nom);
-        ASSERT_TRUE(paquet.open(QIODevice::ReadOnly)) << qPrintable(paquet.fileName());
-        EXPECT_EQ(paquet.readAll(), banc.Lire(u"Caldrix/"_s + nom)) << qPrintable(nom);
-    }
+    for (const QString& nom : Installation::Fichiers_Defaut())
+        EXPECT_EQ(banc.Lire(QStringLiteral(CALDRIX_PARTAGE_CONSTRUIT "/") + nom),
+                  banc.Lire(u"Caldrix/"_s + nom))
+            << qPrintable(nom);
 }

@@ -2,14 +2,11 @@
 // against a simulated logger.
 #include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
-#include "Impression_Qt.h"
 #include "Limite_Taille_Fichier.h"
 #include "archive/Archive.h"
 #include "logger/Fonctions_Logger.h"
 
 #include <qpa/qwindowsysteminterface.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,14 +36,12 @@ class Enregistrements : public ::testing::Test {
 // the cooking value a file was saved with is computed again, or refused for a 7307.
 TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
     ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), Sauvegarde("FOUR.TXT")));
-    const auto fichier = [&](int modele, uint8_t recette, std::vector<float> temperatures) {
+    const auto fichier = [&](int modele, uint8_t recette) {
         return Enregistrement_Essai(modele)
             .Recette(recette)
-            .Temperatures(temperatures)
-            .Ecrire(banc.Chemin(
-                u"Sauvegardes/%1_%2_%3.txt"_s.arg(modele).arg(recette).arg(temperatures.size())));
+            .Temperatures({50, 60, 70, 80, 70, 50})
+            .Ecrire(banc.Chemin(u"Sauvegardes/%1_%2.txt"_s.arg(modele).arg(recette)));
     };
-    const std::vector<float> cuisson = {50, 60, 70, 80, 70, 50};
     const struct {
         QString chemin;
         const char* message;
@@ -56,9 +51,9 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
         {Sauvegarde("FOUR.TXT"), nullptr, "", "", 0, 0},
         {Sauvegarde("absent.txt"), "Nom de fichier introuvable", "", "", 0, 0},
         {Fixture("tronque.txt"), "Fichier incorrect!", "Pasteurisation Valeur : ", "", 8, 8},
-        {fichier(7306, 101, cuisson), nullptr,
+        {fichier(7306, 101), nullptr,
          "Stérilisation Valeur : ", " | Tref :121°c | Z :10°c | Tdép :100°c", 6, 6},
-        {fichier(7307, 100, cuisson), "Calcul de cuisson impossible avec un enregistreur 7307",
+        {fichier(7307, 100), "Calcul de cuisson impossible avec un enregistreur 7307",
          "Nombre de mesures : 12", "", 6, 6},
         {Fixture("four_7306.txt"), nullptr,
          "Pasteurisation Valeur : 9mn le : 06/12/2026 00:04:00 | Tref :70°c | Z :10°c | Tdép :55°c",
@@ -97,7 +92,7 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
     // nothing of the window.
     f.Fenetre_Calcul.Chargee()->Opt_Sterilisation->setChecked(true);
     banc.dialogues.affichages.clear();
-    Choisir(f.Mnu_Ouvrir, fichier(7307, 100, cuisson));
+    Choisir(f.Mnu_Ouvrir, fichier(7307, 100));
     EXPECT_EQ(banc.dialogues.Messages(),
               QStringList{u"Calcul de cuisson impossible avec un enregistreur 7307"_s});
     ASSERT_TRUE(f.Fenetre_Calcul.Est_Chargee());

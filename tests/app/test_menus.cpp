@@ -1,9 +1,6 @@
 // The windows the main window's menus open, and Qt's own file dialog as the program sets it up.
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 #include "app/Dialogues_Qt.h"
-
-using namespace Qt::StringLiterals;
 
 // Leaving, the port the box names becomes the program's, opened and asked for its logger; a text
 // that names none keeps the port in use, said and opened again.
@@ -122,8 +119,7 @@ TEST(Menus, LeChoixDeFichierParleFrancaisEtMontreSonFiltreUneFois) {
                                      u"05/12/2026 14:30"_s}));
 }
 
-// Every menu with its documented captions, in order, submenus in brackets; the about window and
-// the manual.
+// Submenus in brackets; then the about window and the manual.
 TEST(Menus, LibellesDesMenus) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();

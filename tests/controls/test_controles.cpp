@@ -1,8 +1,5 @@
 // The numeric and masked edit boxes as the user types into them.
 #include "Essai_Fenetres.h"
-#include "Impression_Qt.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

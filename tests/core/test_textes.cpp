@@ -17,18 +17,16 @@ TEST(Textes, ArrondiDesMoitiesAuPair) {
 // Day counts from 30/12/1899, their two texts, and the texts read back, from the first year
 // read to the last.
 TEST(Textes, DatesEcritesPuisRelues) {
-    struct Cas {
+    const struct {
         int annee, mois, jour, heure, minute, seconde;
         double jours;  // of the date alone
         const char *texte, *iso;
-    };
-    const Cas cas[] = {
-        {1899, 12, 30, 0, 0, 0, 0, "30/12/1899", "1899-12-30T00:00:00"},
-        {100, 1, 1, 0, 0, 0, -657434, "01/01/0100", "0100-01-01T00:00:00"},
-        {2000, 2, 29, 0, 0, 0, 36585, "29/02/2000", "2000-02-29T00:00:00"},
-        {2026, 12, 5, 0, 0, 1, 46361, "05/12/2026 00:00:01", "2026-12-05T00:00:01"},
-        {9999, 12, 31, 23, 59, 59, 2958465, "31/12/9999 23:59:59", "9999-12-31T23:59:59"}};
-    for (const Cas& c : cas) {
+    } cas[] = {{1899, 12, 30, 0, 0, 0, 0, "30/12/1899", "1899-12-30T00:00:00"},
+               {100, 1, 1, 0, 0, 0, -657434, "01/01/0100", "0100-01-01T00:00:00"},
+               {2000, 2, 29, 0, 0, 0, 36585, "29/02/2000", "2000-02-29T00:00:00"},
+               {2026, 12, 5, 0, 0, 1, 46361, "05/12/2026 00:00:01", "2026-12-05T00:00:01"},
+               {9999, 12, 31, 23, 59, 59, 2958465, "31/12/9999 23:59:59", "9999-12-31T23:59:59"}};
+    for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);
         EXPECT_EQ(Date_Depuis_Civil(c.annee, c.mois, c.jour), c.jours);
         const double date =

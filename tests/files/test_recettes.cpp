@@ -27,7 +27,6 @@ class FichierRecettes : public Dossier_Temporaire<> {
     std::unique_ptr<Etat> etat = Etat::Nouveau();
 };
 
-// Created with the defaults when missing; a recipe changed is written back in its place.
 TEST_F(FichierRecettes, AbsentIlEstCreePuisRecetteModifieeEcriteEtRelue) {
     ASSERT_EQ(Lecture_Recettes(*etat), Resultat_Lecture::Lu);
     const QByteArray fichier = Fichier();
@@ -54,8 +53,7 @@ TEST_F(FichierRecettes, AbsentIlEstCreePuisRecetteModifieeEcriteEtRelue) {
 }
 
 // Numbers rounded half to even; a value that does not convert, a number beyond a byte, or a
-// recipe the file was cut before keeps the previous one. A folder that cannot take a missing
-// file gives the defaults.
+// recipe the file was cut before keeps the previous one.
 TEST_F(FichierRecettes, NombresLusCommeTapesEtDossierQuiNePeutPasLePrendre) {
     Recettes_Defaut(*etat, 70, 10, 55);
     QByteArray fichier = Contenu_Recettes(*etat);

@@ -1,6 +1,5 @@
-// The logger's commands on a scripted port and a virtual clock: the attempts, pauses, status
-// texts and progress of one exchange, the frame each command sends, what it takes from the reply
-// and its result code. The faults a logger plays end to end run in test_lien_pty.cpp.
+// The logger's commands on a scripted port and a virtual clock, to the millisecond; the faults a
+// logger plays end to end run in test_lien_pty.cpp.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -78,8 +77,6 @@ struct Port_Scripte : Port_Serie {
     bool ouvert = false, rts = false, dtr = false;
     bool refuse = false;  // the port does not open (unplugged, refused, held)
 };
-
-using Trames = QList<QByteArray>;
 
 // "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command gets the reply
 // of a logger that takes it.
@@ -224,8 +221,7 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     EXPECT_EQ(l.lien.Ouverture_Port(3), 0);
     EXPECT_EQ(QString::number(l.port.numero) + u' ' + l.port.parametres + u' ' + e.Trame_Reception,
               u"3 9600, N, 8, 1 >\r"_s);
-    EXPECT_TRUE(l.port.rts) << "RTS raised";
-    EXPECT_TRUE(l.port.dtr) << "DTR raised";
+    EXPECT_EQ(std::pair(l.port.rts, l.port.dtr), std::pair(true, true)) << "RTS, DTR raised";
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"CHAMBRE1-NORD"_s, true), 0);
     EXPECT_EQ(Ecriture_Identite(e, l.lien, u"Étuve"_s, false), 0);
     // The clock goes as seconds from the origin, never before it; the whole reply is ">".
@@ -252,10 +248,11 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine), 2);
     l.lien.Fermeture_Port();
     EXPECT_FALSE(l.port.ouvert);
-    EXPECT_EQ(l.port.trames, (Trames{"Q\r", "J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r",
-                                     "C 0\r", "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r",
-                                     "S 900 c 20 2\r", "S 1 f 20 3\r", "S 7200 C 20 4\r",
-                                     "S 60 C 20 5\r", "S 60 C 92491260 5\r", "C 0\r"}));
+    EXPECT_EQ(l.port.trames,
+              (QList<QByteArray>{"Q\r", "J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r",
+                                 "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r",
+                                 "S 1 f 20 3\r", "S 7200 C 20 4\r", "S 60 C 20 5\r",
+                                 "S 60 C 92491260 5\r", "C 0\r"}));
 }
 
 // A port that does not open: no logger can answer there, so neither the opening nor a command

@@ -1,19 +1,12 @@
-// The download as the user starts it, over the real serial link and its real pauses, against each
-// fault the simulated logger plays on a pseudo-terminal linked as ports/COM1: the result, the
-// frames received, the recording in memory (the logger's, or the one before, whole), and a link
-// clean again for the next command.
+// The download over the real serial link and its real pauses, against each fault the simulated
+// logger plays on a pseudo-terminal linked as ports/COM1; the link clean again afterwards.
 #include <cmath>
 
 #include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
-#include "Enregistrement_Essai.h"
-#include "Impression_Qt.h"
 #include "Options_Simulateur.h"
-#include "core/Textes.h"
 #include "logger/Fonctions_Logger.h"
 #include "logger/Sequence_Telechargement.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -99,8 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         return Panne_Simulee::Nom(p.param.panne).replace(u'-', u'_').toStdString();
     });
 
-// A logger unplugged, then plugged back on another device behind the same port number: the
-// next exchange opens the port again, without the user reopening it.
+// The next exchange opens the port again, without the user reopening it.
 TEST(LienPty, LoggerDebrancheQuiRevientSurUnAutrePeripherique) {
     Banc_Lien banc(7306, 10);
     ASSERT_EQ(banc.Lien().Ouverture_Port(1), 0);

@@ -37,8 +37,8 @@ const QList<Lien_Par_Id> Adaptateurs = {
 struct Cas_Numeros {
     const char* nom;
     QString peripheriques, attendu;
-    QList<Lien_Port> liens = {};
     QList<Lien_Par_Id> par_id = {};
+    QList<Lien_Port> liens = {};
 };
 
 class Regle : public ::testing::TestWithParam<Cas_Numeros> {};
@@ -69,10 +69,7 @@ const Cas_Numeros Cas[] = {
     // Adapters with a by-id name first, in its order, whatever their /dev names (as after a
     // reboot that swapped them); then the others by /dev name.
     {"les_adaptateurs_prennent_les_numeros_libres_dans_l_ordre_de_leur_nom_by_id",
-     u"ttyACM0 ttyUSB0 ttyS1 ttyUSB1"_s,
-     u"1 ttyUSB1,2 ttyS1,3 ttyUSB0,4 ttyACM0"_s,
-     {},
-     Adaptateurs},
+     u"ttyACM0 ttyUSB0 ttyS1 ttyUSB1"_s, u"1 ttyUSB1,2 ttyS1,3 ttyUSB0,4 ttyACM0"_s, Adaptateurs},
     {"sans_nom_by_id_l_ordre_naturel_des_noms", u"ttyUSB10 ttyUSB2 ttyACM0"_s,
      u"1 ttyACM0,2 ttyUSB2,3 ttyUSB10"_s},
     // The program folder's link wins, even over a built-in port, which then takes a free number;
@@ -80,10 +77,12 @@ const Cas_Numeros Cas[] = {
     {"un_lien_du_dossier_programme_gagne",
      u"ttyS0 ttyUSB0"_s,
      u"1 ttyUSB0,2 ttyS0"_s,
+     {},
      {{1, u"/p/ports/COM1"_s, u"/dev/ttyUSB0"_s, true}}},
     {"un_lien_au_dela_de_16_garde_son_numero",
      {},
      u"17 pts/4"_s,
+     {},
      {{17, u"/p/ports/COM17"_s, u"/dev/pts/4"_s, true}}},
     {"au_dela_de_16_peripheriques_les_suivants_n_ont_pas_de_numero", Vingt_Adaptateurs(false),
      Vingt_Adaptateurs(true)},

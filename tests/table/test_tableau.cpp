@@ -1,9 +1,6 @@
 // The numeric table's lines, and the window that lists them over a real graph.
 #include "Essai_Fenetres.h"
-#include "Impression_Qt.h"
 #include "table/Lignes_Tableau.h"
-
-using namespace Qt::StringLiterals;
 
 // Columns of 23, 8 and 8 characters, a longer value kept whole, the date alone at midnight;
 // "%Hr" for a 7307 even with its curve hidden, "minutes" while the cooking curve shows.

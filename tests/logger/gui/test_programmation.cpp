@@ -1,10 +1,7 @@
 // "Programmation" against a simulated logger on a pseudo-terminal, through the program's real
 // serial link.
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 #include "core/Global.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
