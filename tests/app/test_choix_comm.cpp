@@ -1,6 +1,5 @@
 // "Comm" on a machine with serial devices of every kind: a USB adapter known by its by-id name,
 // the simulator's link, a port another program holds and the link of an adapter unplugged.
-// Each is listed under its number with what it is, and one that does not open says why.
 #include <QSerialPort>
 
 #include "Banc_Programme.h"

@@ -1,5 +1,4 @@
-// "Ouvrir", "Sauvegarder" and "Téléchargement" from the main window's menus, on real files and
-// against a simulated logger.
+// "Ouvrir", "Sauvegarder" and "Téléchargement" from the main window's menus.
 #include "Banc_Programme.h"
 #include "Courbe_Simulee.h"
 #include "Limite_Taille_Fichier.h"
@@ -72,8 +71,7 @@ TEST_F(Enregistrements, OuvrirDessineLeFichierEtRejoueSaRecette) {
         EXPECT_FALSE(f.Fenetre_Patientez.Est_Chargee() || f.Fenetre_Calcul.Est_Chargee());
         EXPECT_TRUE(banc.Etat_Affiche().startsWith(QString::fromUtf8(c.debut)));
         EXPECT_TRUE(banc.Etat_Affiche().contains(QString::fromUtf8(c.suite)));
-        EXPECT_EQ(Plot(1).Nb_Points(), c.points);
-        EXPECT_EQ(Plot(2).Nb_Points(), c.seconde);
+        EXPECT_EQ(QList({Plot(1).Nb_Points(), Plot(2).Nb_Points()}), QList({c.points, c.seconde}));
         EXPECT_EQ(etat().Nom_Fichier, c.points ? c.chemin : QString());
         EXPECT_TRUE(c.points || !c.message ||
                     banc.dialogues.affichages.last().icone == Dialogues::Icone::Exclamation);

@@ -1,5 +1,4 @@
-// The Windows-1252 bytes of the logger link and of every file the program writes, checked
-// against the system's own converter.
+// The Windows-1252 bytes of the logger link and of every file the program writes.
 #include <gtest/gtest.h>
 #include <iconv.h>
 

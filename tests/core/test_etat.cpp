@@ -1,5 +1,4 @@
-// The shared record: its tables' bounds, the model rules, the clock origins (the unit letters
-// are the logger's tests').
+// The shared record (the unit letters are the logger's tests').
 #include <gtest/gtest.h>
 
 #include "Impression_Qt.h"

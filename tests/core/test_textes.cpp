@@ -1,5 +1,4 @@
-// Number and date texts: French and ISO dates, shortest single-precision texts, half-to-even
-// rounding.
+// Number and date texts, and half-to-even rounding.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -14,8 +13,7 @@ TEST(Textes, ArrondiDesMoitiesAuPair) {
         EXPECT_EQ(Arrondi_Pair(valeur), arrondi) << valeur;
 }
 
-// Day counts from 30/12/1899, their two texts, and the texts read back, from the first year
-// read to the last.
+// Day counts from 30/12/1899 and their two texts, read back, from the first year read to the last.
 TEST(Textes, DatesEcritesPuisRelues) {
     const struct {
         int annee, mois, jour, heure, minute, seconde;

@@ -1,5 +1,4 @@
-// Conf.ini on disk: defaults, the exact layout written, values that do not convert. A write
-// that fails is told at the end of the program (test_demarrage.cpp).
+// Conf.ini on disk (a write that fails is told at the end of the program: test_demarrage.cpp).
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,5 +1,4 @@
-// Recordings files on disk: the fixtures read and written back byte for byte, what a changed or
-// cut file reads as, and the failures that must leave a good file alone.
+// Recordings files on disk, and the failures that must leave a good file alone.
 #include <gtest/gtest.h>
 #include <QDir>
 
@@ -25,11 +24,10 @@ class FichierEnreg : public Dossier_Temporaire<> {
     Resultat_Lecture Ouvrir(const char* fixture, const char* avant = "", const char* apres = "") {
         Enregistrement_Essai(7307).Recette(7).Periode(900).Constante(20, 99).Remplir(*etat);
         QByteArray octets = Octets(Fixture(fixture));
-        if (apres) {
+        if (apres)
             octets.replace(avant, apres);
-        } else {
+        else
             octets.truncate(octets.indexOf(avant));
-        }
         return Lecture_Fichier_Enreg(*etat, Ecrire(u"lu.txt"_s, octets));
     }
     std::unique_ptr<Etat> etat = Etat::Nouveau();
@@ -104,9 +102,8 @@ TEST_F(FichierEnreg, AuPlus16000MesuresDeuxValeursChacuneSur7307) {
     EXPECT_EQ(etat->Nb_Mesures, 16000);
 }
 
-// A file cut after any one of its first eleven header lines is no recording; one shorter than
-// its header says (after the column header, none at all) is read, marked incomplete, and
-// written back as it was, so that it stays so.
+// Cut in its first eleven lines, a file is no recording; shorter than its header says (after the
+// column header: no measure at all), it is read, marked incomplete and written back as it was.
 TEST_F(FichierEnreg, EnTeteCoupeRefuseFichierCourtIncomplet) {
     const QByteArray four = Octets(Fixture("four_7306.txt"));
     qsizetype fin = 0;

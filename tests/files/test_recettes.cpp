@@ -1,5 +1,4 @@
-// recettes.ini on disk: created with the defaults when missing, the exact layout, numbers read
-// the way they were typed, names that cannot break the blocks.
+// recettes.ini on disk: the exact layout, and names that cannot break the blocks.
 #include <gtest/gtest.h>
 
 #include "Dossier_Temporaire.h"

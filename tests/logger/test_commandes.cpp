@@ -159,9 +159,8 @@ TEST(Echange, EssaisPausesEtatsEtProgression) {
     }
 }
 
-// What the shared record says of the logger: identity|version|count|period|unit|start, then
-// measure i (from 1) as date;temperature;humidity. A count short of (or beyond) what was
-// announced reads "count/announced".
+// The record's identity|version|count|period|unit|start, then measure i (from 1) as
+// date;temperature;humidity; a count other than the one announced reads "count/announced".
 QString Releve(const Etat& e, int i) {
     QString compte = QString::number(e.Nb_Mesures);
     if (e.Nb_Mesures_Annoncees != e.Nb_Mesures)

@@ -1,5 +1,4 @@
-// Why a port did not open, as the user reads it: the lock files other programs leave, a
-// device that is not there, and the texts that say what to do.
+// Why a port did not open, as the user reads it, and what to do.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -15,8 +14,7 @@ using Cause = Echec_Ouverture::Cause;
 
 namespace {
 
-// Qt's own form and the file's name are met where a program holds the port (tests/app,
-// tests/cli).
+// Qt's own form and the file's name: where a program holds the port (tests/app, tests/cli).
 TEST(Verrou, LeProcessusQueTientChaqueFormeDeFichier) {
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou("      4242\n"), 4242);  // UUCP, lockdev
     EXPECT_EQ(Diagnostic_Ouverture::Pid_Verrou(QByteArray("\x92\x10\x00\x00", 4)), 4242);
@@ -60,9 +58,8 @@ TEST_F(Diagnostic, UnCheminQuiTraverseUnPeripheriqueNExistePas) {
 }
 
 // The words the user reads, one case each (a port that is not there and a user outside the
-// group: tests/app, tests/cli), for a failure on /dev/ttyUSB0 with what the system tells of a
-// device of group dialout, of a lock file and of an error: each text takes only what its cause
-// needs.
+// group: tests/app, tests/cli), for /dev/ttyUSB0 of group dialout, a lock file and an error:
+// each text takes only what its cause needs.
 struct Cas_Texte {
     const char* nom;
     Cause raison;

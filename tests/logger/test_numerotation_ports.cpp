@@ -1,5 +1,4 @@
-// Which device each port number means: the rule on tables of devices, by-id links and program
-// folder links as a machine would list them, and the same read from folders on disk.
+// Which device each port number means, on tables of devices and links, and on folders on disk.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -1,5 +1,4 @@
-// "Programmation" against a simulated logger on a pseudo-terminal, through the program's real
-// serial link.
+// "Programmation" against a simulated logger on a pseudo-terminal, through the real serial link.
 #include "Banc_Programme.h"
 #include "core/Global.h"
 
