@@ -78,6 +78,8 @@ struct Port_Scripte : Port_Serie {
     bool refuse = false;  // the port does not open (unplugged, refused, held)
 };
 
+using Trames = QList<QByteArray>;
+
 // "Now" is 06/12/2026 12:00:00, the clock origin then 01/01/2024; each command gets the reply
 // of a logger that takes it.
 struct Logger_Scripte {
@@ -247,11 +249,10 @@ TEST(Commandes, OuvertureEtReglagesEnvoyes) {
     EXPECT_EQ(Ecriture_Horloge(e, l.lien, origine), 2);
     l.lien.Fermeture_Port();
     EXPECT_FALSE(l.port.ouvert);
-    EXPECT_EQ(l.port.trames,
-              (QList<QByteArray>{"Q\r", "J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r", "C 0\r",
-                                 "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r", "S 900 c 20 2\r",
-                                 "S 1 f 20 3\r", "S 7200 C 20 4\r", "S 60 C 20 5\r",
-                                 "S 60 C 92491260 5\r", "C 0\r"}));
+    EXPECT_EQ(l.port.trames, (Trames{"Q\r", "J CHAMBRE1 1\r", "J \xC9tuve 0\r", "C 86400\r",
+                                     "C 0\r", "A 128 -52\r", "A 1940 -490\r", "S 900 F 20 1\r",
+                                     "S 900 c 20 2\r", "S 1 f 20 3\r", "S 7200 C 20 4\r",
+                                     "S 60 C 20 5\r", "S 60 C 92491260 5\r", "C 0\r"}));
 }
 
 // A port that does not open: no logger can answer there, so neither the opening nor a command
