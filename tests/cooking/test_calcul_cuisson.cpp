@@ -1,6 +1,5 @@
-// The cooking value over a model 7306 recording, checked by hand: the running value written into
-// the measures, its maximum and when it was reached, the 5000-minute cap, and the inputs that are
-// refused.
+// The cooking value over a 7306 recording, checked by hand: the running value written into the
+// measures, its maximum and its date, the 5000-minute cap, and the inputs refused.
 #include <gtest/gtest.h>
 
 #include <cmath>

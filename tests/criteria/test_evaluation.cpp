@@ -75,28 +75,22 @@ TEST(Regles, SeuilBasEtHygrometrieDUn7307NonVerifiableSurUn7306) {
 }
 
 // At or above 72: records 2-3 and 5-7, the longest 3 records. The instant it is first reached:
-// tests/study and tests/cli.
+// tests/study and tests/cli. Never reached, it is held for 0 s: a minimum of 0 s passes, it is
+// the study's equilibrium that fails (the instant and hold of such a logger: tests/study).
 TEST(Regles, MaintienALaTemperatureDeProcess) {
-    auto etat =
-        Enregistrement_Essai().Temperatures({70, 72, 73, 71.9f, 72, 72, 72.1f, 60}).Etat_Rempli();
-    for (const auto& [nom, minimum, verdict] :
-         {std::tuple{"juste égal", 180, C}, {"une seconde de plus", 181, NC}}) {
+    const std::vector<float> paliers = {70, 72, 73, 71.9f, 72, 72, 72.1f, 60};
+    for (const auto& [nom, temperatures, minimum, maintien, verdict] :
+         {std::tuple{"juste égal", paliers, 180, 180, C},
+          {"une seconde de plus", paliers, 181, 180, NC},
+          {"jamais atteinte, aucun maintien exigé", std::vector<float>{60, 71.9f, 65}, 0, 0, C}}) {
         SCOPED_TRACE(nom);
         Jeu_Criteres jeu;
         jeu.maintien = Regle_Maintien{72, minimum};
-        const Evaluation_Enregistrement r = Evaluer_Enregistrement(*etat, jeu);
-        EXPECT_EQ(r.maintien_s, 180);
+        const Evaluation_Enregistrement r = Evaluer_Enregistrement(
+            *Enregistrement_Essai().Temperatures(temperatures).Etat_Rempli(), jeu);
+        EXPECT_EQ(r.maintien_s, maintien);
         EXPECT_EQ(Texte_Verdict(r.verdict), Texte_Verdict(verdict));
     }
-}
-
-// Held for 0 s at least 0 s: the hold passes, it is the study's equilibrium that fails (the
-// instant and hold of a logger that never gets there: tests/study).
-TEST(Regles, TemperatureDeProcessJamaisAtteinteSansMaintienExige) {
-    auto etat = Enregistrement_Essai().Temperatures({60, 71.9f, 65}).Etat_Rempli();
-    Jeu_Criteres jeu;
-    jeu.maintien = Regle_Maintien{72, 0};
-    EXPECT_EQ(Evaluer_Enregistrement(*etat, jeu).verdict, Verdict::Conforme);
 }
 
 // Pasteurisation over 50, 60, 70, 80, 70, 50 °C a minute apart: the window reports 12 minutes.

@@ -14,9 +14,7 @@ namespace {
 
 using namespace Criteres;
 
-Jeux_Lus Lire(const QString& texte) {
-    return Lecture_Contenu_Jeux(Cp1252::Encode(texte));
-}
+const auto Lire = [](const QString& texte) { return Lecture_Contenu_Jeux(Cp1252::Encode(texte)); };
 
 // "ligne 3 : ..." for each fault, in order.
 QStringList Defauts(const Jeux_Lus& lus) {

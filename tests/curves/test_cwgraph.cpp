@@ -1,20 +1,15 @@
 // The graph control itself, and the measures of the shared record drawn on it.
 #include "Essai_Fenetres.h"
-#include "Impression_Qt.h"
 #include "core/Plage_Dates.h"
 #include "stats/Statistiques.h"
 #include "table/Lignes_Tableau.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
 const double Debut = Date_Depuis_Civil(2026, 12, 5, 14, 0, 0);
 const double Une_Minute = 60 * Une_Seconde;
 
-double Date(int record) {
-    return Enregistrement_Essai().Date(record);
-}
+const auto Date = [](int record) { return Enregistrement_Essai().Date(record); };
 
 // Axes 1 (in records from the first), 2 and 3 against their expected limits.
 void Verifier(const CWGraph& g, const std::vector<double>& attendues) {

@@ -1,5 +1,6 @@
 // The numeric table printed into PDF files, read back: page by page against its layout; where
 // the pages go without a printer; a print that cannot start or finish.
+#include "Dossier_Temporaire.h"
 #include "Essai_Fenetres.h"
 #include "Lecture_PDF.h"
 #include "Limite_Taille_Fichier.h"
@@ -7,8 +8,6 @@
 #include "printing/Imprimante.h"
 #include "printing/Imprimante_PDF.h"
 #include "table/Lignes_Tableau.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,9 +22,7 @@ QStringList Table(int entrees) {
                                        .Etat_Rempli(),
                                   {0, 1e6, true});
 }
-QString Heure(int entree) {
-    return Texte_Date(Enregistrement_Essai().Date(entree - 2));
-}
+const auto Heure = [](int entree) { return Texte_Date(Enregistrement_Essai().Date(entree - 2)); };
 
 // A machine with no printer installed.
 struct Aucune_Imprimante : Imprimante {
@@ -72,9 +69,10 @@ TEST(ImpressionTableau, LesPagesSuiventLaMiseEnPage) {
 
 // Without a printer the user may have the page in a PDF file, or nothing; a print that cannot
 // start is told; so is a full disk, which leaves the old file whole and no other file behind.
-TEST(TacheImpression, SansImprimanteImpossibleACommencerOuAFinir) {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"tableau.pdf"_s);
+using TacheImpression = Dossier_Temporaire<>;
+
+TEST_F(TacheImpression, SansImprimanteImpossibleACommencerOuAFinir) {
+    const QString chemin = Chemin(u"tableau.pdf"_s);
     Aucune_Imprimante aucune;
     Dialogues_Scriptes dialogues;
     dialogues.reponses_questions = {false, true};
@@ -92,9 +90,7 @@ TEST(TacheImpression, SansImprimanteImpossibleACommencerOuAFinir) {
     const QString absent = u"/dossier/absent/tableau.pdf"_s;
     Imprimante_PDF sans_dossier(absent);
     Impression::Impression_Tableau(Table(4), Maintenant, sans_dossier, dialogues);
-    QFile ancien(chemin);
-    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
-    ancien.close();
+    Ecrire(u"tableau.pdf"_s, "ancien");
     Imprimante_PDF imprimante(chemin);
     {
         const Limite_Taille_Fichier disque_plein(4096);
@@ -103,7 +99,6 @@ TEST(TacheImpression, SansImprimanteImpossibleACommencerOuAFinir) {
     EXPECT_EQ(dialogues.Messages(),
               (QStringList{u"L'impression n'a pas pu commencer sur « %1 »."_s.arg(absent),
                            u"L'impression sur « %1 » n'a pas abouti."_s.arg(chemin)}));
-    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
-    EXPECT_EQ(ancien.readAll(), "ancien");
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"tableau.pdf"_s});
+    EXPECT_EQ(Octets(chemin), "ancien");
+    EXPECT_EQ(QFileInfo(chemin).dir().entryList(QDir::Files), QStringList{u"tableau.pdf"_s});
 }

@@ -10,8 +10,6 @@
 #include "printing/Imprimante_Systeme.h"
 #include "table/Lignes_Tableau.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const QString Imprimante_Cups = u"Caldrix_PDF"_s;

@@ -1,13 +1,10 @@
-// "Graphique", "Tableau" and "Numérique" from the main window's menus, printed into PDF files
-// read back: the graph page's caption and labels, the window as it was afterwards, the table.
+// The main window's print menus, into PDF files read back: "Graphique" prints the page with its
+// caption and labels and puts the window back as it was; "Numérique" prints the table "Tableau"
+// opened, then closes it.
 #include "Banc_Programme.h"
 #include "Lecture_PDF.h"
 #include "printing/Imprimante_PDF.h"
 
-using namespace Qt::StringLiterals;
-
-// "Graphique" prints the window on the page and puts it back as it was; "Numérique" prints the
-// table "Tableau" opened, then closes it.
 TEST(MenusImpression, LeGraphiqueRemetLaFenetreLeNumeriqueFermeLeTableau) {
     Banc_Programme banc;
     Frm_Principal& f = banc.Construire();

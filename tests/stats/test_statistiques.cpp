@@ -15,14 +15,11 @@ std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures) {
     return Enregistrement_Essai().Temperatures(temperatures).Etat_Rempli();
 }
 
-double Date(const Etat& etat, int i) {
-    return etat.Mesures(i).Date_Heure;
-}
+const auto Date = [](const Etat& etat, int i) { return etat.Mesures(i).Date_Heure; };
 
 QString Valeur(const Resultat& r, const QString& libelle) {
-    for (const Ligne& l : Lignes_Statistiques(r)) {
+    for (const Ligne& l : Lignes_Statistiques(r))
         if (l.libelle == libelle) return l.valeur;
-    }
     return u"(absent)"_s;
 }
 

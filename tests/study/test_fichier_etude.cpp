@@ -1,9 +1,4 @@
-// A kept study read back as it was written, refused whole when a line of it is wrong, and a
-// recording of it gone.
-#include <gtest/gtest.h>
-
-#include <QByteArray>
-
+// A kept study's file, written and read back, and a recording of it gone.
 #include "Dossier_Temporaire.h"
 #include "core/Cp1252.h"
 #include "core/Textes.h"
@@ -59,12 +54,10 @@ TEST(Fichier_Etude, RelueTelleQuEcrite) {
 
 TEST(Fichier_Etude, RefuseeEntiereAvecLaLigneFautive) {
     const QString juste = Cp1252::Decode(Etude::Contenu_Etude(Etude_Jambon()));
-    struct Cas {
+    const struct {
         const char* nom;
-        QString avant, apres;
-        QString attendu;
-    };
-    const Cas cas[] = {
+        QString avant, apres, attendu;
+    } cas[] = {
         {"verdict inconnu", u"verdict = non conforme"_s, u"verdict = bon"_s,
          u"ligne 2 : verdict inconnu"_s},
         {"empreinte courte", u"fichier = aaaa"_s, u"fichier = aa"_s,
@@ -76,7 +69,7 @@ TEST(Fichier_Etude, RefuseeEntiereAvecLaLigneFautive) {
          u"« date » manquant"_s},
         {"coupée avant les règles", u"[Règles]"_s, QString(), u"[Règles] manquant"_s},
     };
-    for (const Cas& c : cas) {
+    for (const auto& c : cas) {
         QString texte = juste;
         if (c.apres.isNull()) {
             texte.truncate(texte.indexOf(c.avant));

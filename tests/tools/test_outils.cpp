@@ -1,17 +1,12 @@
 // The tools window driven through its controls over a recording drawn on a real graph.
 #include "Essai_Fenetres.h"
-#include "Impression_Qt.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
 // Dates read back from the graph went through its seconds since 1970.
 constexpr double Tolerance = Une_Seconde / 1000;
 
-double Date(int record) {
-    return Enregistrement_Essai().Date(record);
-}
+const auto Date = [](int record) { return Enregistrement_Essai().Date(record); };
 
 // Types into the box as the user does, over its whole text unless told.
 void Taper(QLineEdit& boite, const char* texte, bool tout = true) {

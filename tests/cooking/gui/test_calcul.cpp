@@ -2,8 +2,6 @@
 // fixed sets, the recipes written to recettes.ini, and what it refuses to compute.
 #include "Banc_Programme.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 class Calcul : public ::testing::Test {

@@ -7,7 +7,6 @@
 #include "criteria/gui/Formulaire_Regles.h"
 #include "criteria/gui/Frm_Criteres.h"
 
-using namespace Qt::StringLiterals;
 using namespace Criteres;
 
 namespace {

@@ -1,10 +1,7 @@
 // "Statistiques" and "Rapport PDF" from the main window, on a recordings file opened by the user.
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
 #include "Lecture_PDF.h"
 #include "core/Empreinte.h"
-
-using namespace Qt::StringLiterals;
 
 // A named set of rules chosen in the window judges the whole recording; a set with a refused
 // line is not offered. "Rapport PDF" judges by the set the window shows.
@@ -83,8 +80,8 @@ TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
 TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     Banc_Programme banc;
     banc.Installer(3);
-    Terminal_Simule& logger = banc.Brancher_Logger(3, 7306);
-    logger.Avec_Logger([](Logger_Simule& l) { l.Memoire().mesures.clear(); });
+    banc.Brancher_Logger(3, 7306).Avec_Logger(
+        [](Logger_Simule& l) { l.Memoire().mesures.clear(); });
     Frm_Principal& f = banc.Construire();
     f.show();
     banc.Relier(3);

@@ -10,8 +10,6 @@
 #include "study/gui/Frm_Etude.h"
 #include "study/gui/Graphe_Superposition.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const double Six_Heures = Date_Depuis_Civil(2026, 12, 8, 6, 0, 0);
