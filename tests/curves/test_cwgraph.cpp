@@ -93,8 +93,7 @@ TEST(Graphe, LesTroisModes) {
     }
 }
 
-// Where four date labels no longer fit on one line each, they go on two, the last one still
-// inside the graph.
+// Four date labels too wide for a line each go on two, the last one still inside the graph.
 TEST(Graphe, AuPlusEtroitLesDatesPassentSurDeuxLignes) {
     CWGraph graphe;
     graphe.resize(CWGraph::Largeur_Minimum, 400);

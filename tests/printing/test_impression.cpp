@@ -24,7 +24,6 @@ QStringList Table(int entrees) {
 }
 const auto Heure = [](int entree) { return Texte_Date(Enregistrement_Essai().Date(entree - 2)); };
 
-// A machine with no printer installed.
 struct Aucune_Imprimante : Imprimante {
     std::unique_ptr<QPrinter> Nouvelle_Tache() override { return nullptr; }
 };

@@ -10,11 +10,6 @@ namespace {
 
 using namespace Statistiques;
 
-// Records one minute apart from 05/12/2026 08:00:00.
-std::unique_ptr<Etat> Enregistrement(const std::vector<float>& temperatures) {
-    return Enregistrement_Essai().Temperatures(temperatures).Etat_Rempli();
-}
-
 const auto Date = [](const Etat& etat, int i) { return etat.Mesures(i).Date_Heure; };
 
 QString Valeur(const Resultat& r, const QString& libelle) {
@@ -28,7 +23,7 @@ QString Valeur(const Resultat& r, const QString& libelle) {
 // The MKT of three values without the terms underflowing, then with every e^(−1.2e6 / T) far
 // below the smallest double.
 TEST(Statistiques, MktDeTroisValeurs) {
-    const auto etat = Enregistrement({20, 25, 30});
+    const auto etat = Enregistrement_Essai().Temperatures({20, 25, 30}).Etat_Rempli();
     // 10000 / −ln((e^(−10000/293.15) + e^(−10000/298.15) + e^(−10000/303.15)) / 3) − 273.15
     const Resultat r = Calcul_Statistiques(*etat, {});
     EXPECT_NEAR(*r.mkt, 25.858208428, 1e-9);
@@ -39,7 +34,9 @@ TEST(Statistiques, MktDeTroisValeurs) {
 
 TEST(Statistiques, DepassementsStrictementAuDelaDesSeuils) {
     // Above 10: records 1-2, 4-6 and 8-10, the last two as long; below 0: records 11-12.
-    const auto etat = Enregistrement({11, 12, 10, 11, 12, 13, 0, 15, 16, 17, -1, -2});
+    const auto etat = Enregistrement_Essai()
+                          .Temperatures({11, 12, 10, 11, 12, 13, 0, 15, 16, 17, -1, -2})
+                          .Etat_Rempli();
     const Resultat r = Calcul_Statistiques(*etat, {10, 0, {}});
     EXPECT_EQ(Valeur(r, u"Au-dessus du seuil haut"_s), u"8 min, 3 dépassements (8 mesures)"_s);
     EXPECT_EQ(Valeur(r, u"Plus long dépassement du seuil haut"_s),
@@ -49,7 +46,7 @@ TEST(Statistiques, DepassementsStrictementAuDelaDesSeuils) {
 
 TEST(Statistiques, TrousAPlusDUnePeriodeEtDemie) {
     // 2 → 5 and 6 → 8 minutes are gaps; 8 → 9.5 is exactly 1.5 periods and is not.
-    auto etat = Enregistrement({1, 1, 1, 1, 1, 1, 1});
+    auto etat = Enregistrement_Essai().Constante(7, 1).Etat_Rempli();
     const double minutes[] = {0, 1, 2, 5, 6, 8, 9.5};
     for (int i = 1; i <= 7; ++i)
         etat->Mesures(i).Date_Heure = Date(*etat, 1) + minutes[i - 1] / 1440;
@@ -63,8 +60,7 @@ TEST(Statistiques, TrousAPlusDUnePeriodeEtDemie) {
     EXPECT_TRUE(Contenu_JSON(r).contains("\"duree_s\": null"));
 }
 
-// Both ends of the range count; the 7307 humidity extremes are dated by their first record
-// within it.
+// Both ends of the range count; 7307 humidity extremes are dated by their first record in it.
 TEST(Statistiques, PlageBornesComprisesEtPlageVide) {
     const auto etat = Enregistrement_Essai(7307)
                           .Temperatures({1, 2, 3, 4, 5})

@@ -83,7 +83,6 @@ TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) 
               "[Chambre froide positive]\r\nseuil_haut = 8 cumule 1800\r\n"
               "seuil_bas = 0 instantane\r\n"_s);
 
-    // Back on the first set, its boxes show what was typed.
     c.Lst_Jeux->setCurrentRow(0);
     EXPECT_EQ(r.Seuils[0].Txt_Limite->text(), u"80.5"_s);
     EXPECT_EQ(r.Seuils[0].Cmb_Mode->currentText(), u"consecutif"_s);

@@ -47,7 +47,6 @@ class FenetreEtude : public ::testing::Test {
         EXPECT_TRUE(e && e->isVisible() && !e->isModal());
         return *e;
     }
-    // JAMBON1 and JAMBON3 added in one go, judged by "Four 2".
     Frm_Etude& Deux_Jambons() {
         Frm_Etude& e = Ouvrir();
         banc.dialogues.reponses_plusieurs_fichiers = {
@@ -114,7 +113,6 @@ TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
     EXPECT_FALSE(e.Btn_Enregistrer->isEnabled()) << "nothing judged, nothing to keep";
     EXPECT_FALSE(e.Btn_Rapport->isEnabled()) << "nothing judged, nothing to sign";
 
-    // The row selected goes, and its curve with it.
     e.Tbl_Etude->selectRow(0);
     e.Btn_Retirer->click();
     EXPECT_EQ(e.Graphe_Etude->Legende(), QStringList{u"JAMBON3"_s});
