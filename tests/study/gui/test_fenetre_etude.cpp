@@ -177,13 +177,12 @@ TEST_F(FenetreEtude, UnFichierIllisibleOuDejaLaNAjouteRien) {
     ASSERT_TRUE(QFile::copy(banc.Chemin(u"Sauvegardes/jambon1.txt"_s), copie));
     banc.dialogues.reponses_plusieurs_fichiers = {{tronque, copie}};
     e.Btn_Ajouter_Fichiers->click();
-    ASSERT_EQ(banc.dialogues.Messages().size(), 1);
-    const QStringList refus = banc.dialogues.Messages().first().split(u'\n');
-    ASSERT_EQ(refus.size(), 2);
-    EXPECT_TRUE(refus[0].startsWith(u"Fichier incorrect! (%1 : ligne "_s.arg(tronque)))
-        << refus[0].toStdString();
-    EXPECT_TRUE(refus[1].startsWith(u"%1 est déjà dans l'étude"_s.arg(copie)))
-        << refus[1].toStdString();
+    EXPECT_EQ(
+        banc.dialogues.Messages(),
+        QStringList{u"Fichier incorrect! (%1 : ligne 21 : « 06/12/2026 0 » n'est pas une date "
+                    "jj/mm/aaaa hh:mm:ss)\n%2 est déjà dans l'étude : ses octets sont ceux de "
+                    "%3 (même empreinte SHA-256). Un enregistrement ne compte qu'une fois."_s.arg(
+                        tronque, copie, banc.Chemin(u"Sauvegardes/jambon1.txt"_s))});
     EXPECT_EQ(e.Tbl_Etude->rowCount(), 2);
 
     // Another probe left with the same identity: the legend tells them apart by their files.
