@@ -1,7 +1,6 @@
 // The verdict of each rule over recordings checked by hand, at its limit and on either side of
-// it: a value exactly on its limit passes. Records are one minute apart (period 60 s). Then
-// criteres.ini: named sets of rules read from Windows-1252 text, each bad line refused with its
-// number and reason while every other line is kept, and the file written back.
+// it: a value exactly on its limit passes. Records are one minute apart (period 60 s). Then the
+// named sets of rules of criteres.ini, read from Windows-1252 text and written back.
 
 #include "Enregistrement_Essai.h"
 #include "core/Cp1252.h"

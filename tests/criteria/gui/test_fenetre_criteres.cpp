@@ -52,12 +52,11 @@ TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) 
     EXPECT_FALSE(r.Seuils[0].Txt_Duree->isEnabled()) << "no duration for instantane";
     r.Seuils[0].Cmb_Mode->setCurrentText(u"consecutif"_s);
     r.Seuils[0].Txt_Duree->setText(u"300"_s);
-    r.Chk_Maintien->setChecked(true);
+    for (QCheckBox* k : {r.Chk_Maintien, r.Chk_Cuisson, r.Chk_Equilibrage})
+        k->setChecked(true);
     r.Txt_Maintien->setText(u"72"_s);
     r.Txt_Maintien_Duree->setText(u"600"_s);
-    r.Chk_Cuisson->setChecked(true);
     r.Txt_Cuisson_Min->setText(u"120"_s);
-    r.Chk_Equilibrage->setChecked(true);
     r.Txt_Equilibrage->setText(u"900"_s);
 
     c.Cmd_Copier->click();

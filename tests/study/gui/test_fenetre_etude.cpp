@@ -1,6 +1,5 @@
-// "Nouvelle étude…": recordings files added through the window's buttons, judged by a set of
-// criteres.ini, kept in a study file and reopened after one of them was edited. The three hams
-// are the manual's worked example, whose figures were checked by hand there.
+// "Nouvelle étude…" over three hams, the manual's worked example: its figures were checked by
+// hand there.
 
 #include "Banc_Programme.h"
 #include "Lecture_PDF.h"
