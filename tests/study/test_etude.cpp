@@ -237,33 +237,29 @@ TEST(Fichier_Etude, RelueTelleQuEcrite) {
 
 TEST(Fichier_Etude, RefuseeEntiereAvecLaLigneFautive) {
     const QString juste = Cp1252::Decode(Etude::Contenu_Etude(Etude_Jambon()));
-    const struct {
-        const char* nom;
-        QString avant, apres, attendu;
-    } cas[] = {
-        {"verdict inconnu", u"verdict = non conforme"_s, u"verdict = bon"_s,
-         u"ligne 2 : verdict inconnu"_s},
-        {"empreinte courte", u"fichier = aaaa"_s, u"fichier = aa"_s,
-         u"ligne 7 : « fichier = SHA-256 chemin » attendu"_s},
-        {"clé inconnue", u"poste = LABO-2"_s, u"salle = 3"_s,
-         u"ligne 4 : clé « salle » inconnue"_s},
-        {"règle fausse", u"maintien = 72 600"_s, u"maintien = 72 dix"_s, u"ligne 11 : "_s},
-        {"date manquante", u"date = 08/12/2026 14:05:00"_s, u"; plus de date"_s,
-         u"« date » manquant"_s},
-        {"coupée avant les règles", u"[Règles]"_s, QString(), u"[Règles] manquant"_s},
-    };
-    for (const auto& c : cas) {
+    // Each line as written, what it becomes (cut there when none), the reason given.
+    for (const auto& [nom, avant, apres, attendu] : {
+             std::tuple{"verdict inconnu", u"verdict = non conforme"_s, u"verdict = bon"_s,
+                        u"ligne 2 : verdict inconnu"_s},
+             {"empreinte courte", u"fichier = aaaa"_s, u"fichier = aa"_s,
+              u"ligne 7 : « fichier = SHA-256 chemin » attendu"_s},
+             {"clé inconnue", u"poste = LABO-2"_s, u"salle = 3"_s,
+              u"ligne 4 : clé « salle » inconnue"_s},
+             {"règle fausse", u"maintien = 72 600"_s, u"maintien = 72 dix"_s, u"ligne 11 : "_s},
+             {"date manquante", u"date = 08/12/2026 14:05:00"_s, u"; plus de date"_s,
+              u"« date » manquant"_s},
+             {"coupée avant les règles", u"[Règles]"_s, QString(), u"[Règles] manquant"_s},
+         }) {
         QString texte = juste;
-        if (c.apres.isNull()) {
-            texte.truncate(texte.indexOf(c.avant));
+        if (apres.isNull()) {
+            texte.truncate(texte.indexOf(avant));
         } else {
-            ASSERT_TRUE(texte.contains(c.avant)) << c.nom;
-            texte.replace(c.avant, c.apres);
+            ASSERT_TRUE(texte.contains(avant)) << nom;
+            texte.replace(avant, apres);
         }
         const auto lue = Etude::Lecture_Contenu_Etude(Cp1252::Encode(texte));
-        EXPECT_FALSE(lue) << c.nom;
-        EXPECT_TRUE(lue.Erreur().contains(c.attendu))
-            << c.nom << " : " << lue.Erreur().toStdString();
+        EXPECT_FALSE(lue) << nom;
+        EXPECT_TRUE(lue.Erreur().contains(attendu)) << nom << " : " << lue.Erreur().toStdString();
     }
 }
 
