@@ -36,6 +36,10 @@ echo "-- desktop-file-validate, appstreamcli"
 desktop-file-validate "$contenu/usr/share/applications/caldrix.desktop"
 appstreamcli validate --no-net "$contenu/usr/share/metainfo/org.caldrix.caldrix.metainfo.xml" \
     >/dev/null
+# The menu entry starts the installed program with the installed icon.
+grep -qx 'Exec=caldrix' "$contenu/usr/share/applications/caldrix.desktop"
+grep -qx 'Icon=caldrix' "$contenu/usr/share/applications/caldrix.desktop"
+[ -s "$contenu/usr/share/icons/hicolor/scalable/apps/caldrix.svg" ]
 
 echo "-- apt-get install"
 $SUDO apt-get install -y -qq --no-install-recommends "$paquet" >/dev/null
@@ -75,6 +79,9 @@ echo "-- caldrix-cli"
 caldrix-cli --version
 statistiques=$(caldrix-cli stats tests/fixtures/four_7306.txt)
 echo "$statistiques" | head -n 3
+# The installed program draws a report with nothing but Qt Core.
+caldrix-cli report tests/fixtures/four_7306.txt --output "$maison/rapport.pdf"
+[ -s "$maison/rapport.pdf" ]
 # Qt's French translation, which the package depends on, words the parser's refusals.
 code=0
 refus=$(LC_ALL=C caldrix-cli info --vite 2>&1) || code=$?
@@ -84,9 +91,11 @@ if [ "$code" -ne 4 ] || [[ $refus != *'Option inconnue "vite".'* ]]; then
 fi
 # shellcheck disable=SC2016
 bash -c 'source /usr/share/bash-completion/completions/caldrix-cli
-    COMP_WORDS=(caldrix-cli sta); COMP_CWORD=1; _caldrix_cli; [ "${COMPREPLY[*]}" = stats ]'
+    COMP_WORDS=(caldrix-cli sta); COMP_CWORD=1; _caldrix_cli; [ "${COMPREPLY[*]}" = stats ] || exit 1
+    COMP_WORDS=(caldrix-cli stats four.txt --j); COMP_CWORD=3; _caldrix_cli
+    [ "${COMPREPLY[*]}" = --json ]'
 for page in caldrix caldrix-cli caldrix-logger-sim; do
-    [ -f "/usr/share/man/man1/$page.1.gz" ]
+    [ -s "/usr/share/man/man1/$page.1.gz" ]
 done
 
 echo "-- apt-get remove"
