@@ -9,24 +9,13 @@
 
 namespace {
 
-class Enregistrements : public ::testing::Test {
+class Enregistrements : public Programme_Installe {
   protected:
-    Enregistrements() : f(banc.Construire()) {
-        banc.Installer(3);
-        f.show();
-    }
-    void Choisir(QAction* entree, const QString& chemin) {
-        banc.dialogues.reponses_fichiers = {chemin};
-        entree->trigger();
-    }
     QString Sauvegarde(const char* nom) const {
         return banc.Chemin(u"Sauvegardes/"_s + QLatin1String(nom));
     }
     Trace_Graphe& Plot(int n) { return f.CWGraph_Enreg->Plots(n); }
     Etat& etat() { return banc.Etat_Programme(); }
-
-    Banc_Programme banc;
-    Frm_Principal& f;
 };
 
 }  // namespace

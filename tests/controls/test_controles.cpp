@@ -1,19 +1,6 @@
 // The numeric and masked edit boxes as the user types into them.
 #include "Essai_Fenetres.h"
 
-namespace {
-
-// Replaces the text of a box that has the focus, as the user does; Enter when asked.
-void Taper(QWidget& boite, const char* texte, bool entree = false) {
-    boite.setFocus();
-    QTest::keyClick(&boite, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&boite, Qt::Key_Backspace);
-    QTest::keyClicks(&boite, QLatin1String(texte));
-    if (entree) QTest::keyClick(&boite, Qt::Key_Return);
-}
-
-}  // namespace
-
 // The format writes the text only: the value given is the value read back, even once the box
 // has interpreted its own text. Halves go to even, the minus sign before the digits, no "-0".
 TEST(CWNumEdit, EcritLaValeurDansSonFormatEtLaGardeEntiere) {

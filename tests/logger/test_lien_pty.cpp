@@ -51,16 +51,12 @@ TEST_P(LienPty, TelechargementFaceAChaquePanne) {
     Etat& etat = banc.Etat_Programme();
     Enregistrement_Essai().Identite(u"ANCIEN"_s).Constante(3, 4.5f).Remplir(etat);
     etat.Unite = u"°C & alarme %Hr"_s;
-    const auto releve = [&etat] {
-        return Import_Export::Contenu_Fichier_Enreg(etat) + etat.Unite.toUtf8() +
-               Texte_Date(etat.Date_Debut_Enreg).toUtf8();
-    };
-    const QByteArray avant = releve();
+    const QByteArray avant = Enregistrement_Essai::Releve(etat);
 
     EXPECT_EQ(Sequence_Telechargement::Telecharger(etat, banc.Lien()), cas.code);
     EXPECT_EQ(banc.Trames(1), ouverture + cas.trames);
     if (cas.code != 0) {
-        EXPECT_EQ(releve(), avant);
+        EXPECT_EQ(Enregistrement_Essai::Releve(etat), avant);
     } else {
         EXPECT_EQ(
             etat.Identite_Logger + u' ' + etat.Unite + u' ' + QString::number(etat.Nb_Mesures),

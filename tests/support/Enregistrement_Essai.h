@@ -64,6 +64,12 @@ class Enregistrement_Essai {
             << chemin.toStdString();
         return chemin;
     }
+    // A recording in memory as one text: its file's bytes, its unit and its start (what a
+    // reading that fails must leave alone).
+    static QByteArray Releve(const Etat& etat) {
+        return Import_Export::Contenu_Fichier_Enreg(etat) + etat.Unite.toUtf8() +
+               Texte_Date(etat.Date_Debut_Enreg).toUtf8();
+    }
     // The stamp of record i (from 1).
     double Date(int i) const {
         return debut_ + static_cast<double>(i - 1) * periode_ * Une_Seconde;

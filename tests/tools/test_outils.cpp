@@ -8,14 +8,6 @@ constexpr double Tolerance = Une_Seconde / 1000;
 
 const auto Date = [](int record) { return Enregistrement_Essai().Date(record); };
 
-// Types into the box as the user does, over its whole text unless told.
-void Taper(QLineEdit& boite, const char* texte, bool tout = true) {
-    boite.setFocus();
-    if (tout) boite.selectAll();
-    if (!*texte) QTest::keyClick(&boite, Qt::Key_Delete);
-    QTest::keyClicks(&boite, QString::fromUtf8(texte));
-}
-
 struct Banc_Outils {
     explicit Banc_Outils(const Enregistrement_Essai& enregistrement, float haut = 100,
                          float bas = 0) {
@@ -149,8 +141,9 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
         SCOPED_TRACE(c.texte);
         b.dialogues.affichages.clear();
         c.boite->setCursorPosition(std::max(c.place, 0));
-        c.place < 0 ? c.boite->setText(QLatin1String(c.texte))
-                    : Taper(*c.boite, c.texte, c.place == 0);
+        c.place < 0    ? c.boite->setText(QLatin1String(c.texte))
+        : c.place == 0 ? Taper(*c.boite, c.texte)
+                       : QTest::keyClicks(c.boite, QLatin1String(c.texte));
         QTest::keyClick(c.boite, Qt::Key_Return);  // the box is left
         EXPECT_TRUE(!c.lu || c.boite->text() == QLatin1String(c.lu))
             << c.boite->text().toStdString();
@@ -231,7 +224,7 @@ TEST(SuiviOutils, LesCasesEtLesLignesSuiventLaVue) {
     // "Fin" edited twice: 08:03:10, then 08:03:15; the view ends one second after each.
     Taper(*o.Msk_Date_Fin, "05122026080310");
     o.Msk_Date_Fin->setCursorPosition(18);
-    Taper(*o.Msk_Date_Fin, "5", false);
+    QTest::keyClicks(o.Msk_Date_Fin, u"5"_s);
     EXPECT_EQ(o.Msk_Date_Fin->text(), u"05/12/2026 08:03:15"_s);
     EXPECT_NEAR(b.graphe.Axes(1).Maximum(), Date(1) + (3 * 60 + 16) * Une_Seconde, Tolerance);
 

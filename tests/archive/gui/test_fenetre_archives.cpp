@@ -1,41 +1,22 @@
 // The archive from the desktop program: every save archived (an archive out of reach is told and
 // the save stands), and the Archives window listing, filtering, verifying and opening.
-#include <QTableWidget>
-
 #include "Banc_Programme.h"
-#include "Impression_Qt.h"
-#include "archive/gui/Frm_Archives.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
-class FenetreArchives : public ::testing::Test {
+class FenetreArchives : public Programme_Installe {
   protected:
-    FenetreArchives() : f(banc.Construire()) {
-        qunsetenv("CALDRIX_ARCHIVE");
-        banc.Installer(3);
-        f.show();
-    }
+    FenetreArchives() { qunsetenv("CALDRIX_ARCHIVE"); }
     // Opens a fixture, then saves it with "Tout les points" under this name in Sauvegardes.
     QString Sauver(const char* fixture, const QString& nom) {
-        banc.dialogues.reponses_fichiers = {Fixture(fixture)};
-        f.Mnu_Ouvrir->trigger();
         const QString chemin = banc.Chemin(u"Sauvegardes/"_s + nom);
-        banc.dialogues.reponses_fichiers = {chemin};
-        f.Mnu_Save_All->trigger();
+        Choisir(f.Mnu_Ouvrir, Fixture(fixture));
+        Choisir(f.Mnu_Save_All, chemin);
         return chemin;
     }
-    QStringList Colonne(int colonne) const {
-        QStringList textes;
-        const QTableWidget* liste = f.Fenetre_Archives.Chargee()->Lst_Archives;
-        for (int r = 0; r < liste->rowCount(); ++r)
-            textes << (liste->item(r, colonne) ? liste->item(r, colonne)->text() : QString());
-        return textes;
+    QStringList Colonne(int c) const {
+        return ::Colonne(*f.Fenetre_Archives.Chargee()->Lst_Archives, c);
     }
-
-    Banc_Programme banc;
-    Frm_Principal& f;
 };
 
 }  // namespace

@@ -11,12 +11,8 @@ using namespace Criteres;
 
 namespace {
 
-class FenetreCriteres : public ::testing::Test {
+class FenetreCriteres : public Programme_Installe {
   protected:
-    FenetreCriteres() : f(banc.Construire()) {
-        banc.Installer(3);
-        f.show();
-    }
     Frm_Criteres& Ouvrir() {
         f.Mnu_Criteres->trigger();
         Frm_Criteres* c = f.Fenetre_Criteres.Chargee();
@@ -26,15 +22,6 @@ class FenetreCriteres : public ::testing::Test {
     std::vector<Jeu_Criteres> Ecrits() const {
         return Lecture_Contenu_Jeux(banc.Lire(u"criteres.ini"_s)).jeux;
     }
-    QStringList Noms(const Frm_Criteres& c) const {
-        QStringList noms;
-        for (int i = 0; i < c.Lst_Jeux->count(); ++i)
-            noms << c.Lst_Jeux->item(i)->text();
-        return noms;
-    }
-
-    Banc_Programme banc;
-    Frm_Principal& f;
 };
 
 }  // namespace
@@ -60,7 +47,7 @@ TEST_F(FenetreCriteres, UnJeuFaitCopieSupprimeEtEnregistreSeRelitCommeIlASaisi) 
     r.Txt_Equilibrage->setText(u"900"_s);
 
     c.Cmd_Copier->click();
-    EXPECT_EQ(Noms(c),
+    EXPECT_EQ(Colonne(*c.Lst_Jeux),
               (QStringList{u"Four 2 – cuisson jambon"_s, u"Four 2 – cuisson jambon (copie)"_s}));
     r.Txt_Nom->setText(u"Chambre froide positive"_s);
     for (QCheckBox* k : {r.Chk_Maintien, r.Chk_Cuisson, r.Chk_Equilibrage})
@@ -137,7 +124,7 @@ TEST_F(FenetreCriteres, LesLignesRefuseesSontDitesEtNeSePerdentPasSansAccord) {
     ASSERT_EQ(banc.dialogues.Messages().size(), 1);
     EXPECT_TRUE(banc.dialogues.Messages()[0].contains(u"ligne 3"_s))
         << banc.dialogues.Messages()[0].toStdString();
-    EXPECT_EQ(Noms(c), QStringList{u"Chambre froide"_s});
+    EXPECT_EQ(Colonne(*c.Lst_Jeux), QStringList{u"Chambre froide"_s});
 
     banc.dialogues.reponses_questions = {false};
     c.Cmd_Enregistrer->click();

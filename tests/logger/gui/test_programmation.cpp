@@ -33,11 +33,6 @@ class Programmation : public ::testing::Test {
         }
         return trames.mid(3);
     }
-    // The recording in memory, which reading a logger must leave alone.
-    QByteArray Enregistrement() {
-        return Import_Export::Contenu_Fichier_Enreg(etat()) + etat().Unite.toUtf8() +
-               Texte_Date(etat().Date_Debut_Enreg).toUtf8();
-    }
 
     Banc_Programme banc;
     Etats_Releves etats;
@@ -57,7 +52,7 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
     etat().Nb_Enreg_Max = 8000;
     etat().Seuil_Haut = 85;
     etat().Seuil_Bas = 30;
-    const QByteArray enregistrement = Enregistrement();
+    const QByteArray enregistrement = Enregistrement_Essai::Releve(etat());
 
     Frm_UpLoad& f = Ouvrir();
 
@@ -75,9 +70,7 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
 
     // A name of 8 characters at most, without blanks; 2 minutes, 4000 points, no sleep,
     // tomorrow at 06:30.
-    f.Txt_Saisi_ID->clear();
-    f.Txt_Saisi_ID->setFocus();
-    QTest::keyClicks(f.Txt_Saisi_ID, u"SERRE NORD"_s);
+    Taper(*f.Txt_Saisi_ID, "SERRE NORD");
     f.CW_Per_Enreg->setValue(120);
     f.Cmb_Nb_Max_Enreg->setCurrentText(u"4000"_s);
     QTest::mouseClick(f.Opt_Sleep_Off, Qt::LeftButton);
@@ -116,7 +109,7 @@ TEST_F(Programmation, Modele7307PlanifieSansVeilleSurLHygrometriePuisEtatIllisib
     EXPECT_EQ(fenetre.Chargee(), &vide);
     EXPECT_TRUE(vide.Txt_Saisi_ID->text().isEmpty());  // the identity read is not shown
     EXPECT_EQ(banc.Trames(3).mid(9), (QList<QByteArray>{"I", "I", "M"}));
-    EXPECT_EQ(Enregistrement(), enregistrement);
+    EXPECT_EQ(Enregistrement_Essai::Releve(etat()), enregistrement);
 }
 
 // Thresholds and period the logger cannot take are brought within its limits; what cannot be
@@ -141,18 +134,14 @@ TEST_F(Programmation, Modele7306ImmediatAvecVeilleApresRefusEtQuestion) {
     // Typing one alarm never rewrites the other: 8 typed as the high alarm under a low one of
     // 65 stays 8, and "OK" names both values.
     f.CW_Alarm_Low->setValue(65);
-    f.CW_Alarm_High->setFocus();
-    QTest::keyClick(f.CW_Alarm_High, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(f.CW_Alarm_High, u"8"_s);
+    Taper(*f.CW_Alarm_High, "8");
     f.CW_Alarm_High->interpretText();  // as leaving the box does
     f.Cmd_UpLoad->click();
     f.CW_Alarm_Low->setValue(5);
     f.CW_Alarm_High->setValue(12.25);
 
     // A period wiped out and "OK" given before the box is left; a date, an hour that do not exist.
-    f.CW_Per_Enreg->setFocus();
-    QTest::keyClick(f.CW_Per_Enreg, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(f.CW_Per_Enreg, Qt::Key_Backspace);
+    Taper(*f.CW_Per_Enreg, "");
     f.Cmd_UpLoad->click();
     QTest::keyClicks(f.CW_Per_Enreg, u"30"_s);
     QTest::mouseClick(f.Opt_Start_Mode_Shedule, Qt::LeftButton);

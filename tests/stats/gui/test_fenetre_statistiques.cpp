@@ -3,20 +3,17 @@
 #include "Lecture_PDF.h"
 #include "core/Empreinte.h"
 
+using FenetreStatistiques = Programme_Installe;
+
 // A named set of rules chosen in the window judges the whole recording; a set with a refused
 // line is not offered. "Rapport PDF" judges by the set the window shows.
-TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
-    Banc_Programme banc;
-    banc.Installer(3);
+TEST_F(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
     banc.Ecrire(u"criteres.ini"_s,
                 "[Four tiede]\r\nseuil_haut = 80\r\n[Four strict]\r\nseuil_haut = 70\r\n"
                 "[Four faux]\r\nseuil_haut = 7O\r\n[Four reperes]\r\nmaintien = 70\r\n");
-    Frm_Principal& f = banc.Construire();
-    f.show();
     const QString fichier = banc.Chemin(u"Sauvegardes/four.txt"_s);
     ASSERT_TRUE(QFile::copy(Fixture("four_7306.txt"), fichier));
-    banc.dialogues.reponses_fichiers = {fichier};
-    f.Mnu_Ouvrir->trigger();
+    Choisir(f.Mnu_Ouvrir, fichier);
 
     f.Mnu_Statistiques->trigger();
     Frm_Statistiques* fenetre = f.Fenetre_Statistiques.Chargee();
@@ -60,8 +57,7 @@ TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
     // A report that cannot be written is told and leaves nothing; a recording changed since it
     // was read is no longer vouched for by the file's SHA-256.
     const QString impossible = banc.Chemin(u"absent/rapport.pdf"_s);
-    banc.dialogues.reponses_fichiers = {impossible};
-    f.Mnu_Rapport->trigger();
+    Choisir(f.Mnu_Rapport, impossible);
     EXPECT_EQ(banc.dialogues.Messages().last(),
               u"Le rapport %1 n'a pas pu être écrit (dossier absent, disque plein ou protégé). "
               "Rien n'a été remplacé."_s.arg(impossible));
@@ -77,13 +73,9 @@ TEST(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne) {
 
 // A foreign file shorter than its header: the report vouches for its very bytes and says it is
 // incomplete. Thresholds changed in the tools or programming window reach the other windows.
-TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
-    Banc_Programme banc;
-    banc.Installer(3);
+TEST_F(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     banc.Brancher_Logger(3, 7306).Avec_Logger(
         [](Logger_Simule& l) { l.Memoire().mesures.clear(); });
-    Frm_Principal& f = banc.Construire();
-    f.show();
     banc.Relier(3);
     const QByteArray octets =
         "[Identit\xE9 du Logger]\r\nAUTRE\r\n[Version du Logger]\r\n7306\r\n[Recette]\r\n0\r\n"
@@ -91,8 +83,7 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
         "Date heure;Temp\xE9rature\r\n01/11/2026 00:00:00;21,5\r\n01/11/2026 00:01:00;22\r\n";
     const QString fichier = banc.Chemin(u"Sauvegardes/autre.txt"_s);
     banc.Ecrire(u"Sauvegardes/autre.txt"_s, octets);
-    banc.dialogues.reponses_fichiers = {fichier};
-    f.Mnu_Ouvrir->trigger();
+    Choisir(f.Mnu_Ouvrir, fichier);
     EXPECT_EQ(
         banc.dialogues.Messages(),
         QStringList{u"Fichier %1 : enregistrement incomplet : 2 mesures sur 274 annoncées."_s.arg(
@@ -113,8 +104,7 @@ TEST(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     f.Mnu_Tools->trigger();
     Frm_Outils& outils = *f.Fenetre_Outils.Chargee();
     outils.Chk_Consigne->setChecked(true);
-    outils.Txt_Consigne_Maxi->selectAll();
-    QTest::keyClicks(outils.Txt_Consigne_Maxi, u"30"_s);
+    Taper(*outils.Txt_Consigne_Maxi, "30");
     EXPECT_TRUE(statistiques.Lignes().contains(u"Seuil haut\t30 °C"_s));
 
     f.Mnu_Programmation->trigger();

@@ -21,15 +21,13 @@ const std::vector<float> Jambon2 = {20,   32,   44, 54,   62,   68,   71, 72.3, 
 const std::vector<float> Jambon3 = {20,   30, 40,   50,   58,   64,   68, 70.5, 71.8,
                                     72.4, 73, 73.2, 73.1, 72.8, 72.1, 58, 44,   30};
 
-class FenetreEtude : public ::testing::Test {
+class FenetreEtude : public Programme_Installe {
   protected:
-    FenetreEtude() : f(banc.Construire()) {
-        banc.Installer(3);
+    FenetreEtude() {
         banc.Ecrire(u"criteres.ini"_s,
                     "[Four 2]\r\nseuil_haut = 76 consecutif 120\r\nmaintien = 72 300\r\n"
                     "cuisson = pasteurisation 20\r\nequilibrage = 180\r\n"
                     "[Reperes]\r\nmaintien = 72\r\n");
-        f.show();
     }
     QString Jambon(const QString& nom, const std::vector<float>& temperatures,
                    const QString& fichier = {}) {
@@ -54,15 +52,7 @@ class FenetreEtude : public ::testing::Test {
         e.Cmb_Criteres->setCurrentText(u"Four 2"_s);
         return e;
     }
-    static QStringList Colonne(const Frm_Etude& e, int colonne) {
-        QStringList textes;
-        for (int r = 0; r < e.Tbl_Etude->rowCount(); ++r)
-            textes << e.Tbl_Etude->item(r, colonne)->text();
-        return textes;
-    }
-
-    Banc_Programme banc;
-    Frm_Principal& f;
+    static QStringList Colonne(const Frm_Etude& e, int c) { return ::Colonne(*e.Tbl_Etude, c); }
 };
 
 }  // namespace
@@ -132,9 +122,8 @@ TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtMontreCeQuElleAJuge)
     // JAMBON3 cooked longer since: now hot enough.
     const QString jambon3 = Jambon(u"JAMBON3"_s, Jambon2);
     const auto rouvrir = [&] {
-        banc.dialogues.reponses_fichiers = {etude};
         banc.dialogues.reponses_questions = {true};
-        f.Mnu_Ouvrir_Etude->trigger();
+        Choisir(f.Mnu_Ouvrir_Etude, etude);
         return f.Fenetre_Etude.Chargee();
     };
     Frm_Etude* rouverte = rouvrir();

@@ -93,3 +93,20 @@ class Banc_Programme {
     Communication lien_{*etat_, port_, horloge_};
     std::unique_ptr<Frm_Principal> fenetre_;
 };
+
+// The program installed on port 3, its main window built and shown.
+class Programme_Installe : public ::testing::Test {
+  protected:
+    Programme_Installe() : f(banc.Construire()) {
+        banc.Installer(3);
+        f.show();
+    }
+    // The entry of a menu, its file dialog answered with this path.
+    void Choisir(QAction* entree, const QString& chemin) {
+        banc.dialogues.reponses_fichiers = {chemin};
+        entree->trigger();
+    }
+
+    Banc_Programme banc;
+    Frm_Principal& f;
+};

@@ -46,12 +46,17 @@ inline int Visibles(const char* nom) {
     }));
 }
 
-// The entries of a list, in order.
-inline QStringList Entrees(const QComboBox& liste) {
+// The texts of a column of a list or a table, top to bottom; empty for an empty cell.
+inline QStringList Colonne(const QAbstractItemView& vue, int colonne = 0) {
     QStringList textes;
-    for (int i = 0; i < liste.count(); ++i)
-        textes << liste.itemText(i);
+    for (int r = 0; r < vue.model()->rowCount(); ++r)
+        textes << vue.model()->index(r, colonne).data().toString();
     return textes;
+}
+
+// The entries of a drop-down list, in order.
+inline QStringList Entrees(const QComboBox& liste) {
+    return Colonne(*liste.view());
 }
 
 // What the user reads in each control: a box's text, a list's choice, a frame's title.
@@ -64,4 +69,13 @@ inline QStringList Textes(std::initializer_list<const QWidget*> controles) {
         textes << texte.toString();
     }
     return textes;
+}
+
+// Types over the whole text of a box, as the user does; Enter when asked.
+inline void Taper(QWidget& boite, const char* texte, bool entree = false) {
+    boite.setFocus();
+    QTest::keyClick(&boite, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&boite, Qt::Key_Backspace);
+    QTest::keyClicks(&boite, QString::fromUtf8(texte));
+    if (entree) QTest::keyClick(&boite, Qt::Key_Return);
 }
