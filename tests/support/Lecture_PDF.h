@@ -1,16 +1,13 @@
 // What a printed PDF file says, as poppler's tools read it back.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "Execution_Programme.h"
 
-#include <QProcess>
-#include <QStringList>
-
+// What a tool said, the test failing unless it ended well.
 inline QString Sortie_Outil(const QString& programme, const QStringList& arguments) {
-    QProcess outil;
-    outil.start(programme, arguments);
-    EXPECT_TRUE(outil.waitForFinished(30000) && outil.exitCode() == 0) << programme.toStdString();
-    return QString::fromUtf8(outil.readAllStandardOutput());
+    const Execution outil = Executer(programme, arguments);
+    EXPECT_EQ(outil.code, 0) << programme.toStdString() << ": " << outil.erreurs.toStdString();
+    return outil.sortie;
 }
 
 // The pages in order, each laid out as on the paper.

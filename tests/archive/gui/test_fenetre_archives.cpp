@@ -73,8 +73,7 @@ TEST_F(FenetreArchives, ListeFiltreVerifieEtOuvreCeQuiAEteArchive) {
     banc.Etat_Programme().Commentaire = u"Lot d'octobre"_s;
     ASSERT_EQ(Import_Export::Ecriture_Fichier_Enreg(banc.Etat_Programme(), ancien),
               Import_Export::Resultat_Ecriture::Ecrit);
-    banc.dialogues.reponses_fichiers = {ancien};
-    a->Cmd_Ajouter->click();
+    Choisir(a->Cmd_Ajouter, ancien);
     EXPECT_EQ(banc.dialogues.Messages().last(),
               u"1 fichier(s) archivé(s), 0 déjà dans les archives."_s);
     EXPECT_EQ(Colonne(7).filter(u"Lot d'octobre"_s).size(), 1);

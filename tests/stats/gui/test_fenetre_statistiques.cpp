@@ -43,8 +43,7 @@ TEST_F(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne)
 
     // The button asks for a name in Sauvegardes; the page names the file and its SHA-256.
     const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
-    banc.dialogues.reponses_fichiers = {rapport};
-    fenetre->Cmd_Rapport->click();
+    Choisir(fenetre->Cmd_Rapport, rapport);
     EXPECT_EQ(banc.Etat_Affiche(), u"Rapport enregistré dans "_s + rapport);
     const QString page = Pages_PDF(rapport).join(u' ').simplified();
     for (const QString& attendu :
@@ -64,8 +63,7 @@ TEST_F(FenetreStatistiques, LesChiffresDeLaVueLeJeuDeCriteresPuisLeRapportSigne)
     EXPECT_FALSE(QFileInfo::exists(impossible));
     banc.Etat_Programme().Mesures(1).Temperature = 20;
     fenetre->Cmb_Criteres->setCurrentText(u"(aucun)"_s);
-    banc.dialogues.reponses_fichiers = {rapport};
-    fenetre->Cmd_Rapport->click();
+    Choisir(fenetre->Cmd_Rapport, rapport);
     const QString changee = Pages_PDF(rapport).join(u' ').simplified();
     EXPECT_TRUE(changee.contains(u"n'est plus celui de ce"_s));
     EXPECT_FALSE(changee.contains(u"CONFORME"_s));
@@ -93,8 +91,7 @@ TEST_F(FenetreStatistiques, RapportDUnFichierEtrangerEtSeuilsQuiSuivent) {
     f.Mnu_Statistiques->trigger();
     Frm_Statistiques& statistiques = *f.Fenetre_Statistiques.Chargee();
     const QString rapport = banc.Chemin(u"Sauvegardes/rapport.pdf"_s);
-    banc.dialogues.reponses_fichiers = {rapport};
-    statistiques.Cmd_Rapport->click();
+    Choisir(statistiques.Cmd_Rapport, rapport);
     const QString page = Pages_PDF(rapport).join(u' ').simplified();
     for (const QString& attendu :
          {Empreinte(octets), u"incomplet : 2 mesures sur 274"_s, u"01/11/2026 00:00:00"_s})

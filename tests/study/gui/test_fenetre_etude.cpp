@@ -85,8 +85,7 @@ TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
 
     // The report signed for the load says what the window says.
     const QString rapport = banc.Chemin(u"Sauvegardes/four 2.pdf"_s);
-    banc.dialogues.reponses_fichiers = {rapport};
-    e.Btn_Rapport->click();
+    Choisir(e.Btn_Rapport, rapport);
     const QString page = Pages_PDF(rapport).join(u' ');
     for (const QString& attendu :
          {u"JAMBON1"_s, u"JAMBON3"_s, u"(le plus froid)"_s, u"NON CONFORME"_s, u"page 1 / 1"_s})
@@ -114,8 +113,7 @@ TEST_F(FenetreEtude, DeuxJambonsJugesLeFroidMarqueEtLeCurseurLitChaqueCourbe) {
 TEST_F(FenetreEtude, UneEtudeRouverteNommeLeFichierModifieEtMontreCeQuElleAJuge) {
     Frm_Etude& e = Deux_Jambons();
     const QString etude = banc.Chemin(u"Sauvegardes/four 2.etude"_s);
-    banc.dialogues.reponses_fichiers = {etude};
-    e.Btn_Enregistrer->click();
+    Choisir(e.Btn_Enregistrer, etude);
     ASSERT_TRUE(QFileInfo::exists(etude)) << banc.dialogues.Messages().join(u'\n').toStdString();
     e.Decharger();
 

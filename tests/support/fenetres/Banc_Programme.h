@@ -101,10 +101,13 @@ class Programme_Installe : public ::testing::Test {
         banc.Installer(3);
         f.show();
     }
-    // The entry of a menu, its file dialog answered with this path.
-    void Choisir(QAction* entree, const QString& chemin) {
+    // A menu entry or a button, its file dialog answered with this path.
+    void Choisir(QObject* commande, const QString& chemin) {
         banc.dialogues.reponses_fichiers = {chemin};
-        entree->trigger();
+        if (auto* entree = qobject_cast<QAction*>(commande))
+            entree->trigger();
+        else
+            qobject_cast<QAbstractButton*>(commande)->click();
     }
 
     Banc_Programme banc;
