@@ -13,7 +13,8 @@ TEST(Textes, ArrondiDesMoitiesAuPair) {
         EXPECT_EQ(Arrondi_Pair(valeur), arrondi) << valeur;
 }
 
-// Day counts from 30/12/1899 and their two texts, read back, from the first year read to the last.
+// Day counts from 30/12/1899 and their two texts, read back, from the first year read to the last
+// (the day after a leap day: March is where the count of the year starts).
 TEST(Textes, DatesEcritesPuisRelues) {
     const struct {
         int annee, mois, jour, heure, minute, seconde;
@@ -22,6 +23,7 @@ TEST(Textes, DatesEcritesPuisRelues) {
     } cas[] = {{1899, 12, 30, 0, 0, 0, 0, "30/12/1899", "1899-12-30T00:00:00"},
                {100, 1, 1, 0, 0, 0, -657434, "01/01/0100", "0100-01-01T00:00:00"},
                {2000, 2, 29, 0, 0, 0, 36585, "29/02/2000", "2000-02-29T00:00:00"},
+               {2024, 3, 1, 0, 0, 0, 45352, "01/03/2024", "2024-03-01T00:00:00"},
                {2026, 12, 5, 0, 0, 1, 46361, "05/12/2026 00:00:01", "2026-12-05T00:00:01"},
                {9999, 12, 31, 23, 59, 59, 2958465, "31/12/9999 23:59:59", "9999-12-31T23:59:59"}};
     for (const auto& c : cas) {
