@@ -4,8 +4,17 @@
 
 namespace {
 
+// What the completion offers for a command line whose last word is being completed.
 QStringList Offert(const QStringList& mots) {
-    return Completion_Offerte(QStringLiteral(CALDRIX_COMPLETION), mots);
+    const Execution bash =
+        Executer(u"bash"_s, QStringList{u"-c"_s,
+                                        u"source \"$0\"; COMP_WORDS=(\"$@\"); "
+                                        "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _caldrix_cli; "
+                                        "printf '%s\\n' \"${COMPREPLY[@]}\""_s,
+                                        QStringLiteral(CALDRIX_COMPLETION), u"caldrix-cli"_s} +
+                                mots);
+    EXPECT_EQ(bash.erreurs, QString());
+    return bash.sortie.split(u'\n', Qt::SkipEmptyParts);
 }
 
 }  // namespace

@@ -24,18 +24,3 @@ inline Execution Executer(const QString& programme, const QStringList& arguments
     processus.start(programme, arguments);
     return Fin_Execution(processus);
 }
-
-// What the bash completion of caldrix-cli in `script` offers for a command line whose last word
-// is being completed.
-inline QStringList Completion_Offerte(const QString& script, const QStringList& mots) {
-    const Execution bash =
-        Executer(QStringLiteral("bash"),
-                 QStringList{QStringLiteral("-c"),
-                             QStringLiteral("source \"$0\"; COMP_WORDS=(\"$@\"); "
-                                            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _caldrix_cli; "
-                                            "printf '%s\\n' \"${COMPREPLY[@]}\""),
-                             script, QStringLiteral("caldrix-cli")} +
-                     mots);
-    EXPECT_EQ(bash.erreurs, QString());
-    return bash.sortie.split(u'\n', Qt::SkipEmptyParts);
-}

@@ -57,8 +57,9 @@ class Postgres_Prive : public ::testing::Environment {
                 psql,
                 {QStringLiteral("caldrix"), QStringLiteral("-c"),
                  QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2'").arg(nom, mot_de_passe)}) ||
-            !regles.open(QIODevice::ReadWrite))
+            !regles.open(QIODevice::ReadWrite)) {
             return false;
+        }
         const QByteArray avant = regles.readAll();
         regles.seek(0);
         regles.write(QStringLiteral("host all %1 127.0.0.1/32 scram-sha-256\n").arg(nom).toUtf8() +

@@ -141,9 +141,12 @@ TEST(EchellesOutils, ChaqueCaseFixeSaLimite) {
         SCOPED_TRACE(c.texte);
         b.dialogues.affichages.clear();
         c.boite->setCursorPosition(std::max(c.place, 0));
-        c.place < 0    ? c.boite->setText(QLatin1String(c.texte))
-        : c.place == 0 ? Taper(*c.boite, c.texte)
-                       : QTest::keyClicks(c.boite, QLatin1String(c.texte));
+        if (c.place < 0)
+            c.boite->setText(QLatin1String(c.texte));
+        else if (c.place == 0)
+            Taper(*c.boite, c.texte);
+        else
+            QTest::keyClicks(c.boite, QLatin1String(c.texte));
         QTest::keyClick(c.boite, Qt::Key_Return);  // the box is left
         EXPECT_TRUE(!c.lu || c.boite->text() == QLatin1String(c.lu))
             << c.boite->text().toStdString();
